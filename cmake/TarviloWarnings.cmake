@@ -1,0 +1,8 @@
+# Warnings and Qt definitions shared by every target of the project.
+function(tarvilo_target_defaults target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    target_compile_definitions(${target} PRIVATE
+        QT_DISABLE_DEPRECATED_BEFORE=0x060400
+        QT_NO_CAST_FROM_ASCII)
+    target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}")
+endfunction()

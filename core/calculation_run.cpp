@@ -1,0 +1,74 @@
+#include "core/calculation_run.h"
+
+#include "core/number_format.h"
+#include "core/number_reading.h"
+#include "core/operating_points.h"
+#include "core/qv_model.h"
+#include "core/run_fault.h"
+
+#include <optional>
+
+namespace tarvilo {
+namespace {
+
+double ReadInput(RunHost& host, InputBox box, const RegionalSettings& regional)
+{
+    const std::optional<double> value = ReadRegionalNumber(host.ReadInputText(box), regional);
+    if (!value) {
+        throw RunFault(RunStep::ReadInputs, std::string("El valor de ") + UserName(box) +
+                                                " no es un número. Escriba un número en la casilla.");
+    }
+    return *value;
+}
+
+void ShowValue(RunHost& host, ResultLabel label, double value, const RegionalSettings& regional)
+{
+    host.SetLabelCaption(label, FormatWithPattern(value, kLabelPattern, regional));
+}
+
+}  // namespace
+
+void RunCalculation(RunHost& host, const RegionalSettings& regional, QvInputs& inputs,
+                    QvResults& results, QvCurves& curves)
+{
+    // 1. Inputs.
+    inputs.X = ReadInput(host, InputBox::X, regional);
+    inputs.B = ReadInput(host, InputBox::B, regional);
+    inputs.Uinf = ReadInput(host, InputBox::Uinf, regional);
+    inputs.Pcarga = ReadInput(host, InputBox::Pcarga, regional);
+    inputs.Qcarga = ReadInput(host, InputBox::Qcarga, regional);
+    inputs.Qcap = ReadInput(host, InputBox::Qcap, regional);
+    inputs.Agregar = host.ReadCheckBoxValue() != 0;
+
+    // 2-3. The nose, the margin and the minimum voltage.
+    ComputeCriticalPoint(inputs, results);
+    ShowValue(host, ResultLabel::MargenQ2, results.MargenQ2, regional);
+    ShowValue(host, ResultLabel::V2min, results.V2min, regional);
+
+    // 4-6. Both characteristics, written out before the operating points.
+    SweepSystemCharacteristic(inputs, results, curves);
+    SweepLoadCharacteristic(inputs, curves);
+    host.WriteCurveFile(curves);
+
+    // 7-8. The operating points, or "Error" in all four labels.
+    SolveOperatingPoints(inputs, results);
+    if (results.HasSolution) {
+        ShowValue(host, ResultLabel::V2sup, results.V2sup, regional);
+        ShowValue(host, ResultLabel::Q2sup, results.Q2sup, regional);
+        ShowValue(host, ResultLabel::V2inf, results.V2inf, regional);
+        ShowValue(host, ResultLabel::Q2inf, results.Q2inf, regional);
+    } else {
+        for (const ResultLabel label : {ResultLabel::V2sup, ResultLabel::Q2sup, ResultLabel::V2inf,
+                                        ResultLabel::Q2inf}) {
+            host.SetLabelCaption(label, kErrorText);
+        }
+    }
+
+    // 9-11. The chart keeps showing the previous curves while the message is
+    // open and is reloaded once it has been closed.
+    host.RepaintChart(inputs.Agregar);
+    if (!results.HasSolution) host.ShowNoSolutionMessage();
+    host.LoadChart(results.Q2crit, curves);
+}
+
+}  // namespace tarvilo

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace tarvilo {
+
+// A number as decimal digits: value = 0.d1d2d3... x 10^pointPosition, with
+// no leading or trailing zeros in digits. Zero has no digits. Formatting
+// works on these digits so that rounding is decimal, not binary.
+struct DecimalDigits {
+    bool negative = false;
+    std::string digits;
+    int pointPosition = 0;
+
+    bool IsZero() const { return digits.empty(); }
+};
+
+// The value taken to 15 significant decimal digits (correctly rounded).
+// The value must be finite.
+DecimalDigits ToFifteenDigits(double value);
+
+// Rounds to the given number of decimals, a 5 in the first dropped place
+// rounding away from zero.
+DecimalDigits RoundToDecimals(DecimalDigits number, int decimals);
+
+}  // namespace tarvilo

@@ -1,0 +1,72 @@
+#include "core/qv_model.h"
+
+#include "core/checked.h"
+
+namespace tarvilo {
+
+void ComputeCriticalPoint(const QvInputs& inputs, QvResults& results)
+{
+    const StepHints hints{"al calcular el punto crítico",
+                          "La reactancia X y la tensión U inf no pueden ser cero.", ""};
+    RunCheckedStep(RunStep::CriticalPoint, hints, [&] {
+        const Checked X = inputs.X;
+        const Checked Uinf = inputs.Uinf;
+        const Checked Pcarga = inputs.Pcarga;
+        const Checked beq = Checked(inputs.Qcap) + Checked(inputs.B) / 2;
+
+        results.Q2crit = ((Pow4(Uinf) - 4 * Sq(X) * Sq(Pcarga)) / (4 * Sq(Uinf) * X)).value();
+        results.V2crit = Sqrt((Pow4(Uinf) + 4 * Sq(X) * Sq(Pcarga)) / (4 * Sq(Uinf))).value();
+        results.V2min = ((Pcarga * X) / Uinf).value();
+        results.MargenQ2 =
+            (Checked(results.Q2crit) - (Checked(inputs.Qcarga) - beq * Sq(results.V2crit))).value();
+    });
+}
+
+void SweepSystemCharacteristic(const QvInputs& inputs, const QvResults& results, QvCurves& curves)
+{
+    const StepHints hints{"al calcular la característica del sistema", "",
+                          "La reactancia X debe ser positiva."};
+    RunCheckedStep(RunStep::SystemSweep, hints, [&] {
+        const Checked X = inputs.X;
+        const Checked Uinf = inputs.Uinf;
+        const Checked Pcarga = inputs.Pcarga;
+
+        Checked q = results.Q2crit;
+        for (int i = 1; i <= kCurvePoints; ++i) {
+            curves.q2[i] = q.value();
+            const Checked s = 2 * q * X - Sq(Uinf);
+            const Checked r = 4 * Sq(X) * (Sq(Pcarga) + Sq(q));
+            if (i == 1) {
+                // The nose: s^2 - r is zero in exact arithmetic but may come
+                // out slightly negative, so its square root is not taken.
+                curves.vu[i] = Sqrt((-s) / 2).value();
+                curves.vl[i] = curves.vu[i];
+            } else {
+                const Checked root = Sqrt(Sq(s) - r);
+                curves.vu[i] = Sqrt((-s + root) / 2).value();
+                curves.vl[i] = Sqrt((-s - root) / 2).value();
+            }
+            // Subtracted after the writes: q2(i) is i - 1 rounded subtractions
+            // of 0.05 from Q2crit, exactly as the published curves have it.
+            q = q - 0.05;
+        }
+    });
+}
+
+void SweepLoadCharacteristic(const QvInputs& inputs, QvCurves& curves)
+{
+    const StepHints hints{"al calcular la característica de la carga", "", ""};
+    RunCheckedStep(RunStep::LoadSweep, hints, [&] {
+        const Checked Qcarga = inputs.Qcarga;
+        const Checked beq = Checked(inputs.Qcap) + Checked(inputs.B) / 2;
+
+        Checked v = 1.5;
+        for (int i = 1; i <= kCurvePoints; ++i) {
+            curves.v2[i] = v.value();
+            curves.qcapr[i] = (Qcarga - beq * Sq(curves.v2[i])).value();
+            v = v - 0.005;  // accumulates: v2(300) is 0.005000000000009838
+        }
+    });
+}
+
+}  // namespace tarvilo

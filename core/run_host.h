@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/qv_types.h"
+
+#include <string>
+
+namespace tarvilo {
+
+// The six input boxes, in the order a run reads them.
+enum class InputBox { X, B, Uinf, Pcarga, Qcarga, Qcap };
+inline constexpr InputBox kInputBoxes[] = {InputBox::X,      InputBox::B,      InputBox::Uinf,
+                                           InputBox::Pcarga, InputBox::Qcarga, InputBox::Qcap};
+
+// The six result labels, in the order a run writes them.
+enum class ResultLabel { MargenQ2, V2min, V2sup, Q2sup, V2inf, Q2inf };
+inline constexpr ResultLabel kResultLabels[] = {ResultLabel::MargenQ2, ResultLabel::V2min,
+                                                ResultLabel::V2sup,    ResultLabel::Q2sup,
+                                                ResultLabel::V2inf,    ResultLabel::Q2inf};
+
+// Names of the window's controls ("txtX", "lblV2sup") and what the user
+// calls the quantity of an input box ("Reactancia X").
+const char* ControlName(InputBox box);
+const char* ControlName(ResultLabel label);
+const char* UserName(InputBox box);
+
+// Everything a calculation run needs from the window, the curve file and
+// the chart. The window implements it; tests implement it with a recorder.
+// Any operation may throw RunFault to end the run at its step.
+class RunHost {
+public:
+    virtual ~RunHost() = default;
+
+    virtual std::string ReadInputText(InputBox box) = 0;  // UTF-8
+    virtual int ReadCheckBoxValue() = 0;                  // chkAgregar: 0, 1 or 2
+    virtual void SetLabelCaption(ResultLabel label, const std::string& text) = 0;
+    virtual void WriteCurveFile(const QvCurves& curves) = 0;
+    virtual void RepaintChart(bool agregar) = 0;
+    virtual void ShowNoSolutionMessage() = 0;  // returns once the user has closed it
+    virtual void LoadChart(double q2crit, const QvCurves& curves) = 0;
+};
+
+}  // namespace tarvilo

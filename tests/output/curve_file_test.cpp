@@ -1,0 +1,182 @@
+#include "output/curve_file.h"
+
+#include "core/qv_model.h"
+#include "core/run_fault.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace tarvilo {
+namespace {
+
+namespace fs = std::filesystem;
+
+QvCurves CurvesOf(double x, double b, double uinf, double pcarga, double qcarga, double qcap)
+{
+    QvInputs inputs;
+    inputs.X = x;
+    inputs.B = b;
+    inputs.Uinf = uinf;
+    inputs.Pcarga = pcarga;
+    inputs.Qcarga = qcarga;
+    inputs.Qcap = qcap;
+    QvResults results;
+    QvCurves curves;
+    ComputeCriticalPoint(inputs, results);
+    SweepSystemCharacteristic(inputs, results, curves);
+    SweepLoadCharacteristic(inputs, curves);
+    return curves;
+}
+
+QvCurves DefaultCurves() { return CurvesOf(0.03, 3.33, 1.00, 10.48, 0, 0); }
+
+// Splits at CR LF; fails the test on a bare LF or a missing last line end.
+std::vector<std::string> CrLfLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find("\r\n", start);
+        EXPECT_NE(end, std::string::npos) << "last line without CR LF";
+        if (end == std::string::npos) break;
+        const std::string line = text.substr(start, end - start);
+        EXPECT_EQ(line.find('\n'), std::string::npos);
+        EXPECT_EQ(line.find('\r'), std::string::npos);
+        lines.push_back(line);
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+TEST(CurveFileText, DefaultCaseUnderPointSettings)
+{
+    const std::vector<std::string> lines = CrLfLines(CurveFileText(DefaultCurves(), PointSettings()));
+    ASSERT_EQ(lines.size(), 303u);
+    EXPECT_EQ(lines[0], "Tarvilo");
+    EXPECT_EQ(lines[1], "Valores de curvas.");
+    EXPECT_EQ(lines[2], "q2       vu       q2       vl       qcapr     v2  ");
+    EXPECT_EQ(lines[2].size(), 50u);
+    EXPECT_EQ(lines[3], "5.03842; 0.59063; 5.03842; 0.59063; -3.74625; 1.50000");
+    EXPECT_EQ(lines[302], "-9.91158; 1.21122; -9.91158; 0.35728; -0.00004; 0.00500");
+}
+
+TEST(CurveFileText, DefaultCaseUnderCommaSettings)
+{
+    const std::vector<std::string> lines = CrLfLines(CurveFileText(DefaultCurves(), CommaSettings()));
+    ASSERT_EQ(lines.size(), 303u);
+    EXPECT_EQ(lines[3], "5,03842; 0,59063; 5,03842; 0,59063; -3,74625; 1,50000");
+    EXPECT_EQ(lines[302], "-9,91158; 1,21122; -9,91158; 0,35728; -0,00004; 0,00500");
+}
+
+TEST(CurveFileText, EveryDataLineHasSixFieldsAndOnlyAsciiText)
+{
+    const std::string text = CurveFileText(CurvesOf(0.1, 0.2, 1.05, 2.5, 0.7, 0.3), CommaSettings());
+    for (unsigned char c : text) ASSERT_LT(c, 0x80);
+    const std::vector<std::string> lines = CrLfLines(text);
+    for (size_t i = 3; i < lines.size(); ++i) {
+        size_t separators = 0;
+        for (size_t at = lines[i].find("; "); at != std::string::npos; at = lines[i].find("; ", at + 2)) ++separators;
+        ASSERT_EQ(separators, 5u) << lines[i];
+    }
+}
+
+TEST(CurveFileText, WithoutShuntElementsTheLoadColumnIsQcarga)
+{
+    const std::vector<std::string> lines = CrLfLines(CurveFileText(CurvesOf(0.03, 0, 1, 10.48, 0.25, 0), PointSettings()));
+    for (size_t i = 3; i < lines.size(); ++i) ASSERT_NE(lines[i].find("; 0.25000; "), std::string::npos) << lines[i];
+}
+
+class CurveFileOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_previous = fs::current_path();
+        char pattern[] = "/tmp/tarvilo-curve-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        m_folder = pattern;
+        fs::current_path(m_folder);
+    }
+
+    void TearDown() override
+    {
+        fs::current_path(m_previous);
+        fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(m_folder);
+    }
+
+    static bool RunningAsRoot() { return geteuid() == 0; }
+
+    fs::path m_previous;
+    fs::path m_folder;
+};
+
+TEST_F(CurveFileOnDisk, WritesSalidaInTheCurrentFolderAndReplacesIt)
+{
+    WriteCurveFile(CurvesOf(0.1, 0.2, 1.05, 2.5, 0.7, 0.3), PointSettings());
+    WriteCurveFile(DefaultCurves(), PointSettings());
+    const std::string written = ReadFile(m_folder / "salida.txt");
+    EXPECT_EQ(written, CurveFileText(DefaultCurves(), PointSettings()));
+    // Nothing but the file is left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(CurveFileOnDisk, AFolderInTheWayIsAFaultAtTheFileStep)
+{
+    fs::create_directory(m_folder / "salida.txt");
+    try {
+        WriteCurveFile(DefaultCurves(), PointSettings());
+        FAIL() << "no fault";
+    } catch (const RunFault& fault) {
+        EXPECT_EQ(fault.step(), RunStep::CurveFile);
+        EXPECT_NE(fault.description().find("salida.txt"), std::string::npos);
+    }
+    EXPECT_TRUE(fs::is_directory(m_folder / "salida.txt"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(CurveFileOnDisk, AWritableFileInAReadOnlyFolderIsStillWritten)
+{
+    if (RunningAsRoot()) GTEST_SKIP() << "root ignores folder permissions";
+    { std::ofstream("salida.txt") << "old"; }
+    fs::permissions(m_folder, fs::perms::owner_write, fs::perm_options::remove);
+    WriteCurveFile(DefaultCurves(), PointSettings());
+    EXPECT_EQ(ReadFile(m_folder / "salida.txt"), CurveFileText(DefaultCurves(), PointSettings()));
+}
+
+TEST_F(CurveFileOnDisk, AWriteCutShortKeepsThePreviousFileWhole)
+{
+    // A file-size limit makes the write fail half-way, as a full disk would,
+    // and works for root too.
+    { std::ofstream("salida.txt") << "previous run"; }
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    EXPECT_THROW(WriteCurveFile(DefaultCurves(), PointSettings()), RunFault);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(ReadFile(m_folder / "salida.txt"), "previous run");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
+}
+
+}  // namespace
+}  // namespace tarvilo

@@ -15,9 +15,12 @@ struct DecimalDigits {
     bool IsZero() const { return digits.empty(); }
 };
 
-// The value taken to 15 significant decimal digits (correctly rounded).
-// The value must be finite.
+// The value taken to 15 significant decimal digits, correctly rounded from
+// its exact binary value. The value must be finite.
 DecimalDigits ToFifteenDigits(double value);
+
+// The same by the slow, plainly exact route; for checking the fast one.
+DecimalDigits ToFifteenDigitsExactly(double value);
 
 // Rounds to the given number of decimals, a 5 in the first dropped place
 // rounding away from zero.

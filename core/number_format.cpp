@@ -3,6 +3,8 @@
 #include "core/decimal_digits.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdlib>
 
 namespace tarvilo {
@@ -104,6 +106,23 @@ std::string ToGeneralText(double value, const RegionalSettings& regional)
         text += parts.fraction;
     }
     return text;
+}
+
+double ToFifteenDigitValue(double value)
+{
+    const DecimalDigits number = ToFifteenDigits(value);
+    if (number.IsZero()) return value;
+    std::array<char, 48> text{};  // "-0.<15 digits>e-324"
+    char* cursor = text.data();
+    if (number.negative) *cursor++ = '-';
+    *cursor++ = '0';
+    *cursor++ = '.';
+    cursor = std::copy(number.digits.begin(), number.digits.end(), cursor);
+    *cursor++ = 'e';
+    cursor = std::to_chars(cursor, text.data() + text.size(), number.pointPosition).ptr;
+    double result = 0.0;
+    std::from_chars(text.data(), cursor, result);
+    return result;
 }
 
 std::string FormatCurveFileField(double value, const RegionalSettings& regional)

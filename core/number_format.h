@@ -23,6 +23,10 @@ std::string FormatWithPattern(double value, std::string_view pattern, const Regi
 // 1E+15 on.
 std::string ToGeneralText(double value, const RegionalSettings& regional);
 
+// The value as its general text reads back: the double nearest to the value
+// taken to 15 significant digits.
+double ToFifteenDigitValue(double value);
+
 // A curve-file field: the general text read back and written with "0.00000".
 std::string FormatCurveFileField(double value, const RegionalSettings& regional);
 

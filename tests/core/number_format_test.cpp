@@ -141,6 +141,7 @@ TEST(GeneralText, ReadsBackToTheFifteenDigitValueUnderBothSettings)
             const std::optional<double> back = ReadRegionalNumber(text, regional);
             ASSERT_TRUE(back.has_value()) << text;
             ASSERT_EQ(ToGeneralText(*back, regional), text);
+            ASSERT_EQ(ToFifteenDigitValue(value), *back);
             // The file's two steps (text, then pattern) equal the one-step field.
             ASSERT_EQ(FormatWithPattern(*back, kCurveFilePattern, regional),
                       FormatCurveFileField(value, regional));

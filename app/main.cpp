@@ -1,12 +1,14 @@
-// Placeholder start until the main window exists: a window titled Tarvilo.
+// Program start: the main window, built on the system's regional settings.
+#include "ui/main/main_window.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Tarvilo"));
+    QApplication::setApplicationName(QStringLiteral("tarvilo"));
+    tarvilo::MainWindow window(QLocale::system());
     window.show();
     return application.exec();
 }

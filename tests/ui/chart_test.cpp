@@ -1,0 +1,259 @@
+// The chart: its fixed look, the grid it is fed from, and the data and
+// scales of a run.
+#include "core/number_format.h"
+#include "modal_watchdog.h"
+#include "output/chart_grid_model.h"
+#include "output/qv_chart.h"
+#include "window_fixture.h"
+
+#include <QChart>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QTextDocument>
+#include <QLegend>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTest>
+#include <QValueAxis>
+
+#include <memory>
+#include <vector>
+
+using namespace tarvilo;
+using namespace tarvilo::testing;
+
+namespace {
+
+struct SceneText {
+    QString text;
+    QRectF bounds;
+};
+
+// Every visible text the chart has drawn: title, axis titles, tick labels.
+std::vector<SceneText> SceneTexts(QvChart* view)
+{
+    std::vector<SceneText> texts;
+    for (QGraphicsItem* item : view->scene()->items()) {
+        if (!item->isVisible()) continue;
+        if (auto* rich = dynamic_cast<QGraphicsTextItem*>(item)) {
+            // The glyphs, without the margin the text document keeps around them.
+            const qreal margin = rich->document()->documentMargin();
+            texts.push_back({rich->toPlainText(),
+                             rich->mapRectToScene(rich->boundingRect().adjusted(margin, margin, -margin, -margin))});
+        } else if (auto* simple = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
+            texts.push_back({simple->text(), simple->sceneBoundingRect()});
+        }
+    }
+    return texts;
+}
+
+QStringList TextsOf(const std::vector<SceneText>& texts)
+{
+    QStringList list;
+    for (const SceneText& text : texts) list << text.text;
+    return list;
+}
+
+}  // namespace
+
+class ChartTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+
+private slots:
+    void initTestCase()
+    {
+        m_folder = std::make_unique<TemporaryWorkingFolder>();
+        m_watchdog = std::make_unique<ModalWatchdog>();
+    }
+
+    void fixedLook()
+    {
+        MainWindow window(PointLocale());
+        QvChart* view = window.chart();
+        QChart* chart = view->chart();
+        QCOMPARE(view->objectName(), QStringLiteral("grfMsChart"));
+        QCOMPARE(chart->title(), QStringLiteral("Curvas Q vs. V"));
+        QVERIFY(!chart->legend()->isVisible());
+        QCOMPARE(view->axisX()->titleText(), QStringLiteral("Potencia reactiva en la carga [p.u.]"));
+        QCOMPARE(view->axisY()->titleText(), QStringLiteral("Tensión en la carga [p.u.]"));
+        for (const QFont& font : {chart->titleFont(), view->axisX()->titleFont(), view->axisY()->titleFont(),
+                                  view->axisX()->labelsFont(), view->axisY()->labelsFont()}) {
+            QCOMPARE(font.family(), QStringLiteral("Arial"));
+            QCOMPARE(font.pointSize(), 8);
+        }
+        QCOMPARE(chart->axes().size(), qsizetype(2));  // no secondary axis
+        // Three curves told apart by colour.
+        const QColor a = view->series(0)->pen().color(), b = view->series(1)->pen().color(),
+                     c = view->series(2)->pen().color();
+        QVERIFY(a != b && b != c && a != c);
+    }
+
+    void gridLabels()
+    {
+        MainWindow window(PointLocale());
+        ChartGridModel* grid = window.chart()->grid();
+        QCOMPARE(grid->rowCount(), 300);
+        QCOMPARE(grid->columnCount(), 6);
+        QStringList columns;
+        for (int c = 0; c < 6; ++c) columns << grid->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(columns, (QStringList{"q2", "vl", "q2", "vh", "qcapr", "v"}));
+        QCOMPARE(grid->headerData(0, Qt::Vertical).toString(), QStringLiteral("R1"));
+        QCOMPARE(grid->headerData(299, Qt::Vertical).toString(), QStringLiteral("R300"));
+    }
+
+    void initialContentBeforeAnyRun()
+    {
+        ChartGridModel grid(PointSettings());
+        QCOMPARE(grid.text(0, 0), QStringLiteral("-4"));
+        QCOMPARE(grid.text(0, 1), QStringLiteral("0.5"));
+        QCOMPARE(grid.text(2, 2), QStringLiteral("1.01"));
+        QCOMPARE(grid.text(4, 1), QStringLiteral("1"));
+        for (int row = 5; row < 300; ++row) {
+            for (int column = 0; column < 6; ++column) {
+                const double value = grid.value(row, column);
+                QVERIFY(value >= 0 && value <= 99 && value == int(value));
+            }
+        }
+    }
+
+    void runData_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("point") << PointLocale();
+        QTest::newRow("comma") << CommaLocale();
+    }
+    void runData()
+    {
+        QFETCH(QLocale, locale);
+        MainWindow window(locale);
+        QvChart* view = window.chart();
+        QCOMPARE(view->axisX()->min(), -4.0);
+        QCOMPARE(view->axisX()->max(), 6.0);
+        QCOMPARE(view->axisX()->tickCount(), 11);
+        QCOMPARE(view->axisY()->min(), 0.0);
+        QCOMPARE(view->axisY()->max(), 1.2);
+        QCOMPARE(view->axisY()->tickCount(), 13);
+
+        // Cells hold the 15-digit texts; the series plot what they read as.
+        ChartGridModel* grid = view->grid();
+        const QString sep = locale.decimalPoint();
+        QCOMPARE(grid->text(0, 0), "5" + sep + "03842133333333");
+        QCOMPARE(grid->text(299, 5), "0" + sep + "00500000000000984");
+        QCOMPARE(grid->text(299, 4), "-4" + sep + "16250000001638E-05");
+        for (int i = 0; i < 3; ++i) {
+            QLineSeries* series = view->series(i);
+            QCOMPARE(series->count(), 300);
+            for (int row = 0; row < 300; row += 37) {
+                QCOMPARE(series->at(row).x(), grid->value(row, 2 * i));
+                QCOMPARE(series->at(row).y(), grid->value(row, 2 * i + 1));
+            }
+        }
+        // Row 1: both branches start at the nose; lower branch in series 0.
+        QCOMPARE(view->series(0)->at(0), view->series(1)->at(0));
+        QCOMPARE(view->series(0)->at(299).y(), 0.357275711446876);
+        QCOMPARE(view->series(1)->at(299).y(), 1.21121789369631);
+        QCOMPARE(view->series(2)->at(0), QPointF(-3.74625, 1.5));
+    }
+
+    void tickLabelsUseTheRegionalSeparatorWithoutGrouping()
+    {
+        MainWindow window(CommaLocale());
+        window.resize(600, 520);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList texts = TextsOf(SceneTexts(window.chart()));
+        QVERIFY2(texts.contains(QStringLiteral("1,2")), qPrintable(texts.join(QLatin1Char('|'))));
+        QVERIFY(texts.contains(QStringLiteral("-4")));
+
+        // A scale near the top of the range: 32757 to 32767, no "32.767".
+        SetInputs(window, {QStringLiteral("0,00000762976"), QStringLiteral("0"), QStringLiteral("1"),
+                           QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
+        QCOMPARE(window.chart()->axisX()->max(), 32767.0);
+        QCoreApplication::processEvents();
+        texts = TextsOf(SceneTexts(window.chart()));
+        QVERIFY2(texts.contains(QStringLiteral("32767")), qPrintable(texts.join(QLatin1Char('|'))));
+    }
+
+    void titlesAndTickLabelsAreNotCutOff()
+    {
+        MainWindow window(PointLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRectF visible = window.chart()->mapToScene(window.chart()->viewport()->rect()).boundingRect();
+        const std::vector<SceneText> texts = SceneTexts(window.chart());
+        QVERIFY(texts.size() >= 3 + 11 + 13);
+        for (const SceneText& text : texts) {
+            if (text.text.isEmpty()) continue;
+            QVERIFY2(!text.text.contains(QStringLiteral("...")) && !text.text.contains(QChar(0x2026)),
+                     qPrintable(text.text));
+            QVERIFY2(visible.contains(text.bounds), qPrintable(text.text));
+        }
+    }
+
+    void tickLabelsFitAtEveryScale_data()
+    {
+        // With Uinf 1 and no load, Q2crit = (1 - 4 X^2 Pcarga^2) / (4 X).
+        QTest::addColumn<QString>("reactance");
+        QTest::addColumn<QString>("pcarga");
+        QTest::addColumn<QString>("lowest");
+        QTest::addColumn<QString>("highest");
+        QTest::newRow("-9 to 1") << "0.5" << "0" << "-9" << "1";
+        QTest::newRow("-4 to 6") << "0.05" << "0" << "-4" << "6";
+        QTest::newRow("16 to 26") << "0.01" << "0" << "16" << "26";
+        QTest::newRow("241 to 251") << "0.001" << "0" << "241" << "251";
+        QTest::newRow("2491 to 2501") << "0.0001" << "0" << "2491" << "2501";
+        QTest::newRow("32757 to 32767") << "0.00000762976" << "0" << "32757" << "32767";
+        QTest::newRow("-109 to -99") << "1" << "10.0125" << "-109" << "-99";
+        QTest::newRow("-32768 to -32758") << "1" << "180.99627" << "-32768" << "-32758";
+    }
+    void tickLabelsFitAtEveryScale()
+    {
+        QFETCH(QString, reactance);
+        QFETCH(QString, pcarga);
+        QFETCH(QString, lowest);
+        QFETCH(QString, highest);
+        MainWindow window(PointLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        m_watchdog->clear();
+        SetInputs(window, {reactance, "0", "1", pcarga, "0", "0"});
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        const std::vector<SceneText> texts = SceneTexts(window.chart());
+        const QStringList all = TextsOf(texts);
+        QVERIFY2(all.contains(lowest) && all.contains(highest), qPrintable(all.join(QLatin1Char('|'))));
+        // No label leaves the chart, and the eleven tick labels of the
+        // reactive-power axis stand apart.
+        const QRectF visible = window.chart()->mapToScene(window.chart()->viewport()->rect()).boundingRect();
+        std::vector<QRectF> ticks;
+        for (const SceneText& text : texts) {
+            QVERIFY2(visible.contains(text.bounds), qPrintable(text.text));
+            bool integer = false;
+            const int value = text.text.toInt(&integer);
+            if (integer && value >= lowest.toInt() && value <= highest.toInt()) ticks.push_back(text.bounds);
+        }
+        QCOMPARE(ticks.size(), size_t(11));
+        for (size_t i = 0; i < ticks.size(); ++i) {
+            for (size_t j = i + 1; j < ticks.size(); ++j) QVERIFY(!ticks[i].intersects(ticks[j]));
+        }
+    }
+
+    void appearanceSurvivesRuns()
+    {
+        MainWindow window(PointLocale());
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
+        }
+        QCOMPARE(window.chart()->chart()->title(), QStringLiteral("Curvas Q vs. V"));
+        QVERIFY(!window.chart()->chart()->legend()->isVisible());
+        QCOMPARE(window.chart()->grid()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("vh"));
+    }
+};
+
+QTEST_MAIN(ChartTest)
+#include "chart_test.moc"

@@ -1,0 +1,283 @@
+// The main window's behaviour: start-up, the input check, the buttons, the
+// no-solution message, faults and the menu, under "." and "," settings.
+#include "core/run_host.h"
+#include "modal_watchdog.h"
+#include "output/chart_grid_model.h"
+#include "output/qv_chart.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QApplication>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QValueAxis>
+
+#include <memory>
+
+using namespace tarvilo;
+using namespace tarvilo::testing;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+
+    static QString Sep(const QLocale& locale) { return locale.decimalPoint(); }
+    // A text of the default case's spelling under the given settings.
+    static QString Local(const QLocale& locale, const char* pointText)
+    {
+        return QString::fromLatin1(pointText).replace(QLatin1Char('.'), Sep(locale));
+    }
+    static void Click(MainWindow& window, const char* button)
+    {
+        QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+    }
+
+    static void AddLocales()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("point") << PointLocale();
+        QTest::newRow("comma") << CommaLocale();
+    }
+
+private slots:
+    void initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
+    void init()
+    {
+        QFile::remove(QStringLiteral("salida.txt"));
+        m_watchdog = std::make_unique<ModalWatchdog>();
+    }
+    void cleanup() { m_watchdog.reset(); }
+
+    void startsOnTheDefaultCaseCalculated_data() { AddLocales(); }
+    void startsOnTheDefaultCaseCalculated()
+    {
+        QFETCH(QLocale, locale);
+        MainWindow window(locale);
+        QCOMPARE(InputTexts(window), (QStringList{Local(locale, "0.03"), Local(locale, "3.33"), Local(locale, "1.00"),
+                                                  Local(locale, "10.48"), Local(locale, "0.00"), Local(locale, "0.00")}));
+        QCOMPARE(LabelTexts(window), (QStringList{Local(locale, "5.6193"), Local(locale, ".3144"), Local(locale, ".9991"),
+                                                  Local(locale, "-1.662"), Local(locale, ".3312"), Local(locale, "-.1827")}));
+        QVERIFY(m_watchdog->seen().empty());
+        const QStringList lines = CurveFileLines();
+        QCOMPARE(lines.size(), 303);
+        QCOMPARE(lines.at(3), Local(locale, "5.03842; 0.59063; 5.03842; 0.59063; -3.74625; 1.50000"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Tarvilo"));
+    }
+
+    void focusStartsOnCalcular()
+    {
+        MainWindow window(PointLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdCalcular"));
+    }
+
+    void inputCheckTurnsNonNumbersIntoError_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        for (const auto& [name, locale] : {std::pair{"point", PointLocale()}, std::pair{"comma", CommaLocale()}}) {
+            const QString sep = locale.decimalPoint();
+            auto row = [&](const char* what) -> QTestData& { return QTest::addRow("%s %s", name, what) << locale; };
+            row("minus") << QStringLiteral("-") << QStringLiteral("Error");
+            row("separator") << sep << QStringLiteral("Error");
+            row("empty") << QString() << QStringLiteral("Error");
+            row("cut error") << QStringLiteral("Erro") << QStringLiteral("Error");
+            row("letters") << QStringLiteral("abc") << QStringLiteral("Error");
+            row("overflow") << QStringLiteral("1e999") << QStringLiteral("Error");
+            row("half") << QStringLiteral("0%1").arg(sep) << QStringLiteral("0%1").arg(sep);
+            row("signed exponent") << QStringLiteral("-2%15E-3").arg(sep) << QStringLiteral("-2%15E-3").arg(sep);
+            row("blanks") << QStringLiteral(" 7 ") << QStringLiteral(" 7 ");
+        }
+        // Under "," the "." is the group separator: "10.48" reads as 1048.
+        QTest::newRow("comma grouped") << CommaLocale() << QStringLiteral("10.48") << QStringLiteral("10.48");
+    }
+    void inputCheckTurnsNonNumbersIntoError()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        MainWindow window(locale);
+        const QStringList labelsBefore = LabelTexts(window);
+        for (InputBox box : kInputBoxes) {
+            window.inputBox(box)->setText(text);
+            QCOMPARE(window.inputBox(box)->text(), shown);
+        }
+        QCOMPARE(LabelTexts(window), labelsBefore);  // the check never calculates
+        QVERIFY(m_watchdog->seen().empty());
+    }
+
+    void typingIsCheckedOnEveryKeystroke()
+    {
+        MainWindow window(PointLocale());
+        QLineEdit* box = window.inputBox(InputBox::Qcarga);
+        box->clear();
+        QCOMPARE(box->text(), QStringLiteral("Error"));  // clearing is a change too
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("-"));
+        QCOMPARE(box->text(), QStringLiteral("Error"));
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("0.25"));
+        QCOMPARE(box->text(), QStringLiteral("0.25"));
+        box->setText(QStringLiteral("Error"));
+        box->end(false);
+        QTest::keyClick(box, Qt::Key_Backspace);  // "Erro" is no number either
+        QCOMPARE(box->text(), QStringLiteral("Error"));
+    }
+
+    void textBoxesHaveNoLengthLimit()
+    {
+        MainWindow window(PointLocale());
+        const QString longNumber = QStringLiteral("0.") + QString(40000, QLatin1Char('0')) + QStringLiteral("1");
+        window.inputBox(InputBox::Qcap)->setText(longNumber);
+        QCOMPARE(window.inputBox(InputBox::Qcap)->text(), longNumber);
+    }
+
+    void defaultButtonReloadsTheRegionalSet_data() { AddLocales(); }
+    void defaultButtonReloadsTheRegionalSet()
+    {
+        QFETCH(QLocale, locale);
+        MainWindow window(locale);
+        SetInputs(window, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                           QStringLiteral("5"), QStringLiteral("6")});
+        Click(window, "cmdCalcular");
+        m_watchdog->clear();
+        Click(window, "cmdValoresDefault");
+        QCOMPARE(InputTexts(window).at(3), Local(locale, "10.48"));
+        QCOMPARE(LabelTexts(window).at(2), Local(locale, ".9991"));
+        QCOMPARE(CurveFileLines().at(3), Local(locale, "5.03842; 0.59063; 5.03842; 0.59063; -3.74625; 1.50000"));
+        QVERIFY(m_watchdog->seen().empty());
+    }
+
+    void noSolutionMessageComesAfterTheErrorLabelsAndBeforeTheChart_data() { AddLocales(); }
+    void noSolutionMessageComesAfterTheErrorLabelsAndBeforeTheChart()
+    {
+        QFETCH(QLocale, locale);
+        MainWindow window(locale);
+        const QPointF chartBefore = window.chart()->series(0)->at(0);
+        QStringList labelsDuringMessage;
+        QPointF chartDuringMessage;
+        m_watchdog->onOpen = [&](const ModalWatchdog::Seen&) {
+            labelsDuringMessage = LabelTexts(window);
+            chartDuringMessage = window.chart()->series(0)->at(0);
+        };
+        // The default case's values a hundred times too large.
+        SetInputs(window, {QStringLiteral("3"), QStringLiteral("333"), QStringLiteral("100"), QStringLiteral("1048"),
+                           QStringLiteral("0"), QStringLiteral("0")});
+        Click(window, "cmdCalcular");
+
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        const ModalWatchdog::Seen& message = m_watchdog->seen().front();
+        QCOMPARE(message.title, QStringLiteral("tarvilo"));
+        QCOMPARE(message.text, QStringLiteral("No existe punto solucion"));
+        QCOMPARE(message.icon, QMessageBox::Information);
+        QCOMPARE(message.buttonCount, 1);
+        QCOMPARE(labelsDuringMessage, (QStringList{Local(locale, "581334.6965"), Local(locale, "31.44"),
+                                                   QStringLiteral("Error"), QStringLiteral("Error"),
+                                                   QStringLiteral("Error"), QStringLiteral("Error")}));
+        QCOMPARE(chartDuringMessage, chartBefore);                       // not yet reloaded
+        QVERIFY(window.chart()->series(0)->at(0) != chartBefore);        // reloaded once closed
+        QCOMPARE(CurveFileLines().size(), 303);
+
+        // A run with a solution afterwards replaces the four "Error" texts.
+        m_watchdog->onOpen = nullptr;
+        Click(window, "cmdValoresDefault");
+        QCOMPARE(LabelTexts(window).at(2), Local(locale, ".9991"));
+        QCOMPARE(LabelTexts(window).at(5), Local(locale, "-.1827"));
+    }
+
+    void aFaultIsReportedOnceAndTheWindowStaysUsable()
+    {
+        MainWindow window(PointLocale());
+        const QStringList before = CurveFileLines();
+        window.inputBox(InputBox::Qcarga)->setText(QStringLiteral("1"));
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0"));
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QCOMPARE(m_watchdog->seen().front().title, QStringLiteral("tarvilo"));
+        QCOMPARE(m_watchdog->seen().front().icon, QMessageBox::Warning);
+        QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("no pueden ser cero")));
+        QCOMPARE(LabelTexts(window).at(0), QStringLiteral("5.6193"));  // earlier results stay
+        QCOMPARE(CurveFileLines(), before);
+
+        m_watchdog->clear();
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0.03"));
+        Click(window, "cmdCalcular");
+        QVERIFY(m_watchdog->seen().empty());
+        QCOMPARE(LabelTexts(window).at(0), QStringLiteral("4.6193"));  // Qcarga 1 takes 1 off the margin
+    }
+
+    void aFaultAfterTheFileKeepsTheNewFile()
+    {
+        MainWindow window(PointLocale());
+        SetInputs(window, {QStringLiteral("0.5"), QStringLiteral("4"), QStringLiteral("1.00"), QStringLiteral("10.48"),
+                           QStringLiteral("0"), QStringLiteral("0")});
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("es igual a 1")));
+        QCOMPARE(LabelTexts(window).at(0), QStringLiteral("1."));
+        QCOMPARE(LabelTexts(window).at(2), QStringLiteral(".9991"));  // step 8 never came
+        QVERIFY(CurveFileLines().at(3).startsWith(QStringLiteral("-54.41520; ")));
+    }
+
+    void aCriticalPointBeyondTheChartScaleEndsTheRunAtTheChart()
+    {
+        MainWindow window(PointLocale());
+        const double axisMaxBefore = window.chart()->axisX()->max();
+        // Q2crit = 1 / (4 X) is 40,000: no 16-bit scale around it.
+        SetInputs(window, {QStringLiteral("0.00000625"), QStringLiteral("0"), QStringLiteral("1"),
+                           QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("escala del gráfico")));
+        QCOMPARE(LabelTexts(window).at(2), QStringLiteral("1."));       // labels were written
+        QVERIFY(CurveFileLines().at(3).startsWith(QStringLiteral("40000.00000; ")));
+        QCOMPARE(window.chart()->axisX()->max(), axisMaxBefore);         // the chart kept its scale
+    }
+
+    void anUnreadableBoxChangesNothing()
+    {
+        MainWindow window(PointLocale());
+        const QStringList before = CurveFileLines();
+        const QStringList labels = LabelTexts(window);
+        window.inputBox(InputBox::B)->setText(QStringLiteral("x"));
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("Susceptancia")));
+        QCOMPARE(LabelTexts(window), labels);
+        QCOMPARE(CurveFileLines(), before);
+    }
+
+    void hugeInputsEndWithAMessageNotACrash()
+    {
+        MainWindow window(PointLocale());
+        SetInputs(window, {QStringLiteral("1e200"), QStringLiteral("1e200"), QStringLiteral("1e200"),
+                           QStringLiteral("1e200"), QStringLiteral("1e200"), QStringLiteral("1e200")});
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("excede el rango")));
+    }
+
+    void salirClosesTheWindow()
+    {
+        MainWindow window(PointLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* salir = window.findChild<QAction*>(QStringLiteral("mnuSalir"));
+        QVERIFY(salir);
+        QVERIFY(window.findChild<QMenu*>(QStringLiteral("mnuArchivo")));
+        QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuAcercaDe")));
+        salir->trigger();
+        QVERIFY(!window.isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

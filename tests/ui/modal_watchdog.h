@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+namespace tarvilo::testing {
+
+// Answers every modal message box that opens while it lives, so that no
+// test hangs on one, and records what each box said. Arm it before creating
+// a window: the window's start-up already runs a calculation.
+class ModalWatchdog : public QObject {
+    Q_OBJECT
+
+public:
+    struct Seen {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+        int buttonCount;
+    };
+
+    explicit ModalWatchdog(QObject* parent = nullptr);
+
+    const std::vector<Seen>& seen() const { return m_seen; }
+    void clear() { m_seen.clear(); }
+
+    // Called while a box is open, before it is answered: lets a test look at
+    // the window in that moment.
+    std::function<void(const Seen&)> onOpen;
+
+private:
+    void Poll();
+
+    QTimer m_timer;
+    std::vector<Seen> m_seen;
+};
+
+}  // namespace tarvilo::testing

@@ -84,7 +84,11 @@ QvChart::QvChart(const QLocale& locale, const RegionalSettings& regional, QWidge
     SetScale(m_axisX, *ReactivePowerScale(0.0));
     SetScale(m_axisY, kVoltageScale);
 
+    // The view starts with a chart of its own, which setChart() releases
+    // without deleting.
+    QChart* placeholder = this->chart();
     setChart(chart);
+    delete placeholder;
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::NoFocus);
 }

@@ -5,6 +5,7 @@
 #include "core/run_fault.h"
 #include "output/curve_file.h"
 #include "output/qv_chart.h"
+#include "ui/about/about_dialog.h"
 #include "ui/main/default_case.h"
 #include "ui/main/diagram_picture.h"
 
@@ -261,7 +262,7 @@ void MainWindow::txtQcap_Change() { CheckInput(InputBox::Qcap); }
 
 void MainWindow::mnuSalir_Click() { close(); }
 
-void MainWindow::mnuAcercaDe_Click() {}
+void MainWindow::mnuAcercaDe_Click() { AboutDialog::ShowSingle(); }
 
 // --- Helpers ----------------------------------------------------------------
 

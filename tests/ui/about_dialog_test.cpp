@@ -1,0 +1,204 @@
+// The About dialog: its texts, keys, single instance and life beside the
+// main window, and the System Info button with a stand-in system.
+#include "../about/fake_platform.h"
+#include "modal_watchdog.h"
+#include "ui/about/about_dialog.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace tarvilo;
+using namespace tarvilo::testing;
+
+namespace {
+
+QList<AboutDialog*> OpenDialogs()
+{
+    QList<AboutDialog*> dialogs;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<AboutDialog*>(widget); dialog && dialog->isVisible()) dialogs << dialog;
+    }
+    return dialogs;
+}
+
+QString LabelText(QWidget* dialog, const char* name)
+{
+    return dialog->findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+}  // namespace
+
+class AboutDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+
+    static AboutDialog* OpenFrom(MainWindow& window)
+    {
+        window.findChild<QAction*>(QStringLiteral("mnuAcercaDe"))->trigger();
+        const QList<AboutDialog*> dialogs = OpenDialogs();
+        return dialogs.size() == 1 ? dialogs.front() : nullptr;
+    }
+
+    static void WaitUntilGone(QPointer<AboutDialog>& dialog)
+    {
+        QTRY_VERIFY(dialog.isNull());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_folder = std::make_unique<TemporaryWorkingFolder>();
+        m_watchdog = std::make_unique<ModalWatchdog>();
+    }
+
+    void textsAfterEachOpening()
+    {
+        MainWindow window(PointLocale());
+        for (int opening = 0; opening < 2; ++opening) {
+            QPointer<AboutDialog> dialog = OpenFrom(window);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->objectName(), QStringLiteral("frmAbout"));
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Acerca de este programa..."));
+            QCOMPARE(LabelText(dialog, "lblTitle"), QStringLiteral("Tarvilo"));
+            QCOMPARE(LabelText(dialog, "lblVersion"), QStringLiteral("Version 1 (prueba)"));
+            QCOMPARE(LabelText(dialog, "lblDescription"), QString());
+            QVERIFY(!LabelText(dialog, "lblDisclaimer").isEmpty());
+            QCOMPARE(dialog->findChildren<QFrame*>(QStringLiteral("Line1")).size(), qsizetype(2));
+            QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text(),
+                     QStringLiteral("&System Info..."));
+            QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->isDefault());
+            QVERIFY(!dialog->parentWidget());  // no owner
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            WaitUntilGone(dialog);
+        }
+    }
+
+    void enterAndEscapeClose_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("enter") << int(Qt::Key_Return);
+        QTest::newRow("escape") << int(Qt::Key_Escape);
+    }
+    void enterAndEscapeClose()
+    {
+        QFETCH(int, key);
+        MainWindow window(PointLocale());
+        QPointer<AboutDialog> dialog = OpenFrom(window);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        WaitUntilGone(dialog);
+    }
+
+    void secondRequestBringsTheSameDialogForward()
+    {
+        MainWindow window(PointLocale());
+        QPointer<AboutDialog> first = OpenFrom(window);
+        QPointer<AboutDialog> second = OpenFrom(window);
+        QCOMPARE(OpenDialogs().size(), qsizetype(1));
+        QCOMPARE(first.data(), second.data());
+        first->close();
+        WaitUntilGone(first);
+    }
+
+    void mainWindowStillCalculatesWhileItIsOpen()
+    {
+        MainWindow window(PointLocale());
+        window.show();
+        QPointer<AboutDialog> dialog = OpenFrom(window);
+        QVERIFY(!dialog->isModal());
+        window.inputBox(InputBox::Qcarga)->setText(QStringLiteral("1"));
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
+        QCOMPARE(window.resultLabel(ResultLabel::MargenQ2)->text(), QStringLiteral("4.6193"));
+        dialog->close();
+        WaitUntilGone(dialog);
+    }
+
+    void versionTextFitsItsLabel()
+    {
+        QPointer<AboutDialog> dialog = AboutDialog::ShowSingle();
+        for (QLabel* label : dialog->findChildren<QLabel*>()) {
+            if (label->text().isEmpty()) continue;
+            const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap,
+                                                                   label->text());
+            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
+                     qPrintable(label->objectName()));
+        }
+        dialog->close();
+        WaitUntilGone(dialog);
+    }
+
+    void systemInfoUnavailableLeavesTheDialogOpen()
+    {
+        QPointer<AboutDialog> dialog = AboutDialog::ShowSingle();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        auto platform = std::make_unique<sysinfo::testing::FakePlatform>();
+        auto* fake = platform.get();
+        dialog->setPlatform(std::move(platform));
+        // Alt+S is the button's own shortcut; offscreen key events do not
+        // reach the shortcut map, so the button is clicked.
+        auto* sysInfo = dialog->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
+        QCOMPARE(sysInfo->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
+        QTest::mouseClick(sysInfo, Qt::LeftButton);
+        QCOMPARE(fake->opened.size(), size_t(2));
+        QCOMPARE(fake->messages, std::vector<std::string>{"System Information Is Unavailable At This Time"});
+        QVERIFY(dialog->isVisible());
+        dialog->close();
+        WaitUntilGone(dialog);
+    }
+
+    void unavailableMessageLooksAsItShould()
+    {
+        // The real platform with nothing to find on PATH.
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", m_folder->path().toLocal8Bit());
+        QPointer<AboutDialog> dialog = AboutDialog::ShowSingle();
+        m_watchdog->clear();
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+        qputenv("PATH", savedPath);
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        const ModalWatchdog::Seen& box = m_watchdog->seen().front();
+        QCOMPARE(box.text, QStringLiteral("System Information Is Unavailable At This Time"));
+        QCOMPARE(box.title, QStringLiteral("tarvilo"));
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttonCount, 1);
+        QVERIFY(dialog->isVisible());
+        dialog->close();
+        WaitUntilGone(dialog);
+    }
+
+    // Runs the real event loop, which ends the program when its last window
+    // closes; it must be the last test of this program.
+    void zz_programEndsOnlyWhenBothWindowsAreClosed()
+    {
+        auto window = std::make_unique<MainWindow>(PointLocale());
+        window->show();
+        QPointer<AboutDialog> dialog = OpenFrom(*window);
+        bool dialogOutlivedTheWindow = false;
+        QTimer::singleShot(0, window.get(), [&] {
+            window->findChild<QAction*>(QStringLiteral("mnuSalir"))->trigger();
+        });
+        QTimer::singleShot(200, qApp, [&] {
+            dialogOutlivedTheWindow = !window->isVisible() && dialog && dialog->isVisible();
+            if (dialog) dialog->close();
+        });
+        QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(2); });  // never hang
+        const int exitCode = QApplication::exec();
+        QVERIFY(dialogOutlivedTheWindow);
+        QCOMPARE(exitCode, 0);
+    }
+};
+
+QTEST_MAIN(AboutDialogTest)
+#include "about_dialog_test.moc"

@@ -9,7 +9,8 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
+  g++-mingw-w64-x86-64-posix wine wine64
   "$@"
 )
 

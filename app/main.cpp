@@ -8,6 +8,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvilo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvilo.Tarvilo"));
     tarvilo::MainWindow window(QLocale::system());
     window.show();
     return application.exec();

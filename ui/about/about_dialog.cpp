@@ -1,5 +1,6 @@
 #include "ui/about/about_dialog.h"
 
+#include "ui/about/app_icon.h"
 #include "ui/about/sys_info_launcher.h"
 #ifdef _WIN32
 #include "ui/about/sys_info_windows.h"
@@ -81,6 +82,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_platform(std::mak
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(QFont(QStringLiteral("Arial"), 8));
     setFixedSize(5730 / 15, 3555 / 15);
+    setWindowIcon(AppIcon());
     BuildControls();
     Form_Load();
 }

@@ -6,6 +6,7 @@
 #include "output/curve_file.h"
 #include "output/qv_chart.h"
 #include "ui/about/about_dialog.h"
+#include "ui/about/app_icon.h"
 #include "ui/main/default_case.h"
 #include "ui/main/diagram_picture.h"
 
@@ -77,6 +78,7 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmInicio"));
     setWindowTitle(QStringLiteral("Tarvilo"));
+    setWindowIcon(AppIcon());
     // The captions are sized for a small sans-serif font of about 8 points.
     setFont(QFont(QStringLiteral("Arial"), 8));
 

@@ -1,0 +1,17 @@
+# A Debian package of the installed program. Its library dependencies are
+# worked out by dpkg-shlibdeps from the executable; the platform plug-ins
+# (loaded, not linked) and the fonts the window is sized for are added.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tarvilo)
+set(CPACK_PACKAGE_VENDOR "Tarvilo")
+set(CPACK_PACKAGE_CONTACT "Tarvilo <maintainers@tarvilo.example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Q-V voltage stability of a two-bus network")
+set(CPACK_PACKAGE_DESCRIPTION "Draws the Q-V curves of the load bus of a two-bus network, computes the reactive margin, the minimum voltage and the operating points, and writes the curves to salida.txt.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hardinfo")
+include(CPack)

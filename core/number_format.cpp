@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <limits>
 #include <cstdlib>
 
 namespace tarvilo {
@@ -121,7 +122,11 @@ double ToFifteenDigitValue(double value)
     *cursor++ = 'e';
     cursor = std::to_chars(cursor, text.data() + text.size(), number.pointPosition).ptr;
     double result = 0.0;
-    std::from_chars(text.data(), cursor, result);
+    if (std::from_chars(text.data(), cursor, result).ec == std::errc::result_out_of_range) {
+        // Only the largest doubles round up past the range at 15 digits
+        // (1.79769313486232E+308); the nearest double is the largest one.
+        result = number.negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+    }
     return result;
 }
 

@@ -24,7 +24,8 @@ std::string FormatWithPattern(double value, std::string_view pattern, const Regi
 std::string ToGeneralText(double value, const RegionalSettings& regional);
 
 // The value as its general text reads back: the double nearest to the value
-// taken to 15 significant digits.
+// taken to 15 significant digits. For the few largest doubles, whose 15-digit
+// form lies beyond the range, that is the largest double.
 double ToFifteenDigitValue(double value);
 
 // A curve-file field: the general text read back and written with "0.00000".

@@ -6,6 +6,7 @@
 
 #include <clocale>
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <cmath>
 #include <random>
@@ -147,6 +148,16 @@ TEST(GeneralText, ReadsBackToTheFifteenDigitValueUnderBothSettings)
                       FormatCurveFileField(value, regional));
         }
     }
+}
+
+TEST(GeneralText, LargestDoublesRoundPastTheRangeAndReadBackAsTheLargest)
+{
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(ToGeneralText(largest, PointSettings()), "1.79769313486232E+308");
+    EXPECT_FALSE(ReadRegionalNumber("1.79769313486232E+308", PointSettings()).has_value());
+    EXPECT_EQ(ToFifteenDigitValue(largest), largest);
+    EXPECT_EQ(ToFifteenDigitValue(-largest), -largest);
+    EXPECT_EQ(FormatCurveFileField(largest, PointSettings()), "179769313486232" + std::string(294, '0') + ".00000");
 }
 
 TEST(Formatting, DoesNotFollowTheCLocale)

@@ -1,0 +1,239 @@
+#!/usr/bin/env python3
+"""End-to-end test of the real program on a real X server (Xvfb).
+
+Drives Tarvilo only through X input events (xdotool) in an empty folder
+under one locale, and checks every "salida.txt" it writes, line by line,
+against the curves worked out here with the model's own formulas.
+
+    e2e_test.py PROGRAM LOCALE        (LOCALE such as en_US.UTF-8, de_DE.UTF-8)
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+from decimal import ROUND_HALF_UP, Decimal
+
+TIMEOUT = 20.0
+CLIENT_HEIGHT = 481  # the window's client area below the menu bar
+
+
+# --- The model, written out independently --------------------------------
+
+def curves(x, b, uinf, pcarga, qcarga, qcap):
+    beq = qcap + b / 2
+    q2crit = (uinf ** 4 - 4 * x * x * pcarga * pcarga) / (4 * uinf * uinf * x)
+    q2, vu, vl, v2, qcapr = [], [], [], [], []
+    q = q2crit
+    for i in range(1, 301):
+        s = 2 * q * x - uinf * uinf
+        r = 4 * x * x * (pcarga * pcarga + q * q)
+        q2.append(q)
+        if i == 1:
+            vu.append(((-s) / 2) ** 0.5)
+            vl.append(vu[-1])
+        else:
+            root = (s * s - r) ** 0.5
+            vu.append(((-s + root) / 2) ** 0.5)
+            vl.append(((-s - root) / 2) ** 0.5)
+        q = q - 0.05
+    v = 1.5
+    for i in range(1, 301):
+        v2.append(v)
+        qcapr.append(qcarga - beq * v * v)
+        v = v - 0.005
+    return q2, vu, vl, v2, qcapr
+
+
+def field(value, separator):
+    """15 significant digits, then five decimals rounded half away from zero."""
+    fifteen = Decimal(format(value, ".14e"))
+    text = str(fifteen.quantize(Decimal("0.00001"), rounding=ROUND_HALF_UP))
+    if text == "-0.00000":
+        text = "0.00000"
+    return text.replace(".", separator)
+
+
+def expected_file(inputs, separator):
+    q2, vu, vl, v2, qcapr = curves(*inputs)
+    lines = ["Tarvilo", "Valores de curvas.", "q2       vu       q2       vl       qcapr     v2  "]
+    for i in range(300):
+        values = (q2[i], vu[i], q2[i], vl[i], qcapr[i], v2[i])
+        lines.append("; ".join(field(v, separator) for v in values))
+    return lines
+
+
+# --- The X server and the program ------------------------------------------
+
+def wait_for(condition, what):
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.05)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+class Session:
+    def __init__(self, program, locale, folder):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            display = ":" + pipe.readline().strip()
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_QPA", "LC_", "LANG"))}
+        self.env.update(DISPLAY=display, LC_ALL=locale, LANG=locale)
+        self.folder = folder
+        # The program's own output is kept outside its folder and shown when
+        # the test fails (a sanitizer report, say).
+        self.output = tempfile.TemporaryFile()
+        self.program = subprocess.Popen([program], cwd=folder, env=self.env,
+                                        stdout=self.output, stderr=subprocess.STDOUT)
+        self.window = wait_for(lambda: self.find("^Tarvilo$"), "the main window")
+        geometry = self.xdotool("getwindowgeometry", "--shell", self.window)
+        values = dict(line.split("=") for line in geometry.split())
+        self.origin = (int(values["X"]), int(values["Y"]))
+        self.menu_height = int(values["HEIGHT"]) - CLIENT_HEIGHT
+
+    def close(self):
+        if self.program.poll() is None:
+            self.program.kill()
+        self.xvfb.terminate()
+        self.xvfb.wait()
+
+    def xdotool(self, *args):
+        result = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True)
+        return result.stdout.strip() if result.returncode == 0 else ""
+
+    def find(self, name):
+        """A visible window whose title matches (xdotool ignores case, so the
+        main window "Tarvilo" is left out of the matches for "tarvilo")."""
+        found = [w for w in self.xdotool("search", "--onlyvisible", "--name", name).split()
+                 if w != getattr(self, "window", None)]
+        return found[0] if found else ""
+
+    def click(self, x, y):
+        """A left click at a point of the client area (below the menu bar)."""
+        self.xdotool("mousemove", "--sync", str(self.origin[0] + x), str(self.origin[1] + self.menu_height + y),
+                     "click", "1")
+
+    def click_menu(self, x):
+        self.xdotool("mousemove", "--sync", str(self.origin[0] + x), str(self.origin[1] + self.menu_height // 2),
+                     "click", "1")
+
+    def type_into(self, box, text):
+        left, top = BOXES[box]
+        self.click(left + 40, top + 9)
+        self.xdotool("key", "--clearmodifiers", "ctrl+a")
+        self.xdotool("type", "--delay", "15", text)
+
+    def press(self, window, key):
+        self.xdotool("windowfocus", "--sync", window)
+        self.xdotool("key", key)
+
+    def file_lines(self):
+        try:
+            with open(os.path.join(self.folder, "salida.txt"), "rb") as f:
+                data = f.read()
+        except OSError:
+            return None
+        if not data.endswith(b"\r\n"):
+            return None
+        lines = data.decode("ascii").split("\r\n")[:-1]
+        return lines if len(lines) == 303 else None
+
+    def stamp(self):
+        try:
+            return os.stat(os.path.join(self.folder, "salida.txt")).st_mtime_ns
+        except OSError:
+            return None
+
+
+# Input boxes and buttons: top-left corners in the client area, in pixels.
+BOXES = {"X": (176, 64), "B": (176, 120), "Uinf": (8, 88), "Pcarga": (496, 32), "Qcarga": (496, 80),
+         "Qcap": (496, 128)}
+CALCULAR = (376 + 104, 408 + 12)
+
+
+def check_file(session, inputs, separator, what):
+    expected = expected_file(inputs, separator)
+    lines = wait_for(lambda: session.file_lines() == expected and expected, what) and session.file_lines()
+    assert lines == expected, what
+
+
+def spell(number_text, separator):
+    return number_text.replace(".", separator)
+
+
+def main():
+    program, locale = sys.argv[1], sys.argv[2]
+    separator = "," if locale.startswith(("de_", "es_", "fr_")) else "."
+    passed = 0
+    with tempfile.TemporaryDirectory() as folder:
+        session = Session(program, locale, folder)
+        try:
+            # Start-up: the default case, calculated before the window shows.
+            check_file(session, (0.03, 3.33, 1.00, 10.48, 0.0, 0.0), separator, "the start-up file")
+            passed += 1
+
+            # New values typed into the boxes, then "Calcular" with the mouse.
+            typed = {"X": "0.05", "B": "2.5", "Uinf": "1.05", "Pcarga": "5", "Qcarga": "0.5", "Qcap": "0.2"}
+            for box, text in typed.items():
+                session.type_into(box, spell(text, separator))
+            session.click(*CALCULAR)
+            check_file(session, (0.05, 2.5, 1.05, 5.0, 0.5, 0.2), separator, "the file of the typed case")
+            passed += 1
+
+            # A non-number becomes "Error" and starts no calculation; pressing
+            # "Calcular" then stops at the unreadable box with a message.
+            before = session.stamp()
+            session.type_into("Qcap", "abc")
+            session.click(*CALCULAR)
+            message = wait_for(lambda: session.find("^tarvilo$"), "the message about the unreadable box")
+            session.press(message, "Return")
+            wait_for(lambda: not session.find("^tarvilo$"), "the message to close")
+            assert session.stamp() == before, "a non-number recalculated the curves"
+            passed += 1
+
+            # No operating point: the message, answered with the keyboard;
+            # the file of that run is complete.
+            for box, text in {"X": "3", "B": "333", "Uinf": "100", "Pcarga": "1048", "Qcarga": "0",
+                              "Qcap": "0"}.items():
+                session.type_into(box, text)
+            session.click(*CALCULAR)
+            message = wait_for(lambda: session.find("^tarvilo$"), "the no-solution message")
+            session.press(message, "Return")
+            wait_for(lambda: not session.find("^tarvilo$"), "the no-solution message to close")
+            check_file(session, (3.0, 333.0, 100.0, 1048.0, 0.0, 0.0), separator, "the no-solution file")
+            passed += 1
+
+            # The About dialog opens from the menu bar and closes with Escape.
+            session.click_menu(90)
+            about = wait_for(lambda: session.find("^Acerca de este programa"), "the About dialog")
+            session.press(about, "Escape")
+            wait_for(lambda: not session.find("^Acerca de este programa"), "the About dialog to close")
+            passed += 1
+
+            # "Archivo" > "Salir" ends the program normally.
+            session.click_menu(28)
+            session.xdotool("key", "--delay", "50", "Down", "Return")
+            wait_for(lambda: session.program.poll() is not None, "the program to end")
+            assert session.program.returncode == 0, f"exit status {session.program.returncode}"
+            passed += 1
+        except AssertionError as failure:
+            print(f"FAIL ({locale}): {failure}")
+            session.output.seek(0)
+            print(session.output.read().decode(errors="replace")[-6000:])
+            print(f"{passed} passed, 1 failed")
+            return 1
+        finally:
+            session.close()
+    print(f"{passed} passed, 0 failed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fontconfig
   xvfb xauth imagemagick xdotool
   g++-mingw-w64-x86-64-posix wine wine64
+  desktop-file-utils appstream dpkg-dev locales python3 clang valgrind
   "$@"
 )
 
@@ -21,19 +22,34 @@ for package in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
 if [ "$(id -u)" -eq 0 ]; then
   as_root=()
 elif command -v sudo >/dev/null; then
   as_root=(sudo)
 else
-  echo "install-deps: these packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
-  exit 1
+  as_root=(false)
 fi
 
-echo "install-deps: installing ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "${as_root[0]:-}" = false ]; then
+    echo "install-deps: these packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+    exit 1
+  fi
+  echo "install-deps: installing ${missing[*]}"
+  "${as_root[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The end-to-end test runs once under a "." locale and once under a "," one.
+wanted_locales=(en_US.UTF-8 de_DE.UTF-8)
+for wanted in "${wanted_locales[@]}"; do
+  short="$(echo "$wanted" | sed 's/UTF-8/utf8/')"
+  if ! locale -a 2>/dev/null | grep -qx "$short"; then
+    "${as_root[@]}" sed -i "s/^# *\($wanted UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$wanted UTF-8" /etc/locale.gen || echo "$wanted UTF-8" | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+    regenerate=1
+  fi
+done
+if [ -n "${regenerate:-}" ]; then
+  "${as_root[@]}" locale-gen >/dev/null
+fi

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Checks Tarvilo as a user installs it: validates the menu entry and the
+# AppStream description, builds the Debian package from build/default,
+# installs it, starts the installed program under Xvfb in an empty folder,
+# and checks that it wrote "salida.txt" there. Run as root (or through sudo).
+set -euo pipefail
+source_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+
+desktop-file-validate "$source_dir/app/desktop/org.tarvilo.Tarvilo.desktop"
+appstreamcli validate --no-net "$source_dir/app/desktop/org.tarvilo.Tarvilo.metainfo.xml"
+
+cd "$source_dir/build/default"
+rm -f tarvilo_*.deb
+cpack -G DEB >/dev/null
+package="$(ls "$PWD"/tarvilo_*.deb)"
+echo "package: $(basename "$package")"
+dpkg-deb -f "$package" Depends
+
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "$package" >/dev/null
+trap 'DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get remove -y -qq tarvilo >/dev/null' EXIT
+test -x /usr/bin/tarvilo
+test -f /usr/share/applications/org.tarvilo.Tarvilo.desktop
+test -f /usr/share/metainfo/org.tarvilo.Tarvilo.metainfo.xml
+test -f /usr/share/icons/hicolor/scalable/apps/org.tarvilo.Tarvilo.svg
+
+work="$(mktemp -d)"
+cd "$work"
+xvfb-run -a /usr/bin/tarvilo &
+runner=$!
+for _ in $(seq 1 200); do
+    [ -s salida.txt ] && [ "$(wc -l < salida.txt)" -eq 303 ] && break
+    sleep 0.1
+done
+pkill -f '^/usr/bin/tarvilo$' || true
+wait "$runner" 2>/dev/null || true
+if [ ! -s salida.txt ] || [ "$(wc -l < salida.txt)" -ne 303 ]; then
+    echo "the installed program wrote no complete salida.txt in $work"
+    exit 1
+fi
+sed -n 4p salida.txt | grep -q '^5[.,]03842; 0[.,]59063; ' || { echo "unexpected first curve line"; exit 1; }
+cd /
+rm -rf "$work"
+echo "installed program started and wrote salida.txt: package check passed"

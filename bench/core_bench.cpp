@@ -23,6 +23,17 @@ QvInputs DefaultCase()
     return inputs;
 }
 
+QvCurves DefaultCurves()
+{
+    const QvInputs inputs = DefaultCase();
+    QvResults results;
+    QvCurves curves;
+    ComputeCriticalPoint(inputs, results);
+    SweepSystemCharacteristic(inputs, results, curves);
+    SweepLoadCharacteristic(inputs, curves);
+    return curves;
+}
+
 void ComputingPass(benchmark::State& state)
 {
     const QvInputs inputs = DefaultCase();
@@ -41,12 +52,7 @@ BENCHMARK(ComputingPass);
 
 void CurveFileWrite(benchmark::State& state)
 {
-    const QvInputs inputs = DefaultCase();
-    QvResults results;
-    QvCurves curves;
-    ComputeCriticalPoint(inputs, results);
-    SweepSystemCharacteristic(inputs, results, curves);
-    SweepLoadCharacteristic(inputs, curves);
+    const QvCurves curves = DefaultCurves();
     const auto folder = std::filesystem::temp_directory_path() / "tarvilo-bench";
     std::filesystem::create_directories(folder);
     const std::string path = (folder / kCurveFileName).string();
@@ -59,12 +65,7 @@ BENCHMARK(CurveFileWrite)->Unit(benchmark::kMicrosecond);
 
 void CurveFileText(benchmark::State& state)
 {
-    const QvInputs inputs = DefaultCase();
-    QvResults results;
-    QvCurves curves;
-    ComputeCriticalPoint(inputs, results);
-    SweepSystemCharacteristic(inputs, results, curves);
-    SweepLoadCharacteristic(inputs, curves);
+    const QvCurves curves = DefaultCurves();
     for (auto _ : state) {
         benchmark::DoNotOptimize(tarvilo::CurveFileText(curves, PointSettings()));
     }

@@ -1,6 +1,7 @@
 #include "core/operating_points.h"
 
 #include "core/run_fault.h"
+#include "test_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +12,7 @@ namespace {
 
 QvInputs Case(double x, double b, double uinf, double pcarga, double qcarga, double qcap)
 {
-    QvInputs inputs;
-    inputs.X = x;
-    inputs.B = b;
-    inputs.Uinf = uinf;
-    inputs.Pcarga = pcarga;
-    inputs.Qcarga = qcarga;
-    inputs.Qcap = qcap;
-    return inputs;
+    return testing::Inputs(x, b, uinf, pcarga, qcarga, qcap);
 }
 
 TEST(OperatingPoints, DefaultCaseToTheLastDigit)

@@ -1,23 +1,14 @@
 #include "core/qv_model.h"
 
 #include "core/run_fault.h"
+#include "test_inputs.h"
 
 #include <gtest/gtest.h>
 
 namespace tarvilo {
 namespace {
 
-QvInputs DefaultCase()
-{
-    QvInputs inputs;
-    inputs.X = 0.03;
-    inputs.B = 3.33;
-    inputs.Uinf = 1.00;
-    inputs.Pcarga = 10.48;
-    inputs.Qcarga = 0.0;
-    inputs.Qcap = 0.0;
-    return inputs;
-}
+using testing::DefaultCase;
 
 TEST(CriticalPoint, DefaultCaseToTheLastDigit)
 {

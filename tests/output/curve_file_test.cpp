@@ -2,6 +2,7 @@
 
 #include "core/qv_model.h"
 #include "core/run_fault.h"
+#include "../core/test_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +23,7 @@ namespace fs = std::filesystem;
 
 QvCurves CurvesOf(double x, double b, double uinf, double pcarga, double qcarga, double qcap)
 {
-    QvInputs inputs;
-    inputs.X = x;
-    inputs.B = b;
-    inputs.Uinf = uinf;
-    inputs.Pcarga = pcarga;
-    inputs.Qcarga = qcarga;
-    inputs.Qcap = qcap;
+    const QvInputs inputs = testing::Inputs(x, b, uinf, pcarga, qcarga, qcap);
     QvResults results;
     QvCurves curves;
     ComputeCriticalPoint(inputs, results);

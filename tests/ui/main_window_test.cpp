@@ -4,6 +4,7 @@
 #include "modal_watchdog.h"
 #include "output/chart_grid_model.h"
 #include "output/qv_chart.h"
+#include "ui/main/default_case.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -68,6 +69,13 @@ private slots:
         QCOMPARE(lines.size(), 303);
         QCOMPARE(lines.at(3), Local(locale, "5.03842; 0.59063; 5.03842; 0.59063; -3.74625; 1.50000"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Tarvilo"));
+    }
+
+    void defaultSetFollowsTheRegionalSeparator()
+    {
+        QVERIFY(!CommaSetFirst(PointSettings()));
+        QVERIFY(CommaSetFirst(CommaSettings()));
+        QVERIFY(!CommaSetFirst(RegionalSettings{"\u066B", "\u066C"}));  // any other: the "." set
     }
 
     void focusStartsOnCalcular()

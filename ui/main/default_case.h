@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/regional_settings.h"
 #include "core/run_host.h"
 
 namespace tarvilo {
@@ -13,5 +14,9 @@ struct DefaultCase {
 
 inline constexpr DefaultCase kDefaultCasePoint{{"0.03", "3.33", "1.00", "10.48", "0.00", "0.00"}};
 inline constexpr DefaultCase kDefaultCaseComma{{"0,03", "3,33", "1,00", "10,48", "0,00", "0,00"}};
+
+// The set written first: the one spelt with the regional decimal separator
+// ("." for any separator but ","). The other is the start-up fallback.
+inline bool CommaSetFirst(const RegionalSettings& regional) { return regional.decimalSeparator == ","; }
 
 }  // namespace tarvilo

@@ -234,7 +234,7 @@ void MainWindow::Form_Load()
 {
     // The set whose decimal separator is the regional one comes first; the
     // other is the fallback when the first finds no operating point.
-    const bool commaFirst = m_regional.decimalSeparator == ",";
+    const bool commaFirst = CommaSetFirst(m_regional);
     m_cmdCalcular->setFocus();
     LoadDefaultSet(commaFirst);
     cmdCalcular_Click();
@@ -251,7 +251,7 @@ void MainWindow::cmdCalcular_Click()
 
 void MainWindow::cmdValoresDefault_Click()
 {
-    LoadDefaultSet(m_regional.decimalSeparator == ",");
+    LoadDefaultSet(CommaSetFirst(m_regional));
     cmdCalcular_Click();
 }
 

@@ -78,6 +78,22 @@ private slots:
         QVERIFY(!CommaSetFirst(RegionalSettings{"\u066B", "\u066C"}));  // any other: the "." set
     }
 
+    void aStartUpFaultStillOpensTheWindowWithEmptyResults()
+    {
+        // Arabic settings: neither default spelling is a number there, so the
+        // start-up run stops at its first box; Form_Load tries no second set.
+        const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+        QVERIFY(arabic.decimalPoint() != QStringLiteral(".") && arabic.decimalPoint() != QStringLiteral(","));
+        MainWindow window(arabic);
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QCOMPARE(m_watchdog->seen().front().icon, QMessageBox::Warning);
+        QCOMPARE(InputTexts(window), QStringList(6, QStringLiteral("Error")));
+        QCOMPARE(LabelTexts(window), QStringList(6, QString()));
+        QVERIFY(!QFile::exists(QStringLiteral("salida.txt")));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
     void focusStartsOnCalcular()
     {
         MainWindow window(PointLocale());

@@ -11,7 +11,7 @@ packages=(
   fonts-liberation fontconfig
   xvfb xauth imagemagick xdotool
   g++-mingw-w64-x86-64-posix wine wine64
-  desktop-file-utils appstream dpkg-dev locales python3 clang valgrind
+  desktop-file-utils appstream dpkg-dev locales python3 clang libclang-rt-14-dev valgrind
   "$@"
 )
 

@@ -222,6 +222,9 @@ def main():
             session.xdotool("key", "--delay", "50", "Down", "Return")
             wait_for(lambda: session.program.poll() is not None, "the program to end")
             assert session.program.returncode == 0, f"exit status {session.program.returncode}"
+            # Its folder holds the curve file and nothing else: no temporary
+            # file of the safe writes is left behind.
+            assert os.listdir(folder) == ["salida.txt"], f"left in its folder: {os.listdir(folder)}"
             passed += 1
         except AssertionError as failure:
             print(f"FAIL ({locale}): {failure}")

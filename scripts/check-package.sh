@@ -18,7 +18,7 @@ package="$(ls "$PWD"/tarvilo_*.deb)"
 echo "package: $(basename "$package")"
 dpkg-deb -f "$package" Depends
 
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "$package" >/dev/null
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "$package" >/dev/null
 trap 'DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get remove -y -qq tarvilo >/dev/null' EXIT
 test -x /usr/bin/tarvilo
 test -f /usr/share/applications/org.tarvilo.Tarvilo.desktop

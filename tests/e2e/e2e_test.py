@@ -90,7 +90,9 @@ class Session:
         # The program's own output is kept outside its folder and shown when
         # the test fails (a sanitizer report, say).
         self.output = tempfile.TemporaryFile()
-        self.program = subprocess.Popen([program], cwd=folder, env=self.env,
+        # The program gets an empty PATH: no system-information program to find.
+        program_env = dict(self.env, PATH=os.path.join(folder, "no-programs"))
+        self.program = subprocess.Popen([program], cwd=folder, env=program_env,
                                         stdout=self.output, stderr=subprocess.STDOUT)
         self.window = wait_for(lambda: self.find("^Tarvilo$"), "the main window")
         geometry = self.xdotool("getwindowgeometry", "--shell", self.window)
@@ -210,9 +212,15 @@ def main():
             check_file(session, (3.0, 333.0, 100.0, 1048.0, 0.0, 0.0), separator, "the no-solution file")
             passed += 1
 
-            # The About dialog opens from the menu bar and closes with Escape.
+            # The About dialog opens from the menu bar; Alt+S asks for the
+            # system-information program, which this machine does not have;
+            # Escape closes the dialog.
             session.click_menu(90)
             about = wait_for(lambda: session.find("^Acerca de este programa"), "the About dialog")
+            session.press(about, "alt+s")
+            unavailable = wait_for(lambda: session.find("^tarvilo$"), "the system-information message")
+            session.press(unavailable, "Return")
+            wait_for(lambda: not session.find("^tarvilo$"), "the system-information message to close")
             session.press(about, "Escape")
             wait_for(lambda: not session.find("^Acerca de este programa"), "the About dialog to close")
             passed += 1

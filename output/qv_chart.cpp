@@ -9,7 +9,6 @@
 #include <QFont>
 #include <QGraphicsLayout>
 #include <QGraphicsLineItem>
-#include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QPen>
 #include <QValueAxis>
@@ -129,11 +128,14 @@ void QvChart::FitReactivePowerLabels()
 
 void QvChart::CacheStaticItems()
 {
-    // Grid lines, ticks and labels change only with the scale, yet stroking
-    // them costs more than all three curves: keep them as pixmaps. The
-    // curves change every run and are drawn directly.
+    // Grid lines and ticks change only with the scale, yet stroking them
+    // costs more than all three curves: keep them as pixmaps. The curves
+    // change every run and are drawn directly. (Text items are left alone:
+    // their cached pixmaps go stale when the axis relays its labels.)
     for (QGraphicsItem* item : scene()->items()) {
-        if (dynamic_cast<QGraphicsLineItem*>(item) || dynamic_cast<QGraphicsTextItem*>(item)) {
+        const bool still = dynamic_cast<QGraphicsLineItem*>(item) != nullptr;
+        // Setting the mode again would throw the cached pixmap away.
+        if (still && item->cacheMode() != QGraphicsItem::DeviceCoordinateCache) {
             item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
         }
     }

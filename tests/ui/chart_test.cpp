@@ -238,6 +238,21 @@ private slots:
             if (integer && value >= lowest.toInt() && value <= highest.toInt()) ticks.push_back(text.bounds);
         }
         QCOMPARE(ticks.size(), size_t(11));
+        // And they are painted: dark pixels where the tick labels of both
+        // axes stand, after the scale changed (cached pixmaps must follow).
+        const QImage painted = window.chart()->grab().toImage();
+        const QRectF plot = window.chart()->chart()->plotArea();
+        auto darkPixels = [&painted](const QRect& area) {
+            int dark = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) dark += qGray(painted.pixel(x, y)) < 110;
+            }
+            return dark;
+        };
+        const QRect yLabels(int(plot.left()) - 22, int(plot.top()), 18, int(plot.height()));
+        const QRect xLabels(int(plot.left()), int(plot.bottom()) + 4, int(plot.width()), 12);
+        QVERIFY2(darkPixels(yLabels) > 60, "voltage tick labels not painted");
+        QVERIFY2(darkPixels(xLabels) > 40, "reactive-power tick labels not painted");
         for (size_t i = 0; i < ticks.size(); ++i) {
             for (size_t j = i + 1; j < ticks.size(); ++j) QVERIFY(!ticks[i].intersects(ticks[j]));
         }

@@ -79,6 +79,7 @@ private slots:
                      QStringLiteral("&System Info..."));
             QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->isDefault());
             QVERIFY(!dialog->parentWidget());  // no owner
+            QVERIFY(!dialog->windowIcon().isNull());
             QTest::keyClick(dialog, Qt::Key_Escape);
             WaitUntilGone(dialog);
         }

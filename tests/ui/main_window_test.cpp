@@ -69,6 +69,7 @@ private slots:
         QCOMPARE(lines.size(), 303);
         QCOMPARE(lines.at(3), Local(locale, "5.03842; 0.59063; 5.03842; 0.59063; -3.74625; 1.50000"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Tarvilo"));
+        QVERIFY(!window.windowIcon().isNull());
     }
 
     void defaultSetFollowsTheRegionalSeparator()

@@ -34,12 +34,14 @@ public:
     }
     friend Checked operator-(Checked a) { return Checked(-a.m_value); }
 
-private:
+    // A value computed outside this type, checked on the way in.
     static Checked Finite(double value)
     {
         if (!std::isfinite(value)) throw ArithmeticFault{ArithmeticFaultKind::Overflow};
         return Checked(value);
     }
+
+private:
 
     double m_value;
 };

@@ -15,7 +15,7 @@ void SolveOperatingPoints(const QvInputs& inputs, QvResults& results)
         const Checked Uinf = inputs.Uinf;
         const Checked Pcarga = inputs.Pcarga;
         const Checked Qcarga = inputs.Qcarga;
-        const Checked beq = Checked(inputs.Qcap) + Checked(inputs.B) / 2;
+        const Checked beq = Checked::Finite(Beq(inputs));
 
         const Checked k2 = Sq((beq * X) / Uinf) + (1 - (2 * X) * beq) / Sq(Uinf);
         const Checked k1 = ((-beq) * Qcarga * 2 * Sq(X)) / Sq(Uinf) + (2 * X * Qcarga) / Sq(Uinf) - 1;

@@ -12,7 +12,7 @@ void ComputeCriticalPoint(const QvInputs& inputs, QvResults& results)
         const Checked X = inputs.X;
         const Checked Uinf = inputs.Uinf;
         const Checked Pcarga = inputs.Pcarga;
-        const Checked beq = Checked(inputs.Qcap) + Checked(inputs.B) / 2;
+        const Checked beq = Checked::Finite(Beq(inputs));
 
         results.Q2crit = ((Pow4(Uinf) - 4 * Sq(X) * Sq(Pcarga)) / (4 * Sq(Uinf) * X)).value();
         results.V2crit = Sqrt((Pow4(Uinf) + 4 * Sq(X) * Sq(Pcarga)) / (4 * Sq(Uinf))).value();
@@ -58,7 +58,7 @@ void SweepLoadCharacteristic(const QvInputs& inputs, QvCurves& curves)
     const StepHints hints{"al calcular la característica de la carga", "", ""};
     RunCheckedStep(RunStep::LoadSweep, hints, [&] {
         const Checked Qcarga = inputs.Qcarga;
-        const Checked beq = Checked(inputs.Qcap) + Checked(inputs.B) / 2;
+        const Checked beq = Checked::Finite(Beq(inputs));
 
         Checked v = 1.5;
         for (int i = 1; i <= kCurvePoints; ++i) {

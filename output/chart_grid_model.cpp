@@ -7,19 +7,6 @@ namespace {
 
 const char* const kColumnLabels[ChartGridModel::kColumns] = {"q2", "vl", "q2", "vh", "qcapr", "v"};
 
-// What each column shows in row i: lower branch, upper branch, load.
-double CurveValue(const QvCurves& curves, int point, int column)
-{
-    switch (column) {
-    case 0: return curves.q2[point];
-    case 1: return curves.vl[point];
-    case 2: return curves.q2[point];
-    case 3: return curves.vu[point];
-    case 4: return curves.qcapr[point];
-    default: return curves.v2[point];
-    }
-}
-
 }  // namespace
 
 ChartGridModel::ChartGridModel(const RegionalSettings& regional, QObject* parent)
@@ -58,9 +45,15 @@ void ChartGridModel::LoadCurves(const QvCurves& curves)
 {
     beginResetModel();
     for (int row = 0; row < kRows; ++row) {
-        for (int column = 0; column < kColumns; ++column) {
-            m_values[row][column] = ToFifteenDigitValue(CurveValue(curves, row + 1, column));
-        }
+        const int point = row + 1;
+        // Lower branch, upper branch, load characteristic; q2 is shared.
+        const double q2 = ToFifteenDigitValue(curves.q2[point]);
+        m_values[row] = {q2,
+                         ToFifteenDigitValue(curves.vl[point]),
+                         q2,
+                         ToFifteenDigitValue(curves.vu[point]),
+                         ToFifteenDigitValue(curves.qcapr[point]),
+                         ToFifteenDigitValue(curves.v2[point])};
     }
     endResetModel();
 }

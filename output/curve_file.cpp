@@ -11,10 +11,10 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";  // the file keeps CR LF on every system
 
-void AppendField(std::string& line, double value, const RegionalSettings& regional)
+void AppendField(std::string& line, const std::string& field)
 {
     if (!line.empty()) line += "; ";
-    line += FormatCurveFileField(value, regional);
+    line += field;
 }
 
 }  // namespace
@@ -32,13 +32,15 @@ std::string CurveFileText(const QvCurves& curves, const RegionalSettings& region
 
     std::string line;
     for (int i = 1; i <= kCurvePoints; ++i) {
+        // q2 stands in both branches' pairs: formatted once, written twice.
+        const std::string q2 = FormatCurveFileField(curves.q2[i], regional);
         line.clear();
-        AppendField(line, curves.q2[i], regional);
-        AppendField(line, curves.vu[i], regional);
-        AppendField(line, curves.q2[i], regional);
-        AppendField(line, curves.vl[i], regional);
-        AppendField(line, curves.qcapr[i], regional);
-        AppendField(line, curves.v2[i], regional);
+        AppendField(line, q2);
+        AppendField(line, FormatCurveFileField(curves.vu[i], regional));
+        AppendField(line, q2);
+        AppendField(line, FormatCurveFileField(curves.vl[i], regional));
+        AppendField(line, FormatCurveFileField(curves.qcapr[i], regional));
+        AppendField(line, FormatCurveFileField(curves.v2[i], regional));
         text += line;
         text += kLineEnd;
     }

@@ -2,6 +2,7 @@
 
 #include "core/run_fault.h"
 #include "recording_host.h"
+#include "test_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -59,12 +60,16 @@ TEST_P(RunOrder, CallsTheHostInStepOrderAndStopsAtAFault)
 const auto point = PointSettings();
 const auto comma = CommaSettings();
 
+// The default case's run under "." settings, from the reads to the chart.
+const std::vector<std::string> kDefaultCaseEvents =
+    Concat({kReads, {"label lblMargenQ2 5.6193", "label lblV2min .3144", "file", "label lblV2sup .9991",
+                     "label lblQ2sup -1.662", "label lblV2inf .3312", "label lblQ2inf -.1827", "repaint 0",
+                     "chart"}});
+
 INSTANTIATE_TEST_SUITE_P(Cases, RunOrder, ::testing::Values(
     RunCase{"default_case_point",
             InputTexts("0.03", "3.33", "1.00", "10.48", "0.00", "0.00"), point,
-            Concat({kReads, {"label lblMargenQ2 5.6193", "label lblV2min .3144", "file",
-                             "label lblV2sup .9991", "label lblQ2sup -1.662", "label lblV2inf .3312",
-                             "label lblQ2inf -.1827", "repaint 0", "chart"}}),
+            kDefaultCaseEvents,
             std::nullopt},
     RunCase{"default_case_comma",
             InputTexts("0,03", "3,33", "1,00", "10,48", "0,00", "0,00"), comma,
@@ -86,9 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RunOrder, ::testing::Values(
             std::nullopt},
     RunCase{"blanks_around_inputs",
             InputTexts(" 0.03", "3.33 ", "\t1.00", "10.48  ", "0.00", "0.00"), point,
-            Concat({kReads, {"label lblMargenQ2 5.6193", "label lblV2min .3144", "file",
-                             "label lblV2sup .9991", "label lblQ2sup -1.662", "label lblV2inf .3312",
-                             "label lblQ2inf -.1827", "repaint 0", "chart"}}),
+            kDefaultCaseEvents,
             std::nullopt},
     RunCase{"error_in_a_box_ends_at_step_1",
             InputTexts("0.03", "3.33", "Error", "10.48", "0.00", "0.00"), point,
@@ -173,12 +176,7 @@ TEST(Run, AFaultOfTheFileOrTheChartEndsTheRunThere)
 
     RecordingHost fileFails(texts);
     fileFails.onWriteCurveFile = [] { throw RunFault(RunStep::CurveFile, "sin disco"); };
-    try {
-        RunCalculation(fileFails, PointSettings(), inputs, results, curves);
-        FAIL() << "no fault";
-    } catch (const RunFault& fault) {
-        EXPECT_EQ(fault.step(), RunStep::CurveFile);
-    }
+    testing::ExpectFault([&] { RunCalculation(fileFails, PointSettings(), inputs, results, curves); }, RunStep::CurveFile);
     EXPECT_EQ(fileFails.events().back(), "file");
     EXPECT_EQ(fileFails.captions().size(), 2u);  // margin and minimum voltage only
 

@@ -72,13 +72,7 @@ TEST(OperatingPoints, PointsLieOnTheSystemCharacteristic)
 TEST(OperatingPoints, ZeroLeadingCoefficientIsAFault)
 {
     QvResults results;
-    try {
-        SolveOperatingPoints(Case(0.5, 4, 1.00, 10.48, 0, 0), results);
-        FAIL() << "no fault";
-    } catch (const RunFault& fault) {
-        EXPECT_EQ(fault.step(), RunStep::OperatingPoints);
-        EXPECT_NE(fault.description().find("es igual a 1"), std::string::npos);
-    }
+    testing::ExpectFault([&] { SolveOperatingPoints(Case(0.5, 4, 1.00, 10.48, 0, 0), results); }, RunStep::OperatingPoints, {"es igual a 1"});
     EXPECT_EQ(results.Discriminant, 1.0);
 }
 

@@ -135,13 +135,7 @@ TEST_F(CurveFileOnDisk, WritesSalidaInTheCurrentFolderAndReplacesIt)
 TEST_F(CurveFileOnDisk, AFolderInTheWayIsAFaultAtTheFileStep)
 {
     fs::create_directory(m_folder / "salida.txt");
-    try {
-        WriteCurveFile(DefaultCurves(), PointSettings());
-        FAIL() << "no fault";
-    } catch (const RunFault& fault) {
-        EXPECT_EQ(fault.step(), RunStep::CurveFile);
-        EXPECT_NE(fault.description().find("salida.txt"), std::string::npos);
-    }
+    testing::ExpectFault([&] { WriteCurveFile(DefaultCurves(), PointSettings()); }, RunStep::CurveFile, {"salida.txt"});
     EXPECT_TRUE(fs::is_directory(m_folder / "salida.txt"));
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
 }

@@ -2,6 +2,7 @@
 
 #include "ui/about/app_icon.h"
 #include "ui/about/sys_info_launcher.h"
+#include "ui/about/twips_layout.h"
 #ifdef _WIN32
 #include "ui/about/sys_info_windows.h"
 #else
@@ -38,22 +39,6 @@ public:
 private:
     QWidget* m_owner;
 };
-
-QRect Twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
 
 // One of the two lines that together draw the etched separator.
 void MakeLine(QWidget* parent, int index, const QRect& geometry, const QColor& colour)
@@ -103,15 +88,15 @@ AboutDialog* AboutDialog::ShowSingle()
 
 void AboutDialog::BuildControls()
 {
-    m_lblTitle = MakeLabel(this, "lblTitle", Twips(1050, 240, 3885, 480));
+    m_lblTitle = MakeLabel(this, "lblTitle", QString(), Twips(1050, 240, 3885, 480));
     QFont titleFont = font();
     titleFont.setPointSize(14);
     titleFont.setBold(true);
     m_lblTitle->setFont(titleFont);
     // Wider than first drawn (1125 twips), so the whole version text shows.
-    m_lblVersion = MakeLabel(this, "lblVersion", Twips(1080, 720, 3855, 225));
-    MakeLabel(this, "lblDescription", Twips(1050, 1125, 3885, 1170));
-    QLabel* disclaimer = MakeLabel(this, "lblDisclaimer", Twips(255, 2625, 3870, 825));
+    m_lblVersion = MakeLabel(this, "lblVersion", QString(), Twips(1080, 720, 3855, 225));
+    MakeLabel(this, "lblDescription", QString(), Twips(1050, 1125, 3885, 1170));
+    QLabel* disclaimer = MakeLabel(this, "lblDisclaimer", QString(), Twips(255, 2625, 3870, 825));
     disclaimer->setText(QStringLiteral("Aviso: los resultados sirven para el estudio y la docencia; "
                                        "compruébelos antes de usarlos en la operación o el diseño de una red."));
 

@@ -7,6 +7,7 @@
 #include "output/qv_chart.h"
 #include "ui/about/about_dialog.h"
 #include "ui/about/app_icon.h"
+#include "ui/about/twips_layout.h"
 #include "ui/main/default_case.h"
 #include "ui/main/diagram_picture.h"
 
@@ -28,29 +29,6 @@ namespace {
 
 constexpr int kClientWidth = 600;   // 9000 twips
 constexpr int kClientHeight = 481;  // 7215 twips
-
-// Geometry is laid out in twips: 15 to a pixel at 96 dots per inch.
-QRect Twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-template <typename Widget>
-Widget* Place(Widget* widget, const char* name, const QRect& geometry)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* label = Place(new QLabel(caption, parent), name, geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
 
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QRect& geometry)
 {
@@ -74,7 +52,7 @@ RegionalSettings RegionalSettingsOf(const QLocale& locale)
 }  // namespace
 
 MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
-    : QMainWindow(parent), m_locale(locale), m_regional(RegionalSettingsOf(locale))
+    : QMainWindow(parent), m_regional(RegionalSettingsOf(locale))
 {
     setObjectName(QStringLiteral("frmInicio"));
     setWindowTitle(QStringLiteral("Tarvilo"));
@@ -83,7 +61,7 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
     setFont(QFont(QStringLiteral("Arial"), 8));
 
     BuildMenus();
-    BuildControls();
+    BuildControls(locale);
     ConnectHandlers();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 
@@ -102,7 +80,7 @@ void MainWindow::BuildMenus()
     connect(mnuAcercaDe, &QAction::triggered, this, [this] { mnuAcercaDe_Click(); });
 }
 
-void MainWindow::BuildControls()
+void MainWindow::BuildControls(const QLocale& locale)
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -123,7 +101,7 @@ void MainWindow::BuildControls()
     m_inputs[2] = add(MakeTextBox(client, "txtUinf", Twips(120, 1320, 1215, 285)));
     m_inputs[1] = add(MakeTextBox(client, "txtB", Twips(2640, 1800, 1215, 285)));
     m_inputs[0] = add(MakeTextBox(client, "txtX", Twips(2640, 960, 1215, 285)));
-    m_chart = add(Place(new QvChart(m_locale, m_regional, client), "grfMsChart", Twips(120, 2280, 5415, 4815)));
+    m_chart = add(Place(new QvChart(locale, m_regional, client), "grfMsChart", Twips(120, 2280, 5415, 4815)));
     m_chkAgregar = add(Place(new QCheckBox(QStringLiteral("Agregar"), client), "chkAgregar",
                              Twips(5640, 2520, 1815, 495)));
     m_chkAgregar->setTristate(true);
@@ -214,17 +192,12 @@ void MainWindow::Handle(const std::function<void()>& handler)
     try {
         handler();
     } catch (const RunFault& fault) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("tarvilo"),
-                        QStringLiteral("No se pudo completar el cálculo.\n\n") + QString::fromStdString(fault.description()),
-                        QMessageBox::Ok, this);
-        box.exec();
+        ShowMessage(QMessageBox::Warning,
+                    QStringLiteral("No se pudo completar el cálculo.\n\n") + QString::fromStdString(fault.description()));
     } catch (const std::exception&) {
         // Out of memory for a label of hundreds of thousands of digits, say.
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("tarvilo"),
-                        QStringLiteral("No se pudo completar el cálculo: los valores de entrada son demasiado "
-                                       "grandes para representarlos."),
-                        QMessageBox::Ok, this);
-        box.exec();
+        ShowMessage(QMessageBox::Warning, QStringLiteral("No se pudo completar el cálculo: los valores de entrada "
+                                                         "son demasiado grandes para representarlos."));
     }
 }
 
@@ -304,10 +277,11 @@ void MainWindow::WriteCurveFile(const QvCurves& curves) { tarvilo::WriteCurveFil
 
 void MainWindow::RepaintChart(bool agregar) { m_chart->RepaintChart(agregar); }
 
-void MainWindow::ShowNoSolutionMessage()
+void MainWindow::ShowNoSolutionMessage() { ShowMessage(QMessageBox::Information, QLatin1String(kNoSolutionText)); }
+
+void MainWindow::ShowMessage(QMessageBox::Icon icon, const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("tarvilo"), QLatin1String(kNoSolutionText),
-                    QMessageBox::Ok, this);
+    QMessageBox box(icon, QStringLiteral("tarvilo"), text, QMessageBox::Ok, this);
     box.exec();
 }
 

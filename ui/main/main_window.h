@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QMainWindow>
+#include <QMessageBox>
 
 #include <functional>
 
@@ -60,7 +61,7 @@ private:
     void mnuSalir_Click();
     void mnuAcercaDe_Click();
 
-    void BuildControls();
+    void BuildControls(const QLocale& locale);
     void BuildMenus();
     void ConnectHandlers();
     void CheckInput(InputBox box);
@@ -68,8 +69,9 @@ private:
     // Runs a handler; a calculation that ends at a fault ends the handler
     // too, and is reported once.
     void Handle(const std::function<void()>& handler);
+    // A modal message over the window, caption "tarvilo", one OK button.
+    void ShowMessage(QMessageBox::Icon icon, const QString& text);
 
-    QLocale m_locale;
     RegionalSettings m_regional;
     QvInputs m_qvInputs;
     QvResults m_qvResults;

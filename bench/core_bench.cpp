@@ -4,6 +4,7 @@
 #include "core/operating_points.h"
 #include "core/qv_model.h"
 #include "output/curve_file.h"
+#include "tests/support/default_inputs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,27 +13,8 @@
 namespace {
 
 using namespace tarvilo;
-
-QvInputs DefaultCase()
-{
-    QvInputs inputs;
-    inputs.X = 0.03;
-    inputs.B = 3.33;
-    inputs.Uinf = 1.00;
-    inputs.Pcarga = 10.48;
-    return inputs;
-}
-
-QvCurves DefaultCurves()
-{
-    const QvInputs inputs = DefaultCase();
-    QvResults results;
-    QvCurves curves;
-    ComputeCriticalPoint(inputs, results);
-    SweepSystemCharacteristic(inputs, results, curves);
-    SweepLoadCharacteristic(inputs, curves);
-    return curves;
-}
+using testing::DefaultCase;
+using testing::DefaultCurves;
 
 void ComputingPass(benchmark::State& state)
 {

@@ -14,10 +14,7 @@ namespace {
 double ReadInput(RunHost& host, InputBox box, const RegionalSettings& regional)
 {
     const std::optional<double> value = ReadRegionalNumber(host.ReadInputText(box), regional);
-    if (!value) {
-        throw RunFault(RunStep::ReadInputs, std::string("El valor de ") + UserName(box) +
-                                                " no es un número. Escriba un número en la casilla.");
-    }
+    if (!value) throw RunFault::UnreadableInput(box);
     return *value;
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
-// Tarvilo's data path: the six input texts -> QvInputs -> critical point and
-// the two curve sweeps -> operating points -> result labels, "salida.txt" and
-// the chart. The run below drives it; the window, the file and the chart are
-// reached only through RunHost.
+// The calculation run: the six input texts -> QvInputs -> critical point and
+// the two curve sweeps -> operating points, with the labels, the curve file
+// and the chart reached only through RunHost.
 
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
@@ -11,7 +10,7 @@
 
 namespace tarvilo {
 
-inline constexpr const char* kNoSolutionText = "No existe punto solucion";
+// What a run writes into the four operating-point labels without a solution.
 inline constexpr const char* kErrorText = "Error";
 
 // One calculation run (the body of cmdCalcular_Click). The records belong to

@@ -3,7 +3,6 @@
 #include "core/run_fault.h"
 
 #include <cmath>
-#include <string>
 
 namespace tarvilo {
 
@@ -12,10 +11,8 @@ namespace tarvilo {
 // of a double raises an ArithmeticFault. Underflow to zero is no fault.
 // Operators keep C++'s left-to-right grouping, so a formula written as the
 // model states it is evaluated in that order.
-enum class ArithmeticFaultKind { DivisionByZero, NegativeSquareRoot, Overflow };
-
 struct ArithmeticFault {
-    ArithmeticFaultKind kind;
+    FaultCause cause;  // DivisionByZero, NegativeSquareRoot or Overflow
 };
 
 class Checked {
@@ -24,20 +21,20 @@ public:
 
     constexpr double value() const { return m_value; }
 
-    friend Checked operator+(Checked a, Checked b) { return Finite(a.m_value + b.m_value); }
-    friend Checked operator-(Checked a, Checked b) { return Finite(a.m_value - b.m_value); }
-    friend Checked operator*(Checked a, Checked b) { return Finite(a.m_value * b.m_value); }
+    friend Checked operator+(Checked a, Checked b) { return finite(a.m_value + b.m_value); }
+    friend Checked operator-(Checked a, Checked b) { return finite(a.m_value - b.m_value); }
+    friend Checked operator*(Checked a, Checked b) { return finite(a.m_value * b.m_value); }
     friend Checked operator/(Checked a, Checked b)
     {
-        if (b.m_value == 0.0) throw ArithmeticFault{ArithmeticFaultKind::DivisionByZero};
-        return Finite(a.m_value / b.m_value);
+        if (b.m_value == 0.0) throw ArithmeticFault{FaultCause::DivisionByZero};
+        return finite(a.m_value / b.m_value);
     }
     friend Checked operator-(Checked a) { return Checked(-a.m_value); }
 
     // A value computed outside this type, checked on the way in.
-    static Checked Finite(double value)
+    static Checked finite(double value)
     {
-        if (!std::isfinite(value)) throw ArithmeticFault{ArithmeticFaultKind::Overflow};
+        if (!std::isfinite(value)) throw ArithmeticFault{FaultCause::Overflow};
         return Checked(value);
     }
 
@@ -51,46 +48,25 @@ inline Checked Sq(Checked x) { return x * x; }
 inline Checked Pow4(Checked x)
 {
     const double result = std::pow(x.value(), 4);
-    if (!std::isfinite(result)) throw ArithmeticFault{ArithmeticFaultKind::Overflow};
+    if (!std::isfinite(result)) throw ArithmeticFault{FaultCause::Overflow};
     return result;
 }
 
 inline Checked Sqrt(Checked x)
 {
-    if (x.value() < 0.0) throw ArithmeticFault{ArithmeticFaultKind::NegativeSquareRoot};
+    if (x.value() < 0.0) throw ArithmeticFault{FaultCause::NegativeSquareRoot};
     return std::sqrt(x.value());
 }
-
-// What the user is told about an arithmetic fault inside one computing step.
-struct StepHints {
-    const char* where;           // "al calcular el punto crítico"
-    const char* divisionByZero;  // which inputs to look at, or ""
-    const char* negativeRoot;
-};
 
 // Runs one computing step and turns an arithmetic fault inside it into the
 // RunFault of that step.
 template <typename Body>
-void RunCheckedStep(RunStep step, const StepHints& hints, Body&& body)
+void RunCheckedStep(RunStep step, Body&& body)
 {
     try {
         body();
     } catch (const ArithmeticFault& fault) {
-        std::string description;
-        switch (fault.kind) {
-        case ArithmeticFaultKind::DivisionByZero:
-            description = std::string("División por cero ") + hints.where + ". " + hints.divisionByZero;
-            break;
-        case ArithmeticFaultKind::NegativeSquareRoot:
-            description = std::string("Raíz cuadrada de un número negativo ") + hints.where + ". " + hints.negativeRoot;
-            break;
-        case ArithmeticFaultKind::Overflow:
-            description = std::string("Un valor intermedio excede el rango de los números ") + hints.where +
-                          ". Revise que los valores de entrada no sean desmesurados.";
-            break;
-        }
-        while (!description.empty() && description.back() == ' ') description.pop_back();
-        throw RunFault(step, description);
+        throw RunFault(step, fault.cause);
     }
 }
 

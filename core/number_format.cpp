@@ -70,7 +70,7 @@ std::string FormatWithPattern(double value, std::string_view pattern, const Regi
 
     std::string text;
     text.reserve(parts.integer.size() + parts.fraction.size() + 4);
-    if (rounded.negative && !rounded.IsZero()) text += '-';
+    if (rounded.negative && !rounded.isZero()) text += '-';
     text += parts.integer;
     if (shape.maxDecimals > 0 || pattern.find('.') != std::string_view::npos) {
         text += regional.decimalSeparator;
@@ -82,7 +82,7 @@ std::string FormatWithPattern(double value, std::string_view pattern, const Regi
 std::string ToGeneralText(double value, const RegionalSettings& regional)
 {
     const DecimalDigits number = ToFifteenDigits(value);
-    if (number.IsZero()) return "0";
+    if (number.isZero()) return "0";
 
     std::string text;
     if (number.negative) text += '-';
@@ -111,8 +111,9 @@ std::string ToGeneralText(double value, const RegionalSettings& regional)
 
 double ToFifteenDigitValue(double value)
 {
+    if (const std::optional<double> quick = FifteenDigitValueByScaling(value)) return *quick;
     const DecimalDigits number = ToFifteenDigits(value);
-    if (number.IsZero()) return value;
+    if (number.isZero()) return value;
     std::array<char, 48> text{};  // "-0.<15 digits>e-324"
     char* cursor = text.data();
     if (number.negative) *cursor++ = '-';

@@ -6,16 +6,12 @@ namespace tarvilo {
 
 void SolveOperatingPoints(const QvInputs& inputs, QvResults& results)
 {
-    const StepHints hints{"al calcular los puntos de operación",
-                          "El producto de la reactancia X por Qcap + B/2 es igual a 1: la ecuación "
-                          "de los puntos de operación deja de ser cuadrática.",
-                          "Revise los valores de entrada."};
-    RunCheckedStep(RunStep::OperatingPoints, hints, [&] {
+    RunCheckedStep(RunStep::OperatingPoints, [&] {
         const Checked X = inputs.X;
         const Checked Uinf = inputs.Uinf;
         const Checked Pcarga = inputs.Pcarga;
         const Checked Qcarga = inputs.Qcarga;
-        const Checked beq = Checked::Finite(Beq(inputs));
+        const Checked beq = Checked::finite(Beq(inputs));
 
         const Checked k2 = Sq((beq * X) / Uinf) + (1 - (2 * X) * beq) / Sq(Uinf);
         const Checked k1 = ((-beq) * Qcarga * 2 * Sq(X)) / Sq(Uinf) + (2 * X * Qcarga) / Sq(Uinf) - 1;

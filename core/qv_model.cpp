@@ -6,13 +6,11 @@ namespace tarvilo {
 
 void ComputeCriticalPoint(const QvInputs& inputs, QvResults& results)
 {
-    const StepHints hints{"al calcular el punto crítico",
-                          "La reactancia X y la tensión U inf no pueden ser cero.", ""};
-    RunCheckedStep(RunStep::CriticalPoint, hints, [&] {
+    RunCheckedStep(RunStep::CriticalPoint, [&] {
         const Checked X = inputs.X;
         const Checked Uinf = inputs.Uinf;
         const Checked Pcarga = inputs.Pcarga;
-        const Checked beq = Checked::Finite(Beq(inputs));
+        const Checked beq = Checked::finite(Beq(inputs));
 
         results.Q2crit = ((Pow4(Uinf) - 4 * Sq(X) * Sq(Pcarga)) / (4 * Sq(Uinf) * X)).value();
         results.V2crit = Sqrt((Pow4(Uinf) + 4 * Sq(X) * Sq(Pcarga)) / (4 * Sq(Uinf))).value();
@@ -24,9 +22,7 @@ void ComputeCriticalPoint(const QvInputs& inputs, QvResults& results)
 
 void SweepSystemCharacteristic(const QvInputs& inputs, const QvResults& results, QvCurves& curves)
 {
-    const StepHints hints{"al calcular la característica del sistema", "",
-                          "La reactancia X debe ser positiva."};
-    RunCheckedStep(RunStep::SystemSweep, hints, [&] {
+    RunCheckedStep(RunStep::SystemSweep, [&] {
         const Checked X = inputs.X;
         const Checked Uinf = inputs.Uinf;
         const Checked Pcarga = inputs.Pcarga;
@@ -55,10 +51,9 @@ void SweepSystemCharacteristic(const QvInputs& inputs, const QvResults& results,
 
 void SweepLoadCharacteristic(const QvInputs& inputs, QvCurves& curves)
 {
-    const StepHints hints{"al calcular la característica de la carga", "", ""};
-    RunCheckedStep(RunStep::LoadSweep, hints, [&] {
+    RunCheckedStep(RunStep::LoadSweep, [&] {
         const Checked Qcarga = inputs.Qcarga;
-        const Checked beq = Checked::Finite(Beq(inputs));
+        const Checked beq = Checked::finite(Beq(inputs));
 
         Checked v = 1.5;
         for (int i = 1; i <= kCurvePoints; ++i) {

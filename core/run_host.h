@@ -17,12 +17,6 @@ inline constexpr ResultLabel kResultLabels[] = {ResultLabel::MargenQ2, ResultLab
                                                 ResultLabel::V2sup,    ResultLabel::Q2sup,
                                                 ResultLabel::V2inf,    ResultLabel::Q2inf};
 
-// Names of the window's controls ("txtX", "lblV2sup") and what the user
-// calls the quantity of an input box ("Reactancia X").
-const char* ControlName(InputBox box);
-const char* ControlName(ResultLabel label);
-const char* UserName(InputBox box);
-
 // Everything a calculation run needs from the window, the curve file and
 // the chart. The window implements it; tests implement it with a recorder.
 // Any operation may throw RunFault to end the run at its step.

@@ -2,9 +2,7 @@
 
 #include "core/number_format.h"
 #include "core/run_fault.h"
-
-#include <QSaveFile>
-#include <QString>
+#include "output/file_replacement.h"
 
 namespace tarvilo {
 namespace {
@@ -49,24 +47,8 @@ std::string CurveFileText(const QvCurves& curves, const RegionalSettings& region
 
 void WriteCurveFile(const QvCurves& curves, const RegionalSettings& regional, const std::string& path)
 {
-    const std::string text = CurveFileText(curves, regional);
-
-    // QSaveFile writes beside the file and replaces it only on commit, so a
-    // failed write never leaves half a file. In a read-only folder it may
-    // still write a writable file in place, as a plain open would.
-    QSaveFile file(QString::fromStdString(path));
-    file.setDirectWriteFallback(true);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(text.data(), static_cast<qint64>(text.size())) ==
-                             static_cast<qint64>(text.size()) &&
-                         file.commit();
-    if (!written) {
-        const std::string reason = file.errorString().toStdString();
-        file.cancelWriting();
-        throw RunFault(RunStep::CurveFile, "No se pudo escribir el archivo " + path +
-                                               ". Compruebe que la carpeta de trabajo admite escritura (" +
-                                               reason + ").");
-    }
+    const int error = ReplaceFileContents(path, CurveFileText(curves, regional));
+    if (error != 0) throw RunFault::FileNotWritten(AbsolutePathOf(path), FileFailureOf(error));
 }
 
 }  // namespace tarvilo

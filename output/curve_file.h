@@ -16,7 +16,8 @@ std::string CurveFileText(const QvCurves& curves, const RegionalSettings& region
 
 // Writes the curve file, by default "salida.txt" in the current directory.
 // The file is replaced only by a complete new one: a write that fails leaves
-// the previous file as it was and throws RunFault at the curve-file step.
+// the previous file as it was and throws RunFault at the curve-file step,
+// with the file's full path and the reason.
 void WriteCurveFile(const QvCurves& curves, const RegionalSettings& regional,
                     const std::string& path = kCurveFileName);
 

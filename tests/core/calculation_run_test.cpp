@@ -2,7 +2,8 @@
 
 #include "core/run_fault.h"
 #include "recording_host.h"
-#include "test_inputs.h"
+#include "tests/support/default_inputs.h"
+#include "tests/support/expect_fault.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,7 @@ struct RunCase {
     RegionalSettings regional;
     std::vector<std::string> events;
     std::optional<RunStep> faultStep;
+    FaultCause cause = FaultCause::UnreadableInput;  // when it ends at a fault
 };
 
 void PrintTo(const RunCase& c, std::ostream* out) { *out << c.name; }
@@ -51,7 +53,10 @@ TEST_P(RunOrder, CallsTheHostInStepOrderAndStopsAtAFault)
         RunCalculation(host, c.regional, inputs, results, curves);
     } catch (const RunFault& fault) {
         faultStep = fault.step();
-        EXPECT_FALSE(fault.description().empty());
+        EXPECT_EQ(fault.cause(), c.cause);
+        if (fault.cause() == FaultCause::UnreadableInput) {
+            EXPECT_EQ(host.events().back(), std::string("read ") + testing::ControlName(fault.box()));
+        }
     }
     EXPECT_EQ(faultStep, c.faultStep);
     EXPECT_EQ(host.events(), c.events);
@@ -95,29 +100,29 @@ INSTANTIATE_TEST_SUITE_P(Cases, RunOrder, ::testing::Values(
             std::nullopt},
     RunCase{"error_in_a_box_ends_at_step_1",
             InputTexts("0.03", "3.33", "Error", "10.48", "0.00", "0.00"), point,
-            {"read txtX", "read txtB", "read txtUinf"}, RunStep::ReadInputs},
+            {"read txtX", "read txtB", "read txtUinf"}, RunStep::ReadInputs, FaultCause::UnreadableInput},
     RunCase{"zero_reactance_ends_at_step_2",
             InputTexts("0", "3.33", "1.00", "10.48", "0.00", "0.00"), point, kReads,
-            RunStep::CriticalPoint},
+            RunStep::CriticalPoint, FaultCause::DivisionByZero},
     RunCase{"zero_source_voltage_ends_at_step_2",
             InputTexts("0.03", "3.33", "0", "10.48", "0.00", "0.00"), point, kReads,
-            RunStep::CriticalPoint},
+            RunStep::CriticalPoint, FaultCause::DivisionByZero},
     RunCase{"negative_reactance_ends_at_step_4",
             InputTexts("-0.03", "3.33", "1.00", "10.48", "0.00", "0.00"), point,
             Concat({kReads, {"label lblMargenQ2 -4.4576", "label lblV2min -.3144"}}),
-            RunStep::SystemSweep},
+            RunStep::SystemSweep, FaultCause::NegativeSquareRoot},
     RunCase{"unit_x_times_beq_ends_at_step_7_after_the_file",
             InputTexts("0.5", "4", "1.00", "10.48", "0.00", "0.00"), point,
             Concat({kReads, {"label lblMargenQ2 1.", "label lblV2min 5.24", "file"}}),
-            RunStep::OperatingPoints},
+            RunStep::OperatingPoints, FaultCause::DivisionByZero},
     RunCase{"huge_inputs_overflow_at_step_2",
             InputTexts("1e200", "1e200", "1e200", "1e200", "1e200", "1e200"), point, kReads,
-            RunStep::CriticalPoint},
+            RunStep::CriticalPoint, FaultCause::Overflow},
     RunCase{"tiny_reactance_overflows_in_the_sweep",
             InputTexts("1e-300", "3.33", "1.00", "10.48", "0.00", "0.00"), point,
             Concat({kReads, {"label lblMargenQ2 " + std::string("25") + std::string(298, '0') + ".",
                              "label lblV2min ."}}),
-            RunStep::SystemSweep}
+            RunStep::SystemSweep, FaultCause::Overflow}
 ));
 
 TEST(Run, ReadsTheNumbersIntoTheInputsRecord)
@@ -175,13 +180,14 @@ TEST(Run, AFaultOfTheFileOrTheChartEndsTheRunThere)
     QvCurves curves;
 
     RecordingHost fileFails(texts);
-    fileFails.onWriteCurveFile = [] { throw RunFault(RunStep::CurveFile, "sin disco"); };
-    testing::ExpectFault([&] { RunCalculation(fileFails, PointSettings(), inputs, results, curves); }, RunStep::CurveFile);
+    fileFails.onWriteCurveFile = [] { throw RunFault::FileNotWritten("/x/salida.txt", FileFailure::DiskFull); };
+    testing::ExpectFault([&] { RunCalculation(fileFails, PointSettings(), inputs, results, curves); },
+                         RunStep::CurveFile, FaultCause::FileNotWritten);
     EXPECT_EQ(fileFails.events().back(), "file");
     EXPECT_EQ(fileFails.captions().size(), 2u);  // margin and minimum voltage only
 
     RecordingHost chartFails(texts);
-    chartFails.onLoadChart = [] { throw RunFault(RunStep::LoadChart, "fuera de escala"); };
+    chartFails.onLoadChart = [] { throw RunFault::BeyondChartScale(40000); };
     EXPECT_THROW(RunCalculation(chartFails, PointSettings(), inputs, results, curves), RunFault);
     EXPECT_EQ(chartFails.captions().size(), 6u);
 }

@@ -1,7 +1,8 @@
 #include "core/operating_points.h"
 
 #include "core/run_fault.h"
-#include "test_inputs.h"
+#include "tests/support/default_inputs.h"
+#include "tests/support/expect_fault.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,18 @@ TEST(OperatingPoints, WithoutLoadTheLowerPointIsZero)
     EXPECT_EQ(results.Q2sup, -1.8446811641858163);
 }
 
+TEST(OperatingPoints, ALoadExactlyAtTheNoseHasOnePoint)
+{
+    // k1 = -0.625 and 4 k2 k0 = 0.390625: the discriminant is exactly zero.
+    QvResults results;
+    SolveOperatingPoints(Case(0.5, 0, 1, 0.5, 0.375, 0), results);
+    EXPECT_EQ(results.Discriminant, 0.0);
+    ASSERT_TRUE(results.HasSolution);
+    EXPECT_EQ(results.V2sup, std::sqrt(0.3125));
+    EXPECT_EQ(results.V2inf, results.V2sup);
+    EXPECT_EQ(results.Q2inf, results.Q2sup);
+}
+
 TEST(OperatingPoints, PointsLieOnTheSystemCharacteristic)
 {
     const QvInputs inputs = Case(0.03, 3.33, 1.00, 10.48, 0, 0);
@@ -72,7 +85,7 @@ TEST(OperatingPoints, PointsLieOnTheSystemCharacteristic)
 TEST(OperatingPoints, ZeroLeadingCoefficientIsAFault)
 {
     QvResults results;
-    testing::ExpectFault([&] { SolveOperatingPoints(Case(0.5, 4, 1.00, 10.48, 0, 0), results); }, RunStep::OperatingPoints, {"es igual a 1"});
+    testing::ExpectFault([&] { SolveOperatingPoints(Case(0.5, 4, 1.00, 10.48, 0, 0), results); }, RunStep::OperatingPoints, FaultCause::DivisionByZero);
     EXPECT_EQ(results.Discriminant, 1.0);
 }
 

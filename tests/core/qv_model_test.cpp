@@ -1,7 +1,8 @@
 #include "core/qv_model.h"
 
 #include "core/run_fault.h"
-#include "test_inputs.h"
+#include "tests/support/default_inputs.h"
+#include "tests/support/expect_fault.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,7 @@ TEST_P(CriticalPointFault, DivisionByZeroEndsTheStep)
     inputs.X = GetParam().x;
     inputs.Uinf = GetParam().uinf;
     QvResults results;
-    testing::ExpectFault([&] { ComputeCriticalPoint(inputs, results); }, RunStep::CriticalPoint, {"División por cero", "no pueden ser cero"});
+    testing::ExpectFault([&] { ComputeCriticalPoint(inputs, results); }, RunStep::CriticalPoint, FaultCause::DivisionByZero);
 }
 
 INSTANTIATE_TEST_SUITE_P(Zeros, CriticalPointFault, ::testing::Values(
@@ -61,7 +62,7 @@ TEST(CriticalPoint, OverflowIsAFaultNotAnInfinity)
     QvInputs inputs = DefaultCase();
     inputs.Uinf = 1e100;  // Uinf^4 is beyond a double
     QvResults results;
-    testing::ExpectFault([&] { ComputeCriticalPoint(inputs, results); }, RunStep::CriticalPoint, {"excede el rango"});
+    testing::ExpectFault([&] { ComputeCriticalPoint(inputs, results); }, RunStep::CriticalPoint, FaultCause::Overflow);
 }
 
 TEST(CriticalPoint, UnderflowToZeroIsNoFault)
@@ -158,7 +159,7 @@ TEST(SystemSweep, NegativeReactanceFailsAtTheSecondPoint)
     QvResults results;
     ComputeCriticalPoint(inputs, results);
     QvCurves curves;
-    testing::ExpectFault([&] { SweepSystemCharacteristic(inputs, results, curves); }, RunStep::SystemSweep, {"Raíz cuadrada de un número negativo", "debe ser positiva"});
+    testing::ExpectFault([&] { SweepSystemCharacteristic(inputs, results, curves); }, RunStep::SystemSweep, FaultCause::NegativeSquareRoot);
     EXPECT_EQ(curves.vu[1], curves.vl[1]);  // the nose was written
     EXPECT_EQ(curves.q2[2], results.Q2crit - 0.05);  // the second point got its q
     EXPECT_EQ(curves.vu[2], 0.0);                    // but no voltage

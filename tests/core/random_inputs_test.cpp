@@ -84,7 +84,6 @@ TEST(RandomInputs, EveryRunCompletesOrEndsAtAFaultStep)
             }
         } catch (const RunFault& fault) {
             ASSERT_TRUE(computingSteps.count(fault.step())) << static_cast<int>(fault.step());
-            ASSERT_FALSE(fault.description().empty());
         }
         for (const auto& [label, caption] : host.captions()) {
             ASSERT_TRUE(LooksLikeALabelNumber(caption, regional.decimalSeparator)) << "[" << caption << "]";

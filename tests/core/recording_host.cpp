@@ -2,6 +2,18 @@
 
 namespace tarvilo::testing {
 
+const char* ControlName(InputBox box)
+{
+    static const char* const names[] = {"txtX", "txtB", "txtUinf", "txtPcarga", "txtQcarga", "txtQcap"};
+    return names[static_cast<int>(box)];
+}
+
+const char* ControlName(ResultLabel label)
+{
+    static const char* const names[] = {"lblMargenQ2", "lblV2min", "lblV2sup", "lblQ2sup", "lblV2inf", "lblQ2inf"};
+    return names[static_cast<int>(label)];
+}
+
 std::string RecordingHost::ReadInputText(InputBox box)
 {
     m_events.push_back(std::string("read ") + ControlName(box));

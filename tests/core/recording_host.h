@@ -44,6 +44,10 @@ private:
     std::vector<double> m_chartedQ2crit;
 };
 
+// The window's names of the boxes and labels, as the events spell them.
+const char* ControlName(InputBox box);
+const char* ControlName(ResultLabel label);
+
 // The six texts of an input set, in box order.
 std::map<InputBox, std::string> InputTexts(const char* x, const char* b, const char* uinf,
                                            const char* pcarga, const char* qcarga, const char* qcap);

@@ -1,38 +1,33 @@
 #include "output/curve_file.h"
 
-#include "core/qv_model.h"
 #include "core/run_fault.h"
-#include "../core/test_inputs.h"
+#include "tests/support/default_inputs.h"
+#include "tests/support/expect_fault.h"
+#include "tests/support/unprivileged_child.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace tarvilo {
 namespace {
 
 namespace fs = std::filesystem;
 
+using testing::DefaultCurves;
+
 QvCurves CurvesOf(double x, double b, double uinf, double pcarga, double qcarga, double qcap)
 {
-    const QvInputs inputs = testing::Inputs(x, b, uinf, pcarga, qcarga, qcap);
-    QvResults results;
-    QvCurves curves;
-    ComputeCriticalPoint(inputs, results);
-    SweepSystemCharacteristic(inputs, results, curves);
-    SweepLoadCharacteristic(inputs, curves);
-    return curves;
+    return testing::CurvesOf(testing::Inputs(x, b, uinf, pcarga, qcarga, qcap));
 }
-
-QvCurves DefaultCurves() { return CurvesOf(0.03, 3.33, 1.00, 10.48, 0, 0); }
 
 // Splits at CR LF; fails the test on a bare LF or a missing last line end.
 std::vector<std::string> CrLfLines(const std::string& text)
@@ -106,6 +101,7 @@ protected:
         char pattern[] = "/tmp/tarvilo-curve-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         m_folder = pattern;
+        testing::HandToUnprivilegedUser(m_folder);
         fs::current_path(m_folder);
     }
 
@@ -116,7 +112,14 @@ protected:
         fs::remove_all(m_folder);
     }
 
-    static bool RunningAsRoot() { return geteuid() == 0; }
+    // A file the unprivileged child may write, in a folder where it can make
+    // no new file.
+    void PreviousFileInAReadOnlyFolder(const std::string& content)
+    {
+        { std::ofstream("salida.txt") << content; }
+        testing::HandToUnprivilegedUser(m_folder / "salida.txt");
+        fs::permissions(m_folder, fs::perms::owner_write, fs::perm_options::remove);
+    }
 
     fs::path m_previous;
     fs::path m_folder;
@@ -135,18 +138,23 @@ TEST_F(CurveFileOnDisk, WritesSalidaInTheCurrentFolderAndReplacesIt)
 TEST_F(CurveFileOnDisk, AFolderInTheWayIsAFaultAtTheFileStep)
 {
     fs::create_directory(m_folder / "salida.txt");
-    testing::ExpectFault([&] { WriteCurveFile(DefaultCurves(), PointSettings()); }, RunStep::CurveFile, {"salida.txt"});
+    const RunFault fault = testing::ExpectFault([&] { WriteCurveFile(DefaultCurves(), PointSettings()); },
+                                                RunStep::CurveFile, FaultCause::FileNotWritten);
+    EXPECT_EQ(fault.fileFailure(), FileFailure::FolderInTheWay);
+    EXPECT_EQ(fault.path(), (m_folder / "salida.txt").string());
     EXPECT_TRUE(fs::is_directory(m_folder / "salida.txt"));
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
 }
 
 TEST_F(CurveFileOnDisk, AWritableFileInAReadOnlyFolderIsStillWritten)
 {
-    if (RunningAsRoot()) GTEST_SKIP() << "root ignores folder permissions";
-    { std::ofstream("salida.txt") << "old"; }
-    fs::permissions(m_folder, fs::perms::owner_write, fs::perm_options::remove);
-    WriteCurveFile(DefaultCurves(), PointSettings());
-    EXPECT_EQ(ReadFile(m_folder / "salida.txt"), CurveFileText(DefaultCurves(), PointSettings()));
+    PreviousFileInAReadOnlyFolder("an older and longer file than the new one will be, by far: " +
+                                  std::string(20000, 'x'));
+    const std::string failure = testing::InUnprivilegedChild([] {
+        WriteCurveFile(DefaultCurves(), PointSettings());
+        return ReadFile("salida.txt") == CurveFileText(DefaultCurves(), PointSettings()) ? "" : "not rewritten";
+    });
+    EXPECT_EQ(failure, "");
 }
 
 TEST_F(CurveFileOnDisk, AWriteCutShortKeepsThePreviousFileWhole)

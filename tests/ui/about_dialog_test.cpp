@@ -1,9 +1,9 @@
 // The About dialog: its texts, keys, single instance and life beside the
 // main window, and the System Info button with a stand-in system.
-#include "../about/fake_platform.h"
-#include "modal_watchdog.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/modal_watchdog.h"
 #include "ui/about/about_dialog.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,7 +128,7 @@ private slots:
 
     void versionTextFitsItsLabel()
     {
-        QPointer<AboutDialog> dialog = AboutDialog::ShowSingle();
+        QPointer<AboutDialog> dialog = AboutDialog::showSingle();
         for (QLabel* label : dialog->findChildren<QLabel*>()) {
             if (label->text().isEmpty()) continue;
             const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap,
@@ -142,7 +142,7 @@ private slots:
 
     void systemInfoUnavailableLeavesTheDialogOpen()
     {
-        QPointer<AboutDialog> dialog = AboutDialog::ShowSingle();
+        QPointer<AboutDialog> dialog = AboutDialog::showSingle();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         auto platform = std::make_unique<sysinfo::testing::FakePlatform>();
         auto* fake = platform.get();
@@ -164,8 +164,9 @@ private slots:
         // The real platform with nothing to find on PATH.
         const QByteArray savedPath = qgetenv("PATH");
         qputenv("PATH", m_folder->path().toLocal8Bit());
-        QPointer<AboutDialog> dialog = AboutDialog::ShowSingle();
+        QPointer<AboutDialog> dialog = AboutDialog::showSingle();
         m_watchdog->clear();
+        m_watchdog->expect();
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
         qputenv("PATH", savedPath);
         QCOMPARE(m_watchdog->seen().size(), size_t(1));

@@ -1,10 +1,8 @@
 // The chart: its fixed look, the grid it is fed from, and the data and
 // scales of a run.
-#include "core/number_format.h"
-#include "modal_watchdog.h"
-#include "output/chart_grid_model.h"
-#include "output/qv_chart.h"
-#include "window_fixture.h"
+#include "tests/support/modal_watchdog.h"
+#include "ui/chart/qv_chart.h"
+#include "tests/support/window_fixture.h"
 
 #include <QChart>
 #include <QGraphicsSimpleTextItem>
@@ -87,31 +85,29 @@ private slots:
         }
         QCOMPARE(chart->axes().size(), qsizetype(2));  // no secondary axis
         // Three curves told apart by colour.
-        const QColor a = view->series(0)->pen().color(), b = view->series(1)->pen().color(),
-                     c = view->series(2)->pen().color();
+        const QColor a = view->series(Curve::LowerBranch)->pen().color(),
+                     b = view->series(Curve::UpperBranch)->pen().color(),
+                     c = view->series(Curve::LoadCharacteristic)->pen().color();
         QVERIFY(a != b && b != c && a != c);
     }
 
     void gridLabels()
     {
-        MainWindow window(PointLocale());
-        ChartGridModel* grid = window.chart()->grid();
-        QCOMPARE(grid->rowCount(), 300);
-        QCOMPARE(grid->columnCount(), 6);
         QStringList columns;
-        for (int c = 0; c < 6; ++c) columns << grid->headerData(c, Qt::Horizontal).toString();
+        for (int c = 0; c < ChartGrid::kColumns; ++c) columns << ChartGrid::columnLabel(c);
         QCOMPARE(columns, (QStringList{"q2", "vl", "q2", "vh", "qcapr", "v"}));
-        QCOMPARE(grid->headerData(0, Qt::Vertical).toString(), QStringLiteral("R1"));
-        QCOMPARE(grid->headerData(299, Qt::Vertical).toString(), QStringLiteral("R300"));
+        QCOMPARE(ChartGrid::kRows, 300);
+        QCOMPARE(ChartGrid::rowLabel(0), QStringLiteral("R1"));
+        QCOMPARE(ChartGrid::rowLabel(299), QStringLiteral("R300"));
     }
 
     void initialContentBeforeAnyRun()
     {
-        ChartGridModel grid(PointSettings());
-        QCOMPARE(grid.text(0, 0), QStringLiteral("-4"));
-        QCOMPARE(grid.text(0, 1), QStringLiteral("0.5"));
-        QCOMPARE(grid.text(2, 2), QStringLiteral("1.01"));
-        QCOMPARE(grid.text(4, 1), QStringLiteral("1"));
+        const ChartGrid grid;
+        QCOMPARE(grid.text(0, 0, PointSettings()), QStringLiteral("-4"));
+        QCOMPARE(grid.text(0, 1, PointSettings()), QStringLiteral("0.5"));
+        QCOMPARE(grid.text(2, 2, PointSettings()), QStringLiteral("1.01"));
+        QCOMPARE(grid.text(4, 1, PointSettings()), QStringLiteral("1"));
         for (int row = 5; row < 300; ++row) {
             for (int column = 0; column < 6; ++column) {
                 const double value = grid.value(row, column);
@@ -139,24 +135,27 @@ private slots:
         QCOMPARE(view->axisY()->tickCount(), 13);
 
         // Cells hold the 15-digit texts; the series plot what they read as.
-        ChartGridModel* grid = view->grid();
+        const ChartGrid& grid = view->grid();
+        const RegionalSettings regional{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
         const QString sep = locale.decimalPoint();
-        QCOMPARE(grid->text(0, 0), "5" + sep + "03842133333333");
-        QCOMPARE(grid->text(299, 5), "0" + sep + "00500000000000984");
-        QCOMPARE(grid->text(299, 4), "-4" + sep + "16250000001638E-05");
-        for (int i = 0; i < 3; ++i) {
-            QLineSeries* series = view->series(i);
+        QCOMPARE(grid.text(0, 0, regional), "5" + sep + "03842133333333");
+        QCOMPARE(grid.text(299, 5, regional), "0" + sep + "00500000000000984");
+        QCOMPARE(grid.text(299, 4, regional), "-4" + sep + "16250000001638E-05");
+        for (const Curve curve : kCurves) {
+            const int i = static_cast<int>(curve);
+            QLineSeries* series = view->series(curve);
             QCOMPARE(series->count(), 300);
             for (int row = 0; row < 300; row += 37) {
-                QCOMPARE(series->at(row).x(), grid->value(row, 2 * i));
-                QCOMPARE(series->at(row).y(), grid->value(row, 2 * i + 1));
+                QCOMPARE(series->at(row).x(), grid.value(row, 2 * i));
+                QCOMPARE(series->at(row).y(), grid.value(row, 2 * i + 1));
             }
         }
-        // Row 1: both branches start at the nose; lower branch in series 0.
-        QCOMPARE(view->series(0)->at(0), view->series(1)->at(0));
-        QCOMPARE(view->series(0)->at(299).y(), 0.357275711446876);
-        QCOMPARE(view->series(1)->at(299).y(), 1.21121789369631);
-        QCOMPARE(view->series(2)->at(0), QPointF(-3.74625, 1.5));
+        // Row 1: both branches start at the nose; the lower branch is drawn first.
+        QCOMPARE(view->chart()->series().first(), view->series(Curve::LowerBranch));
+        QCOMPARE(view->series(Curve::LowerBranch)->at(0), view->series(Curve::UpperBranch)->at(0));
+        QCOMPARE(view->series(Curve::LowerBranch)->at(299).y(), 0.357275711446876);
+        QCOMPARE(view->series(Curve::UpperBranch)->at(299).y(), 1.21121789369631);
+        QCOMPARE(view->series(Curve::LoadCharacteristic)->at(0), QPointF(-3.74625, 1.5));
     }
 
     void tickLabelsUseTheRegionalSeparatorWithoutGrouping()
@@ -202,14 +201,16 @@ private slots:
         QTest::addColumn<QString>("pcarga");
         QTest::addColumn<QString>("lowest");
         QTest::addColumn<QString>("highest");
-        QTest::newRow("-9 to 1") << "0.5" << "0" << "-9" << "1";
-        QTest::newRow("-4 to 6") << "0.05" << "0" << "-4" << "6";
-        QTest::newRow("16 to 26") << "0.01" << "0" << "16" << "26";
-        QTest::newRow("241 to 251") << "0.001" << "0" << "241" << "251";
-        QTest::newRow("2491 to 2501") << "0.0001" << "0" << "2491" << "2501";
-        QTest::newRow("32757 to 32767") << "0.00000762976" << "0" << "32757" << "32767";
-        QTest::newRow("-109 to -99") << "1" << "10.0125" << "-109" << "-99";
-        QTest::newRow("-32768 to -32758") << "1" << "180.99627" << "-32768" << "-32758";
+        QTest::addColumn<bool>("solution");
+        QTest::newRow("-9 to 1") << "0.5" << "0" << "-9" << "1" << true;
+        QTest::newRow("-4 to 6") << "0.05" << "0" << "-4" << "6" << true;
+        QTest::newRow("90 to 100") << "0.002525" << "0" << "90" << "100" << true;
+        QTest::newRow("16 to 26") << "0.01" << "0" << "16" << "26" << true;
+        QTest::newRow("241 to 251") << "0.001" << "0" << "241" << "251" << true;
+        QTest::newRow("2491 to 2501") << "0.0001" << "0" << "2491" << "2501" << true;
+        QTest::newRow("32757 to 32767") << "0.00000762976" << "0" << "32757" << "32767" << true;
+        QTest::newRow("-109 to -99") << "1" << "10.0125" << "-109" << "-99" << false;
+        QTest::newRow("-32768 to -32758") << "1" << "180.99627" << "-32768" << "-32758" << false;
     }
     void tickLabelsFitAtEveryScale()
     {
@@ -217,10 +218,12 @@ private slots:
         QFETCH(QString, pcarga);
         QFETCH(QString, lowest);
         QFETCH(QString, highest);
+        QFETCH(bool, solution);
         MainWindow window(PointLocale());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         m_watchdog->clear();
+        if (!solution) m_watchdog->expect();
         SetInputs(window, {reactance, "0", "1", pcarga, "0", "0"});
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
         QCoreApplication::processEvents();
@@ -238,6 +241,9 @@ private slots:
             if (integer && value >= lowest.toInt() && value <= highest.toInt()) ticks.push_back(text.bounds);
         }
         QCOMPARE(ticks.size(), size_t(11));
+        // Up to three characters stand level side by side; longer ones upright.
+        const bool upright = std::max(lowest.size(), highest.size()) > 3;
+        QCOMPARE(window.chart()->axisX()->labelsAngle(), upright ? -90 : 0);
         // And they are painted: dark pixels where the tick labels of both
         // axes stand, after the scale changed (cached pixmaps must follow).
         const QImage painted = window.chart()->grab().toImage();
@@ -266,7 +272,7 @@ private slots:
         }
         QCOMPARE(window.chart()->chart()->title(), QStringLiteral("Curvas Q vs. V"));
         QVERIFY(!window.chart()->chart()->legend()->isVisible());
-        QCOMPARE(window.chart()->grid()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("vh"));
+        QCOMPARE(window.chart()->series(Curve::UpperBranch)->name(), QStringLiteral("vh"));
     }
 };
 

@@ -1,11 +1,10 @@
 // The main window's behaviour: start-up, the input check, the buttons, the
 // no-solution message, faults and the menu, under "." and "," settings.
 #include "core/run_host.h"
-#include "modal_watchdog.h"
-#include "output/chart_grid_model.h"
-#include "output/qv_chart.h"
+#include "tests/support/modal_watchdog.h"
+#include "ui/chart/qv_chart.h"
 #include "ui/main/default_case.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 #include <QAction>
 #include <QMenu>
@@ -60,7 +59,7 @@ private slots:
     {
         QFETCH(QLocale, locale);
         MainWindow window(locale);
-        QCOMPARE(InputTexts(window), (QStringList{Local(locale, "0.03"), Local(locale, "3.33"), Local(locale, "1.00"),
+        QCOMPARE(BoxTexts(window), (QStringList{Local(locale, "0.03"), Local(locale, "3.33"), Local(locale, "1.00"),
                                                   Local(locale, "10.48"), Local(locale, "0.00"), Local(locale, "0.00")}));
         QCOMPARE(LabelTexts(window), (QStringList{Local(locale, "5.6193"), Local(locale, ".3144"), Local(locale, ".9991"),
                                                   Local(locale, "-1.662"), Local(locale, ".3312"), Local(locale, "-.1827")}));
@@ -72,11 +71,24 @@ private slots:
         QVERIFY(!window.windowIcon().isNull());
     }
 
-    void defaultSetFollowsTheRegionalSeparator()
+    void defaultSetsFollowTheRegionalSeparator()
     {
-        QVERIFY(!CommaSetFirst(PointSettings()));
-        QVERIFY(CommaSetFirst(CommaSettings()));
-        QVERIFY(!CommaSetFirst(RegionalSettings{"\u066B", "\u066C"}));  // any other: the "." set
+        QCOMPARE(DefaultSetsFor(PointSettings()).first[3], QStringLiteral("10.48"));
+        QCOMPARE(DefaultSetsFor(PointSettings()).second[3], QStringLiteral("10,48"));
+        QCOMPARE(DefaultSetsFor(CommaSettings()).first[3], QStringLiteral("10,48"));
+        QCOMPARE(DefaultSetsFor(CommaSettings()).second[3], QStringLiteral("10.48"));
+    }
+
+    void aFirstSetWithoutSolutionIsFollowedByTheSecond()
+    {
+        // The default case a hundred times too large finds no operating point.
+        const StartUpSets sets{{"3", "333", "100", "1048", "0", "0"}, DefaultCaseSpelt(QStringLiteral("."))};
+        m_watchdog->expect();
+        MainWindow window(PointLocale(), sets);
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QCOMPARE(m_watchdog->seen().front().text, QStringLiteral("No existe punto solucion"));
+        QCOMPARE(BoxTexts(window), QStringList(sets.second.begin(), sets.second.end()));
+        QCOMPARE(LabelTexts(window).at(2), QStringLiteral(".9991"));
     }
 
     void aStartUpFaultStillOpensTheWindowWithEmptyResults()
@@ -84,11 +96,12 @@ private slots:
         // Arabic settings: neither default spelling is a number there, so the
         // start-up run stops at its first box; Form_Load tries no second set.
         const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+        m_watchdog->expect();
         QVERIFY(arabic.decimalPoint() != QStringLiteral(".") && arabic.decimalPoint() != QStringLiteral(","));
         MainWindow window(arabic);
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
         QCOMPARE(m_watchdog->seen().front().icon, QMessageBox::Warning);
-        QCOMPARE(InputTexts(window), QStringList(6, QStringLiteral("Error")));
+        QCOMPARE(BoxTexts(window), QStringList(6, QStringLiteral("Error")));
         QCOMPARE(LabelTexts(window), QStringList(6, QString()));
         QVERIFY(!QFile::exists(QStringLiteral("salida.txt")));
         window.show();
@@ -172,10 +185,11 @@ private slots:
         MainWindow window(locale);
         SetInputs(window, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
                            QStringLiteral("5"), QStringLiteral("6")});
+        m_watchdog->expect();  // no operating point there
         Click(window, "cmdCalcular");
         m_watchdog->clear();
         Click(window, "cmdValoresDefault");
-        QCOMPARE(InputTexts(window).at(3), Local(locale, "10.48"));
+        QCOMPARE(BoxTexts(window).at(3), Local(locale, "10.48"));
         QCOMPARE(LabelTexts(window).at(2), Local(locale, ".9991"));
         QCOMPARE(CurveFileLines().at(3), Local(locale, "5.03842; 0.59063; 5.03842; 0.59063; -3.74625; 1.50000"));
         QVERIFY(m_watchdog->seen().empty());
@@ -186,16 +200,17 @@ private slots:
     {
         QFETCH(QLocale, locale);
         MainWindow window(locale);
-        const QPointF chartBefore = window.chart()->series(0)->at(0);
+        const QPointF chartBefore = window.chart()->series(Curve::LowerBranch)->at(0);
         QStringList labelsDuringMessage;
         QPointF chartDuringMessage;
         m_watchdog->onOpen = [&](const ModalWatchdog::Seen&) {
             labelsDuringMessage = LabelTexts(window);
-            chartDuringMessage = window.chart()->series(0)->at(0);
+            chartDuringMessage = window.chart()->series(Curve::LowerBranch)->at(0);
         };
         // The default case's values a hundred times too large.
         SetInputs(window, {QStringLiteral("3"), QStringLiteral("333"), QStringLiteral("100"), QStringLiteral("1048"),
                            QStringLiteral("0"), QStringLiteral("0")});
+        m_watchdog->expect();
         Click(window, "cmdCalcular");
 
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
@@ -208,7 +223,7 @@ private slots:
                                                    QStringLiteral("Error"), QStringLiteral("Error"),
                                                    QStringLiteral("Error"), QStringLiteral("Error")}));
         QCOMPARE(chartDuringMessage, chartBefore);                       // not yet reloaded
-        QVERIFY(window.chart()->series(0)->at(0) != chartBefore);        // reloaded once closed
+        QVERIFY(window.chart()->series(Curve::LowerBranch)->at(0) != chartBefore);        // reloaded once closed
         QCOMPARE(CurveFileLines().size(), 303);
 
         // A run with a solution afterwards replaces the four "Error" texts.
@@ -224,6 +239,7 @@ private slots:
         const QStringList before = CurveFileLines();
         window.inputBox(InputBox::Qcarga)->setText(QStringLiteral("1"));
         window.inputBox(InputBox::X)->setText(QStringLiteral("0"));
+        m_watchdog->expect();
         Click(window, "cmdCalcular");
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
         QCOMPARE(m_watchdog->seen().front().title, QStringLiteral("tarvilo"));
@@ -244,6 +260,7 @@ private slots:
         MainWindow window(PointLocale());
         SetInputs(window, {QStringLiteral("0.5"), QStringLiteral("4"), QStringLiteral("1.00"), QStringLiteral("10.48"),
                            QStringLiteral("0"), QStringLiteral("0")});
+        m_watchdog->expect();
         Click(window, "cmdCalcular");
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
         QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("es igual a 1")));
@@ -259,6 +276,7 @@ private slots:
         // Q2crit = 1 / (4 X) is 40,000: no 16-bit scale around it.
         SetInputs(window, {QStringLiteral("0.00000625"), QStringLiteral("0"), QStringLiteral("1"),
                            QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+        m_watchdog->expect();
         Click(window, "cmdCalcular");
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
         QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("escala del gráfico")));
@@ -273,6 +291,7 @@ private slots:
         const QStringList before = CurveFileLines();
         const QStringList labels = LabelTexts(window);
         window.inputBox(InputBox::B)->setText(QStringLiteral("x"));
+        m_watchdog->expect();
         Click(window, "cmdCalcular");
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
         QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("Susceptancia")));
@@ -285,6 +304,7 @@ private slots:
         MainWindow window(PointLocale());
         SetInputs(window, {QStringLiteral("1e200"), QStringLiteral("1e200"), QStringLiteral("1e200"),
                            QStringLiteral("1e200"), QStringLiteral("1e200"), QStringLiteral("1e200")});
+        m_watchdog->expect();
         Click(window, "cmdCalcular");
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
         QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("excede el rango")));

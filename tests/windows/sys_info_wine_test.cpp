@@ -6,8 +6,8 @@
 //   message           StartSysInfo must show the message, start nothing
 // Run without arguments, the program is the started program itself: it
 // leaves a mark in the file named by TARVILO_MARKER and ends.
-#include "ui/about/sys_info_launcher.h"
-#include "ui/about/sys_info_windows.h"
+#include "platform/sysinfo/sys_info_launcher.h"
+#include "platform/sysinfo/sys_info_windows.h"
 
 #include <windows.h>
 
@@ -35,10 +35,10 @@ void Check(bool condition, const std::string& what)
 
 class RecordingPlatform : public WindowsSysInfoPlatform {
 public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    bool StartProgram(const std::string& path) override
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    bool startProgram(const std::string& path) override
     {
-        const bool started = WindowsSysInfoPlatform::StartProgram(path);
+        const bool started = WindowsSysInfoPlatform::startProgram(path);
         if (started) startedPaths.push_back(path);
         return started;
     }
@@ -87,9 +87,9 @@ void Values()
     // The real file test: an ordinary file, a folder, nothing.
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    Check(platform.IsOrdinaryFile(self), "this program is an ordinary file");
-    Check(!platform.IsOrdinaryFile("C:\\windows"), "a folder is not");
-    Check(!platform.IsOrdinaryFile("C:\\no\\such\\file.exe"), "a missing file is not");
+    Check(platform.isOrdinaryFile(self), "this program is an ordinary file");
+    Check(!platform.isOrdinaryFile("C:\\windows"), "a folder is not");
+    Check(!platform.isOrdinaryFile("C:\\no\\such\\file.exe"), "a missing file is not");
 }
 
 bool WaitForMarker(const std::string& marker)

@@ -1,17 +1,18 @@
 #include "ui/about/about_dialog.h"
 
-#include "ui/about/app_icon.h"
-#include "ui/about/sys_info_launcher.h"
-#include "ui/about/twips_layout.h"
+#include "platform/sysinfo/sys_info_launcher.h"
+#include "ui/common/app_icon.h"
+#include "ui/common/form_font.h"
+#include "ui/common/message_box.h"
+#include "ui/common/twips_layout.h"
 #ifdef _WIN32
-#include "ui/about/sys_info_windows.h"
+#include "platform/sysinfo/sys_info_windows.h"
 #else
-#include "ui/about/sys_info_linux.h"
+#include "platform/sysinfo/sys_info_linux.h"
 #endif
 
 #include <QFrame>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 
@@ -29,11 +30,9 @@ class DialogPlatform final : public NativePlatform {
 public:
     explicit DialogPlatform(QWidget* owner) : m_owner(owner) {}
 
-    void ShowMessage(const std::string& text) override
+    void showMessage(const std::string& text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("tarvilo"), QString::fromStdString(text),
-                        QMessageBox::Ok, m_owner);
-        box.exec();
+        ShowMessageBox(m_owner, QMessageBox::NoIcon, QString::fromStdString(text));
     }
 
 private:
@@ -43,10 +42,8 @@ private:
 // One of the two lines that together draw the etched separator.
 void MakeLine(QWidget* parent, int index, const QRect& geometry, const QColor& colour)
 {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QStringLiteral("Line1"));
+    auto* line = Place(new QFrame(parent), "Line1", geometry);
     line->setProperty("index", index);
-    line->setGeometry(geometry);
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, colour);
@@ -65,10 +62,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_platform(std::mak
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(5730 / 15, 3555 / 15);
+    setFont(FormFont());
+    setFixedSize(TwipsSize(5730, 3555));
     setWindowIcon(AppIcon());
-    BuildControls();
+    buildControls();
     Form_Load();
 }
 
@@ -76,7 +73,7 @@ AboutDialog::~AboutDialog() = default;
 
 void AboutDialog::setPlatform(std::unique_ptr<sysinfo::SysInfoPlatform> platform) { m_platform = std::move(platform); }
 
-AboutDialog* AboutDialog::ShowSingle()
+AboutDialog* AboutDialog::showSingle()
 {
     QPointer<AboutDialog>& dialog = TheDialog();
     if (!dialog) dialog = new AboutDialog;
@@ -86,7 +83,7 @@ AboutDialog* AboutDialog::ShowSingle()
     return dialog;
 }
 
-void AboutDialog::BuildControls()
+void AboutDialog::buildControls()
 {
     m_lblTitle = MakeLabel(this, "lblTitle", QString(), Twips(1050, 240, 3885, 480));
     QFont titleFont = font();
@@ -103,13 +100,10 @@ void AboutDialog::BuildControls()
     MakeLine(this, 1, Twips(90, 2445, 5654 - 90 + 15, 15), QColor(128, 128, 128));
     MakeLine(this, 0, Twips(105, 2460, 5654 - 105 + 15, 30), Qt::white);
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(Twips(4245, 2625, 1260, 345));
+    m_cmdOK = Place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", Twips(4245, 2625, 1260, 345));
     m_cmdOK->setDefault(true);
-    m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    m_cmdSysInfo->setGeometry(Twips(4260, 3075, 1245, 345));
+    m_cmdSysInfo = Place(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo",
+                         Twips(4260, 3075, 1245, 345));
     m_cmdSysInfo->setAutoDefault(false);
     setTabOrder(m_cmdOK, m_cmdSysInfo);
     m_cmdOK->setFocus();

@@ -25,7 +25,7 @@ public:
 
     // The one dialog of the program: brought forward when it is open, built
     // afresh when it is not.
-    static AboutDialog* ShowSingle();
+    static AboutDialog* showSingle();
 
     // Lets tests stand in for the system.
     void setPlatform(std::unique_ptr<sysinfo::SysInfoPlatform> platform);
@@ -34,7 +34,7 @@ private:
     void Form_Load();
     void cmdOK_Click();
     void cmdSysInfo_Click();
-    void BuildControls();
+    void buildControls();
 
     QLabel* m_lblTitle = nullptr;
     QLabel* m_lblVersion = nullptr;

@@ -3,20 +3,27 @@
 #include "core/regional_settings.h"
 #include "core/run_host.h"
 
+#include <QString>
+
+#include <array>
+
 namespace tarvilo {
 
-// The built-in default case, spelt once with "." and once with ",".
-struct DefaultCase {
-    const char* texts[6];  // in box order: X, B, Uinf, Pcarga, Qcarga, Qcap
+// The six texts of an input set, in box order.
+using InputTexts = std::array<QString, std::size(kInputBoxes)>;
 
-    const char* Text(InputBox box) const { return texts[static_cast<int>(box)]; }
+// The built-in default case spelt with the given decimal separator.
+InputTexts DefaultCaseSpelt(const QString& decimalSeparator);
+
+// The two sets the window starts with: the second is loaded only when the
+// first finds no operating point.
+struct StartUpSets {
+    InputTexts first;
+    InputTexts second;
 };
 
-inline constexpr DefaultCase kDefaultCasePoint{{"0.03", "3.33", "1.00", "10.48", "0.00", "0.00"}};
-inline constexpr DefaultCase kDefaultCaseComma{{"0,03", "3,33", "1,00", "10,48", "0,00", "0,00"}};
-
-// The set written first: the one spelt with the regional decimal separator
-// ("." for any separator but ","). The other is the start-up fallback.
-inline bool CommaSetFirst(const RegionalSettings& regional) { return regional.decimalSeparator == ","; }
+// First the set spelt with the regional decimal separator ("." for any
+// separator but ","), then the other one.
+StartUpSets DefaultSetsFor(const RegionalSettings& regional);
 
 }  // namespace tarvilo

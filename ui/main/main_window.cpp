@@ -4,12 +4,15 @@
 #include "core/number_reading.h"
 #include "core/run_fault.h"
 #include "output/curve_file.h"
-#include "output/qv_chart.h"
 #include "ui/about/about_dialog.h"
-#include "ui/about/app_icon.h"
-#include "ui/about/twips_layout.h"
-#include "ui/main/default_case.h"
+#include "ui/chart/qv_chart.h"
+#include "ui/common/app_icon.h"
+#include "ui/common/form_font.h"
+#include "ui/common/message_box.h"
+#include "ui/common/twips_layout.h"
+#include "ui/main/control_table.h"
 #include "ui/main/diagram_picture.h"
+#include "ui/main/fault_message.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,9 +21,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -29,10 +32,12 @@ namespace {
 
 constexpr int kClientWidth = 600;   // 9000 twips
 constexpr int kClientHeight = 481;  // 7215 twips
+constexpr const char* kNoSolutionText = "No existe punto solucion";
 
-QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QRect& geometry)
+QLineEdit* MakeTextBox(QWidget* parent, const InputControl& control)
 {
-    auto* box = Place(new QLineEdit(QStringLiteral("Text1"), parent), name, geometry);
+    auto* box = Place(new QLineEdit(QStringLiteral("Text1"), parent), control.name,
+                      Twips(control.left, control.top, kInputBoxWidth, kInputBoxHeight));
     box->setMaxLength(std::numeric_limits<int>::max());  // no length limit
     return box;
 }
@@ -52,23 +57,27 @@ RegionalSettings RegionalSettingsOf(const QLocale& locale)
 }  // namespace
 
 MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
-    : QMainWindow(parent), m_regional(RegionalSettingsOf(locale))
+    : MainWindow(locale, DefaultSetsFor(RegionalSettingsOf(locale)), parent)
+{
+}
+
+MainWindow::MainWindow(const QLocale& locale, const StartUpSets& defaults, QWidget* parent)
+    : QMainWindow(parent), m_regional(RegionalSettingsOf(locale)), m_defaults(defaults)
 {
     setObjectName(QStringLiteral("frmInicio"));
     setWindowTitle(QStringLiteral("Tarvilo"));
     setWindowIcon(AppIcon());
-    // The captions are sized for a small sans-serif font of about 8 points.
-    setFont(QFont(QStringLiteral("Arial"), 8));
+    setFont(FormFont());
 
-    BuildMenus();
-    BuildControls(locale);
-    ConnectHandlers();
+    buildMenus();
+    buildControls(locale);
+    connectHandlers();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 
-    Handle([this] { Form_Load(); });
+    handle([this] { Form_Load(); });
 }
 
-void MainWindow::BuildMenus()
+void MainWindow::buildMenus()
 {
     QMenu* mnuArchivo = menuBar()->addMenu(QStringLiteral("Archivo"));
     mnuArchivo->setObjectName(QStringLiteral("mnuArchivo"));
@@ -80,7 +89,7 @@ void MainWindow::BuildMenus()
     connect(mnuAcercaDe, &QAction::triggered, this, [this] { mnuAcercaDe_Click(); });
 }
 
-void MainWindow::BuildControls(const QLocale& locale)
+void MainWindow::buildControls(const QLocale& locale)
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -95,13 +104,10 @@ void MainWindow::BuildControls(const QLocale& locale)
 
     m_cmdValoresDefault = add(Place(new QPushButton(QStringLiteral("Cargar valores por defecto"), client),
                                     "cmdValoresDefault", Twips(5640, 6600, 3135, 375)));
-    m_inputs[5] = add(MakeTextBox(client, "txtQcap", Twips(7440, 1920, 1215, 285)));
-    m_inputs[4] = add(MakeTextBox(client, "txtQcarga", Twips(7440, 1200, 1215, 285)));
-    m_inputs[3] = add(MakeTextBox(client, "txtPcarga", Twips(7440, 480, 1215, 285)));
-    m_inputs[2] = add(MakeTextBox(client, "txtUinf", Twips(120, 1320, 1215, 285)));
-    m_inputs[1] = add(MakeTextBox(client, "txtB", Twips(2640, 1800, 1215, 285)));
-    m_inputs[0] = add(MakeTextBox(client, "txtX", Twips(2640, 960, 1215, 285)));
-    m_chart = add(Place(new QvChart(locale, m_regional, client), "grfMsChart", Twips(120, 2280, 5415, 4815)));
+    for (auto it = std::rbegin(kInputControls); it != std::rend(kInputControls); ++it) {
+        m_inputs[static_cast<size_t>(it->box)] = add(MakeTextBox(client, *it));
+    }
+    m_chart = add(Place(new QvChart(locale, client), "grfMsChart", Twips(120, 2280, 5415, 4815)));
     m_chkAgregar = add(Place(new QCheckBox(QStringLiteral("Agregar"), client), "chkAgregar",
                              Twips(5640, 2520, 1815, 495)));
     m_chkAgregar->setTristate(true);
@@ -110,54 +116,13 @@ void MainWindow::BuildControls(const QLocale& locale)
                               Twips(5640, 6120, 3135, 375)));
     m_fraResultados = add(Place(new QGroupBox(QStringLiteral("Resultados"), client), "fraResultados",
                                 Twips(5640, 3120, 3135, 2895)));
-
-    // Inside the frame: the value labels (empty until a run writes them),
-    // then their titles, each value lying in front of its title.
-    std::vector<QWidget*> frameOrder;
-    const struct {
-        ResultLabel label;
-        int top;
-    } valueRows[] = {{ResultLabel::Q2inf, 2280}, {ResultLabel::V2inf, 1920}, {ResultLabel::Q2sup, 1560},
-                     {ResultLabel::V2sup, 1200}, {ResultLabel::V2min, 840},  {ResultLabel::MargenQ2, 480}};
-    for (const auto& row : valueRows) {
-        QLabel* value = MakeLabel(m_fraResultados, ControlName(row.label), QString(), Twips(1560, row.top, 1335, 255));
-        m_results[static_cast<int>(row.label)] = value;
-        frameOrder.push_back(value);
-    }
-    const struct {
-        const char* name;
-        const char* caption;
-        int top;
-        int width;
-        const char* tooltip;
-    } titleRows[] = {
-        {"lblMargenQ2_tit", "Margen Q2 [p.u.]", 480, 1335, "Margen de reactivo disponible."},
-        {"lblV2min_tit", "V2 min [p.u.]", 840, 1575,
-         "Mínima tensión medida sobre la característica del sistema (corresponde a la rama inferior)"},
-        {"lblV2sup_tit", "V2 sup [p.u.]", 1200, 1335,
-         "Intersección entre la rama superior de la característica del sistema y de la carga"},
-        {"lblQ2sup_tit", "Q2 sup [p.u.]", 1560, 1335,
-         "Intersección entre la rama superior de la característica del sistema y de la carga"},
-        {"lblV2inf_tit", "V2 inf [p.u.]", 1920, 1335,
-         "Intersección entre la rama inferior de la característica del sistema y de la carga"},
-        {"lblQ2inf_tit", "Q2 inf [p.u.]", 2280, 1335,
-         "Intersección entre la rama inferior de la característica del sistema y de la carga"},
-    };
-    for (const auto& row : titleRows) {
-        QLabel* title = MakeLabel(m_fraResultados, row.name, QString::fromUtf8(row.caption),
-                                  Twips(120, row.top, row.width, 255));
-        title->setToolTip(QString::fromUtf8(row.tooltip));
-        frameOrder.push_back(title);
-    }
-    StackEarlierInFront(frameOrder);
+    buildResultsFrame();
 
     add(MakeLabel(client, "Label2", QStringLiteral("Lado Carga (barra 2)"), Twips(5400, 0, 1815, 375)));
-    add(MakeLabel(client, "lblQcap", QStringLiteral("Qcap [p.u.]"), Twips(7440, 1680, 1335, 255)));
-    add(MakeLabel(client, "lblQcarga", QStringLiteral("Qcarga [p.u.]"), Twips(7440, 960, 1335, 255)));
-    add(MakeLabel(client, "lblPcarga", QStringLiteral("Pcarga [p.u.]"), Twips(7440, 240, 1335, 255)));
-    add(MakeLabel(client, "lblUinf", QStringLiteral("U inf [p.u.]"), Twips(120, 1080, 1335, 255)));
-    add(MakeLabel(client, "lblB", QStringLiteral("Susceptancia [p.u.]"), Twips(2640, 1560, 1455, 255)));
-    add(MakeLabel(client, "lblX", QStringLiteral("Reactancia [p.u.]"), Twips(2640, 720, 1335, 255)));
+    for (auto it = std::rbegin(kInputControls); it != std::rend(kInputControls); ++it) {
+        add(MakeLabel(client, it->captionName, QString::fromUtf8(it->caption),
+                      Twips(it->captionLeft, it->captionTop, it->captionWidth, kCaptionHeight)));
+    }
     add(MakeLabel(client, "Label1", QStringLiteral("Lado Fuente (barra 1)"), Twips(1440, 0, 1575, 495)));
     QLabel* image1 = add(Place(new QLabel(client), "Image1", Twips(120, 0, 7260, 2235)));
     image1->setPixmap(QPixmap::fromImage(DrawDiagramPicture()));
@@ -165,20 +130,43 @@ void MainWindow::BuildControls(const QLocale& locale)
     StackEarlierInFront(order);
 
     // Focus cycle: Calcular, the six boxes, the default button.
-    QWidget* focusOrder[] = {m_cmdCalcular, m_inputs[0], m_inputs[1], m_inputs[2], m_inputs[3],
-                             m_inputs[4],   m_inputs[5], m_cmdValoresDefault};
-    for (size_t i = 0; i + 1 < std::size(focusOrder); ++i) setTabOrder(focusOrder[i], focusOrder[i + 1]);
+    QWidget* previous = m_cmdCalcular;
+    for (QLineEdit* box : m_inputs) {
+        setTabOrder(previous, box);
+        previous = box;
+    }
+    setTabOrder(previous, m_cmdValoresDefault);
     for (QPushButton* button : {m_cmdCalcular, m_cmdValoresDefault}) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
 }
 
-void MainWindow::ConnectHandlers()
+void MainWindow::buildResultsFrame()
 {
-    connect(m_cmdCalcular, &QPushButton::clicked, this, [this] { Handle([this] { cmdCalcular_Click(); }); });
+    // The value labels (empty until a run writes them), from the bottom row
+    // up, then their titles, each value lying in front of its title.
+    std::vector<QWidget*> order;
+    for (auto it = std::rbegin(kResultControls); it != std::rend(kResultControls); ++it) {
+        QLabel* value = MakeLabel(m_fraResultados, it->name, QString(),
+                                  Twips(kResultValueLeft, it->top, kResultWidth, kResultHeight));
+        m_results[static_cast<size_t>(it->label)] = value;
+        order.push_back(value);
+    }
+    for (const ResultControl& row : kResultControls) {
+        QLabel* title = MakeLabel(m_fraResultados, row.titleName, QString::fromUtf8(row.title),
+                                  Twips(kResultTitleLeft, row.top, row.titleWidth, kResultHeight));
+        title->setToolTip(QString::fromUtf8(row.tooltip));
+        order.push_back(title);
+    }
+    StackEarlierInFront(order);
+}
+
+void MainWindow::connectHandlers()
+{
+    connect(m_cmdCalcular, &QPushButton::clicked, this, [this] { handle([this] { cmdCalcular_Click(); }); });
     connect(m_cmdValoresDefault, &QPushButton::clicked, this,
-            [this] { Handle([this] { cmdValoresDefault_Click(); }); });
+            [this] { handle([this] { cmdValoresDefault_Click(); }); });
     connect(inputBox(InputBox::X), &QLineEdit::textChanged, this, [this] { txtX_Change(); });
     connect(inputBox(InputBox::B), &QLineEdit::textChanged, this, [this] { txtB_Change(); });
     connect(inputBox(InputBox::Uinf), &QLineEdit::textChanged, this, [this] { txtUinf_Change(); });
@@ -187,17 +175,17 @@ void MainWindow::ConnectHandlers()
     connect(inputBox(InputBox::Qcap), &QLineEdit::textChanged, this, [this] { txtQcap_Change(); });
 }
 
-void MainWindow::Handle(const std::function<void()>& handler)
+void MainWindow::handle(const std::function<void()>& handler)
 {
     try {
         handler();
     } catch (const RunFault& fault) {
-        ShowMessage(QMessageBox::Warning,
-                    QStringLiteral("No se pudo completar el cálculo.\n\n") + QString::fromStdString(fault.description()));
+        ShowMessageBox(this, QMessageBox::Warning, FaultMessage(fault, m_regional));
     } catch (const std::exception&) {
         // Out of memory for a label of hundreds of thousands of digits, say.
-        ShowMessage(QMessageBox::Warning, QStringLiteral("No se pudo completar el cálculo: los valores de entrada "
-                                                         "son demasiado grandes para representarlos."));
+        ShowMessageBox(this, QMessageBox::Warning,
+                       QStringLiteral("No se pudo completar el cálculo: los valores de entrada son demasiado "
+                                      "grandes para representarlos."));
     }
 }
 
@@ -205,43 +193,37 @@ void MainWindow::Handle(const std::function<void()>& handler)
 
 void MainWindow::Form_Load()
 {
-    // The set whose decimal separator is the regional one comes first; the
-    // other is the fallback when the first finds no operating point.
-    const bool commaFirst = CommaSetFirst(m_regional);
     m_cmdCalcular->setFocus();
-    LoadDefaultSet(commaFirst);
+    loadInputs(m_defaults.first);
     cmdCalcular_Click();
     if (resultLabel(ResultLabel::V2sup)->text() == QLatin1String(kErrorText)) {
-        LoadDefaultSet(!commaFirst);
+        loadInputs(m_defaults.second);
         cmdCalcular_Click();
     }
 }
 
-void MainWindow::cmdCalcular_Click()
-{
-    RunCalculation(*this, m_regional, m_qvInputs, m_qvResults, m_qvCurves);
-}
+void MainWindow::cmdCalcular_Click() { RunCalculation(*this, m_regional, m_qvInputs, m_qvResults, m_qvCurves); }
 
 void MainWindow::cmdValoresDefault_Click()
 {
-    LoadDefaultSet(CommaSetFirst(m_regional));
+    loadInputs(m_defaults.first);
     cmdCalcular_Click();
 }
 
-void MainWindow::txtX_Change() { CheckInput(InputBox::X); }
-void MainWindow::txtB_Change() { CheckInput(InputBox::B); }
-void MainWindow::txtUinf_Change() { CheckInput(InputBox::Uinf); }
-void MainWindow::txtPcarga_Change() { CheckInput(InputBox::Pcarga); }
-void MainWindow::txtQcarga_Change() { CheckInput(InputBox::Qcarga); }
-void MainWindow::txtQcap_Change() { CheckInput(InputBox::Qcap); }
+void MainWindow::txtX_Change() { checkInput(InputBox::X); }
+void MainWindow::txtB_Change() { checkInput(InputBox::B); }
+void MainWindow::txtUinf_Change() { checkInput(InputBox::Uinf); }
+void MainWindow::txtPcarga_Change() { checkInput(InputBox::Pcarga); }
+void MainWindow::txtQcarga_Change() { checkInput(InputBox::Qcarga); }
+void MainWindow::txtQcap_Change() { checkInput(InputBox::Qcap); }
 
 void MainWindow::mnuSalir_Click() { close(); }
 
-void MainWindow::mnuAcercaDe_Click() { AboutDialog::ShowSingle(); }
+void MainWindow::mnuAcercaDe_Click() { AboutDialog::showSingle(); }
 
 // --- Helpers ----------------------------------------------------------------
 
-void MainWindow::CheckInput(InputBox box)
+void MainWindow::checkInput(InputBox box)
 {
     // The run reads the box with the same rule, so a text left standing here
     // can always be read by the run.
@@ -249,10 +231,9 @@ void MainWindow::CheckInput(InputBox box)
     if (!ReadRegionalNumber(edit->text().toStdString(), m_regional)) edit->setText(QLatin1String(kErrorText));
 }
 
-void MainWindow::LoadDefaultSet(bool commaSet)
+void MainWindow::loadInputs(const InputTexts& texts)
 {
-    const DefaultCase& set = commaSet ? kDefaultCaseComma : kDefaultCasePoint;
-    for (InputBox box : kInputBoxes) inputBox(box)->setText(QString::fromLatin1(set.Text(box)));
+    for (InputBox box : kInputBoxes) inputBox(box)->setText(texts[static_cast<size_t>(box)]);
 }
 
 // --- RunHost ----------------------------------------------------------------
@@ -275,16 +256,13 @@ void MainWindow::SetLabelCaption(ResultLabel label, const std::string& text)
 
 void MainWindow::WriteCurveFile(const QvCurves& curves) { tarvilo::WriteCurveFile(curves, m_regional); }
 
-void MainWindow::RepaintChart(bool agregar) { m_chart->RepaintChart(agregar); }
+void MainWindow::RepaintChart(bool agregar) { m_chart->repaintChart(agregar); }
 
-void MainWindow::ShowNoSolutionMessage() { ShowMessage(QMessageBox::Information, QLatin1String(kNoSolutionText)); }
-
-void MainWindow::ShowMessage(QMessageBox::Icon icon, const QString& text)
+void MainWindow::ShowNoSolutionMessage()
 {
-    QMessageBox box(icon, QStringLiteral("tarvilo"), text, QMessageBox::Ok, this);
-    box.exec();
+    ShowMessageBox(this, QMessageBox::Information, QLatin1String(kNoSolutionText));
 }
 
-void MainWindow::LoadChart(double q2crit, const QvCurves& curves) { m_chart->LoadChart(q2crit, curves); }
+void MainWindow::LoadChart(double q2crit, const QvCurves& curves) { m_chart->loadChart(q2crit, curves); }
 
 }  // namespace tarvilo

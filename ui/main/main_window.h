@@ -1,21 +1,23 @@
 #pragma once
 
+// Tarvilo's data path: input texts -> QvInputs -> critical point and sweeps
+// -> operating points -> labels, "salida.txt", chart.
+
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
 #include "core/run_host.h"
+#include "ui/main/default_case.h"
 
 #include <QLocale>
 #include <QMainWindow>
-#include <QMessageBox>
 
+#include <array>
 #include <functional>
 
-class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 
 namespace tarvilo {
@@ -24,8 +26,8 @@ class QvChart;
 
 // The main window frmInicio: the diagram with the six input boxes, the Q-V
 // chart, the results frame, the two buttons and the menus. It owns the run's
-// three records and is the calculation run's host.
-class MainWindow : public QMainWindow, public RunHost {
+// three records and hosts the calculation run.
+class MainWindow : public QMainWindow, private RunHost {
     Q_OBJECT
 
 public:
@@ -33,18 +35,11 @@ public:
     // so the window is first shown with results. The locale gives the
     // decimal separator of everything read and written.
     explicit MainWindow(const QLocale& locale, QWidget* parent = nullptr);
+    // The same with other default sets, for tests.
+    MainWindow(const QLocale& locale, const StartUpSets& defaults, QWidget* parent = nullptr);
 
-    // RunHost
-    std::string ReadInputText(InputBox box) override;
-    int ReadCheckBoxValue() override;
-    void SetLabelCaption(ResultLabel label, const std::string& text) override;
-    void WriteCurveFile(const QvCurves& curves) override;
-    void RepaintChart(bool agregar) override;
-    void ShowNoSolutionMessage() override;
-    void LoadChart(double q2crit, const QvCurves& curves) override;
-
-    QLineEdit* inputBox(InputBox box) const { return m_inputs[static_cast<int>(box)]; }
-    QLabel* resultLabel(ResultLabel label) const { return m_results[static_cast<int>(label)]; }
+    QLineEdit* inputBox(InputBox box) const { return m_inputs[static_cast<size_t>(box)]; }
+    QLabel* resultLabel(ResultLabel label) const { return m_results[static_cast<size_t>(label)]; }
     QvChart* chart() const { return m_chart; }
 
 private:
@@ -61,24 +56,33 @@ private:
     void mnuSalir_Click();
     void mnuAcercaDe_Click();
 
-    void BuildControls(const QLocale& locale);
-    void BuildMenus();
-    void ConnectHandlers();
-    void CheckInput(InputBox box);
-    void LoadDefaultSet(bool commaSet);
+    // RunHost
+    std::string ReadInputText(InputBox box) override;
+    int ReadCheckBoxValue() override;
+    void SetLabelCaption(ResultLabel label, const std::string& text) override;
+    void WriteCurveFile(const QvCurves& curves) override;
+    void RepaintChart(bool agregar) override;
+    void ShowNoSolutionMessage() override;
+    void LoadChart(double q2crit, const QvCurves& curves) override;
+
+    void buildMenus();
+    void buildControls(const QLocale& locale);
+    void buildResultsFrame();
+    void connectHandlers();
+    void checkInput(InputBox box);
+    void loadInputs(const InputTexts& texts);
     // Runs a handler; a calculation that ends at a fault ends the handler
     // too, and is reported once.
-    void Handle(const std::function<void()>& handler);
-    // A modal message over the window, caption "tarvilo", one OK button.
-    void ShowMessage(QMessageBox::Icon icon, const QString& text);
+    void handle(const std::function<void()>& handler);
 
     RegionalSettings m_regional;
+    StartUpSets m_defaults;
     QvInputs m_qvInputs;
     QvResults m_qvResults;
     QvCurves m_qvCurves;
 
-    QLineEdit* m_inputs[6] = {};
-    QLabel* m_results[6] = {};
+    std::array<QLineEdit*, std::size(kInputBoxes)> m_inputs{};
+    std::array<QLabel*, std::size(kResultLabels)> m_results{};
     QPushButton* m_cmdCalcular = nullptr;
     QPushButton* m_cmdValoresDefault = nullptr;
     QCheckBox* m_chkAgregar = nullptr;

@@ -1,0 +1,124 @@
+#include "output/file_replacement.h"
+
+#include <cerrno>
+#include <filesystem>
+
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarvilo {
+namespace {
+
+int WriteAll(int fd, std::string_view text)
+{
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t written = pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        done += static_cast<size_t>(written);
+    }
+    return 0;
+}
+
+// The file a write must end up in: the target of a symbolic link, so that
+// the link stays a link.
+std::string FinalPath(const std::string& path)
+{
+    struct stat status {};
+    if (lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+}
+
+// A new file beside path, with a name no one else uses, or -1 with errno set.
+int CreateBeside(const std::string& path, std::string& tempPath)
+{
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = path + "." + std::to_string(getpid()) + "-" + std::to_string(++counter);
+        const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+int WriteBesideAndRename(const std::string& path, std::string_view text, int fd, const std::string& tempPath)
+{
+    // The new file keeps the permissions of the one it replaces.
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) fchmod(fd, status.st_mode & 07777);
+
+    int error = WriteAll(fd, text);
+    if (close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && rename(tempPath.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) unlink(tempPath.c_str());
+    return error;
+}
+
+int RewriteInPlace(const std::string& path, std::string_view text)
+{
+    // Read access lets the system emulate the reservation where the file
+    // system cannot reserve room itself.
+    int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EACCES) fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return errno;
+    const auto size = static_cast<off_t>(text.size());
+    int error = posix_fallocate(fd, 0, size);
+    if (error == 0) error = WriteAll(fd, text);
+    if (error == 0 && ftruncate(fd, size) != 0) error = errno;
+    if (close(fd) != 0 && error == 0) error = errno;
+    return error;
+}
+
+}  // namespace
+
+int ReplaceFileContents(const std::string& path, std::string_view text)
+{
+    const std::string target = FinalPath(path);
+    std::string tempPath;
+    const int fd = CreateBeside(target, tempPath);
+    if (fd >= 0) return WriteBesideAndRename(target, text, fd, tempPath);
+    return RewriteInPlace(target, text);
+}
+
+FileFailure FileFailureOf(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY: return FileFailure::NoPermission;
+    case ENOSPC:
+    case EDQUOT: return FileFailure::DiskFull;
+    case EFBIG: return FileFailure::FileTooLarge;
+    case ENOENT:
+    case ENOTDIR: return FileFailure::FolderMissing;
+    case EISDIR: return FileFailure::FolderInTheWay;
+    default: return FileFailure::Other;
+    }
+}
+
+std::string AbsolutePathOf(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    if (fs::path(path).is_absolute()) return path;
+    std::error_code error;
+    fs::path folder = fs::current_path(error);
+    if (error) {
+        // A removed folder has no current path, but the system still knows
+        // the name it had.
+        folder = fs::read_symlink("/proc/self/cwd", error);
+        const std::string deleted = " (deleted)";
+        std::string name = folder.string();
+        if (name.ends_with(deleted)) name.resize(name.size() - deleted.size());
+        folder = name;
+    }
+    return (folder / path).lexically_normal().string();
+}
+
+}  // namespace tarvilo

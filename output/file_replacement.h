@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/run_fault.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarvilo {
+
+// Replaces the file at path by one holding text, so that a reader sees the
+// old file or the new one, never a part: the text goes to a new file beside
+// it, which is then renamed over it. Where no new file can be made in the
+// folder but the file itself is writable, the file is rewritten in place,
+// with the room for the whole text reserved before anything is overwritten,
+// so that a full disk leaves the old file as it was. Nothing is synced to
+// the disk: the file must survive a failed run, not a power cut.
+// Returns 0, or the system's error number of the failure.
+int ReplaceFileContents(const std::string& path, std::string_view text);
+
+// What an error number from ReplaceFileContents means for the user.
+FileFailure FileFailureOf(int error);
+
+// The path made absolute against the current folder, also when that folder
+// has been removed meanwhile.
+std::string AbsolutePathOf(const std::string& path);
+
+}  // namespace tarvilo

@@ -1,0 +1,35 @@
+#include "tests/support/modal_watchdog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+
+namespace tarvilo::testing {
+
+ModalWatchdog::ModalWatchdog(QObject* parent) : QObject(parent)
+{
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &ModalWatchdog::poll);
+    m_timer.start();
+}
+
+void ModalWatchdog::clear()
+{
+    m_seen.clear();
+    m_expected = 0;
+}
+
+void ModalWatchdog::poll()
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    const Seen seen{box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())};
+    m_seen.push_back(seen);
+    if (static_cast<int>(m_seen.size()) > m_expected) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected message box: ") + seen.text), __FILE__, __LINE__);
+    }
+    if (onOpen) onOpen(seen);
+    box->done(QMessageBox::Ok);
+}
+
+}  // namespace tarvilo::testing

@@ -1,0 +1,90 @@
+#include "ui/main/fault_message.h"
+
+#include "core/number_format.h"
+#include "ui/main/control_table.h"
+
+namespace tarvilo {
+namespace {
+
+// Where in the run an arithmetic fault happened.
+const char* StepName(RunStep step)
+{
+    switch (step) {
+    case RunStep::CriticalPoint: return "al calcular el punto crítico";
+    case RunStep::SystemSweep: return "al calcular la característica del sistema";
+    case RunStep::LoadSweep: return "al calcular la característica de la carga";
+    case RunStep::OperatingPoints: return "al calcular los puntos de operación";
+    default: return "";
+    }
+}
+
+// Which inputs to look at, where the step tells.
+const char* Hint(RunStep step, FaultCause cause)
+{
+    if (cause == FaultCause::Overflow) return "Revise que los valores de entrada no sean desmesurados.";
+    if (step == RunStep::CriticalPoint && cause == FaultCause::DivisionByZero) {
+        return "La reactancia X y la tensión U inf no pueden ser cero.";
+    }
+    if (step == RunStep::SystemSweep && cause == FaultCause::NegativeSquareRoot) {
+        return "La reactancia X debe ser positiva.";
+    }
+    if (step == RunStep::OperatingPoints && cause == FaultCause::DivisionByZero) {
+        return "El producto de la reactancia X por Qcap + B/2 es igual a 1: la ecuación de los puntos "
+               "de operación deja de ser cuadrática.";
+    }
+    if (step == RunStep::OperatingPoints) return "Revise los valores de entrada.";
+    return "";
+}
+
+const char* FileReason(FileFailure failure)
+{
+    switch (failure) {
+    case FileFailure::NoPermission: return "no hay permiso para escribir en esa carpeta";
+    case FileFailure::DiskFull: return "el disco está lleno";
+    case FileFailure::FileTooLarge: return "el archivo superaría el tamaño máximo que el sistema permite";
+    case FileFailure::FolderMissing: return "la carpeta ya no existe";
+    case FileFailure::FolderInTheWay: return "en su lugar hay una carpeta con ese nombre";
+    case FileFailure::Other: break;
+    }
+    return "el sistema no permitió escribirlo";
+}
+
+QString Sentence(const char* what, RunStep step, FaultCause cause)
+{
+    QString text = QString::fromUtf8(what) + QLatin1Char(' ') + QString::fromUtf8(StepName(step)) + QLatin1Char('.');
+    const QString hint = QString::fromUtf8(Hint(step, cause));
+    if (!hint.isEmpty()) text += QLatin1Char(' ') + hint;
+    return text;
+}
+
+QString Description(const RunFault& fault, const RegionalSettings& regional)
+{
+    switch (fault.cause()) {
+    case FaultCause::UnreadableInput:
+        return QStringLiteral("El valor de %1 no es un número. Escriba un número en la casilla.")
+            .arg(QString::fromUtf8(ControlOf(fault.box()).quantity));
+    case FaultCause::DivisionByZero: return Sentence("División por cero", fault.step(), fault.cause());
+    case FaultCause::NegativeSquareRoot:
+        return Sentence("Raíz cuadrada de un número negativo", fault.step(), fault.cause());
+    case FaultCause::Overflow:
+        return Sentence("Un valor intermedio excede el rango de los números", fault.step(), fault.cause());
+    case FaultCause::FileNotWritten:
+        return QStringLiteral("No se pudo escribir el archivo %1: %2. El archivo anterior, si lo había, "
+                              "queda como estaba.")
+            .arg(QString::fromStdString(fault.path()), QString::fromUtf8(FileReason(fault.fileFailure())));
+    case FaultCause::BeyondChartScale:
+        return QStringLiteral("El punto crítico Q2crit = %1 queda fuera de la escala del gráfico, que admite "
+                              "valores entre -32759 y 32766. Revise la reactancia X y la tensión U inf.")
+            .arg(QString::fromStdString(ToGeneralText(fault.value(), regional)));
+    }
+    return {};
+}
+
+}  // namespace
+
+QString FaultMessage(const RunFault& fault, const RegionalSettings& regional)
+{
+    return QStringLiteral("No se pudo completar el cálculo.\n\n") + Description(fault, regional);
+}
+
+}  // namespace tarvilo

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/regional_settings.h"
+#include "core/run_fault.h"
+
+#include <QString>
+
+namespace tarvilo {
+
+// What the user is told when a run ends at a fault: what happened, where,
+// and which inputs or which folder to look at, in Spanish.
+QString FaultMessage(const RunFault& fault, const RegionalSettings& regional);
+
+}  // namespace tarvilo

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 namespace tarvilo {
 namespace {
@@ -21,14 +22,20 @@ struct ScientificForm {
 
 ScientificForm ParseScientific(const char* first, const char* last)
 {
+    // "d" or "d.ddd", then "e", a sign and the exponent digits.
     ScientificForm form;
     const char* cursor = first;
+    form.digits[form.count++] = *cursor++;
+    if (cursor != last && *cursor == '.') ++cursor;
     for (; cursor != last && *cursor != 'e'; ++cursor) {
-        if (*cursor != '.' && form.count < static_cast<int>(form.digits.size())) form.digits[form.count++] = *cursor;
+        if (form.count < static_cast<int>(form.digits.size())) form.digits[form.count++] = *cursor;
     }
+    if (cursor == last) return form;
     ++cursor;  // past 'e'
-    if (cursor < last && *cursor == '+') ++cursor;
-    std::from_chars(cursor, last, form.exponent);
+    const bool negative = cursor != last && *cursor == '-';
+    if (cursor != last && (*cursor == '-' || *cursor == '+')) ++cursor;
+    for (; cursor != last; ++cursor) form.exponent = form.exponent * 10 + (*cursor - '0');
+    if (negative) form.exponent = -form.exponent;
     return form;
 }
 
@@ -96,6 +103,59 @@ bool RoundShortestForm(ScientificForm& form, double magnitude)
     return true;
 }
 
+// Powers of ten that a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kLargestExactPower = 22;
+
+// The value to 15 digits as an integer of 15 digits times 10^(exponent - 14).
+struct ScaledDigits {
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
+
+// The quick route for everyday magnitudes: one multiplication by an exact
+// power of ten puts the 15 digits before the point, off by at most half an
+// ulp of the product (a sixteenth of a unit or less below 10^15). Only a
+// product that close to a half could round the other way; those, and
+// magnitudes beyond the exact powers, are left to the other routes.
+std::optional<ScaledDigits> RoundByScaling(double magnitude)
+{
+    if (!(magnitude >= 1e-7 && magnitude < 1e21)) return std::nullopt;
+    int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int shift = kSignificantDigits - 1 - exponent;
+        if (std::abs(shift) > kLargestExactPower) return std::nullopt;
+        const double scaled = shift >= 0 ? magnitude * kExactPowersOfTen[shift] : magnitude / kExactPowersOfTen[-shift];
+        if (scaled < 1e14) {
+            --exponent;
+        } else if (scaled >= 1e15) {
+            ++exponent;
+        } else {
+            const double whole = std::floor(scaled);
+            const double fraction = scaled - whole;  // exact
+            const double halfUlp = std::ldexp(1.0, std::ilogb(scaled) - 53);
+            if (std::abs(fraction - 0.5) <= halfUlp) return std::nullopt;
+            ScaledDigits result{static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0), exponent};
+            if (result.digits == 1'000'000'000'000'000) {  // 999...9|7 -> 1000...0: one place up
+                result.digits /= 10;
+                ++result.exponent;
+            }
+            return result;
+        }
+    }
+    return std::nullopt;
+}
+
+ScientificForm FormOf(const ScaledDigits& scaled)
+{
+    ScientificForm form;
+    form.count = static_cast<int>(std::to_chars(form.digits.data(), form.digits.data() + form.digits.size(),
+                                                scaled.digits).ptr - form.digits.data());
+    form.exponent = scaled.exponent;
+    return form;
+}
+
 }  // namespace
 
 DecimalDigits ToFifteenDigits(double value)
@@ -108,6 +168,9 @@ DecimalDigits ToFifteenDigits(double value)
     }
 
     const double magnitude = std::abs(value);
+    if (const std::optional<ScaledDigits> scaled = RoundByScaling(magnitude)) {
+        return ToDecimalDigits(FormOf(*scaled), negative);
+    }
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                       std::chars_format::scientific);
@@ -124,6 +187,19 @@ DecimalDigits ToFifteenDigitsExactly(double value)
         return zero;
     }
     return ToDecimalDigits(FifteenDigitsExactly(std::abs(value)), std::signbit(value));
+}
+
+std::optional<double> FifteenDigitValueByScaling(double value)
+{
+    const std::optional<ScaledDigits> scaled = RoundByScaling(std::abs(value));
+    if (!scaled) return std::nullopt;
+    // An integer below 2^53 times or over an exact power of ten is rounded
+    // once, correctly: the double nearest to the 15-digit value.
+    const int shift = kSignificantDigits - 1 - scaled->exponent;
+    if (std::abs(shift) > kLargestExactPower) return std::nullopt;
+    const auto digits = static_cast<double>(scaled->digits);
+    const double magnitude = shift >= 0 ? digits / kExactPowersOfTen[shift] : digits * kExactPowersOfTen[-shift];
+    return std::signbit(value) ? -magnitude : magnitude;
 }
 
 DecimalDigits RoundToDecimals(DecimalDigits number, int decimals)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tarvilo {
@@ -12,7 +13,7 @@ struct DecimalDigits {
     std::string digits;
     int pointPosition = 0;
 
-    bool IsZero() const { return digits.empty(); }
+    bool isZero() const { return digits.empty(); }
 };
 
 // The value taken to 15 significant decimal digits, correctly rounded from
@@ -21,6 +22,10 @@ DecimalDigits ToFifteenDigits(double value);
 
 // The same by the slow, plainly exact route; for checking the fast one.
 DecimalDigits ToFifteenDigitsExactly(double value);
+
+// The double nearest to the value taken to 15 significant digits, by a
+// quick route that serves everyday magnitudes; nullopt where it cannot.
+std::optional<double> FifteenDigitValueByScaling(double value);
 
 // Rounds to the given number of decimals, a 5 in the first dropped place
 // rounding away from zero.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -43,6 +44,27 @@ TEST(FifteenDigits, FastRouteAgreesNearTies)
         ExpectSameDigits(std::nextafter(tie, 0.0));
         ExpectSameDigits(std::nextafter(tie, INFINITY));
     }
+}
+
+TEST(FifteenDigits, QuickRoutesAgreeWithTheExactOneOverEverydayMagnitudes)
+{
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-9, 22);
+    int quick = 0;
+    for (int i = 0; i < 300000; ++i) {
+        const double value = (i % 2 ? -1 : 1) * mantissa(random) * std::pow(10.0, exponent(random));
+        ExpectSameDigits(value);
+        const std::optional<double> byScaling = FifteenDigitValueByScaling(value);
+        if (!byScaling) continue;
+        ++quick;
+        const DecimalDigits exact = ToFifteenDigitsExactly(value);
+        const std::string text = (exact.negative ? "-0." : "0.") + exact.digits + "e" + std::to_string(exact.pointPosition);
+        double nearest = 0;
+        std::from_chars(text.data(), text.data() + text.size(), nearest);
+        ASSERT_EQ(*byScaling, nearest) << text;
+    }
+    EXPECT_GT(quick, 200000);
 }
 
 TEST(FifteenDigits, CurveLikeValues)

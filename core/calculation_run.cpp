@@ -13,14 +13,14 @@ namespace {
 
 double ReadInput(RunHost& host, InputBox box, const RegionalSettings& regional)
 {
-    const std::optional<double> value = ReadRegionalNumber(host.ReadInputText(box), regional);
-    if (!value) throw RunFault::UnreadableInput(box);
+    const std::optional<double> value = ReadRegionalNumber(host.readInputText(box), regional);
+    if (!value) throw RunFault::unreadableInput(box);
     return *value;
 }
 
 void ShowValue(RunHost& host, ResultLabel label, double value, const RegionalSettings& regional)
 {
-    host.SetLabelCaption(label, FormatWithPattern(value, kLabelPattern, regional));
+    host.setLabelCaption(label, FormatWithPattern(value, kLabelPattern, regional));
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ void RunCalculation(RunHost& host, const RegionalSettings& regional, QvInputs& i
     inputs.Pcarga = ReadInput(host, InputBox::Pcarga, regional);
     inputs.Qcarga = ReadInput(host, InputBox::Qcarga, regional);
     inputs.Qcap = ReadInput(host, InputBox::Qcap, regional);
-    inputs.Agregar = host.ReadCheckBoxValue() != 0;
+    inputs.Agregar = host.readCheckBoxValue() != 0;
 
     // 2-3. The nose, the margin and the minimum voltage.
     ComputeCriticalPoint(inputs, results);
@@ -57,14 +57,14 @@ void RunCalculation(RunHost& host, const RegionalSettings& regional, QvInputs& i
     } else {
         for (const ResultLabel label : {ResultLabel::V2sup, ResultLabel::Q2sup, ResultLabel::V2inf,
                                         ResultLabel::Q2inf}) {
-            host.SetLabelCaption(label, kErrorText);
+            host.setLabelCaption(label, kErrorText);
         }
     }
 
     // 9-11. The chart keeps showing the previous curves while the message is
     // open and is reloaded once it has been closed.
     host.RepaintChart(inputs.Agregar);
-    if (!results.HasSolution) host.ShowNoSolutionMessage();
+    if (!results.HasSolution) host.showNoSolutionMessage();
     host.LoadChart(results.Q2crit, curves);
 }
 

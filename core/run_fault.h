@@ -45,9 +45,9 @@ class RunFault : public std::exception {
 public:
     RunFault(RunStep step, FaultCause cause) : m_step(step), m_cause(cause) {}
 
-    static RunFault UnreadableInput(InputBox box);
-    static RunFault FileNotWritten(std::string path, FileFailure failure);
-    static RunFault BeyondChartScale(double q2crit);
+    static RunFault unreadableInput(InputBox box);
+    static RunFault fileNotWritten(std::string path, FileFailure failure);
+    static RunFault beyondChartScale(double q2crit);
 
     RunStep step() const { return m_step; }
     FaultCause cause() const { return m_cause; }
@@ -67,14 +67,14 @@ private:
     double m_value = 0.0;
 };
 
-inline RunFault RunFault::UnreadableInput(InputBox box)
+inline RunFault RunFault::unreadableInput(InputBox box)
 {
     RunFault fault(RunStep::ReadInputs, FaultCause::UnreadableInput);
     fault.m_box = box;
     return fault;
 }
 
-inline RunFault RunFault::FileNotWritten(std::string path, FileFailure failure)
+inline RunFault RunFault::fileNotWritten(std::string path, FileFailure failure)
 {
     RunFault fault(RunStep::CurveFile, FaultCause::FileNotWritten);
     fault.m_path = std::move(path);
@@ -82,7 +82,7 @@ inline RunFault RunFault::FileNotWritten(std::string path, FileFailure failure)
     return fault;
 }
 
-inline RunFault RunFault::BeyondChartScale(double q2crit)
+inline RunFault RunFault::beyondChartScale(double q2crit)
 {
     RunFault fault(RunStep::LoadChart, FaultCause::BeyondChartScale);
     fault.m_value = q2crit;

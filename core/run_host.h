@@ -24,12 +24,12 @@ class RunHost {
 public:
     virtual ~RunHost() = default;
 
-    virtual std::string ReadInputText(InputBox box) = 0;  // UTF-8
-    virtual int ReadCheckBoxValue() = 0;                  // chkAgregar: 0, 1 or 2
-    virtual void SetLabelCaption(ResultLabel label, const std::string& text) = 0;
+    virtual std::string readInputText(InputBox box) = 0;  // UTF-8
+    virtual int readCheckBoxValue() = 0;                  // chkAgregar: 0, 1 or 2
+    virtual void setLabelCaption(ResultLabel label, const std::string& text) = 0;
     virtual void WriteCurveFile(const QvCurves& curves) = 0;
     virtual void RepaintChart(bool agregar) = 0;
-    virtual void ShowNoSolutionMessage() = 0;  // returns once the user has closed it
+    virtual void showNoSolutionMessage() = 0;  // returns once the user has closed it
     virtual void LoadChart(double q2crit, const QvCurves& curves) = 0;
 };
 

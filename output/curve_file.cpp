@@ -48,7 +48,7 @@ std::string CurveFileText(const QvCurves& curves, const RegionalSettings& region
 void WriteCurveFile(const QvCurves& curves, const RegionalSettings& regional, const std::string& path)
 {
     const int error = ReplaceFileContents(path, CurveFileText(curves, regional));
-    if (error != 0) throw RunFault::FileNotWritten(AbsolutePathOf(path), FileFailureOf(error));
+    if (error != 0) throw RunFault::fileNotWritten(AbsolutePathOf(path), FileFailureOf(error));
 }
 
 }  // namespace tarvilo

@@ -180,14 +180,14 @@ TEST(Run, AFaultOfTheFileOrTheChartEndsTheRunThere)
     QvCurves curves;
 
     RecordingHost fileFails(texts);
-    fileFails.onWriteCurveFile = [] { throw RunFault::FileNotWritten("/x/salida.txt", FileFailure::DiskFull); };
+    fileFails.onWriteCurveFile = [] { throw RunFault::fileNotWritten("/x/salida.txt", FileFailure::DiskFull); };
     testing::ExpectFault([&] { RunCalculation(fileFails, PointSettings(), inputs, results, curves); },
                          RunStep::CurveFile, FaultCause::FileNotWritten);
     EXPECT_EQ(fileFails.events().back(), "file");
     EXPECT_EQ(fileFails.captions().size(), 2u);  // margin and minimum voltage only
 
     RecordingHost chartFails(texts);
-    chartFails.onLoadChart = [] { throw RunFault::BeyondChartScale(40000); };
+    chartFails.onLoadChart = [] { throw RunFault::beyondChartScale(40000); };
     EXPECT_THROW(RunCalculation(chartFails, PointSettings(), inputs, results, curves), RunFault);
     EXPECT_EQ(chartFails.captions().size(), 6u);
 }

@@ -14,19 +14,19 @@ const char* ControlName(ResultLabel label)
     return names[static_cast<int>(label)];
 }
 
-std::string RecordingHost::ReadInputText(InputBox box)
+std::string RecordingHost::readInputText(InputBox box)
 {
     m_events.push_back(std::string("read ") + ControlName(box));
     return m_texts[box];
 }
 
-int RecordingHost::ReadCheckBoxValue()
+int RecordingHost::readCheckBoxValue()
 {
     m_events.emplace_back("read chkAgregar");
     return m_checkBoxValue;
 }
 
-void RecordingHost::SetLabelCaption(ResultLabel label, const std::string& text)
+void RecordingHost::setLabelCaption(ResultLabel label, const std::string& text)
 {
     m_events.push_back(std::string("label ") + ControlName(label) + " " + text);
     m_captions[label] = text;
@@ -44,7 +44,7 @@ void RecordingHost::RepaintChart(bool agregar)
     m_events.push_back(agregar ? "repaint 1" : "repaint 0");
 }
 
-void RecordingHost::ShowNoSolutionMessage() { m_events.emplace_back("message"); }
+void RecordingHost::showNoSolutionMessage() { m_events.emplace_back("message"); }
 
 void RecordingHost::LoadChart(double q2crit, const QvCurves&)
 {

@@ -17,12 +17,12 @@ public:
     explicit RecordingHost(std::map<InputBox, std::string> texts, int checkBoxValue = 0)
         : m_texts(std::move(texts)), m_checkBoxValue(checkBoxValue) {}
 
-    std::string ReadInputText(InputBox box) override;
-    int ReadCheckBoxValue() override;
-    void SetLabelCaption(ResultLabel label, const std::string& text) override;
+    std::string readInputText(InputBox box) override;
+    int readCheckBoxValue() override;
+    void setLabelCaption(ResultLabel label, const std::string& text) override;
     void WriteCurveFile(const QvCurves& curves) override;
     void RepaintChart(bool agregar) override;
-    void ShowNoSolutionMessage() override;
+    void showNoSolutionMessage() override;
     void LoadChart(double q2crit, const QvCurves& curves) override;
 
     const std::vector<std::string>& events() const { return m_events; }

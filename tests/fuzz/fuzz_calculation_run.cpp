@@ -19,9 +19,9 @@ class CheckingHost : public RunHost {
 public:
     explicit CheckingHost(std::vector<std::string> texts) : m_texts(std::move(texts)) {}
 
-    std::string ReadInputText(InputBox box) override { return m_texts[static_cast<size_t>(box)]; }
-    int ReadCheckBoxValue() override { return 0; }
-    void SetLabelCaption(ResultLabel, const std::string& text) override
+    std::string readInputText(InputBox box) override { return m_texts[static_cast<size_t>(box)]; }
+    int readCheckBoxValue() override { return 0; }
+    void setLabelCaption(ResultLabel, const std::string& text) override
     {
         if (text.empty() || text.find("nan") != std::string::npos || text.find("inf") != std::string::npos) {
             std::abort();
@@ -29,7 +29,7 @@ public:
     }
     void WriteCurveFile(const QvCurves& curves) override { CheckFinite(curves); }
     void RepaintChart(bool) override {}
-    void ShowNoSolutionMessage() override {}
+    void showNoSolutionMessage() override {}
     void LoadChart(double q2crit, const QvCurves& curves) override
     {
         if (!std::isfinite(q2crit)) std::abort();

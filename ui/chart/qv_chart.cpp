@@ -95,7 +95,7 @@ void QvChart::loadChart(double q2crit, const QvCurves& curves)
 {
     const std::optional<AxisScale> scale = ReactivePowerScale(q2crit);
     if (!scale) {
-        throw RunFault::BeyondChartScale(q2crit);
+        throw RunFault::beyondChartScale(q2crit);
     }
     setScale(m_axisX, *scale);
     setScale(m_axisY, kVoltageScale);

@@ -238,9 +238,9 @@ void MainWindow::loadInputs(const InputTexts& texts)
 
 // --- RunHost ----------------------------------------------------------------
 
-std::string MainWindow::ReadInputText(InputBox box) { return inputBox(box)->text().toStdString(); }
+std::string MainWindow::readInputText(InputBox box) { return inputBox(box)->text().toStdString(); }
 
-int MainWindow::ReadCheckBoxValue()
+int MainWindow::readCheckBoxValue()
 {
     switch (m_chkAgregar->checkState()) {
     case Qt::Checked: return 1;
@@ -249,7 +249,7 @@ int MainWindow::ReadCheckBoxValue()
     }
 }
 
-void MainWindow::SetLabelCaption(ResultLabel label, const std::string& text)
+void MainWindow::setLabelCaption(ResultLabel label, const std::string& text)
 {
     resultLabel(label)->setText(QString::fromStdString(text));
 }
@@ -258,7 +258,7 @@ void MainWindow::WriteCurveFile(const QvCurves& curves) { tarvilo::WriteCurveFil
 
 void MainWindow::RepaintChart(bool agregar) { m_chart->repaintChart(agregar); }
 
-void MainWindow::ShowNoSolutionMessage()
+void MainWindow::showNoSolutionMessage()
 {
     ShowMessageBox(this, QMessageBox::Information, QLatin1String(kNoSolutionText));
 }

@@ -57,12 +57,12 @@ private:
     void mnuAcercaDe_Click();
 
     // RunHost
-    std::string ReadInputText(InputBox box) override;
-    int ReadCheckBoxValue() override;
-    void SetLabelCaption(ResultLabel label, const std::string& text) override;
+    std::string readInputText(InputBox box) override;
+    int readCheckBoxValue() override;
+    void setLabelCaption(ResultLabel label, const std::string& text) override;
     void WriteCurveFile(const QvCurves& curves) override;
     void RepaintChart(bool agregar) override;
-    void ShowNoSolutionMessage() override;
+    void showNoSolutionMessage() override;
     void LoadChart(double q2crit, const QvCurves& curves) override;
 
     void buildMenus();

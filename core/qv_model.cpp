@@ -2,6 +2,8 @@
 
 #include "core/checked.h"
 
+#include <cmath>
+
 namespace tarvilo {
 
 void ComputeCriticalPoint(const QvInputs& inputs, QvResults& results)
@@ -14,7 +16,9 @@ void ComputeCriticalPoint(const QvInputs& inputs, QvResults& results)
 
         results.Q2crit = ((Pow4(Uinf) - 4 * Sq(X) * Sq(Pcarga)) / (4 * Sq(Uinf) * X)).value();
         results.V2crit = Sqrt((Pow4(Uinf) + 4 * Sq(X) * Sq(Pcarga)) / (4 * Sq(Uinf))).value();
-        results.V2min = ((Pcarga * X) / Uinf).value();
+        // A generator at bus 2 (Pcarga < 0) or a negative Uinf gives the
+        // curves of the positive load, which use Pcarga squared.
+        results.V2min = std::abs(((Pcarga * X) / Uinf).value());
         results.MargenQ2 =
             (Checked(results.Q2crit) - (Checked(inputs.Qcarga) - beq * Sq(results.V2crit))).value();
     });

@@ -1,19 +1,27 @@
 #!/usr/bin/env bash
-# Installs, through apt-get, the Debian 12 packages that building, running and
-# testing Tarvilo need, and only those that are missing. Works as root or
-# through sudo. Extra package names given as arguments are added to the list.
+# Installs, through apt-get, the Debian 12 packages that Tarvilo needs, and
+# only those that are missing. Works as root or through sudo.
+#   install-deps.sh run    what building and running the program need
+#   install-deps.sh test   that and what every test needs (the default)
 set -euo pipefail
+profile="${1:-test}"
 
-packages=(
+run_packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-charts-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libxkbcommon-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libxkbcommon-dev
   fonts-liberation fontconfig
+)
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick xdotool
   g++-mingw-w64-x86-64-posix wine wine64
   desktop-file-utils appstream dpkg-dev locales python3 clang libclang-rt-14-dev valgrind
-  "$@"
 )
+case "$profile" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "install-deps: unknown profile '$profile' (run or test)" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -39,6 +47,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${as_root[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+[ "$profile" = test ] || exit 0
 
 # The end-to-end test runs once under a "." locale and once under a "," one.
 wanted_locales=(en_US.UTF-8 de_DE.UTF-8)

@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RunOrder, ::testing::Values(
             RunStep::CriticalPoint, FaultCause::DivisionByZero},
     RunCase{"negative_reactance_ends_at_step_4",
             InputTexts("-0.03", "3.33", "1.00", "10.48", "0.00", "0.00"), point,
-            Concat({kReads, {"label lblMargenQ2 -4.4576", "label lblV2min -.3144"}}),
+            Concat({kReads, {"label lblMargenQ2 -4.4576", "label lblV2min .3144"}}),
             RunStep::SystemSweep, FaultCause::NegativeSquareRoot},
     RunCase{"unit_x_times_beq_ends_at_step_7_after_the_file",
             InputTexts("0.5", "4", "1.00", "10.48", "0.00", "0.00"), point,

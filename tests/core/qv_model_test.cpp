@@ -31,6 +31,20 @@ TEST(CriticalPoint, WithoutActivePowerTheNoseIsUinfSquaredOverFourX)
     EXPECT_DOUBLE_EQ(results.Q2crit, 1.0 / (4 * 0.03));
 }
 
+TEST(CriticalPoint, MinimumVoltageIsNeverNegative)
+{
+    // A generator at bus 2 or a negative source voltage: the curves are
+    // those of the positive load, and so is their lowest voltage.
+    for (auto [pcarga, uinf] : {std::pair{-10.48, 1.0}, std::pair{10.48, -1.0}, std::pair{-10.48, -1.0}}) {
+        QvInputs inputs = DefaultCase();
+        inputs.Pcarga = pcarga;
+        inputs.Uinf = uinf;
+        QvResults results;
+        ComputeCriticalPoint(inputs, results);
+        EXPECT_EQ(results.V2min, 0.3144) << pcarga << " " << uinf;
+    }
+}
+
 struct FaultCase {
     const char* name;
     double x;

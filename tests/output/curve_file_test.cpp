@@ -1,12 +1,14 @@
 #include "output/curve_file.h"
 
 #include "core/run_fault.h"
+#include "output/file_replacement.h"
 #include "tests/support/default_inputs.h"
 #include "tests/support/expect_fault.h"
 #include "tests/support/unprivileged_child.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -155,6 +157,63 @@ TEST_F(CurveFileOnDisk, AWritableFileInAReadOnlyFolderIsStillWritten)
         return ReadFile("salida.txt") == CurveFileText(DefaultCurves(), PointSettings()) ? "" : "not rewritten";
     });
     EXPECT_EQ(failure, "");
+}
+
+TEST_F(CurveFileOnDisk, AFullDiskOnTheInPlaceRouteKeepsThePreviousFileWhole)
+{
+    // No new file can be made in the folder, so salida.txt is rewritten in
+    // place; a file-size limit stands in for a full disk.
+    PreviousFileInAReadOnlyFolder("previous run");
+    const std::string failure = testing::InUnprivilegedChild([]() -> std::string {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit tight{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &tight);
+        try {
+            WriteCurveFile(DefaultCurves(), PointSettings());
+            return "written despite the limit";
+        } catch (const RunFault& fault) {
+            if (fault.fileFailure() != FileFailure::FileTooLarge) return "another reason";
+        }
+        return ReadFile("salida.txt") == "previous run" ? "" : "previous file changed";
+    });
+    EXPECT_EQ(failure, "");
+}
+
+TEST_F(CurveFileOnDisk, AReadOnlyFolderIsNamedWithTheReason)
+{
+    fs::permissions(m_folder, fs::perms::owner_write, fs::perm_options::remove);
+    const std::string expectedPath = (m_folder / "salida.txt").string();
+    const std::string failure = testing::InUnprivilegedChild([&]() -> std::string {
+        try {
+            WriteCurveFile(DefaultCurves(), PointSettings());
+        } catch (const RunFault& fault) {
+            if (fault.path() != expectedPath) return "path " + fault.path();
+            return fault.fileFailure() == FileFailure::NoPermission ? "" : "another reason";
+        }
+        return "written";
+    });
+    EXPECT_EQ(failure, "");
+}
+
+TEST_F(CurveFileOnDisk, AFolderRemovedMeanwhileIsNamed)
+{
+    fs::create_directory(m_folder / "gone");
+    fs::current_path(m_folder / "gone");
+    fs::remove(m_folder / "gone");
+    const RunFault fault = testing::ExpectFault([&] { WriteCurveFile(DefaultCurves(), PointSettings()); },
+                                                RunStep::CurveFile, FaultCause::FileNotWritten);
+    EXPECT_EQ(fault.fileFailure(), FileFailure::FolderMissing);
+    EXPECT_EQ(fault.path(), (m_folder / "gone" / "salida.txt").string());
+}
+
+TEST(FileFailure, SystemErrorsMeanWhatTheUserIsTold)
+{
+    EXPECT_EQ(FileFailureOf(ENOSPC), FileFailure::DiskFull);
+    EXPECT_EQ(FileFailureOf(EDQUOT), FileFailure::DiskFull);
+    EXPECT_EQ(FileFailureOf(EROFS), FileFailure::NoPermission);
+    EXPECT_EQ(FileFailureOf(EACCES), FileFailure::NoPermission);
+    EXPECT_EQ(FileFailureOf(EFBIG), FileFailure::FileTooLarge);
+    EXPECT_EQ(FileFailureOf(EIO), FileFailure::Other);
 }
 
 TEST_F(CurveFileOnDisk, AWriteCutShortKeepsThePreviousFileWhole)

@@ -126,6 +126,25 @@ private slots:
         WaitUntilGone(dialog);
     }
 
+    void etchedLineStaysQuietUnderADarkTheme()
+    {
+        const auto lineColours = [](const AboutDialog& dialog) {
+            QList<QColor> colours(2);
+            for (QFrame* line : dialog.findChildren<QFrame*>(QStringLiteral("Line1"))) {
+                colours[line->property("index").toInt()] = line->palette().color(QPalette::Window);
+            }
+            return colours;
+        };
+        QCOMPARE(lineColours(AboutDialog()), (QList<QColor>{Qt::white, QColor(128, 128, 128)}));
+
+        const QPalette saved = QApplication::palette();
+        QApplication::setPalette(QPalette(QColor(53, 53, 53), QColor(40, 40, 40)));
+        const QList<QColor> dark = lineColours(AboutDialog());
+        QApplication::setPalette(saved);
+        QVERIFY(dark[0].lightness() < 128);  // no bright bar across a dark face
+        QVERIFY(dark[1].lightness() < dark[0].lightness());
+    }
+
     void versionTextFitsItsLabel()
     {
         QPointer<AboutDialog> dialog = AboutDialog::showSingle();

@@ -178,6 +178,19 @@ private slots:
         QVERIFY2(texts.contains(QStringLiteral("32767")), qPrintable(texts.join(QLatin1Char('|'))));
     }
 
+    void tickLabelsUseAsciiDigitsUnderArabicSettings()
+    {
+        // Qt would paint Arabic-Indic digits next to the labels' ASCII ones.
+        MainWindow window(QLocale(QLocale::Arabic, QLocale::Egypt));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        const QStringList texts = TextsOf(SceneTexts(window.chart()));
+        const QString all = texts.join(QLatin1Char('|'));
+        QVERIFY2(texts.contains(QStringLiteral("1\u066B2")) && texts.contains(QStringLiteral("-4")), qPrintable(all));
+        for (const QChar c : all) QVERIFY2(!c.isDigit() || c.unicode() < 0x80, qPrintable(all));
+    }
+
     void titlesAndTickLabelsAreNotCutOff()
     {
         MainWindow window(PointLocale());

@@ -8,6 +8,9 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <memory>
@@ -24,6 +27,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
 
     QWidget* Control(const QString& name) const { return m_window->findChild<QWidget*>(name); }
+    QWidget* Client() const { return Control(QStringLiteral("clientArea")); }
 
 private slots:
     void initTestCase()
@@ -79,13 +83,53 @@ private slots:
 
     void clientAreaAndResizing()
     {
-        QCOMPARE(m_window->centralWidget()->size(), QSize(600, 481));
+        auto* scroller = m_window->findChild<QScrollArea*>(QStringLiteral("clientScroller"));
+        QCOMPARE(Client()->size(), QSize(600, 481));
+        QCOMPARE(scroller->viewport()->size(), QSize(600, 481));  // the window fits it exactly
+        QVERIFY(!scroller->horizontalScrollBar()->isVisible() && !scroller->verticalScrollBar()->isVisible());
         const QRect before = Control(QStringLiteral("cmdCalcular"))->geometry();
         m_window->resize(900, 700);
         QCOMPARE(Control(QStringLiteral("cmdCalcular"))->geometry(), before);
+
+        // Smaller than the client area: it scrolls, and every control can
+        // still be reached.
         m_window->resize(300, 200);
+        QCOMPARE(m_window->size(), QSize(300, 200));
         QCOMPARE(Control(QStringLiteral("cmdCalcular"))->geometry(), before);
+        QTRY_VERIFY(scroller->verticalScrollBar()->isVisible() && scroller->horizontalScrollBar()->isVisible());
+        QWidget* button = Control(QStringLiteral("cmdValoresDefault"));
+        scroller->ensureWidgetVisible(button);
+        const QRect shown(button->mapTo(scroller->viewport(), QPoint(0, 0)), button->size());
+        QVERIFY(scroller->viewport()->rect().contains(shown));
         m_window->resize(600, 481 + m_window->menuWidget()->height());
+    }
+
+    void windowFitsTheScreen()
+    {
+        // Run again on a screen of 1366 x 768 at 175 % (see CMakeLists).
+        MainWindow window(PointLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect available = window.screen()->availableGeometry();
+        QVERIFY(available.contains(window.frameGeometry()));
+        if (available.height() > 600) QCOMPARE(window.findChild<QWidget*>(QStringLiteral("clientScroller"))->size(), QSize(600, 481));
+    }
+
+    void darkThemeKeepsTheDiagramCaptionsReadable()
+    {
+        const QPalette saved = QApplication::palette();
+        QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        MainWindow window(PointLocale());
+        QApplication::setPalette(saved);
+        for (const char* name : {"Label1", "Label2", "lblX", "lblB", "lblUinf"}) {
+            QCOMPARE(window.findChild<QLabel*>(QString::fromLatin1(name))->palette().color(QPalette::WindowText),
+                     QColor(Qt::black));
+        }
+        // Beside the picture, captions follow the theme.
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblPcarga"))->palette().color(QPalette::WindowText),
+                 QColor(230, 230, 230));
     }
 
     void tooltipsOnlyOnTitleLabels()
@@ -142,6 +186,8 @@ private slots:
     {
         const QStringList expected = {"cmdCalcular", "txtX",      "txtB",    "txtUinf",          "txtPcarga",
                                       "txtQcarga",   "txtQcap",   "cmdValoresDefault", "cmdCalcular"};
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QWidget* widget = Control(QStringLiteral("cmdCalcular"));
         widget->setFocus();
         QStringList seen = {widget->objectName()};
@@ -154,7 +200,7 @@ private slots:
 
     void stackingOrder()
     {
-        QWidget* client = m_window->centralWidget();
+        QWidget* client = Client();
         // The picture lies behind every other control of the window.
         QCOMPARE(client->children().first(), static_cast<QObject*>(Control(QStringLiteral("Image1"))));
         // Boxes and labels over the picture are in front of it.
@@ -176,7 +222,7 @@ private slots:
         }
         // The coil's top, under Label1, still shows: black pixels in the
         // window where the picture has them.
-        const QImage shot = m_window->centralWidget()->grab().toImage();
+        const QImage shot = Client()->grab().toImage();
         const QImage picture = DrawDiagramPicture();
         int blackUnderLabel = 0;
         for (int x = 150; x <= 193; ++x) {
@@ -280,6 +326,7 @@ private slots:
             }
         }
         QCOMPARE(coil.top(), 16);
+        QCOMPARE(coil.bottom(), 36);
         QVERIFY(coil.left() >= 150 && coil.right() <= 262);
         QVERIFY(coil.left() <= 152 && coil.right() >= 260);
         int tops = 0;  // loops peak four times along the top row band

@@ -4,8 +4,10 @@
 #include "tests/support/modal_watchdog.h"
 #include "ui/chart/qv_chart.h"
 #include "ui/main/default_case.h"
+#include "ui/main/fault_message.h"
 #include "tests/support/window_fixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
 #include <QApplication>
@@ -91,21 +93,19 @@ private slots:
         QCOMPARE(LabelTexts(window).at(2), QStringLiteral(".9991"));
     }
 
-    void aStartUpFaultStillOpensTheWindowWithEmptyResults()
+    void arabicSettingsOpenOnTheDefaultCase()
     {
-        // Arabic settings: neither default spelling is a number there, so the
-        // start-up run stops at its first box; Form_Load tries no second set.
+        // Neither "." nor "," is the decimal separator there: the default
+        // texts are spelt with the regional one.
         const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
-        m_watchdog->expect();
-        QVERIFY(arabic.decimalPoint() != QStringLiteral(".") && arabic.decimalPoint() != QStringLiteral(","));
+        const QString sep = arabic.decimalPoint();
+        QCOMPARE(sep, QStringLiteral("\u066B"));
         MainWindow window(arabic);
-        QCOMPARE(m_watchdog->seen().size(), size_t(1));
-        QCOMPARE(m_watchdog->seen().front().icon, QMessageBox::Warning);
-        QCOMPARE(BoxTexts(window), QStringList(6, QStringLiteral("Error")));
-        QCOMPARE(LabelTexts(window), QStringList(6, QString()));
-        QVERIFY(!QFile::exists(QStringLiteral("salida.txt")));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(BoxTexts(window).at(0), "0" + sep + "03");
+        QCOMPARE(LabelTexts(window), (QStringList{Local(arabic, "5.6193"), Local(arabic, ".3144"), Local(arabic, ".9991"),
+                                                  Local(arabic, "-1.662"), Local(arabic, ".3312"), Local(arabic, "-.1827")}));
+        QVERIFY(m_watchdog->seen().empty());
+        QCOMPARE(CurveFileLines().size(), 303);
     }
 
     void focusStartsOnCalcular()
@@ -170,12 +170,67 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("Error"));
     }
 
-    void textBoxesHaveNoLengthLimit()
+    void aHugePasteIsCutToQtsUsualLength()
     {
         MainWindow window(PointLocale());
-        const QString longNumber = QStringLiteral("0.") + QString(40000, QLatin1Char('0')) + QStringLiteral("1");
-        window.inputBox(InputBox::Qcap)->setText(longNumber);
-        QCOMPARE(window.inputBox(InputBox::Qcap)->text(), longNumber);
+        window.inputBox(InputBox::Qcap)->setText(QStringLiteral("0.") + QString(2000000, QLatin1Char('1')));
+        QCOMPARE(window.inputBox(InputBox::Qcap)->text().size(), qsizetype(32767));
+    }
+
+    void screenReadersHearWhatEachControlIs()
+    {
+        MainWindow window(CommaLocale());
+        const auto name = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        const auto description = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+        };
+        QCOMPARE(name(window.inputBox(InputBox::X)), QStringLiteral("Reactancia [p.u.]"));
+        QCOMPARE(name(window.inputBox(InputBox::Qcap)), QStringLiteral("Qcap [p.u.]"));
+        QCOMPARE(name(window.resultLabel(ResultLabel::MargenQ2)), QStringLiteral("Margen Q2 [p.u.]"));
+        QCOMPARE(description(window.resultLabel(ResultLabel::MargenQ2)), QStringLiteral("Margen de reactivo disponible."));
+        QCOMPARE(name(window.resultLabel(ResultLabel::Q2inf)), QStringLiteral("Q2 inf [p.u.]"));
+        QCOMPARE(name(window.chart()), QStringLiteral("Curvas Q vs. V"));
+        QVERIFY(description(window.chart()).contains(QStringLiteral("Margen de reactivo: 5,6193 p.u.")));
+        QVERIFY(description(window.chart()).contains(QStringLiteral("superior: V2 = 0,9991 p.u.")));
+
+        // Each run tells its own results.
+        SetInputs(window, {QStringLiteral("3"), QStringLiteral("333"), QStringLiteral("100"), QStringLiteral("1048"),
+                           QStringLiteral("0"), QStringLiteral("0")});
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QVERIFY(description(window.chart()).contains(QStringLiteral("No existe punto de operación")));
+    }
+
+    void fileFaultsAreToldInSpanishWithThePath_data()
+    {
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("permission") << int(FileFailure::NoPermission) << QStringLiteral("no hay permiso");
+        QTest::newRow("disk full") << int(FileFailure::DiskFull) << QStringLiteral("el disco está lleno");
+        QTest::newRow("folder gone") << int(FileFailure::FolderMissing) << QStringLiteral("la carpeta ya no existe");
+        QTest::newRow("folder in the way") << int(FileFailure::FolderInTheWay) << QStringLiteral("hay una carpeta");
+    }
+    void fileFaultsAreToldInSpanishWithThePath()
+    {
+        QFETCH(int, failure);
+        QFETCH(QString, reason);
+        const QString text = FaultMessage(
+            RunFault::fileNotWritten("/home/ana/estudio/salida.txt", FileFailure(failure)), PointSettings());
+        QVERIFY2(text.contains(QStringLiteral("/home/ana/estudio/salida.txt")) && text.contains(reason),
+                 qPrintable(text));
+    }
+
+    void menusOpenFromTheKeyboard()
+    {
+        MainWindow window(PointLocale());
+        QCOMPARE(QKeySequence::mnemonic(window.findChild<QMenu*>(QStringLiteral("mnuArchivo"))->title()),
+                 QKeySequence(Qt::ALT | Qt::Key_A));
+        QCOMPARE(QKeySequence::mnemonic(window.findChild<QAction*>(QStringLiteral("mnuAcercaDe"))->text()),
+                 QKeySequence(Qt::ALT | Qt::Key_D));
+        QCOMPARE(QKeySequence::mnemonic(window.findChild<QAction*>(QStringLiteral("mnuSalir"))->text()),
+                 QKeySequence(Qt::ALT | Qt::Key_S));
     }
 
     void defaultButtonReloadsTheRegionalSet_data() { AddLocales(); }

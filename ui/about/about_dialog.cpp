@@ -97,8 +97,14 @@ void AboutDialog::buildControls()
     disclaimer->setText(QStringLiteral("Aviso: los resultados sirven para el estudio y la docencia; "
                                        "compruébelos antes de usarlos en la operación o el diseño de una red."));
 
-    MakeLine(this, 1, Twips(90, 2445, 5654 - 90 + 15, 15), QColor(128, 128, 128));
-    MakeLine(this, 0, Twips(105, 2460, 5654 - 105 + 15, 30), Qt::white);
+    // Grey over white etches the separator into a light face; on a dark
+    // face (a dark desktop theme) a white line would stand out as a bar, so
+    // the palette's own shadow and light do it there.
+    const bool darkFace = palette().color(QPalette::Window).lightness() < 128;
+    MakeLine(this, 1, Twips(90, 2445, 5654 - 90 + 15, 15),
+             darkFace ? palette().color(QPalette::Shadow) : QColor(128, 128, 128));
+    MakeLine(this, 0, Twips(105, 2460, 5654 - 105 + 15, 30),
+             darkFace ? palette().color(QPalette::Light) : QColor(Qt::white));
 
     m_cmdOK = Place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", Twips(4245, 2625, 1260, 345));
     m_cmdOK->setDefault(true);

@@ -1,6 +1,7 @@
 #include "ui/chart/qv_chart.h"
 
 #include "core/run_fault.h"
+#include "ui/chart/ascii_digits.h"
 #include "ui/common/form_font.h"
 
 #include <QChart>
@@ -54,6 +55,7 @@ QvChart::QvChart(const QLocale& locale, QWidget* parent) : QChartView(new QChart
     tickLocale.setNumberOptions(QLocale::OmitGroupSeparator);
     chart->setLocale(tickLocale);
     chart->setLocalizeNumbers(true);
+    if (NeedsAsciiDigits(locale)) new AsciiDigitsKeeper(chart);
 
     m_axisX = MakeAxis(QStringLiteral("Potencia reactiva en la carga [p.u.]"), QStringLiteral("%.0f"));
     m_axisY = MakeAxis(QStringLiteral("Tensión en la carga [p.u.]"), QStringLiteral("%.1f"));
@@ -78,6 +80,7 @@ QvChart::QvChart(const QLocale& locale, QWidget* parent) : QChartView(new QChart
     setScale(m_axisX, *ReactivePowerScale(0.0));
     setScale(m_axisY, kVoltageScale);
     setRenderHint(QPainter::Antialiasing);
+    setAccessibleName(chart->title());
     // Every run moves the curves: an index of item places would be rebuilt each time.
     scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
     setFocusPolicy(Qt::NoFocus);

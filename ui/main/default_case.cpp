@@ -18,10 +18,9 @@ InputTexts DefaultCaseSpelt(const QString& decimalSeparator)
 
 StartUpSets DefaultSetsFor(const RegionalSettings& regional)
 {
-    const InputTexts point = DefaultCaseSpelt(QStringLiteral("."));
-    const InputTexts comma = DefaultCaseSpelt(QStringLiteral(","));
-    if (regional.decimalSeparator == ",") return {comma, point};
-    return {point, comma};
+    const QString separator = QString::fromStdString(regional.decimalSeparator);
+    const QString other = separator == QLatin1String(".") ? QStringLiteral(",") : QStringLiteral(".");
+    return {DefaultCaseSpelt(separator), DefaultCaseSpelt(other)};
 }
 
 }  // namespace tarvilo

@@ -22,8 +22,9 @@ struct StartUpSets {
     InputTexts second;
 };
 
-// First the set spelt with the regional decimal separator ("." for any
-// separator but ","), then the other one.
+// First the set spelt with the regional decimal separator, whatever it is
+// ("0,03", "0.03", Arabic "0٫03"), then the one spelt with "." (or with ","
+// where the regional separator is ".").
 StartUpSets DefaultSetsFor(const RegionalSettings& regional);
 
 }  // namespace tarvilo

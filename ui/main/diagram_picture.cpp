@@ -60,7 +60,9 @@ QImage DrawDiagramPicture()
     painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap));
     const int loopWidth = 28;
     for (int loop = 0; loop < 4; ++loop) {
-        const QRectF bounds(150 + loop * loopWidth + 1, 17, loopWidth - 1, 38);
+        // Half-ellipses from y 17 down to their centre at y 37: with the
+        // 2-pixel pen each loop covers the rows 16 to 36.
+        const QRectF bounds(150 + loop * loopWidth + 1, 17, loopWidth - 1, 40);
         painter.drawArc(bounds, 0, 180 * 16);
     }
 

@@ -10,6 +10,7 @@
 #include "ui/common/form_font.h"
 #include "ui/common/message_box.h"
 #include "ui/common/twips_layout.h"
+#include "ui/main/chart_description.h"
 #include "ui/main/control_table.h"
 #include "ui/main/diagram_picture.h"
 #include "ui/main/fault_message.h"
@@ -22,9 +23,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 
 #include <iterator>
-#include <limits>
 #include <vector>
 
 namespace tarvilo {
@@ -33,12 +36,17 @@ namespace {
 constexpr int kClientWidth = 600;   // 9000 twips
 constexpr int kClientHeight = 481;  // 7215 twips
 constexpr const char* kNoSolutionText = "No existe punto solucion";
+// Room for the window manager's title bar and borders.
+const QSize kWindowFrame(16, 40);
 
 QLineEdit* MakeTextBox(QWidget* parent, const InputControl& control)
 {
     auto* box = Place(new QLineEdit(QStringLiteral("Text1"), parent), control.name,
                       Twips(control.left, control.top, kInputBoxWidth, kInputBoxHeight));
-    box->setMaxLength(std::numeric_limits<int>::max());  // no length limit
+    // Qt's usual limit: a paste of millions of characters would keep the
+    // window busy for minutes.
+    box->setMaxLength(32767);
+    box->setAccessibleName(QString::fromUtf8(control.caption));
     return box;
 }
 
@@ -73,17 +81,31 @@ MainWindow::MainWindow(const QLocale& locale, const StartUpSets& defaults, QWidg
     buildControls(locale);
     connectHandlers();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    fitToScreen();
 
     handle([this] { Form_Load(); });
 }
 
+void MainWindow::fitToScreen()
+{
+    // On a small screen (or a large scaling) the window starts no larger
+    // than the screen; the client area scrolls.
+    const QSize available = screen()->availableGeometry().size() - kWindowFrame;
+    QSize wanted = size();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (wanted.height() > available.height()) wanted.rwidth() += scrollBar;  // no bar across for the one down
+    if (wanted.width() > available.width()) wanted.rheight() += scrollBar;
+    resize(wanted.boundedTo(available));
+}
+
 void MainWindow::buildMenus()
 {
-    QMenu* mnuArchivo = menuBar()->addMenu(QStringLiteral("Archivo"));
+    // Alt+A opens "Archivo", Alt+D the About dialog.
+    QMenu* mnuArchivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     mnuArchivo->setObjectName(QStringLiteral("mnuArchivo"));
-    QAction* mnuSalir = mnuArchivo->addAction(QStringLiteral("Salir"));
+    QAction* mnuSalir = mnuArchivo->addAction(QStringLiteral("&Salir"));
     mnuSalir->setObjectName(QStringLiteral("mnuSalir"));
-    QAction* mnuAcercaDe = menuBar()->addAction(QStringLiteral("Acerca de..."));
+    QAction* mnuAcercaDe = menuBar()->addAction(QStringLiteral("Acerca &de..."));
     mnuAcercaDe->setObjectName(QStringLiteral("mnuAcercaDe"));
     connect(mnuSalir, &QAction::triggered, this, [this] { mnuSalir_Click(); });
     connect(mnuAcercaDe, &QAction::triggered, this, [this] { mnuAcercaDe_Click(); });
@@ -91,10 +113,17 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildControls(const QLocale& locale)
 {
-    auto* client = new QWidget(this);
+    // The client area keeps its size; a window made smaller than it (or a
+    // screen smaller than it) scrolls it instead of cutting controls off.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("clientScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    auto* client = new QWidget;
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(kClientWidth, kClientHeight);
-    setCentralWidget(client);
+    scroller->setWidget(client);
+    setCentralWidget(scroller);
 
     std::vector<QWidget*> order;
     auto add = [&order](auto* widget) {
@@ -118,16 +147,26 @@ void MainWindow::buildControls(const QLocale& locale)
                                 Twips(5640, 3120, 3135, 2895)));
     buildResultsFrame();
 
-    add(MakeLabel(client, "Label2", QStringLiteral("Lado Carga (barra 2)"), Twips(5400, 0, 1815, 375)));
+    const QRect picture = Twips(120, 0, 7260, 2235);
+    std::vector<QLabel*> captions;
+    captions.push_back(add(MakeLabel(client, "Label2", QStringLiteral("Lado Carga (barra 2)"), Twips(5400, 0, 1815, 375))));
     for (auto it = std::rbegin(kInputControls); it != std::rend(kInputControls); ++it) {
-        add(MakeLabel(client, it->captionName, QString::fromUtf8(it->caption),
-                      Twips(it->captionLeft, it->captionTop, it->captionWidth, kCaptionHeight)));
+        captions.push_back(add(MakeLabel(client, it->captionName, QString::fromUtf8(it->caption),
+                                         Twips(it->captionLeft, it->captionTop, it->captionWidth, kCaptionHeight))));
     }
-    add(MakeLabel(client, "Label1", QStringLiteral("Lado Fuente (barra 1)"), Twips(1440, 0, 1575, 495)));
-    QLabel* image1 = add(Place(new QLabel(client), "Image1", Twips(120, 0, 7260, 2235)));
+    captions.push_back(add(MakeLabel(client, "Label1", QStringLiteral("Lado Fuente (barra 1)"), Twips(1440, 0, 1575, 495))));
+    QLabel* image1 = add(Place(new QLabel(client), "Image1", picture));
     image1->setPixmap(QPixmap::fromImage(DrawDiagramPicture()));
     image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     StackEarlierInFront(order);
+    // The picture keeps its light grey under a dark desktop theme: the
+    // captions standing on it keep dark text.
+    for (QLabel* caption : captions) {
+        if (!caption->geometry().intersects(picture)) continue;
+        QPalette palette = caption->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        caption->setPalette(palette);
+    }
 
     // Focus cycle: Calcular, the six boxes, the default button.
     QWidget* previous = m_cmdCalcular;
@@ -157,6 +196,12 @@ void MainWindow::buildResultsFrame()
         QLabel* title = MakeLabel(m_fraResultados, row.titleName, QString::fromUtf8(row.title),
                                   Twips(kResultTitleLeft, row.top, row.titleWidth, kResultHeight));
         title->setToolTip(QString::fromUtf8(row.tooltip));
+        title->setAccessibleDescription(title->toolTip());
+        // A screen reader names each value by its title.
+        QLabel* value = resultLabel(row.label);
+        title->setBuddy(value);
+        value->setAccessibleName(title->text());
+        value->setAccessibleDescription(title->toolTip());
         order.push_back(title);
     }
     StackEarlierInFront(order);
@@ -263,6 +308,10 @@ void MainWindow::showNoSolutionMessage()
     ShowMessageBox(this, QMessageBox::Information, QLatin1String(kNoSolutionText));
 }
 
-void MainWindow::LoadChart(double q2crit, const QvCurves& curves) { m_chart->loadChart(q2crit, curves); }
+void MainWindow::LoadChart(double q2crit, const QvCurves& curves)
+{
+    m_chart->loadChart(q2crit, curves);
+    m_chart->setAccessibleDescription(ChartDescription(m_qvResults, m_regional));
+}
 
 }  // namespace tarvilo

@@ -65,6 +65,7 @@ private:
     void showNoSolutionMessage() override;
     void LoadChart(double q2crit, const QvCurves& curves) override;
 
+    void fitToScreen();
     void buildMenus();
     void buildControls(const QLocale& locale);
     void buildResultsFrame();

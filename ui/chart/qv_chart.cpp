@@ -1,15 +1,10 @@
 #include "ui/chart/qv_chart.h"
 
 #include "core/run_fault.h"
-#include "ui/chart/ascii_digits.h"
-#include "ui/common/form_font.h"
+#include "ui/chart/chart_hover.h"
 
-#include <QChart>
-#include <QFont>
-#include <QGraphicsLayout>
 #include <QGraphicsLineItem>
-#include <QLineSeries>
-#include <QPen>
+#include <QMouseEvent>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -19,68 +14,16 @@ namespace {
 
 constexpr qsizetype kUprightLabelCharacters = 3;
 
-QValueAxis* MakeAxis(const QString& title, const QString& labelFormat)
-{
-    auto* axis = new QValueAxis;
-    axis->setTitleText(title);
-    axis->setTitleFont(FormFont());
-    axis->setTitleBrush(Qt::black);
-    axis->setLabelsFont(FormFont());
-    axis->setLabelsBrush(Qt::black);
-    axis->setLabelFormat(labelFormat);
-    // Zero-width (one-pixel cosmetic) pens: the default width-1 pens make
-    // every grid line work out its outline as a stroked path, on each paint.
-    axis->setGridLinePen(QPen(QColor(218, 218, 218), 0));
-    axis->setLinePen(QPen(QColor(96, 96, 96), 0));
-    return axis;
-}
-
 }  // namespace
 
-QvChart::QvChart(const QLocale& locale, QWidget* parent) : QChartView(new QChart, parent)
+QvChart::QvChart(const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
+    : QChartView(new QvPlot(QvPlot::Look::Small, locale, regional), parent),
+      m_plot(static_cast<QvPlot*>(chart()))
 {
-    QChart* chart = this->chart();
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setTitle(QStringLiteral("Curvas Q vs. V"));
-    chart->setTitleFont(FormFont());
-    chart->setTitleBrush(Qt::black);
-    chart->legend()->hide();
-    // The default margins are made for large charts: at this size they
-    // would squeeze the tick labels into "...".
-    chart->setBackgroundRoundness(0);
-    chart->layout()->setContentsMargins(0, 0, 0, 0);
-    chart->setMargins(QMargins(2, 0, 8, 2));
-
-    QLocale tickLocale = locale;
-    tickLocale.setNumberOptions(QLocale::OmitGroupSeparator);
-    chart->setLocale(tickLocale);
-    chart->setLocalizeNumbers(true);
-    if (NeedsAsciiDigits(locale)) new AsciiDigitsKeeper(chart);
-
-    m_axisX = MakeAxis(QStringLiteral("Potencia reactiva en la carga [p.u.]"), QStringLiteral("%.0f"));
-    m_axisY = MakeAxis(QStringLiteral("Tensión en la carga [p.u.]"), QStringLiteral("%.1f"));
-    chart->addAxis(m_axisX, Qt::AlignBottom);
-    chart->addAxis(m_axisY, Qt::AlignLeft);
-
-    // Lower branch, upper branch, load characteristic: told apart by colour.
-    const QColor colours[3] = {QColor(220, 0, 0), QColor(0, 150, 0), QColor(0, 0, 202)};
-    const QString names[3] = {QStringLiteral("vl"), QStringLiteral("vh"), QStringLiteral("v")};
-    for (int i = 0; i < 3; ++i) {
-        m_series[i] = new QLineSeries;
-        m_series[i]->setName(names[i]);
-        QPen pen(colours[i], 1);
-        pen.setCosmetic(true);
-        m_series[i]->setPen(pen);
-        chart->addSeries(m_series[i]);
-        m_series[i]->attachAxis(m_axisX);
-        m_series[i]->attachAxis(m_axisY);
-    }
-    showGrid();
-
-    setScale(m_axisX, *ReactivePowerScale(0.0));
-    setScale(m_axisY, kVoltageScale);
+    setScale(axisX(), *ReactivePowerScale(0.0));
+    setScale(axisY(), kVoltageScale);
     setRenderHint(QPainter::Antialiasing);
-    setAccessibleName(chart->title());
+    setAccessibleName(m_plot->title());
     // Every run moves the curves: an index of item places would be rebuilt each time.
     scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
     setFocusPolicy(Qt::NoFocus);
@@ -100,17 +43,39 @@ void QvChart::loadChart(double q2crit, const QvCurves& curves)
     if (!scale) {
         throw RunFault::beyondChartScale(q2crit);
     }
-    setScale(m_axisX, *scale);
-    setScale(m_axisY, kVoltageScale);
+    setScale(axisX(), *scale);
+    setScale(axisY(), kVoltageScale);
     fitReactivePowerLabels();
-    m_grid = ChartGrid(curves);
-    showGrid();
+    m_plot->showCurves(ChartGrid(curves));
+    m_plot->setNote(QString());
+    m_loaded = true;
     cacheStaticItems();
 }
 
-void QvChart::showGrid()
+void QvChart::showMarks(const ChartMarks& marks) { m_plot->showMarks(marks); }
+
+void QvChart::markOutdated()
 {
-    for (const Curve curve : kCurves) series(curve)->replace(m_grid.points(curve));
+    m_plot->setNote(m_loaded ? QStringLiteral("Gráfico del cálculo anterior") : QStringLiteral("Sin resultados"));
+}
+
+void QvChart::mouseMoveEvent(QMouseEvent* event)
+{
+    QChartView::mouseMoveEvent(event);
+    const QPointF at = mapToScene(event->position().toPoint());
+    m_plot->showHover(HoverTextAt(*m_plot, at), at);
+}
+
+void QvChart::leaveEvent(QEvent* event)
+{
+    QChartView::leaveEvent(event);
+    m_plot->showHover(QString(), QPointF());
+}
+
+void QvChart::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QChartView::mouseDoubleClickEvent(event);
+    emit doubleClicked();
 }
 
 void QvChart::fitReactivePowerLabels()
@@ -118,8 +83,8 @@ void QvChart::fitReactivePowerLabels()
     // Eleven labels share the width of the plot: up to three characters
     // ("-10") fit side by side, longer ones ("-32768") only turned upright.
     const auto characters = [](double value) { return QString::number(value, 'f', 0).size(); };
-    const qsizetype longest = std::max(characters(m_axisX->min()), characters(m_axisX->max()));
-    m_axisX->setLabelsAngle(longest > kUprightLabelCharacters ? -90 : 0);
+    const qsizetype longest = std::max(characters(axisX()->min()), characters(axisX()->max()));
+    axisX()->setLabelsAngle(longest > kUprightLabelCharacters ? -90 : 0);
 }
 
 void QvChart::cacheStaticItems()

@@ -3,25 +3,25 @@
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
 #include "ui/chart/chart_grid.h"
+#include "ui/chart/chart_marks.h"
 #include "ui/chart/chart_scale.h"
+#include "ui/chart/qv_plot.h"
 
 #include <QChartView>
 #include <QLocale>
 
-class QLineSeries;
-class QValueAxis;
-
 namespace tarvilo {
 
-// The Q-V chart grfMsChart: the lower branch, the upper branch and the load
-// characteristic of a 6 x 300 grid. Its look is set once here; each run only
-// reloads the grid and the axis scales.
+// The main window's Q-V chart grfMsChart: the three curves of a 6 x 300 grid
+// and the marks of the run, on the fixed scales of a run (the reactive power
+// around the nose, the voltage from 0 to 1.2). Its look is set once; each
+// run only reloads the grid, the marks and the scales. The point under the
+// cursor is named beside it.
 class QvChart : public QChartView {
     Q_OBJECT
 
 public:
-    // The locale decides the tick labels' decimal separator (never grouped).
-    explicit QvChart(const QLocale& locale, QWidget* parent = nullptr);
+    QvChart(const QLocale& locale, const RegionalSettings& regional, QWidget* parent = nullptr);
 
     // Repaints at once with the current contents, unless "Agregar" is set.
     void repaintChart(bool agregar);
@@ -31,21 +31,35 @@ public:
     // chart then keeps what it showed.
     void loadChart(double q2crit, const QvCurves& curves);
 
-    const ChartGrid& grid() const { return m_grid; }
-    QLineSeries* series(Curve curve) const { return m_series[static_cast<int>(curve)]; }
-    QValueAxis* axisX() const { return m_axisX; }
-    QValueAxis* axisY() const { return m_axisY; }
+    // The marks of the run whose curves were just loaded.
+    void showMarks(const ChartMarks& marks);
+
+    // Says over the plot that it no longer shows the current case: the
+    // previous run's picture, or the sample content before any run.
+    void markOutdated();
+    bool loaded() const { return m_loaded; }
+
+    QvPlot* plot() const { return m_plot; }
+    const ChartGrid& grid() const { return m_plot->grid(); }
+    QLineSeries* series(Curve curve) const { return m_plot->curve(curve); }
+    QValueAxis* axisX() const { return m_plot->axisX(); }
+    QValueAxis* axisY() const { return m_plot->axisY(); }
+
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void showGrid();
     void setScale(QValueAxis* axis, const AxisScale& scale);
     void fitReactivePowerLabels();
     void cacheStaticItems();
 
-    ChartGrid m_grid;
-    QLineSeries* m_series[3] = {};
-    QValueAxis* m_axisX = nullptr;
-    QValueAxis* m_axisY = nullptr;
+    QvPlot* m_plot;
+    bool m_loaded = false;
 };
 
 }  // namespace tarvilo

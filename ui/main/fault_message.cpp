@@ -36,19 +36,6 @@ const char* Hint(RunStep step, FaultCause cause)
     return "";
 }
 
-const char* FileReason(FileFailure failure)
-{
-    switch (failure) {
-    case FileFailure::NoPermission: return "no hay permiso para escribir en esa carpeta";
-    case FileFailure::DiskFull: return "el disco está lleno";
-    case FileFailure::FileTooLarge: return "el archivo superaría el tamaño máximo que el sistema permite";
-    case FileFailure::FolderMissing: return "la carpeta ya no existe";
-    case FileFailure::FolderInTheWay: return "en su lugar hay una carpeta con ese nombre";
-    case FileFailure::Other: break;
-    }
-    return "el sistema no permitió escribirlo";
-}
-
 QString Sentence(const char* what, RunStep step, FaultCause cause)
 {
     QString text = QString::fromUtf8(what) + QLatin1Char(' ') + QString::fromUtf8(StepName(step)) + QLatin1Char('.');
@@ -71,7 +58,7 @@ QString Description(const RunFault& fault, const RegionalSettings& regional)
     case FaultCause::FileNotWritten:
         return QStringLiteral("No se pudo escribir el archivo %1: %2. El archivo anterior, si lo había, "
                               "queda como estaba.")
-            .arg(QString::fromStdString(fault.path()), QString::fromUtf8(FileReason(fault.fileFailure())));
+            .arg(QString::fromStdString(fault.path()), FileFailureText(fault.fileFailure()));
     case FaultCause::BeyondChartScale:
         return QStringLiteral("El punto crítico Q2crit = %1 queda fuera de la escala del gráfico, que admite "
                               "valores entre -32759 y 32766. Revise la reactancia X y la tensión U inf.")
@@ -85,6 +72,19 @@ QString Description(const RunFault& fault, const RegionalSettings& regional)
 QString FaultMessage(const RunFault& fault, const RegionalSettings& regional)
 {
     return QStringLiteral("No se pudo completar el cálculo.\n\n") + Description(fault, regional);
+}
+
+QString FileFailureText(FileFailure failure)
+{
+    switch (failure) {
+    case FileFailure::NoPermission: return QStringLiteral("no hay permiso para escribir en esa carpeta");
+    case FileFailure::DiskFull: return QStringLiteral("el disco está lleno");
+    case FileFailure::FileTooLarge: return QStringLiteral("el archivo superaría el tamaño máximo que el sistema permite");
+    case FileFailure::FolderMissing: return QStringLiteral("la carpeta ya no existe");
+    case FileFailure::FolderInTheWay: return QStringLiteral("en su lugar hay una carpeta con ese nombre");
+    case FileFailure::Other: break;
+    }
+    return QStringLiteral("el sistema no permitió escribirlo");
 }
 
 }  // namespace tarvilo

@@ -11,4 +11,7 @@ namespace tarvilo {
 // and which inputs or which folder to look at, in Spanish.
 QString FaultMessage(const RunFault& fault, const RegionalSettings& regional);
 
+// Why a file could not be written, in Spanish ("el disco está lleno").
+QString FileFailureText(FileFailure failure);
+
 }  // namespace tarvilo

@@ -4,7 +4,10 @@
 #include "core/number_reading.h"
 #include "core/run_fault.h"
 #include "output/curve_file.h"
+#include "output/file_replacement.h"
 #include "ui/about/about_dialog.h"
+#include "ui/chart/chart_picture.h"
+#include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart.h"
 #include "ui/common/app_icon.h"
 #include "ui/common/form_font.h"
@@ -14,8 +17,16 @@
 #include "ui/main/control_table.h"
 #include "ui/main/diagram_picture.h"
 #include "ui/main/fault_message.h"
+#include "ui/main/result_exports.h"
+#include "ui/large_chart/large_chart_window.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -100,15 +111,37 @@ void MainWindow::fitToScreen()
 
 void MainWindow::buildMenus()
 {
-    // Alt+A opens "Archivo", Alt+D the About dialog.
+    // Alt+A opens "Archivo", Alt+V "Ver", Alt+D the About dialog.
     QMenu* mnuArchivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     mnuArchivo->setObjectName(QStringLiteral("mnuArchivo"));
-    QAction* mnuSalir = mnuArchivo->addAction(QStringLiteral("&Salir"));
-    mnuSalir->setObjectName(QStringLiteral("mnuSalir"));
+    m_resultCommands = {
+        addCommand(mnuArchivo, "mnuGuardarGrafico", QStringLiteral("&Guardar gráfico como..."),
+                   &MainWindow::mnuGuardarGrafico_Click),
+        addCommand(mnuArchivo, "mnuGuardarCurvas", QStringLiteral("Guardar &curvas como..."),
+                   &MainWindow::mnuGuardarCurvas_Click),
+        addCommand(mnuArchivo, "mnuCopiarGrafico", QStringLiteral("C&opiar gráfico"), &MainWindow::mnuCopiarGrafico_Click),
+        addCommand(mnuArchivo, "mnuCopiarResultados", QStringLiteral("Copiar &resultados"),
+                   &MainWindow::mnuCopiarResultados_Click),
+    };
+    mnuArchivo->addSeparator();
+    addCommand(mnuArchivo, "mnuSalir", QStringLiteral("&Salir"), &MainWindow::mnuSalir_Click);
+    for (QAction* command : m_resultCommands) command->setEnabled(false);
+
+    QMenu* mnuVer = menuBar()->addMenu(QStringLiteral("&Ver"));
+    mnuVer->setObjectName(QStringLiteral("mnuVer"));
+    addCommand(mnuVer, "mnuGraficoAmpliado", QStringLiteral("Gráfico &ampliado"), &MainWindow::mnuGraficoAmpliado_Click);
+
     QAction* mnuAcercaDe = menuBar()->addAction(QStringLiteral("Acerca &de..."));
     mnuAcercaDe->setObjectName(QStringLiteral("mnuAcercaDe"));
-    connect(mnuSalir, &QAction::triggered, this, [this] { mnuSalir_Click(); });
     connect(mnuAcercaDe, &QAction::triggered, this, [this] { mnuAcercaDe_Click(); });
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& text, void (MainWindow::*handler)())
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    return action;
 }
 
 void MainWindow::buildControls(const QLocale& locale)
@@ -136,7 +169,7 @@ void MainWindow::buildControls(const QLocale& locale)
     for (auto it = std::rbegin(kInputControls); it != std::rend(kInputControls); ++it) {
         m_inputs[static_cast<size_t>(it->box)] = add(MakeTextBox(client, *it));
     }
-    m_chart = add(Place(new QvChart(locale, client), "grfMsChart", Twips(120, 2280, 5415, 4815)));
+    m_chart = add(Place(new QvChart(locale, m_regional, client), "grfMsChart", Twips(120, 2280, 5415, 4815)));
     m_chkAgregar = add(Place(new QCheckBox(QStringLiteral("Agregar"), client), "chkAgregar",
                              Twips(5640, 2520, 1815, 495)));
     m_chkAgregar->setTristate(true);
@@ -189,6 +222,7 @@ void MainWindow::buildResultsFrame()
     for (auto it = std::rbegin(kResultControls); it != std::rend(kResultControls); ++it) {
         QLabel* value = MakeLabel(m_fraResultados, it->name, QString(),
                                   Twips(kResultValueLeft, it->top, kResultWidth, kResultHeight));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);  // to copy a value
         m_results[static_cast<size_t>(it->label)] = value;
         order.push_back(value);
     }
@@ -210,6 +244,7 @@ void MainWindow::buildResultsFrame()
 void MainWindow::connectHandlers()
 {
     connect(m_cmdCalcular, &QPushButton::clicked, this, [this] { handle([this] { cmdCalcular_Click(); }); });
+    connect(m_chart, &QvChart::doubleClicked, this, [this] { grfMsChart_DblClick(); });
     connect(m_cmdValoresDefault, &QPushButton::clicked, this,
             [this] { handle([this] { cmdValoresDefault_Click(); }); });
     connect(inputBox(InputBox::X), &QLineEdit::textChanged, this, [this] { txtX_Change(); });
@@ -225,13 +260,21 @@ void MainWindow::handle(const std::function<void()>& handler)
     try {
         handler();
     } catch (const RunFault& fault) {
+        markChartsOutdated();
         ShowMessageBox(this, QMessageBox::Warning, FaultMessage(fault, m_regional));
     } catch (const std::exception&) {
         // Out of memory for a label of hundreds of thousands of digits, say.
+        markChartsOutdated();
         ShowMessageBox(this, QMessageBox::Warning,
                        QStringLiteral("No se pudo completar el cálculo: los valores de entrada son demasiado "
                                       "grandes para representarlos."));
     }
+}
+
+void MainWindow::markChartsOutdated()
+{
+    m_chart->markOutdated();
+    if (m_largeChart) m_largeChart->follow(*m_chart->plot());
 }
 
 // --- Handlers ---------------------------------------------------------------
@@ -266,6 +309,94 @@ void MainWindow::mnuSalir_Click() { close(); }
 
 void MainWindow::mnuAcercaDe_Click() { AboutDialog::showSingle(); }
 
+void MainWindow::mnuGraficoAmpliado_Click()
+{
+    if (!m_largeChart) {
+        m_largeChart = new LargeChartWindow(locale(), m_regional, this);
+        m_largeChart->follow(*m_chart->plot());
+    }
+    m_largeChart->show();
+    m_largeChart->raise();
+    m_largeChart->activateWindow();
+}
+
+LargeChartWindow* MainWindow::largeChart() const { return m_largeChart; }
+
+void MainWindow::grfMsChart_DblClick() { mnuGraficoAmpliado_Click(); }
+
+void MainWindow::mnuGuardarGrafico_Click()
+{
+    const QString png = QStringLiteral("Imagen PNG (*.png)");
+    const QString svg = QStringLiteral("Gráfico vectorial SVG (*.svg)");
+    const QString pdf = QStringLiteral("Documento PDF (*.pdf)");
+    QString filter = png;
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar gráfico como"),
+                                                QDir::current().filePath(QStringLiteral("tarvilo-grafico.png")),
+                                                QStringList{png, svg, pdf}.join(QStringLiteral(";;")), &filter);
+    if (path.isEmpty()) return;
+    // The file type chosen in the dialog decides, unless the name already does.
+    if (!PictureFormatOf(path)) path += filter == svg ? QStringLiteral(".svg") : filter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
+    saveChart(path);
+}
+
+void MainWindow::mnuGuardarCurvas_Click()
+{
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar curvas como"),
+                                                QDir::current().filePath(QStringLiteral("tarvilo-curvas.csv")),
+                                                QStringLiteral("Valores separados por punto y coma (*.csv)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
+    saveCurves(path);
+}
+
+void MainWindow::mnuCopiarGrafico_Click()
+{
+    QGuiApplication::clipboard()->setImage(ChartImage(*m_chart->plot(), pictureRanges()));
+}
+
+void MainWindow::mnuCopiarResultados_Click()
+{
+    QGuiApplication::clipboard()->setText(ResultsTable(m_shownInputs, m_shownResults, m_regional));
+}
+
+// --- Exports ----------------------------------------------------------------
+
+bool MainWindow::saveChart(const QString& path)
+{
+    const PictureFormat format = PictureFormatOf(path).value_or(PictureFormat::Png);
+    return writeFile(path, ChartPicture(*m_chart->plot(), pictureRanges(), format));
+}
+
+bool MainWindow::saveCurves(const QString& path)
+{
+    return writeFile(path, CurvesCsv(m_chart->grid(), m_chart->plot()->marks(), m_regional));
+}
+
+AxisRanges MainWindow::pictureRanges() const
+{
+    if (m_largeChart) return RangesOf(*m_largeChart->view()->plot());
+    const QvPlot& plot = *m_chart->plot();
+    return FittedRanges(plot.grid(), plot.hasMarks() ? &plot.marks() : nullptr);
+}
+
+bool MainWindow::writeFile(const QString& path, const QByteArray& bytes)
+{
+    const int error = ReplaceFileContents(QFile::encodeName(path).toStdString(), std::string_view(bytes.data(), bytes.size()));
+    if (error == 0) return true;
+    ShowMessageBox(this, QMessageBox::Warning,
+                   QStringLiteral("No se pudo guardar el archivo %1: %2. El archivo anterior, si lo había, queda "
+                                  "como estaba.")
+                       .arg(QFileInfo(path).absoluteFilePath(), FileFailureText(FileFailureOf(error))));
+    return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The large chart belongs to this window's runs.
+    if (m_largeChart) m_largeChart->close();
+    QMainWindow::closeEvent(event);
+}
+
 // --- Helpers ----------------------------------------------------------------
 
 void MainWindow::checkInput(InputBox box)
@@ -296,7 +427,11 @@ int MainWindow::readCheckBoxValue()
 
 void MainWindow::setLabelCaption(ResultLabel label, const std::string& text)
 {
-    resultLabel(label)->setText(QString::fromStdString(text));
+    QLabel* caption = resultLabel(label);
+    caption->setText(QString::fromStdString(text));
+    // A value wider than its label shows whole in its tooltip.
+    const bool cut = caption->fontMetrics().horizontalAdvance(caption->text()) > caption->width();
+    caption->setToolTip(cut ? caption->text() : QString());
 }
 
 void MainWindow::WriteCurveFile(const QvCurves& curves) { tarvilo::WriteCurveFile(curves, m_regional); }
@@ -311,7 +446,12 @@ void MainWindow::showNoSolutionMessage()
 void MainWindow::LoadChart(double q2crit, const QvCurves& curves)
 {
     m_chart->loadChart(q2crit, curves);
-    m_chart->setAccessibleDescription(ChartDescription(m_qvResults, m_regional));
+    m_shownInputs = m_qvInputs;
+    m_shownResults = m_qvResults;
+    m_chart->showMarks(MarksOf(m_shownInputs, m_shownResults));
+    m_chart->setAccessibleDescription(ChartDescription(m_shownResults, m_regional));
+    if (m_largeChart) m_largeChart->follow(*m_chart->plot());
+    for (QAction* command : m_resultCommands) command->setEnabled(true);
 }
 
 }  // namespace tarvilo

@@ -6,22 +6,28 @@
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
 #include "core/run_host.h"
+#include "ui/chart/axis_ticks.h"
 #include "ui/main/default_case.h"
 
 #include <QLocale>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
+#include <vector>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace tarvilo {
 
+class LargeChartWindow;
 class QvChart;
 
 // The main window frmInicio: the diagram with the six input boxes, the Q-V
@@ -41,6 +47,17 @@ public:
     QLineEdit* inputBox(InputBox box) const { return m_inputs[static_cast<size_t>(box)]; }
     QLabel* resultLabel(ResultLabel label) const { return m_results[static_cast<size_t>(label)]; }
     QvChart* chart() const { return m_chart; }
+    // The large chart while it is open, else null.
+    LargeChartWindow* largeChart() const;
+
+    // What the export commands do once a file has been chosen: the chart as
+    // PNG, SVG or PDF (by the name's ending), the curves as CSV. A file is
+    // written whole or not at all; a failure is told. True when written.
+    bool saveChart(const QString& path);
+    bool saveCurves(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Handlers, one per control and event.
@@ -55,6 +72,12 @@ private:
     void txtQcap_Change();
     void mnuSalir_Click();
     void mnuAcercaDe_Click();
+    void mnuGuardarGrafico_Click();
+    void mnuGuardarCurvas_Click();
+    void mnuCopiarGrafico_Click();
+    void mnuCopiarResultados_Click();
+    void mnuGraficoAmpliado_Click();
+    void grfMsChart_DblClick();
 
     // RunHost
     std::string readInputText(InputBox box) override;
@@ -67,6 +90,7 @@ private:
 
     void fitToScreen();
     void buildMenus();
+    QAction* addCommand(QMenu* menu, const char* name, const QString& text, void (MainWindow::*handler)());
     void buildControls(const QLocale& locale);
     void buildResultsFrame();
     void connectHandlers();
@@ -75,12 +99,21 @@ private:
     // Runs a handler; a calculation that ends at a fault ends the handler
     // too, and is reported once.
     void handle(const std::function<void()>& handler);
+    // The chart no longer shows the inputs' case: said on both charts.
+    void markChartsOutdated();
+    // The ranges an exported picture shows: those of the large chart while
+    // it is open, else all curves and marks.
+    AxisRanges pictureRanges() const;
+    bool writeFile(const QString& path, const QByteArray& bytes);
 
     RegionalSettings m_regional;
     StartUpSets m_defaults;
     QvInputs m_qvInputs;
     QvResults m_qvResults;
     QvCurves m_qvCurves;
+    // The inputs and results of the last run that reached the chart.
+    QvInputs m_shownInputs;
+    QvResults m_shownResults;
 
     std::array<QLineEdit*, std::size(kInputBoxes)> m_inputs{};
     std::array<QLabel*, std::size(kResultLabels)> m_results{};
@@ -89,6 +122,8 @@ private:
     QCheckBox* m_chkAgregar = nullptr;
     QGroupBox* m_fraResultados = nullptr;
     QvChart* m_chart = nullptr;
+    QPointer<LargeChartWindow> m_largeChart;
+    std::vector<QAction*> m_resultCommands;  // enabled once a run has reached the chart
 };
 
 }  // namespace tarvilo

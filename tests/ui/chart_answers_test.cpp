@@ -1,0 +1,241 @@
+// The chart as the place of the answers: the marks of a run, the values
+// under the cursor, the note on an outdated picture, the large chart and
+// the exports.
+#include "core/number_format.h"
+#include "core/number_reading.h"
+#include "tests/support/modal_watchdog.h"
+#include "tests/support/window_fixture.h"
+#include "ui/chart/chart_hover.h"
+#include "ui/chart/large_chart_view.h"
+#include "ui/chart/qv_chart.h"
+#include "ui/large_chart/large_chart_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineSeries>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QValueAxis>
+#include <QXmlStreamReader>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+using namespace tarvilo;
+using namespace tarvilo::testing;
+
+namespace {
+
+// The default case's answers, as the run computes them.
+const QPointF kUpper(-1.6620114192077677, 0.9991021252010436);
+const QPointF kLower(-0.18266974497804908, 0.33122735174706636);
+const QPointF kNose(5.038421333333334, 0.5906330163477148);
+
+void Trigger(MainWindow& window, const char* action)
+{
+    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class ChartAnswersTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+
+private slots:
+    void initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
+    void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
+    void cleanup() { m_watchdog.reset(); }
+
+    void marksStandAtTheRunsValues()
+    {
+        MainWindow window(PointLocale());
+        QvPlot* plot = window.chart()->plot();
+        // The three curves stay the first three series.
+        QCOMPARE(plot->series().at(2), static_cast<QAbstractSeries*>(plot->curve(Curve::LoadCharacteristic)));
+        QCOMPARE(plot->mark(Mark::UpperPoint)->points(), QList<QPointF>{kUpper});
+        QCOMPARE(plot->mark(Mark::LowerPoint)->points(), QList<QPointF>{kLower});
+        QCOMPARE(plot->mark(Mark::Nose)->points(), QList<QPointF>{kNose});
+        QCOMPARE(plot->mark(Mark::Margin)->points(),
+                 (QList<QPointF>{QPointF(0.0 - 1.665 * (kNose.y() * kNose.y()), kNose.y()), kNose}));
+        QCOMPARE(plot->mark(Mark::MinimumVoltage)->points(), (QList<QPointF>{QPointF(-4, 0.3144), QPointF(6, 0.3144)}));
+        QCOMPARE(plot->mark(Mark::Nose)->name(), QStringLiteral("Punto crítico"));
+
+        // Without a solution: no point marks; the nose stays.
+        SetInputs(window, {"3", "333", "100", "1048", "0", "0"});
+        m_watchdog->expect();
+        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        QCOMPARE(plot->mark(Mark::UpperPoint)->count(), 0);
+        QCOMPARE(plot->mark(Mark::LowerPoint)->count(), 0);
+        QCOMPARE(plot->mark(Mark::Nose)->count(), 1);
+    }
+
+    void hoverNamesWhatIsUnderTheCursor()
+    {
+        MainWindow window(CommaLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QvPlot* plot = window.chart()->plot();
+        const auto at = [plot](const QPointF& value) { return plot->mapToScene(plot->mapToPosition(value)); };
+        QCOMPARE(HoverTextAt(*plot, at(kUpper) + QPointF(3, 2)),
+                 QStringLiteral("Punto superior\nQ = -1,66201141920777  V = 0,999102125201044"));
+        // Away from everything: the coordinates to four decimals.
+        const QString there = HoverTextAt(*plot, at(QPointF(3, 1.1)));
+        QVERIFY2(there.startsWith(QStringLiteral("Q = 3")) && there.contains(QStringLiteral("V = 1,1")), qPrintable(there));
+        QCOMPARE(HoverTextAt(*plot, QPointF(-50, -50)), QString());  // outside the plot
+
+        // Moving the mouse shows it.
+        QTest::mouseMove(window.chart()->viewport(), window.chart()->mapFromScene(at(kLower)));
+        QVERIFY(plot->hoverText().startsWith(QStringLiteral("Punto inferior")));
+    }
+
+    void aPictureThatIsNotTheCurrentCaseSaysSo()
+    {
+        MainWindow window(PointLocale());
+        QvPlot* plot = window.chart()->plot();
+        QCOMPARE(plot->note(), QString());
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0"));
+        m_watchdog->expect();
+        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        QCOMPARE(plot->note(), QStringLiteral("Gráfico del cálculo anterior"));
+        Trigger(window, "mnuGraficoAmpliado");
+        QCOMPARE(window.largeChart()->view()->plot()->note(), QStringLiteral("Gráfico del cálculo anterior"));
+        window.findChild<QPushButton*>(QStringLiteral("cmdValoresDefault"))->click();
+        QCOMPARE(plot->note(), QString());
+        QCOMPARE(window.largeChart()->view()->plot()->note(), QString());
+
+        // A start-up that never reached the chart shows the sample content.
+        m_watchdog->expect();
+        MainWindow failed(PointLocale(), StartUpSets{{"x", "1", "1", "1", "1", "1"}, {}});
+        QCOMPARE(failed.chart()->plot()->note(), QStringLiteral("Sin resultados"));
+    }
+
+    void largeChartFollowsEveryRun()
+    {
+        MainWindow window(PointLocale());
+        QCOMPARE(window.menuBar()->actions().at(1)->menu()->objectName(), QStringLiteral("mnuVer"));
+        Trigger(window, "mnuGraficoAmpliado");
+        LargeChartWindow* large = window.largeChart();
+        QVERIFY(large && large->isVisible());
+        QCOMPARE(large->objectName(), QStringLiteral("frmGrafico"));
+        Trigger(window, "mnuGraficoAmpliado");
+        QCOMPARE(window.largeChart(), large);  // one window
+
+        window.inputBox(InputBox::Qcarga)->setText(QStringLiteral("1"));
+        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        QvPlot* plot = large->view()->plot();
+        QCOMPARE(plot->curve(Curve::LoadCharacteristic)->points(),
+                 window.chart()->series(Curve::LoadCharacteristic)->points());
+        QCOMPARE(plot->mark(Mark::UpperPoint)->points(), window.chart()->plot()->mark(Mark::UpperPoint)->points());
+        // Fitted: every curve point inside the axes.
+        for (const Curve curve : kCurves) {
+            for (const QPointF& point : plot->curve(curve)->points()) {
+                QVERIFY(point.x() >= plot->axisX()->min() && point.x() <= plot->axisX()->max());
+                QVERIFY(point.y() >= plot->axisY()->min() && point.y() <= plot->axisY()->max());
+            }
+        }
+        const AxisRanges fitted = RangesOf(*plot);
+        large->findChild<QPushButton*>(QStringLiteral("cmdEjesPrincipales"))->click();
+        QCOMPARE(RangesOf(*plot), RangesOf(*window.chart()->plot()));
+        QTest::keyClick(large->view(), Qt::Key_Escape);
+        QCOMPARE(RangesOf(*plot), fitted);
+    }
+
+    void exportsAreWrittenAndReadBack_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("point") << PointLocale();
+        QTest::newRow("comma") << CommaLocale();
+    }
+    void exportsAreWrittenAndReadBack()
+    {
+        QFETCH(QLocale, locale);
+        const RegionalSettings regional{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+        MainWindow window(locale);
+        QVERIFY(window.saveChart(QStringLiteral("grafico.png")));
+        QVERIFY(ReadAll(QStringLiteral("grafico.png")).startsWith("\x89PNG\r\n"));
+        QVERIFY(window.saveChart(QStringLiteral("grafico.pdf")));
+        QVERIFY(ReadAll(QStringLiteral("grafico.pdf")).startsWith("%PDF-"));
+        QVERIFY(window.saveChart(QStringLiteral("grafico.svg")));
+        QXmlStreamReader svg(ReadAll(QStringLiteral("grafico.svg")));
+        while (!svg.atEnd()) svg.readNext();
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        QVERIFY(ReadAll(QStringLiteral("grafico.svg")).contains("<svg"));
+
+        // The curves: 15 significant digits, the regional separator.
+        QVERIFY(window.saveCurves(QStringLiteral("curvas.csv")));
+        const QByteArray csv = ReadAll(QStringLiteral("curvas.csv"));
+        QVERIFY(csv.startsWith("\xEF\xBB\xBFQ2 rama inferior [p.u.];V2 rama inferior [p.u.];"));
+        const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 1 + 300 + 1);  // the last line end leaves an empty piece
+        const auto read = [&regional](const QString& text) { return *ReadRegionalNumber(text.toStdString(), regional); };
+        const ChartGrid& grid = window.chart()->grid();
+        for (int row = 0; row < 300; row += 23) {
+            const QStringList fields = lines.at(1 + row).split(QLatin1Char(';'));
+            for (int column = 0; column < 6; ++column) QCOMPARE(read(fields.at(column)), grid.value(row, column));
+        }
+        const QStringList upper = lines.at(1).split(QLatin1Char(';'));
+        QCOMPARE(upper.at(6), QStringLiteral("Punto superior"));
+        QCOMPARE(read(upper.at(7)), ToFifteenDigitValue(kUpper.x()));
+        QCOMPARE(read(lines.at(3).split(QLatin1Char(';')).at(8)), ToFifteenDigitValue(kNose.y()));
+
+        // The results, for a spreadsheet.
+        Trigger(window, "mnuCopiarResultados");
+        const QStringList results = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(results.size(), 12);
+        QCOMPARE(results.at(8), "V2 sup\t" + QString::fromStdString(ToGeneralText(kUpper.y(), regional)) + "\tp.u.");
+        Trigger(window, "mnuCopiarGrafico");
+        QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+    }
+
+    void aFailedExportLeavesTheFileWhole()
+    {
+        MainWindow window(PointLocale());
+        { QFile old(QStringLiteral("grafico.png")); old.open(QIODevice::WriteOnly); old.write("old picture"); }
+        // A file-size limit stands in for a full disk, for root too.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tight = saved;
+        tight.rlim_cur = 1024;
+        setrlimit(RLIMIT_FSIZE, &tight);
+        m_watchdog->expect();
+        const bool saved_ = window.saveChart(QStringLiteral("grafico.png"));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QVERIFY(!saved_);
+        QCOMPARE(ReadAll(QStringLiteral("grafico.png")), QByteArray("old picture"));
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QVERIFY(m_watchdog->seen().front().text.contains(QDir::current().filePath(QStringLiteral("grafico.png"))));
+    }
+
+    void valueLabelsCanBeCopiedAndShowWholeWhenCut()
+    {
+        MainWindow window(PointLocale());
+        QLabel* margin = window.resultLabel(ResultLabel::MargenQ2);
+        QVERIFY(margin->textInteractionFlags() & Qt::TextSelectableByMouse);
+        QCOMPARE(margin->toolTip(), QString());
+        // Absurd loads give a margin of hundreds of digits before the sweep fails.
+        SetInputs(window, {"0.03", "3.33", "1", "1e100", "0", "0"});
+        m_watchdog->expect();
+        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        QVERIFY(margin->text().size() > 100);
+        QCOMPARE(margin->toolTip(), margin->text());
+    }
+};
+
+QTEST_MAIN(ChartAnswersTest)
+#include "chart_answers_test.moc"

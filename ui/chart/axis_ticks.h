@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/chart/chart_grid.h"
+#include "ui/chart/chart_marks.h"
+
+namespace tarvilo {
+
+class QvPlot;
+
+// What a plot shows: reactive power from xMin to xMax, voltage from yMin to yMax.
+struct AxisRanges {
+    double xMin = 0;
+    double xMax = 1;
+    double yMin = 0;
+    double yMax = 1;
+
+    bool operator==(const AxisRanges&) const = default;
+};
+
+// A tick spacing of 1, 2, 2.5 or 5 times a power of ten giving at most
+// maxTicks divisions over span.
+double NiceTickInterval(double span, int maxTicks);
+
+// The ranges that show all three curves and the marks, with a little room,
+// on round values; the voltage from 0.
+AxisRanges FittedRanges(const ChartGrid& grid, const ChartMarks* marks);
+
+// Ticks on round values that stay readable at the plot's present size, for
+// any range: at most one tick label every 70 pixels across, 40 down.
+void SpaceTicksForSize(QvPlot& plot);
+
+AxisRanges RangesOf(const QvPlot& plot);
+void ShowRanges(QvPlot& plot, const AxisRanges& ranges);
+
+}  // namespace tarvilo

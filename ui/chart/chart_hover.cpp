@@ -1,0 +1,99 @@
+#include "ui/chart/chart_hover.h"
+
+#include "core/number_format.h"
+#include "ui/chart/qv_plot.h"
+
+#include <QLineF>
+#include <QLineSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace tarvilo {
+namespace {
+
+constexpr qreal kReach = 6;  // pixels
+
+// The nearest thing under the cursor so far.
+struct Nearest {
+    qreal distance = kReach;
+    QString name;
+    QString values;
+};
+
+QString Exact(double value, const RegionalSettings& regional)
+{
+    return QString::fromStdString(ToGeneralText(value, regional));
+}
+
+QString Rounded(double value, const RegionalSettings& regional)
+{
+    return QString::fromStdString(FormatWithPattern(value, "0.####", regional));
+}
+
+QString PointValues(const QPointF& point, const RegionalSettings& regional)
+{
+    return QStringLiteral("Q = %1  V = %2").arg(Exact(point.x(), regional), Exact(point.y(), regional));
+}
+
+qreal DistanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b)
+{
+    const QPointF ab = b - a;
+    const qreal length2 = QPointF::dotProduct(ab, ab);
+    const qreal t = length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
+    return QLineF(p, a + t * ab).length();
+}
+
+void ConsiderPoints(QvPlot& plot, QXYSeries* series, const QPointF& cursor, Nearest& nearest)
+{
+    if (!series->isVisible()) return;
+    const QList<QPointF> points = series->points();
+    for (const QPointF& point : points) {
+        const qreal distance = QLineF(cursor, plot.mapToPosition(point, series)).length();
+        if (distance < nearest.distance) {
+            nearest = {distance, series->name(), PointValues(point, plot.regional())};
+        }
+    }
+}
+
+void ConsiderLine(QvPlot& plot, Mark mark, const QString& values, const QPointF& cursor, Nearest& nearest)
+{
+    QXYSeries* series = plot.mark(mark);
+    if (series->count() < 2) return;
+    const qreal distance = DistanceToSegment(cursor, plot.mapToPosition(series->at(0), series),
+                                             plot.mapToPosition(series->at(1), series));
+    if (distance < nearest.distance) nearest = {distance, series->name(), values};
+}
+
+}  // namespace
+
+QString HoverTextAt(QvPlot& plot, const QPointF& scenePosition)
+{
+    const QPointF cursor = plot.mapFromScene(scenePosition);
+    if (!plot.plotArea().contains(cursor)) return {};
+    const RegionalSettings& regional = plot.regional();
+
+    // The marks lie on the curves: they come first.
+    Nearest nearest;
+    for (const Mark mark : {Mark::UpperPoint, Mark::LowerPoint, Mark::Nose}) {
+        ConsiderPoints(plot, plot.mark(mark), cursor, nearest);
+    }
+    if (nearest.name.isEmpty()) {
+        for (const Curve curve : kCurves) ConsiderPoints(plot, plot.curve(curve), cursor, nearest);
+    }
+    if (nearest.name.isEmpty() && plot.hasMarks()) {
+        const ChartMarks& marks = plot.marks();
+        ConsiderLine(plot, Mark::Margin, QStringLiteral("V = %1").arg(Exact(marks.nose.y(), regional)), cursor, nearest);
+        if (nearest.name == NameOf(Mark::Margin)) {
+            nearest.name += QStringLiteral(" = ") + Exact(marks.nose.x() - marks.marginFrom, regional);
+        }
+        ConsiderLine(plot, Mark::MinimumVoltage, QStringLiteral("V = %1").arg(Exact(marks.minimumVoltage, regional)),
+                     cursor, nearest);
+    }
+    if (!nearest.name.isEmpty()) return nearest.name + QLatin1Char('\n') + nearest.values;
+
+    const QPointF value = plot.mapToValue(cursor);
+    return QStringLiteral("Q = %1  V = %2").arg(Rounded(value.x(), regional), Rounded(value.y(), regional));
+}
+
+}  // namespace tarvilo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/chart/axis_ticks.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+namespace tarvilo {
+
+class QvPlot;
+
+enum class PictureFormat { Png, Svg, Pdf };
+
+// The format a file name asks for by its ending, if it is one of the three.
+std::optional<PictureFormat> PictureFormatOf(const QString& fileName);
+
+// The plot's curves, marks and note on the given ranges, with title, axes
+// and legend, at a size that reads well on an A4 page: a PNG image, or SVG
+// and PDF as vectors.
+QByteArray ChartPicture(const QvPlot& source, const AxisRanges& ranges, PictureFormat format);
+
+// The same as an image, for the clipboard.
+QImage ChartImage(const QvPlot& source, const AxisRanges& ranges);
+
+}  // namespace tarvilo

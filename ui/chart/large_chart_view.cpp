@@ -1,0 +1,114 @@
+#include "ui/chart/large_chart_view.h"
+
+#include "ui/chart/chart_hover.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QValueAxis>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace tarvilo {
+
+LargeChartView::LargeChartView(const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
+    : QChartView(new QvPlot(QvPlot::Look::Large, locale, regional), parent), m_plot(static_cast<QvPlot*>(chart()))
+{
+    setObjectName(QStringLiteral("grfAmpliado"));
+    setRenderHint(QPainter::Antialiasing);
+    setRubberBand(QChartView::RectangleRubberBand);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(m_plot->title());
+    scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
+    // Any range set by other means than showRanges() is the user's zoom.
+    for (QValueAxis* axis : {m_plot->axisX(), m_plot->axisY()}) {
+        connect(axis, &QValueAxis::rangeChanged, this, [this] {
+            if (!m_settingRanges) m_mode = Mode::Zoomed;
+            SpaceTicksForSize(*m_plot);
+        });
+    }
+    connect(m_plot, &QChart::plotAreaChanged, this, [this] { SpaceTicksForSize(*m_plot); });
+}
+
+void LargeChartView::follow(QvPlot& main)
+{
+    m_plot->showCurves(main.grid());
+    if (main.hasMarks()) {
+        m_plot->showMarks(main.marks());
+    } else {
+        m_plot->clearMarks();
+    }
+    m_plot->setNote(main.note());
+    m_mainRanges = RangesOf(main);
+    if (m_mode == Mode::Fitted) fitAll();
+    if (m_mode == Mode::MainAxes) showMainAxes();
+}
+
+void LargeChartView::fitAll()
+{
+    showRanges(FittedRanges(m_plot->grid(), m_plot->hasMarks() ? &m_plot->marks() : nullptr), Mode::Fitted);
+}
+
+void LargeChartView::showMainAxes() { showRanges(m_mainRanges, Mode::MainAxes); }
+
+void LargeChartView::showRanges(const AxisRanges& ranges, Mode mode)
+{
+    m_settingRanges = true;
+    ShowRanges(*m_plot, ranges);
+    m_settingRanges = false;
+    m_mode = mode;
+}
+
+void LargeChartView::wheelEvent(QWheelEvent* event)
+{
+    // Zooms about the point under the cursor, which stays where it is.
+    const QPointF centre = m_plot->mapToValue(m_plot->mapFromScene(mapToScene(event->position().toPoint())));
+    const double factor = std::pow(0.8, event->angleDelta().y() / 120.0);
+    AxisRanges ranges = RangesOf(*m_plot);
+    ranges = {centre.x() + (ranges.xMin - centre.x()) * factor, centre.x() + (ranges.xMax - centre.x()) * factor,
+              centre.y() + (ranges.yMin - centre.y()) * factor, centre.y() + (ranges.yMax - centre.y()) * factor};
+    showRanges(ranges, Mode::Zoomed);
+    event->accept();
+}
+
+void LargeChartView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    fitAll();
+    event->accept();
+}
+
+void LargeChartView::mouseMoveEvent(QMouseEvent* event)
+{
+    QChartView::mouseMoveEvent(event);
+    const QPointF at = mapToScene(event->position().toPoint());
+    m_plot->showHover(HoverTextAt(*m_plot, at), at);
+}
+
+void LargeChartView::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A right click would zoom out by Qt's rule; here only the left button
+    // draws a band, and going back is a double click or Escape.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QChartView::mouseReleaseEvent(event);
+}
+
+void LargeChartView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        fitAll();
+        event->accept();
+        return;
+    }
+    QChartView::keyPressEvent(event);
+}
+
+void LargeChartView::leaveEvent(QEvent* event)
+{
+    QChartView::leaveEvent(event);
+    m_plot->showHover(QString(), QPointF());
+}
+
+}  // namespace tarvilo

@@ -4,7 +4,7 @@
 #include "tests/support/modal_watchdog.h"
 #include "ui/chart/qv_chart.h"
 #include "ui/main/default_case.h"
-#include "ui/main/fault_message.h"
+#include "ui/common/fault_message.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAccessible>

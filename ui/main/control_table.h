@@ -12,7 +12,6 @@ struct InputControl {
     const char* captionName;  // "lblX"
     const char* caption;      // "Reactancia [p.u.]"
     int captionLeft, captionTop, captionWidth;  // captions are 255 high
-    const char* quantity;     // what messages call it: "Reactancia X"
 };
 
 // A result label of the frame "Resultados" and the title beside it.
@@ -36,12 +35,12 @@ inline constexpr int kResultHeight = 255;
 
 // In the order of InputBox.
 inline constexpr InputControl kInputControls[] = {
-    {InputBox::X, "txtX", 2640, 960, "lblX", "Reactancia [p.u.]", 2640, 720, 1335, "Reactancia X"},
-    {InputBox::B, "txtB", 2640, 1800, "lblB", "Susceptancia [p.u.]", 2640, 1560, 1455, "Susceptancia B"},
-    {InputBox::Uinf, "txtUinf", 120, 1320, "lblUinf", "U inf [p.u.]", 120, 1080, 1335, "U inf"},
-    {InputBox::Pcarga, "txtPcarga", 7440, 480, "lblPcarga", "Pcarga [p.u.]", 7440, 240, 1335, "Pcarga"},
-    {InputBox::Qcarga, "txtQcarga", 7440, 1200, "lblQcarga", "Qcarga [p.u.]", 7440, 960, 1335, "Qcarga"},
-    {InputBox::Qcap, "txtQcap", 7440, 1920, "lblQcap", "Qcap [p.u.]", 7440, 1680, 1335, "Qcap"},
+    {InputBox::X, "txtX", 2640, 960, "lblX", "Reactancia [p.u.]", 2640, 720, 1335},
+    {InputBox::B, "txtB", 2640, 1800, "lblB", "Susceptancia [p.u.]", 2640, 1560, 1455},
+    {InputBox::Uinf, "txtUinf", 120, 1320, "lblUinf", "U inf [p.u.]", 120, 1080, 1335},
+    {InputBox::Pcarga, "txtPcarga", 7440, 480, "lblPcarga", "Pcarga [p.u.]", 7440, 240, 1335},
+    {InputBox::Qcarga, "txtQcarga", 7440, 1200, "lblQcarga", "Qcarga [p.u.]", 7440, 960, 1335},
+    {InputBox::Qcap, "txtQcap", 7440, 1920, "lblQcap", "Qcap [p.u.]", 7440, 1680, 1335},
 };
 
 inline constexpr const char* kUpperPointTooltip =

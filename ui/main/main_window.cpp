@@ -4,19 +4,19 @@
 #include "core/number_reading.h"
 #include "core/run_fault.h"
 #include "output/curve_file.h"
-#include "output/file_replacement.h"
 #include "ui/about/about_dialog.h"
 #include "ui/chart/chart_picture.h"
 #include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart.h"
 #include "ui/common/app_icon.h"
+#include "ui/common/file_saving.h"
 #include "ui/common/form_font.h"
 #include "ui/common/message_box.h"
 #include "ui/common/twips_layout.h"
 #include "ui/main/chart_description.h"
 #include "ui/main/control_table.h"
 #include "ui/main/diagram_picture.h"
-#include "ui/main/fault_message.h"
+#include "ui/common/fault_message.h"
 #include "ui/main/result_exports.h"
 #include "ui/large_chart/large_chart_window.h"
 
@@ -364,12 +364,12 @@ void MainWindow::mnuCopiarResultados_Click()
 bool MainWindow::saveChart(const QString& path)
 {
     const PictureFormat format = PictureFormatOf(path).value_or(PictureFormat::Png);
-    return writeFile(path, ChartPicture(*m_chart->plot(), pictureRanges(), format));
+    return SaveWhole(this, path, ChartPicture(*m_chart->plot(), pictureRanges(), format));
 }
 
 bool MainWindow::saveCurves(const QString& path)
 {
-    return writeFile(path, CurvesCsv(m_chart->grid(), m_chart->plot()->marks(), m_regional));
+    return SaveWhole(this, path, CurvesCsv(m_chart->grid(), m_chart->plot()->marks(), m_regional));
 }
 
 AxisRanges MainWindow::pictureRanges() const
@@ -377,17 +377,6 @@ AxisRanges MainWindow::pictureRanges() const
     if (m_largeChart) return RangesOf(*m_largeChart->view()->plot());
     const QvPlot& plot = *m_chart->plot();
     return FittedRanges(plot.grid(), plot.hasMarks() ? &plot.marks() : nullptr);
-}
-
-bool MainWindow::writeFile(const QString& path, const QByteArray& bytes)
-{
-    const int error = ReplaceFileContents(QFile::encodeName(path).toStdString(), std::string_view(bytes.data(), bytes.size()));
-    if (error == 0) return true;
-    ShowMessageBox(this, QMessageBox::Warning,
-                   QStringLiteral("No se pudo guardar el archivo %1: %2. El archivo anterior, si lo había, queda "
-                                  "como estaba.")
-                       .arg(QFileInfo(path).absoluteFilePath(), FileFailureText(FileFailureOf(error))));
-    return false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

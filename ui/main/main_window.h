@@ -104,7 +104,6 @@ private:
     // The ranges an exported picture shows: those of the large chart while
     // it is open, else all curves and marks.
     AxisRanges pictureRanges() const;
-    bool writeFile(const QString& path, const QByteArray& bytes);
 
     RegionalSettings m_regional;
     StartUpSets m_defaults;

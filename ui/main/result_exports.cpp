@@ -3,6 +3,8 @@
 #include "core/calculation_run.h"
 #include "core/number_format.h"
 #include "ui/chart/qv_plot.h"
+#include "ui/common/csv.h"
+#include "ui/common/quantities.h"
 #include "ui/main/control_table.h"
 
 #include <QStringList>
@@ -33,7 +35,7 @@ QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const Regio
     if (marks.hasSolution) points = {{Mark::UpperPoint, marks.upper}, {Mark::LowerPoint, marks.lower}};
     points.emplace_back(Mark::Nose, marks.nose);
 
-    QString text = header.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+    QList<QStringList> rows{header};
     for (int row = 0; row < ChartGrid::kRows; ++row) {
         QStringList fields;
         for (int column = 0; column < ChartGrid::kColumns; ++column) fields << grid.text(row, column, regional);
@@ -41,9 +43,9 @@ QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const Regio
             const auto& [mark, point] = points[static_cast<size_t>(row)];
             fields << NameOf(mark) << Exact(point.x(), regional) << Exact(point.y(), regional);
         }
-        text += fields.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+        rows << fields;
     }
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return CsvDocument(rows);
 }
 
 QString ResultsTable(const QvInputs& inputs, const QvResults& results, const RegionalSettings& regional)
@@ -56,7 +58,7 @@ QString ResultsTable(const QvInputs& inputs, const QvResults& results, const Reg
         text += name + QLatin1Char('\t') + value + QStringLiteral("\tp.u.\n");
     };
     for (const InputControl& control : kInputControls) {
-        line(QString::fromUtf8(control.quantity), Exact(inputValues[static_cast<int>(control.box)], regional));
+        line(QuantityName(control.box), Exact(inputValues[static_cast<int>(control.box)], regional));
     }
     for (const ResultControl& control : kResultControls) {
         // The title without its unit: "Margen Q2 [p.u.]" -> "Margen Q2".

@@ -11,6 +11,9 @@ namespace tarvilo {
 // and which inputs or which folder to look at, in Spanish.
 QString FaultMessage(const RunFault& fault, const RegionalSettings& regional);
 
+// The same without the opening line: what happened and what to look at.
+QString FaultDescription(const RunFault& fault, const RegionalSettings& regional);
+
 // Why a file could not be written, in Spanish ("el disco está lleno").
 QString FileFailureText(FileFailure failure);
 

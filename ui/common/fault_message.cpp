@@ -1,7 +1,7 @@
-#include "ui/main/fault_message.h"
+#include "ui/common/fault_message.h"
 
 #include "core/number_format.h"
-#include "ui/main/control_table.h"
+#include "ui/common/quantities.h"
 
 namespace tarvilo {
 namespace {
@@ -44,12 +44,14 @@ QString Sentence(const char* what, RunStep step, FaultCause cause)
     return text;
 }
 
-QString Description(const RunFault& fault, const RegionalSettings& regional)
+}  // namespace
+
+QString FaultDescription(const RunFault& fault, const RegionalSettings& regional)
 {
     switch (fault.cause()) {
     case FaultCause::UnreadableInput:
         return QStringLiteral("El valor de %1 no es un número. Escriba un número en la casilla.")
-            .arg(QString::fromUtf8(ControlOf(fault.box()).quantity));
+            .arg(QuantityName(fault.box()));
     case FaultCause::DivisionByZero: return Sentence("División por cero", fault.step(), fault.cause());
     case FaultCause::NegativeSquareRoot:
         return Sentence("Raíz cuadrada de un número negativo", fault.step(), fault.cause());
@@ -67,11 +69,9 @@ QString Description(const RunFault& fault, const RegionalSettings& regional)
     return {};
 }
 
-}  // namespace
-
 QString FaultMessage(const RunFault& fault, const RegionalSettings& regional)
 {
-    return QStringLiteral("No se pudo completar el cálculo.\n\n") + Description(fault, regional);
+    return QStringLiteral("No se pudo completar el cálculo.\n\n") + FaultDescription(fault, regional);
 }
 
 QString FileFailureText(FileFailure failure)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/run_host.h"
+
+#include <QString>
+
+namespace tarvilo {
+
+// What the user calls the quantity of an input box: in sentences
+// ("Reactancia X") and where room is short ("X").
+QString QuantityName(InputBox box);
+QString ShortName(InputBox box);
+
+// The value of that quantity in an input set.
+double ValueOf(const QvInputs& inputs, InputBox box);
+void SetValue(QvInputs& inputs, InputBox box, double value);
+
+}  // namespace tarvilo

@@ -25,14 +25,32 @@ int WriteAll(int fd, std::string_view text)
     return 0;
 }
 
-// The file a write must end up in: the target of a symbolic link, so that
-// the link stays a link.
+// The file a write must end up in: the target of a symbolic link (one that
+// points nowhere yet too), so that the link stays a link.
 std::string FinalPath(const std::string& path)
 {
     struct stat status {};
     if (lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
     char resolved[PATH_MAX];
-    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+    if (realpath(path.c_str(), resolved)) return resolved;
+    const ssize_t length = readlink(path.c_str(), resolved, sizeof resolved - 1);
+    if (length <= 0) return path;
+    const std::string target(resolved, static_cast<size_t>(length));
+    if (target.front() == '/') return target;
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? target : path.substr(0, slash + 1) + target;
+}
+
+// 0 when the file may be replaced: it does not exist, or it is an ordinary
+// file the user may write (a read-only file stays as it is, as it would for
+// any editor that asks the system).
+int ReplaceableError(const std::string& path)
+{
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0) return 0;
+    if (S_ISDIR(status.st_mode)) return EISDIR;
+    if (!S_ISREG(status.st_mode)) return EINVAL;  // a pipe or a device is no file to replace
+    return access(path.c_str(), W_OK) == 0 ? 0 : errno;
 }
 
 // A new file beside path, with a name no one else uses, or -1 with errno set.
@@ -49,11 +67,17 @@ int CreateBeside(const std::string& path, std::string& tempPath)
 
 int WriteBesideAndRename(const std::string& path, std::string_view text, int fd, const std::string& tempPath)
 {
-    // The new file keeps the permissions of the one it replaces.
+    // The new file keeps the permissions and, where allowed, the owner of
+    // the one it replaces.
     struct stat status {};
-    if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) fchmod(fd, status.st_mode & 07777);
+    int error = 0;
+    if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+        // Only root may give a file to another owner; anyone else's new file is theirs.
+        if (geteuid() == 0 && fchown(fd, status.st_uid, status.st_gid) != 0) error = errno;
+        if (error == 0 && fchmod(fd, status.st_mode & 07777) != 0) error = errno;
+    }
 
-    int error = WriteAll(fd, text);
+    if (error == 0) error = WriteAll(fd, text);
     if (close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && rename(tempPath.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) unlink(tempPath.c_str());
@@ -68,7 +92,16 @@ int RewriteInPlace(const std::string& path, std::string_view text)
     if (fd < 0 && errno == EACCES) fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) return errno;
     const auto size = static_cast<off_t>(text.size());
+    struct stat before {};
+    fstat(fd, &before);
     int error = posix_fallocate(fd, 0, size);
+    if (error != 0) {
+        // Where the system emulates the reservation it may have grown the
+        // file with zeros before it failed: back to the old length (the old
+        // bytes are untouched either way).
+        const int truncated = ftruncate(fd, before.st_size);
+        static_cast<void>(truncated);
+    }
     if (error == 0) error = WriteAll(fd, text);
     if (error == 0 && ftruncate(fd, size) != 0) error = errno;
     if (close(fd) != 0 && error == 0) error = errno;
@@ -80,6 +113,7 @@ int RewriteInPlace(const std::string& path, std::string_view text)
 int ReplaceFileContents(const std::string& path, std::string_view text)
 {
     const std::string target = FinalPath(path);
+    if (const int error = ReplaceableError(target)) return error;
     std::string tempPath;
     const int fd = CreateBeside(target, tempPath);
     if (fd >= 0) return WriteBesideAndRename(target, text, fd, tempPath);
@@ -99,7 +133,7 @@ FileFailure FileFailureOf(int error)
     case ENOENT:
     case ENOTDIR: return FileFailure::FolderMissing;
     case EISDIR: return FileFailure::FolderInTheWay;
-    default: return FileFailure::Other;
+    default: return FileFailure::Other;  // a pipe or a device in its place too
     }
 }
 

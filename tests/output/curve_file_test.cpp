@@ -17,6 +17,7 @@
 #include <vector>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarvilo {
@@ -204,6 +205,38 @@ TEST_F(CurveFileOnDisk, AFolderRemovedMeanwhileIsNamed)
                                                 RunStep::CurveFile, FaultCause::FileNotWritten);
     EXPECT_EQ(fault.fileFailure(), FileFailure::FolderMissing);
     EXPECT_EQ(fault.path(), (m_folder / "gone" / "salida.txt").string());
+}
+
+TEST_F(CurveFileOnDisk, AReadOnlyFileStaysAsItIs)
+{
+    { std::ofstream("salida.txt") << "kept"; }
+    testing::HandToUnprivilegedUser(m_folder / "salida.txt");
+    fs::permissions(m_folder / "salida.txt", fs::perms::owner_read);
+    const std::string failure = testing::InUnprivilegedChild([]() -> std::string {
+        try {
+            WriteCurveFile(DefaultCurves(), PointSettings());
+            return "replaced";
+        } catch (const RunFault& fault) {
+            if (fault.fileFailure() != FileFailure::NoPermission) return "another reason";
+        }
+        return ReadFile("salida.txt") == "kept" ? "" : "changed";
+    });
+    EXPECT_EQ(failure, "");
+}
+
+TEST_F(CurveFileOnDisk, ALinkStaysALinkAndAPipeIsNoFile)
+{
+    // A link to a file not made yet: the file is made, the link kept.
+    fs::create_symlink("elsewhere.txt", m_folder / "salida.txt");
+    WriteCurveFile(DefaultCurves(), PointSettings());
+    EXPECT_TRUE(fs::is_symlink(m_folder / "salida.txt"));
+    EXPECT_EQ(ReadFile(m_folder / "elsewhere.txt"), CurveFileText(DefaultCurves(), PointSettings()));
+
+    fs::remove(m_folder / "salida.txt");
+    ASSERT_EQ(mkfifo("salida.txt", 0600), 0);
+    testing::ExpectFault([&] { WriteCurveFile(DefaultCurves(), PointSettings()); }, RunStep::CurveFile,
+                         FaultCause::FileNotWritten);
+    EXPECT_TRUE(fs::is_fifo(m_folder / "salida.txt"));
 }
 
 TEST(FileFailure, SystemErrorsMeanWhatTheUserIsTold)

@@ -30,6 +30,8 @@ public:
 
     // The next count boxes are expected.
     void expect(int count = 1) { m_expected += count; }
+    // Every box expected has come.
+    bool sawAllExpected() const { return static_cast<int>(m_seen.size()) >= m_expected; }
     const std::vector<Seen>& seen() const { return m_seen; }
     // Forgets the boxes seen and those expected.
     void clear();

@@ -15,6 +15,11 @@ namespace tarvilo::testing {
 inline QLocale PointLocale() { return QLocale::c(); }
 inline QLocale CommaLocale() { return QLocale(QLocale::German, QLocale::Germany); }
 
+inline RegionalSettings RegionalOf(const QLocale& locale)
+{
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
 // Runs the tests of one program in a temporary folder of its own.
 class TemporaryWorkingFolder {
 public:

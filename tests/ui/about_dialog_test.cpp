@@ -56,6 +56,11 @@ private:
     }
 
 private slots:
+    void cleanup()
+    {
+        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
+        m_watchdog->clear();
+    }
     void initTestCase()
     {
         m_folder = std::make_unique<TemporaryWorkingFolder>();

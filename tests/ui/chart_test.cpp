@@ -62,6 +62,11 @@ private:
     std::unique_ptr<ModalWatchdog> m_watchdog;
 
 private slots:
+    void cleanup()
+    {
+        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
+        m_watchdog->clear();
+    }
     void initTestCase()
     {
         m_folder = std::make_unique<TemporaryWorkingFolder>();
@@ -136,7 +141,7 @@ private slots:
 
         // Cells hold the 15-digit texts; the series plot what they read as.
         const ChartGrid& grid = view->grid();
-        const RegionalSettings regional{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+        const RegionalSettings regional = RegionalOf(locale);
         const QString sep = locale.decimalPoint();
         QCOMPARE(grid.text(0, 0, regional), "5" + sep + "03842133333333");
         QCOMPARE(grid.text(299, 5, regional), "0" + sep + "00500000000000984");

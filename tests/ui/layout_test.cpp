@@ -30,6 +30,11 @@ private:
     QWidget* Client() const { return Control(QStringLiteral("clientArea")); }
 
 private slots:
+    void cleanup()
+    {
+        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
+        m_watchdog->clear();
+    }
     void initTestCase()
     {
         m_folder = std::make_unique<TemporaryWorkingFolder>();

@@ -54,7 +54,11 @@ private slots:
         QFile::remove(QStringLiteral("salida.txt"));
         m_watchdog = std::make_unique<ModalWatchdog>();
     }
-    void cleanup() { m_watchdog.reset(); }
+    void cleanup()
+    {
+        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
+        m_watchdog.reset();
+    }
 
     void startsOnTheDefaultCaseCalculated_data() { AddLocales(); }
     void startsOnTheDefaultCaseCalculated()

@@ -51,8 +51,9 @@ void AsciiDigitsKeeper::watchNewTexts()
     bool newTexts = false;
     for (QGraphicsItem* item : m_chart->scene()->items()) {
         auto* text = dynamic_cast<QGraphicsTextItem*>(item);
-        if (!text || m_watched.contains(text->document())) continue;
-        m_watched.insert(text->document());
+        if (!text || m_watched.contains(text)) continue;
+        m_watched.insert(text);
+        connect(text, &QObject::destroyed, this, [this, text] { m_watched.remove(text); });
         connect(text->document(), &QTextDocument::contentsChanged, this, [this, text] { rewrite(text); });
         rewrite(text);
         newTexts = true;

@@ -7,7 +7,6 @@
 
 class QChart;
 class QGraphicsTextItem;
-class QTextDocument;
 
 namespace tarvilo {
 
@@ -22,23 +21,23 @@ bool NeedsAsciiDigits(const QLocale& locale);
 // Qt writes a chart's tick labels in the locale's own digits (Arabic-Indic
 // under Arabic settings), while the result labels, the file and the grid
 // use ASCII digits with the regional separator. This keeps every text of
-// the chart in ASCII digits: each label is rewritten the moment Qt sets it,
-// so Qt places it with its final width.
+// the chart in ASCII digits: each label it watches is rewritten the moment
+// Qt sets it, so Qt places it with its final width. Qt makes new labels as
+// the ticks change; the views take those in before they paint.
 class AsciiDigitsKeeper : public QObject {
     Q_OBJECT
 
 public:
     explicit AsciiDigitsKeeper(QChart* chart);
 
-    // Takes in the texts the chart has made since the last call (the chart
-    // makes its labels when it is first laid out).
+    // Takes in the texts the chart has made since the last call.
     void watchNewTexts();
 
 private:
     void rewrite(QGraphicsTextItem* item);
 
     QChart* m_chart;
-    QSet<QTextDocument*> m_watched;
+    QSet<QGraphicsTextItem*> m_watched;
 };
 
 }  // namespace tarvilo

@@ -43,7 +43,7 @@ double NiceTickInterval(double span, int maxTicks)
     return 10 * power;
 }
 
-AxisRanges FittedRanges(const ChartGrid& grid, const ChartMarks* marks)
+AxisRanges FittedRanges(const QvPlot& plot)
 {
     double left = INFINITY, right = -INFINITY, top = 0;
     const auto take = [&](const QPointF& point) {
@@ -51,15 +51,22 @@ AxisRanges FittedRanges(const ChartGrid& grid, const ChartMarks* marks)
         right = std::max(right, point.x());
         top = std::max(top, point.y());
     };
-    for (const Curve curve : kCurves) {
-        for (const QPointF& point : grid.points(curve)) take(point);
-    }
-    if (marks) {
-        take(marks->nose);
-        take(QPointF(marks->marginFrom, marks->nose.y()));
-        if (marks->hasSolution) {
-            take(marks->upper);
-            take(marks->lower);
+    const auto takeGrid = [&take](const ChartGrid& grid) {
+        for (int row = 0; row < ChartGrid::kRows; ++row) {
+            for (int column = 0; column < ChartGrid::kColumns; column += 2) {
+                take(QPointF(grid.value(row, column), grid.value(row, column + 1)));
+            }
+        }
+    };
+    takeGrid(plot.grid());
+    for (const KeptCurves& kept : plot.keptCases()) takeGrid(kept.grid);
+    if (plot.hasMarks()) {
+        const ChartMarks& marks = plot.marks();
+        take(marks.nose);
+        take(QPointF(marks.marginFrom, marks.nose.y()));
+        if (marks.hasSolution) {
+            take(marks.upper);
+            take(marks.lower);
         }
     }
     const double room = std::max((right - left) * 0.04, 1e-9);

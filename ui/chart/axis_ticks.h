@@ -1,8 +1,5 @@
 #pragma once
 
-#include "ui/chart/chart_grid.h"
-#include "ui/chart/chart_marks.h"
-
 namespace tarvilo {
 
 class QvPlot;
@@ -21,9 +18,9 @@ struct AxisRanges {
 // maxTicks divisions over span.
 double NiceTickInterval(double span, int maxTicks);
 
-// The ranges that show all three curves and the marks, with a little room,
-// on round values; the voltage from 0.
-AxisRanges FittedRanges(const ChartGrid& grid, const ChartMarks* marks);
+// The ranges that show all curves of the plot (those of kept cases too) and
+// its marks, with a little room, on round values; the voltage from 0.
+AxisRanges FittedRanges(const QvPlot& plot);
 
 // Ticks on round values that stay readable at the plot's present size, for
 // any range: at most one tick label every 70 pixels across, 40 down.

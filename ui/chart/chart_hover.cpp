@@ -1,6 +1,6 @@
 #include "ui/chart/chart_hover.h"
 
-#include "core/number_format.h"
+#include "ui/common/number_text.h"
 #include "ui/chart/qv_plot.h"
 
 #include <QLineF>
@@ -21,19 +21,9 @@ struct Nearest {
     QString values;
 };
 
-QString Exact(double value, const RegionalSettings& regional)
-{
-    return QString::fromStdString(ToGeneralText(value, regional));
-}
-
-QString Rounded(double value, const RegionalSettings& regional)
-{
-    return QString::fromStdString(FormatWithPattern(value, "0.####", regional));
-}
-
 QString PointValues(const QPointF& point, const RegionalSettings& regional)
 {
-    return QStringLiteral("Q = %1  V = %2").arg(Exact(point.x(), regional), Exact(point.y(), regional));
+    return QStringLiteral("Q = %1  V = %2").arg(ExactText(point.x(), regional), ExactText(point.y(), regional));
 }
 
 qreal DistanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b)
@@ -83,17 +73,15 @@ QString HoverTextAt(QvPlot& plot, const QPointF& scenePosition)
     }
     if (nearest.name.isEmpty() && plot.hasMarks()) {
         const ChartMarks& marks = plot.marks();
-        ConsiderLine(plot, Mark::Margin, QStringLiteral("V = %1").arg(Exact(marks.nose.y(), regional)), cursor, nearest);
-        if (nearest.name == NameOf(Mark::Margin)) {
-            nearest.name += QStringLiteral(" = ") + Exact(marks.nose.x() - marks.marginFrom, regional);
-        }
-        ConsiderLine(plot, Mark::MinimumVoltage, QStringLiteral("V = %1").arg(Exact(marks.minimumVoltage, regional)),
+        ConsiderLine(plot, Mark::Margin, QStringLiteral("V = %1").arg(ExactText(marks.nose.y(), regional)), cursor, nearest);
+        if (nearest.name == NameOf(Mark::Margin)) nearest.name += QStringLiteral(" = ") + ExactText(marks.margin, regional);
+        ConsiderLine(plot, Mark::MinimumVoltage, QStringLiteral("V = %1").arg(ExactText(marks.minimumVoltage, regional)),
                      cursor, nearest);
     }
     if (!nearest.name.isEmpty()) return nearest.name + QLatin1Char('\n') + nearest.values;
 
     const QPointF value = plot.mapToValue(cursor);
-    return QStringLiteral("Q = %1  V = %2").arg(Rounded(value.x(), regional), Rounded(value.y(), regional));
+    return QStringLiteral("Q = %1  V = %2").arg(RoundedText(value.x(), regional), RoundedText(value.y(), regional));
 }
 
 }  // namespace tarvilo

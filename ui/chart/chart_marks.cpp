@@ -2,7 +2,7 @@
 
 namespace tarvilo {
 
-ChartMarks MarksOf(const QvInputs& inputs, const QvResults& results)
+ChartMarks MarksOf(const QvResults& results)
 {
     ChartMarks marks;
     marks.hasSolution = results.HasSolution;
@@ -12,8 +12,8 @@ ChartMarks MarksOf(const QvInputs& inputs, const QvResults& results)
     }
     marks.nose = QPointF(results.Q2crit, results.V2crit);
     marks.minimumVoltage = results.V2min;
-    // Evaluated as the margin is: Qcarga - Beq V2crit^2.
-    marks.marginFrom = inputs.Qcarga - Beq(inputs) * (results.V2crit * results.V2crit);
+    marks.margin = results.MargenQ2;
+    marks.marginFrom = results.Q2crit - results.MargenQ2;
     return marks;
 }
 

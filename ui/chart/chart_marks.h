@@ -17,9 +17,10 @@ struct ChartMarks {
     QPointF lower;             // (Q2inf, V2inf)
     QPointF nose;              // (Q2crit, V2crit)
     double minimumVoltage = 0; // V2min
-    double marginFrom = 0;     // the load characteristic at V2crit; the margin runs from there to the nose
+    double margin = 0;         // MargenQ2
+    double marginFrom = 0;     // where the margin starts: the load characteristic at V2crit
 };
 
-ChartMarks MarksOf(const QvInputs& inputs, const QvResults& results);
+ChartMarks MarksOf(const QvResults& results);
 
 }  // namespace tarvilo

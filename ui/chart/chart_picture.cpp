@@ -26,11 +26,14 @@ void RenderCopy(const QvPlot& source, const AxisRanges& ranges, QPainter& painte
     scene.addItem(plot);
     plot->showCurves(source.grid());
     if (source.hasMarks()) plot->showMarks(source.marks());
+    plot->showKeptCases(source.keptCases());
     plot->setNote(source.note());
     ShowRanges(*plot, ranges);
     plot->setGeometry(QRectF(QPointF(0, 0), kPageSize));
     plot->layout()->activate();
     SpaceTicksForSize(*plot);
+    plot->layout()->activate();
+    plot->prepareTexts();
     plot->layout()->activate();
     scene.render(&painter, target, QRectF(QPointF(0, 0), kPageSize), Qt::KeepAspectRatio);
 }
@@ -80,6 +83,9 @@ QByteArray ChartPicture(const QvPlot& source, const AxisRanges& ranges, PictureF
     }
     case PictureFormat::Pdf: {
         QPdfWriter pdf(&buffer);
+        // The page in the chart's own pixels, so that its one- and two-pixel
+        // lines print as such and not as hairlines of 1/1200 inch.
+        pdf.setResolution(96);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Landscape);
         pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);

@@ -38,6 +38,7 @@ void LargeChartView::follow(QvPlot& main)
     } else {
         m_plot->clearMarks();
     }
+    m_plot->showKeptCases(main.keptCases());
     m_plot->setNote(main.note());
     m_mainRanges = RangesOf(main);
     if (m_mode == Mode::Fitted) fitAll();
@@ -46,7 +47,7 @@ void LargeChartView::follow(QvPlot& main)
 
 void LargeChartView::fitAll()
 {
-    showRanges(FittedRanges(m_plot->grid(), m_plot->hasMarks() ? &m_plot->marks() : nullptr), Mode::Fitted);
+    showRanges(FittedRanges(*m_plot), Mode::Fitted);
 }
 
 void LargeChartView::showMainAxes() { showRanges(m_mainRanges, Mode::MainAxes); }
@@ -109,6 +110,12 @@ void LargeChartView::leaveEvent(QEvent* event)
 {
     QChartView::leaveEvent(event);
     m_plot->showHover(QString(), QPointF());
+}
+
+void LargeChartView::paintEvent(QPaintEvent* event)
+{
+    m_plot->prepareTexts();
+    QChartView::paintEvent(event);
 }
 
 }  // namespace tarvilo

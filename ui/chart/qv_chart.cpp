@@ -108,4 +108,10 @@ void QvChart::setScale(QValueAxis* axis, const AxisScale& scale)
     axis->setTickCount(scale.divisions + 1);
 }
 
+void QvChart::paintEvent(QPaintEvent* event)
+{
+    m_plot->prepareTexts();
+    QChartView::paintEvent(event);
+}
+
 }  // namespace tarvilo

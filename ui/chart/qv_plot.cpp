@@ -8,6 +8,7 @@
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
 #include <QScatterSeries>
@@ -66,7 +67,7 @@ QString NameOf(Mark mark)
     return {};
 }
 
-QvPlot::QvPlot(Look look, const QLocale& locale, const RegionalSettings& regional) : m_regional(regional)
+QvPlot::QvPlot(Look look, const QLocale& locale, const RegionalSettings& regional) : m_regional(regional), m_look(look)
 {
     setAnimationOptions(QChart::NoAnimation);
     setTitle(QStringLiteral("Curvas Q vs. V"));
@@ -92,7 +93,7 @@ QvPlot::QvPlot(Look look, const QLocale& locale, const RegionalSettings& regiona
     tickLocale.setNumberOptions(QLocale::OmitGroupSeparator);
     setLocale(tickLocale);
     setLocalizeNumbers(true);
-    if (NeedsAsciiDigits(locale)) new AsciiDigitsKeeper(this);
+    if (NeedsAsciiDigits(locale)) m_digits = new AsciiDigitsKeeper(this);
 
     buildAxes(look);
     buildCurves(look);
@@ -198,12 +199,73 @@ void QvPlot::clearMarks()
     for (const Mark which : kMarks) mark(which)->clear();
 }
 
+void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
+{
+    // Each case keeps its place while it is kept, so a new case redraws only
+    // the three series of the place it takes.
+    std::array<bool, kMaxKeptCases> used{};
+    for (const KeptCurves& kept : cases) {
+        const int slot = kept.serial % kMaxKeptCases;
+        used[slot] = true;
+        for (const Curve which : kCurves) {
+            QLineSeries* series = keptSlot(slot, which);
+            if (m_slotSerials[slot] != kept.serial || !series->isVisible()) series->replace(kept.grid.points(which));
+            series->setVisible(true);
+        }
+        m_slotSerials[slot] = kept.serial;
+        // The legend names the case once, by its upper branch.
+        QLineSeries* named = keptSlot(slot, Curve::UpperBranch);
+        if (named->name() != kept.name) named->setName(kept.name);
+    }
+    for (int slot = 0; slot < kMaxKeptCases; ++slot) {
+        if (!m_keptSlots[slot][0]) continue;
+        for (QLineSeries* series : m_keptSlots[slot]) series->setVisible(used[slot]);
+        for (QLegendMarker* marker : legend()->markers(m_keptSlots[slot][static_cast<int>(Curve::UpperBranch)])) {
+            marker->setVisible(used[slot]);
+        }
+    }
+    m_kept = cases;
+}
+
+QLineSeries* QvPlot::keptSlot(int slot, Curve curve)
+{
+    QLineSeries*& series = m_keptSlots[slot][static_cast<int>(curve)];
+    if (series) return series;
+    series = new QLineSeries;
+    QColor faded = kCurveColours[static_cast<int>(curve)];
+    faded.setAlpha(85);
+    series->setPen(CosmeticPen(faded, m_look == Look::Large ? 2 : 1));
+    addSeries(series);
+    series->attachAxis(m_axisX);
+    series->attachAxis(m_axisY);
+    if (curve != Curve::UpperBranch) {
+        for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
+    }
+    return series;
+}
+
+QList<QLineSeries*> QvPlot::keptSeries() const
+{
+    QList<QLineSeries*> shown;
+    for (const auto& slot : m_keptSlots) {
+        for (QLineSeries* series : slot) {
+            if (series && series->isVisible()) shown << series;
+        }
+    }
+    return shown;
+}
+
 void QvPlot::stretchMinimumVoltageLine()
 {
     // Across the whole width of the plot, whatever range it shows.
     if (!m_hasMarks) return;
     const double v = m_marks.minimumVoltage;
     mark(Mark::MinimumVoltage)->replace({QPointF(m_axisX->min(), v), QPointF(m_axisX->max(), v)});
+}
+
+void QvPlot::prepareTexts()
+{
+    if (m_digits) m_digits->watchNewTexts();
 }
 
 void QvPlot::setNote(const QString& note)

@@ -7,6 +7,9 @@
 #include <QChart>
 #include <QLocale>
 
+#include <array>
+#include <vector>
+
 class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
@@ -14,6 +17,18 @@ class QValueAxis;
 class QXYSeries;
 
 namespace tarvilo {
+
+class AsciiDigitsKeeper;
+
+// An earlier case kept on the plot, in faded colours: its curves and what
+// sets it apart from the current case ("Qcap = 0,5").
+struct KeptCurves {
+    int serial = 0;  // tells cases apart, and gives each its place among the series
+    ChartGrid grid;
+    QString name;
+};
+
+inline constexpr int kMaxKeptCases = 8;
 
 // The Q-V plot: the three curves first (lower branch, upper branch, load
 // characteristic), then the marks of the run's answers, on a reactive-power
@@ -32,16 +47,25 @@ public:
     void showCurves(const ChartGrid& grid);
     void showMarks(const ChartMarks& marks);
     void clearMarks();
+    // At most kMaxKeptCases earlier cases, the oldest first.
+    void showKeptCases(const std::vector<KeptCurves>& cases);
 
     const ChartGrid& grid() const { return m_grid; }
     const ChartMarks& marks() const { return m_marks; }
     bool hasMarks() const { return m_hasMarks; }
+    const std::vector<KeptCurves>& keptCases() const { return m_kept; }
     const RegionalSettings& regional() const { return m_regional; }
 
     QLineSeries* curve(Curve curve) const { return m_curves[static_cast<int>(curve)]; }
     QXYSeries* mark(Mark mark) const { return m_markSeries[static_cast<int>(mark)]; }
+    // The series of kept curves in use, three per case.
+    QList<QLineSeries*> keptSeries() const;
     QValueAxis* axisX() const { return m_axisX; }
     QValueAxis* axisY() const { return m_axisY; }
+
+    // Readies the texts for painting (the tick labels' digits); views call
+    // it before they paint.
+    void prepareTexts();
 
     // A short note over the plot ("Sin resultados"), or none for "".
     void setNote(const QString& note);
@@ -57,6 +81,7 @@ private:
     void buildMarks(Look look);
     void stretchMinimumVoltageLine();
     void placeNote();
+    QLineSeries* keptSlot(int slot, Curve curve);
 
     RegionalSettings m_regional;
     ChartGrid m_grid;
@@ -64,6 +89,12 @@ private:
     bool m_hasMarks = false;
     QLineSeries* m_curves[3] = {};
     QXYSeries* m_markSeries[5] = {};
+    std::vector<KeptCurves> m_kept;
+    // Per place, its three series (made when first needed) and the case shown.
+    std::array<std::array<QLineSeries*, 3>, kMaxKeptCases> m_keptSlots{};
+    std::array<int, kMaxKeptCases> m_slotSerials{};
+    Look m_look;
+    AsciiDigitsKeeper* m_digits = nullptr;
     QValueAxis* m_axisX = nullptr;
     QValueAxis* m_axisY = nullptr;
     QGraphicsSimpleTextItem* m_note = nullptr;

@@ -1,13 +1,13 @@
 #include "ui/main/chart_description.h"
 
-#include "core/number_format.h"
+#include "ui/common/number_text.h"
 
 namespace tarvilo {
 namespace {
 
 QString PerUnit(double value, const RegionalSettings& regional)
 {
-    return QString::fromStdString(FormatWithPattern(value, "0.####", regional)) + QStringLiteral(" p.u.");
+    return RoundedText(value, regional) + QStringLiteral(" p.u.");
 }
 
 }  // namespace

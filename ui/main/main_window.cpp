@@ -18,6 +18,7 @@
 #include "ui/main/diagram_picture.h"
 #include "ui/common/fault_message.h"
 #include "ui/main/result_exports.h"
+#include "ui/main/value_stepping.h"
 #include "ui/large_chart/large_chart_window.h"
 
 #include <QAction>
@@ -27,6 +28,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -38,6 +41,7 @@
 #include <QScrollArea>
 #include <QStyle>
 
+#include <algorithm>
 #include <iterator>
 #include <vector>
 
@@ -81,7 +85,7 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
 }
 
 MainWindow::MainWindow(const QLocale& locale, const StartUpSets& defaults, QWidget* parent)
-    : QMainWindow(parent), m_regional(RegionalSettingsOf(locale)), m_defaults(defaults)
+    : QMainWindow(parent), m_locale(locale), m_regional(RegionalSettingsOf(locale)), m_defaults(defaults)
 {
     setObjectName(QStringLiteral("frmInicio"));
     setWindowTitle(QStringLiteral("Tarvilo"));
@@ -130,6 +134,12 @@ void MainWindow::buildMenus()
     QMenu* mnuVer = menuBar()->addMenu(QStringLiteral("&Ver"));
     mnuVer->setObjectName(QStringLiteral("mnuVer"));
     addCommand(mnuVer, "mnuGraficoAmpliado", QStringLiteral("Gráfico &ampliado"), &MainWindow::mnuGraficoAmpliado_Click);
+    mnuVer->addSeparator();
+    QAction* keep = mnuVer->addAction(QStringLiteral("&Conservar curvas anteriores"));
+    keep->setObjectName(QStringLiteral("mnuConservarCurvas"));
+    keep->setCheckable(true);
+    connect(keep, &QAction::toggled, this, [this](bool on) { mnuConservarCurvas_Click(on); });
+    addCommand(mnuVer, "mnuBorrarCurvas", QStringLiteral("&Borrar curvas anteriores"), &MainWindow::mnuBorrarCurvas_Click);
 
     QAction* mnuAcercaDe = menuBar()->addAction(QStringLiteral("Acerca &de..."));
     mnuAcercaDe->setObjectName(QStringLiteral("mnuAcercaDe"));
@@ -247,6 +257,10 @@ void MainWindow::connectHandlers()
     connect(m_chart, &QvChart::doubleClicked, this, [this] { grfMsChart_DblClick(); });
     connect(m_cmdValoresDefault, &QPushButton::clicked, this,
             [this] { handle([this] { cmdValoresDefault_Click(); }); });
+    for (QLineEdit* box : m_inputs) box->installEventFilter(this);
+    m_steppedRun.setSingleShot(true);
+    m_steppedRun.setInterval(0);
+    connect(&m_steppedRun, &QTimer::timeout, this, [this] { handle([this] { cmdCalcular_Click(); }); });
     connect(inputBox(InputBox::X), &QLineEdit::textChanged, this, [this] { txtX_Change(); });
     connect(inputBox(InputBox::B), &QLineEdit::textChanged, this, [this] { txtB_Change(); });
     connect(inputBox(InputBox::Uinf), &QLineEdit::textChanged, this, [this] { txtUinf_Change(); });
@@ -274,7 +288,7 @@ void MainWindow::handle(const std::function<void()>& handler)
 void MainWindow::markChartsOutdated()
 {
     m_chart->markOutdated();
-    if (m_largeChart) m_largeChart->follow(*m_chart->plot());
+    if (largeChart()) largeChart()->follow(*m_chart->plot());
 }
 
 // --- Handlers ---------------------------------------------------------------
@@ -311,8 +325,9 @@ void MainWindow::mnuAcercaDe_Click() { AboutDialog::showSingle(); }
 
 void MainWindow::mnuGraficoAmpliado_Click()
 {
-    if (!m_largeChart) {
-        m_largeChart = new LargeChartWindow(locale(), m_regional, this);
+    if (!largeChart()) {
+        if (m_largeChart) m_largeChart->deleteLater();
+        m_largeChart = new LargeChartWindow(m_locale, m_regional, this);
         m_largeChart->follow(*m_chart->plot());
     }
     m_largeChart->show();
@@ -320,43 +335,81 @@ void MainWindow::mnuGraficoAmpliado_Click()
     m_largeChart->activateWindow();
 }
 
-LargeChartWindow* MainWindow::largeChart() const { return m_largeChart; }
+void MainWindow::mnuConservarCurvas_Click(bool keep)
+{
+    // While earlier cases are kept, the hidden check box says so to every run.
+    m_keepCases = keep;
+    m_chkAgregar->setCheckState(keep ? Qt::Checked : Qt::Unchecked);
+    if (!keep) mnuBorrarCurvas_Click();
+}
+
+void MainWindow::mnuBorrarCurvas_Click()
+{
+    m_kept.clear();
+    showKeptCases();
+}
+
+void MainWindow::showKeptCases()
+{
+    m_chart->plot()->showKeptCases(m_kept.curvesAgainst(m_shownInputs, m_regional));
+    if (largeChart()) largeChart()->follow(*m_chart->plot());
+}
+
+LargeChartWindow* MainWindow::largeChart() const
+{
+    // A closed window lingers until it is deleted: it counts as closed.
+    return m_largeChart && m_largeChart->isVisible() ? m_largeChart.data() : nullptr;
+}
 
 void MainWindow::grfMsChart_DblClick() { mnuGraficoAmpliado_Click(); }
 
 void MainWindow::mnuGuardarGrafico_Click()
 {
-    const QString png = QStringLiteral("Imagen PNG (*.png)");
-    const QString svg = QStringLiteral("Gráfico vectorial SVG (*.svg)");
-    const QString pdf = QStringLiteral("Documento PDF (*.pdf)");
-    QString filter = png;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar gráfico como"),
-                                                QDir::current().filePath(QStringLiteral("tarvilo-grafico.png")),
-                                                QStringList{png, svg, pdf}.join(QStringLiteral(";;")), &filter);
-    if (path.isEmpty()) return;
-    // The file type chosen in the dialog decides, unless the name already does.
-    if (!PictureFormatOf(path)) path += filter == svg ? QStringLiteral(".svg") : filter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
-    saveChart(path);
+    const QString path = askSavePath(QStringLiteral("Guardar gráfico como"), QStringLiteral("tarvilo-grafico.png"),
+                                     {QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("Gráfico vectorial SVG (*.svg)"),
+                                      QStringLiteral("Documento PDF (*.pdf)")});
+    if (!path.isEmpty()) exportCommand([this, path] { saveChart(path); });
 }
 
 void MainWindow::mnuGuardarCurvas_Click()
 {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar curvas como"),
-                                                QDir::current().filePath(QStringLiteral("tarvilo-curvas.csv")),
-                                                QStringLiteral("Valores separados por punto y coma (*.csv)"));
-    if (path.isEmpty()) return;
-    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
-    saveCurves(path);
+    const QString path = askSavePath(QStringLiteral("Guardar curvas como"), QStringLiteral("tarvilo-curvas.csv"),
+                                     {QStringLiteral("Valores separados por punto y coma (*.csv)")});
+    if (!path.isEmpty()) exportCommand([this, path] { saveCurves(path); });
 }
 
 void MainWindow::mnuCopiarGrafico_Click()
 {
-    QGuiApplication::clipboard()->setImage(ChartImage(*m_chart->plot(), pictureRanges()));
+    exportCommand([this] { QGuiApplication::clipboard()->setImage(ChartImage(*m_chart->plot(), pictureRanges())); });
 }
 
 void MainWindow::mnuCopiarResultados_Click()
 {
     QGuiApplication::clipboard()->setText(ResultsTable(m_shownInputs, m_shownResults, m_regional));
+}
+
+QString MainWindow::askSavePath(const QString& title, const QString& suggested, const QStringList& filters)
+{
+    QFileDialog dialog(this, title, QDir::current().filePath(suggested), filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The type chosen gives the name its ending, before the dialog asks
+    // whether to replace a file of that name.
+    const auto suffixOf = [](const QString& filter) { return filter.section(QStringLiteral("*."), 1).chopped(1); };
+    dialog.setDefaultSuffix(suffixOf(filters.front()));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
+void MainWindow::exportCommand(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const std::exception&) {
+        ShowMessageBox(this, QMessageBox::Warning,
+                       QStringLiteral("No se pudo completar la orden: no queda memoria suficiente."));
+    }
 }
 
 // --- Exports ----------------------------------------------------------------
@@ -374,9 +427,42 @@ bool MainWindow::saveCurves(const QString& path)
 
 AxisRanges MainWindow::pictureRanges() const
 {
-    if (m_largeChart) return RangesOf(*m_largeChart->view()->plot());
-    const QvPlot& plot = *m_chart->plot();
-    return FittedRanges(plot.grid(), plot.hasMarks() ? &plot.marks() : nullptr);
+    if (largeChart()) return RangesOf(*m_largeChart->view()->plot());
+    return FittedRanges(*m_chart->plot());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box || std::find(m_inputs.begin(), m_inputs.end(), box) == m_inputs.end()) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int units = key == Qt::Key_Up ? 1 : key == Qt::Key_Down ? -1 : key == Qt::Key_PageUp ? 10
+                        : key == Qt::Key_PageDown ? -10 : 0;
+        if (units == 0) return false;
+        stepValue(box, units);
+        return true;
+    }
+    if (event->type() == QEvent::Wheel) {
+        m_wheelRest += static_cast<QWheelEvent*>(event)->angleDelta().y();
+        const int units = m_wheelRest / 120;
+        m_wheelRest %= 120;
+        if (units != 0) stepValue(box, units);
+        return true;
+    }
+    return false;
+}
+
+void MainWindow::stepValue(QLineEdit* box, int units)
+{
+    const std::optional<SteppedText> stepped = StepValue(box->text(), box->cursorPosition(), units, m_regional);
+    if (!stepped) return;  // "Error" and other non-numbers do not step
+    box->setText(stepped->text);
+    box->setCursorPosition(stepped->cursor);
+    // The run reads the boxes when it starts: steps made before it are folded in.
+    m_steppedRun.start();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -434,12 +520,16 @@ void MainWindow::showNoSolutionMessage()
 
 void MainWindow::LoadChart(double q2crit, const QvCurves& curves)
 {
+    // The case shown until now is kept, unless it is the same again.
+    const bool keepShown = m_keepCases && m_chart->loaded() && !SameInputs(m_shownInputs, m_qvInputs);
+    const ChartGrid shown = keepShown ? m_chart->grid() : ChartGrid();
     m_chart->loadChart(q2crit, curves);
+    if (keepShown) m_kept.keep(m_shownInputs, shown);
     m_shownInputs = m_qvInputs;
     m_shownResults = m_qvResults;
-    m_chart->showMarks(MarksOf(m_shownInputs, m_shownResults));
+    m_chart->showMarks(MarksOf(m_shownResults));
     m_chart->setAccessibleDescription(ChartDescription(m_shownResults, m_regional));
-    if (m_largeChart) m_largeChart->follow(*m_chart->plot());
+    showKeptCases();
     for (QAction* command : m_resultCommands) command->setEnabled(true);
 }
 

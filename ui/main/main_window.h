@@ -8,10 +8,12 @@
 #include "core/run_host.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/main/default_case.h"
+#include "ui/main/kept_cases.h"
 
 #include <QLocale>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -58,6 +60,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Up, Down, Page Up, Page Down and the wheel step the value of a box.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Handlers, one per control and event.
@@ -77,6 +81,8 @@ private:
     void mnuCopiarGrafico_Click();
     void mnuCopiarResultados_Click();
     void mnuGraficoAmpliado_Click();
+    void mnuConservarCurvas_Click(bool keep);
+    void mnuBorrarCurvas_Click();
     void grfMsChart_DblClick();
 
     // RunHost
@@ -99,12 +105,22 @@ private:
     // Runs a handler; a calculation that ends at a fault ends the handler
     // too, and is reported once.
     void handle(const std::function<void()>& handler);
+    // Steps a box's value and asks for a run; steps that come faster than
+    // runs are folded into one run of the latest value.
+    void stepValue(QLineEdit* box, int units);
+    void showKeptCases();
     // The chart no longer shows the inputs' case: said on both charts.
     void markChartsOutdated();
+    // Asks for a file to save to, the suggested name's type by default.
+    QString askSavePath(const QString& title, const QString& suggested, const QStringList& filters);
+    // Runs an export command; a failure (such as no memory left for the
+    // picture) is told, and the window goes on.
+    void exportCommand(const std::function<void()>& command);
     // The ranges an exported picture shows: those of the large chart while
     // it is open, else all curves and marks.
     AxisRanges pictureRanges() const;
 
+    QLocale m_locale;
     RegionalSettings m_regional;
     StartUpSets m_defaults;
     QvInputs m_qvInputs;
@@ -123,6 +139,10 @@ private:
     QvChart* m_chart = nullptr;
     QPointer<LargeChartWindow> m_largeChart;
     std::vector<QAction*> m_resultCommands;  // enabled once a run has reached the chart
+    KeptCases m_kept;
+    bool m_keepCases = false;
+    QTimer m_steppedRun;
+    int m_wheelRest = 0;  // wheel turns of less than a step, kept for the next
 };
 
 }  // namespace tarvilo

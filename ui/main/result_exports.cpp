@@ -1,9 +1,9 @@
 #include "ui/main/result_exports.h"
 
 #include "core/calculation_run.h"
-#include "core/number_format.h"
 #include "ui/chart/qv_plot.h"
 #include "ui/common/csv.h"
+#include "ui/common/number_text.h"
 #include "ui/common/quantities.h"
 #include "ui/main/control_table.h"
 
@@ -13,15 +13,6 @@
 #include <vector>
 
 namespace tarvilo {
-namespace {
-
-QString Exact(double value, const RegionalSettings& regional)
-{
-    return QString::fromStdString(ToGeneralText(value, regional));
-}
-
-}  // namespace
-
 QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const RegionalSettings& regional)
 {
     QStringList header;
@@ -41,7 +32,7 @@ QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const Regio
         for (int column = 0; column < ChartGrid::kColumns; ++column) fields << grid.text(row, column, regional);
         if (row < static_cast<int>(points.size())) {
             const auto& [mark, point] = points[static_cast<size_t>(row)];
-            fields << NameOf(mark) << Exact(point.x(), regional) << Exact(point.y(), regional);
+            fields << NameOf(mark) << ExactText(point.x(), regional) << ExactText(point.y(), regional);
         }
         rows << fields;
     }
@@ -58,14 +49,14 @@ QString ResultsTable(const QvInputs& inputs, const QvResults& results, const Reg
         text += name + QLatin1Char('\t') + value + QStringLiteral("\tp.u.\n");
     };
     for (const InputControl& control : kInputControls) {
-        line(QuantityName(control.box), Exact(inputValues[static_cast<int>(control.box)], regional));
+        line(QuantityName(control.box), ExactText(inputValues[static_cast<int>(control.box)], regional));
     }
     for (const ResultControl& control : kResultControls) {
         // The title without its unit: "Margen Q2 [p.u.]" -> "Margen Q2".
         const QString name = QString::fromUtf8(control.title).section(QStringLiteral(" ["), 0, 0);
         const int index = static_cast<int>(control.label);
         const bool point = index >= static_cast<int>(ResultLabel::V2sup);
-        line(name, point && !results.HasSolution ? QString::fromLatin1(kErrorText) : Exact(resultValues[index], regional));
+        line(name, point && !results.HasSolution ? QString::fromLatin1(kErrorText) : ExactText(resultValues[index], regional));
     }
     return text;
 }

@@ -1,0 +1,137 @@
+// Exploring by moving a value: stepping a box, folded runs, earlier cases
+// kept on the charts.
+#include "tests/support/modal_watchdog.h"
+#include "tests/support/window_fixture.h"
+#include "ui/chart/large_chart_view.h"
+#include "ui/chart/qv_chart.h"
+#include "ui/large_chart/large_chart_window.h"
+#include "ui/main/value_stepping.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace tarvilo;
+using namespace tarvilo::testing;
+
+class ExploringTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+
+    static QAction* Action(MainWindow& window, const char* name)
+    {
+        return window.findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+private slots:
+    void initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
+    void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
+    void cleanup()
+    {
+        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
+        m_watchdog.reset();
+    }
+
+    void aStepChangesTheDigitLeftOfTheCursor_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<int>("units");
+        QTest::addColumn<QString>("stepped");
+        QTest::addColumn<int>("newCursor");
+        for (const auto& [name, locale] : {std::pair{"point", PointLocale()}, std::pair{"comma", CommaLocale()}}) {
+            const auto spelt = [&locale](const char* text) {
+                return QString::fromLatin1(text).replace(QLatin1Char('.'), locale.decimalPoint());
+            };
+            const auto row = [&](const char* what) -> QTestData& { return QTest::addRow("%s %s", name, what) << locale; };
+            row("last digit") << spelt("0.03") << 4 << 1 << spelt("0.04") << 4;
+            row("tens") << spelt("10.48") << 1 << 1 << spelt("20.48") << 1;
+            row("down to zero") << spelt("0.01") << 4 << -1 << spelt("0.00") << 4;
+            row("through zero") << spelt("0.00") << 4 << -1 << spelt("-0.01") << 5;
+            row("back up") << spelt("-0.01") << 5 << 1 << spelt("0.00") << 4;
+            row("page up") << spelt("0.03") << 4 << 10 << spelt("0.13") << 4;
+            row("carry") << spelt("9.99") << 4 << 1 << spelt("10.00") << 5;
+            row("error") << QStringLiteral("Error") << 5 << 1 << QString() << 0;
+        }
+    }
+    void aStepChangesTheDigitLeftOfTheCursor()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QFETCH(int, cursor);
+        QFETCH(int, units);
+        QFETCH(QString, stepped);
+        QFETCH(int, newCursor);
+        const std::optional<SteppedText> result = StepValue(text, cursor, units, RegionalOf(locale));
+        QCOMPARE(result.has_value(), !stepped.isEmpty());
+        if (!result) return;
+        QCOMPARE(result->text, stepped);
+        QCOMPARE(result->cursor, newCursor);
+    }
+
+    void heldKeysFoldIntoOneRunOfTheLatestValue()
+    {
+        MainWindow window(PointLocale());
+        QLineEdit* qcap = window.inputBox(InputBox::Qcap);
+        qcap->setFocus();
+        qcap->end(false);
+        QSignalSpy runs(window.chart()->series(Curve::LoadCharacteristic), &QXYSeries::pointsReplaced);
+        for (int repeat = 0; repeat < 5; ++repeat) QTest::keyClick(qcap, Qt::Key_Up);
+        QTest::keyClick(qcap, Qt::Key_PageUp);
+        QCOMPARE(qcap->text(), QStringLiteral("0.15"));
+        QCOMPARE(runs.count(), 0);  // not yet: the window was busy with the keys
+        QTRY_COMPARE(runs.count(), 1);
+        // The results are those of the text shown: Qcap 0.15 gives Beq 1.815.
+        QCOMPARE(window.chart()->series(Curve::LoadCharacteristic)->at(0).x(), 0 - 1.815 * 1.5 * 1.5);
+
+        // A box holding "Error" does not step, and nothing runs.
+        qcap->setText(QStringLiteral("x"));
+        QTest::keyClick(qcap, Qt::Key_Down);
+        QCOMPARE(qcap->text(), QStringLiteral("Error"));
+        QTest::qWait(20);
+        QCOMPARE(runs.count(), 1);
+    }
+
+    void earlierCasesAreKeptAndRemoved()
+    {
+        MainWindow window(CommaLocale());
+        auto* agregar = window.findChild<QCheckBox*>(QStringLiteral("chkAgregar"));
+        Action(window, "mnuGraficoAmpliado")->trigger();
+        Action(window, "mnuConservarCurvas")->trigger();
+        QCOMPARE(agregar->checkState(), Qt::Checked);
+        QVERIFY(!agregar->isVisible());
+        QvPlot* plot = window.chart()->plot();
+        for (int step = 1; step <= 10; ++step) {
+            window.inputBox(InputBox::Qcap)->setText(QString::number(step * 0.1, 'f', 1).replace(u'.', u','));
+            window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        }
+        // Eight kept, the oldest gone, each named by what sets it apart.
+        QCOMPARE(plot->keptCases().size(), size_t(8));
+        QCOMPARE(plot->keptSeries().size(), qsizetype(24));
+        QCOMPARE(plot->keptCases().front().name, QStringLiteral("Qcap = 0,2"));
+        QCOMPARE(plot->keptCases().back().name, QStringLiteral("Qcap = 0,9"));
+        QCOMPARE(window.largeChart()->view()->plot()->keptCases().back().name, QStringLiteral("Qcap = 0,9"));
+        // The current curves stay the first three series.
+        QCOMPARE(plot->series().at(0), static_cast<QAbstractSeries*>(plot->curve(Curve::LowerBranch)));
+
+        Action(window, "mnuBorrarCurvas")->trigger();
+        QCOMPARE(plot->keptSeries().size(), qsizetype(0));
+        QCOMPARE(window.largeChart()->view()->plot()->keptCases().size(), size_t(0));
+        Action(window, "mnuConservarCurvas")->trigger();
+        QCOMPARE(agregar->checkState(), Qt::Unchecked);
+        window.findChild<QPushButton*>(QStringLiteral("cmdValoresDefault"))->click();
+        QCOMPARE(plot->keptCases().size(), size_t(0));
+    }
+};
+
+QTEST_MAIN(ExploringTest)
+#include "exploring_test.moc"

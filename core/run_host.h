@@ -11,6 +11,22 @@ enum class InputBox { X, B, Uinf, Pcarga, Qcarga, Qcap };
 inline constexpr InputBox kInputBoxes[] = {InputBox::X,      InputBox::B,      InputBox::Uinf,
                                            InputBox::Pcarga, InputBox::Qcarga, InputBox::Qcap};
 
+// The input quantity a box holds.
+inline double& ValueOf(QvInputs& inputs, InputBox box)
+{
+    switch (box) {
+    case InputBox::X: return inputs.X;
+    case InputBox::B: return inputs.B;
+    case InputBox::Uinf: return inputs.Uinf;
+    case InputBox::Pcarga: return inputs.Pcarga;
+    case InputBox::Qcarga: return inputs.Qcarga;
+    case InputBox::Qcap: break;
+    }
+    return inputs.Qcap;
+}
+
+inline double ValueOf(const QvInputs& inputs, InputBox box) { return ValueOf(const_cast<QvInputs&>(inputs), box); }
+
 // The six result labels, in the order a run writes them.
 enum class ResultLabel { MargenQ2, V2min, V2sup, Q2sup, V2inf, Q2inf };
 inline constexpr ResultLabel kResultLabels[] = {ResultLabel::MargenQ2, ResultLabel::V2min,

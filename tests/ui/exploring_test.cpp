@@ -2,13 +2,20 @@
 // kept on the charts.
 #include "tests/support/modal_watchdog.h"
 #include "tests/support/window_fixture.h"
+#include "core/number_format.h"
+#include "core/pv_curve.h"
+#include "tests/support/default_inputs.h"
 #include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart.h"
+#include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
 #include "ui/main/value_stepping.h"
+#include "ui/pv_curve/pv_curve_window.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
+#include <QScatterSeries>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -116,7 +123,9 @@ private slots:
         }
         // Eight kept, the oldest gone, each named by what sets it apart.
         QCOMPARE(plot->keptCases().size(), size_t(8));
-        QCOMPARE(plot->keptSeries().size(), qsizetype(24));
+        // Qcap moves only the load characteristic: the kept system curves,
+        // the same as the current ones, are left out.
+        QCOMPARE(plot->keptSeries().size(), qsizetype(8));
         QCOMPARE(plot->keptCases().front().name, QStringLiteral("Qcap = 0,2"));
         QCOMPARE(plot->keptCases().back().name, QStringLiteral("Qcap = 0,9"));
         QCOMPARE(window.largeChart()->view()->plot()->keptCases().back().name, QStringLiteral("Qcap = 0,9"));
@@ -130,6 +139,55 @@ private slots:
         QCOMPARE(agregar->checkState(), Qt::Unchecked);
         window.findChild<QPushButton*>(QStringLiteral("cmdValoresDefault"))->click();
         QCOMPARE(plot->keptCases().size(), size_t(0));
+    }
+
+    void aFamilysTableAgreesWithSingleRuns()
+    {
+        MainWindow window(PointLocale());
+        Action(window, "mnuFamilia")->trigger();
+        FamilyWindow* family = window.familyWindow();
+        QVERIFY(family);
+        QCOMPARE(family->family().size(), size_t(5));  // X from 0.03 to 0.06, drawn on opening
+        const QStringList rows = family->tableText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QFile::remove(QStringLiteral("salida.txt"));
+        family->cmdDibujar_Click();
+        QVERIFY(!QFile::exists(QStringLiteral("salida.txt")));  // the family writes no curve file
+        for (const FamilyMember& member : family->family()) {
+            // The same inputs through the main window's run.
+            window.inputBox(InputBox::X)->setText(QString::number(member.value, 'g', 17));
+            if (!member.outcome.results.HasSolution) m_watchdog->expect();
+            window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+            const QvResults& r = member.outcome.results;
+            const auto label = [](double value) { return QString::fromStdString(FormatWithPattern(value, kLabelPattern, PointSettings())); };
+            QCOMPARE(window.resultLabel(ResultLabel::MargenQ2)->text(), label(r.MargenQ2));
+            QCOMPARE(window.resultLabel(ResultLabel::V2sup)->text(), r.HasSolution ? label(r.V2sup) : QStringLiteral("Error"));
+            QCOMPARE(window.resultLabel(ResultLabel::Q2inf)->text(), r.HasSolution ? label(r.Q2inf) : QStringLiteral("Error"));
+        }
+        // The copied table: a header and one line per value, exact values.
+        QCOMPARE(rows.size(), 6);
+        QVERIFY(rows.at(1).startsWith(QStringLiteral("0.03\t5.03842133333333\t")));
+        QVERIFY(rows.at(5).contains(QStringLiteral("\tError\t")));
+    }
+
+    void pvCurveShowsPmaxAndFollowsRuns()
+    {
+        MainWindow window(PointLocale());
+        Action(window, "mnuCurvaPV")->trigger();
+        PvCurveWindow* pv = window.pvCurveWindow();
+        QVERIFY(pv);
+        const auto text = [pv](const char* name) { return pv->findChild<QLabel*>(QString::fromLatin1(name))->text(); };
+        const double pmax = MaximumLoadability(testing::DefaultCase());
+        QCOMPARE(text("lblPmax"), QStringLiteral("17.5429"));
+        QCOMPARE(text("lblMargenP"), QString::fromStdString(FormatWithPattern(pmax - 10.48, kLabelPattern, PointSettings())));
+        QCOMPARE(pv->noseMark()->at(0).x(), pmax);
+        QCOMPARE(pv->operatingPoints()->count(), 2);
+
+        window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("0"));
+        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        QVERIFY(text("lblAviso").contains(QStringLiteral("Pcarga = 0")));
+        QVERIFY(text("lblPmax").isEmpty());
+        window.findChild<QPushButton*>(QStringLiteral("cmdValoresDefault"))->click();
+        QCOMPARE(text("lblPmax"), QStringLiteral("17.5429"));
     }
 };
 

@@ -24,10 +24,12 @@ void SpaceTicks(QValueAxis* axis, double pixels, double pixelsPerTick)
 {
     const int maxTicks = std::max(2, static_cast<int>(pixels / pixelsPerTick));
     const double interval = NiceTickInterval(axis->max() - axis->min(), maxTicks);
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(0.0);
-    axis->setTickInterval(interval);
-    axis->setLabelFormat(QStringLiteral("%.%1f").arg(DecimalsFor(interval)));
+    const QString format = QStringLiteral("%.%1f").arg(DecimalsFor(interval));
+    // Each setting lays the chart out anew, even when it does not change.
+    if (axis->tickType() != QValueAxis::TicksDynamic) axis->setTickType(QValueAxis::TicksDynamic);
+    if (axis->tickAnchor() != 0.0) axis->setTickAnchor(0.0);
+    if (axis->tickInterval() != interval) axis->setTickInterval(interval);
+    if (axis->labelFormat() != format) axis->setLabelFormat(format);
 }
 
 }  // namespace
@@ -69,6 +71,11 @@ AxisRanges FittedRanges(const QvPlot& plot)
             take(marks.lower);
         }
     }
+    return RoundRangesAround(left, right, top);
+}
+
+AxisRanges RoundRangesAround(double left, double right, double top)
+{
     const double room = std::max((right - left) * 0.04, 1e-9);
     left -= room;
     right += room;
@@ -80,11 +87,13 @@ AxisRanges FittedRanges(const QvPlot& plot)
     return {left, right, 0.0, top};
 }
 
-void SpaceTicksForSize(QvPlot& plot)
+void SpaceTicksForSize(QvPlot& plot) { SpaceTicksForSize(plot, plot.axisX(), plot.axisY()); }
+
+void SpaceTicksForSize(const QChart& chart, QValueAxis* axisX, QValueAxis* axisY)
 {
-    const QRectF area = plot.plotArea();
-    SpaceTicks(plot.axisX(), area.width(), 70);
-    SpaceTicks(plot.axisY(), area.height(), 40);
+    const QRectF area = chart.plotArea();
+    SpaceTicks(axisX, area.width(), 70);
+    SpaceTicks(axisY, area.height(), 40);
 }
 
 AxisRanges RangesOf(const QvPlot& plot)

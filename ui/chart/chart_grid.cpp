@@ -50,6 +50,18 @@ QList<QPointF> ChartGrid::points(Curve curve) const
     return points;
 }
 
+bool ChartGrid::sameCurve(const ChartGrid& other, Curve curve) const
+{
+    const int xColumn = 2 * static_cast<int>(curve);
+    for (int row = 0; row < kRows; ++row) {
+        if (m_values[row][xColumn] != other.m_values[row][xColumn] ||
+            m_values[row][xColumn + 1] != other.m_values[row][xColumn + 1]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 QString ChartGrid::columnLabel(int column) { return QString::fromLatin1(kColumnLabels[column]); }
 
 QString ChartGrid::rowLabel(int row) { return QStringLiteral("R%1").arg(row + 1); }

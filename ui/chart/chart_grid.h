@@ -34,6 +34,7 @@ public:
     QString text(int row, int column, const RegionalSettings& regional) const;
     // The 300 points of one curve, row order.
     QList<QPointF> points(Curve curve) const;
+    bool sameCurve(const ChartGrid& other, Curve curve) const;
 
     static QString columnLabel(int column);  // "q2", "vl", "q2", "vh", "qcapr", "v"
     static QString rowLabel(int row);        // "R1" to "R300"

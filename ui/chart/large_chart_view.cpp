@@ -12,14 +12,12 @@
 namespace tarvilo {
 
 LargeChartView::LargeChartView(const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
-    : QChartView(new QvPlot(QvPlot::Look::Large, locale, regional), parent), m_plot(static_cast<QvPlot*>(chart()))
+    : StyledChartView(new QvPlot(QvPlot::Look::Large, locale, regional), parent),
+      m_plot(static_cast<QvPlot*>(chart()))
 {
     setObjectName(QStringLiteral("grfAmpliado"));
-    setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::RectangleRubberBand);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(m_plot->title());
-    scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
     // Any range set by other means than showRanges() is the user's zoom.
     for (QValueAxis* axis : {m_plot->axisX(), m_plot->axisY()}) {
         connect(axis, &QValueAxis::rangeChanged, this, [this] {
@@ -80,7 +78,7 @@ void LargeChartView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void LargeChartView::mouseMoveEvent(QMouseEvent* event)
 {
-    QChartView::mouseMoveEvent(event);
+    StyledChartView::mouseMoveEvent(event);
     const QPointF at = mapToScene(event->position().toPoint());
     m_plot->showHover(HoverTextAt(*m_plot, at), at);
 }
@@ -93,7 +91,7 @@ void LargeChartView::mouseReleaseEvent(QMouseEvent* event)
         event->accept();
         return;
     }
-    QChartView::mouseReleaseEvent(event);
+    StyledChartView::mouseReleaseEvent(event);
 }
 
 void LargeChartView::keyPressEvent(QKeyEvent* event)
@@ -103,19 +101,13 @@ void LargeChartView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    QChartView::keyPressEvent(event);
+    StyledChartView::keyPressEvent(event);
 }
 
 void LargeChartView::leaveEvent(QEvent* event)
 {
-    QChartView::leaveEvent(event);
+    StyledChartView::leaveEvent(event);
     m_plot->showHover(QString(), QPointF());
-}
-
-void LargeChartView::paintEvent(QPaintEvent* event)
-{
-    m_plot->prepareTexts();
-    QChartView::paintEvent(event);
 }
 
 }  // namespace tarvilo

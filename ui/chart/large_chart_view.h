@@ -3,8 +3,8 @@
 #include "core/regional_settings.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/chart/qv_plot.h"
+#include "ui/chart/styled_chart.h"
 
-#include <QChartView>
 #include <QLocale>
 
 namespace tarvilo {
@@ -12,7 +12,7 @@ namespace tarvilo {
 // The Q-V plot with a legend, at any size: it fits everything by default, a
 // rubber band or the mouse wheel zooms, a double click or Escape goes back to
 // the fitted view. Tick labels are spaced for the present size.
-class LargeChartView : public QChartView {
+class LargeChartView : public StyledChartView {
     Q_OBJECT
 
 public:
@@ -30,7 +30,6 @@ public:
     Mode mode() const { return m_mode; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

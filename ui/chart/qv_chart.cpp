@@ -17,15 +17,11 @@ constexpr qsizetype kUprightLabelCharacters = 3;
 }  // namespace
 
 QvChart::QvChart(const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
-    : QChartView(new QvPlot(QvPlot::Look::Small, locale, regional), parent),
+    : StyledChartView(new QvPlot(QvPlot::Look::Small, locale, regional), parent),
       m_plot(static_cast<QvPlot*>(chart()))
 {
     setScale(axisX(), *ReactivePowerScale(0.0));
     setScale(axisY(), kVoltageScale);
-    setRenderHint(QPainter::Antialiasing);
-    setAccessibleName(m_plot->title());
-    // Every run moves the curves: an index of item places would be rebuilt each time.
-    scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -61,20 +57,20 @@ void QvChart::markOutdated()
 
 void QvChart::mouseMoveEvent(QMouseEvent* event)
 {
-    QChartView::mouseMoveEvent(event);
+    StyledChartView::mouseMoveEvent(event);
     const QPointF at = mapToScene(event->position().toPoint());
     m_plot->showHover(HoverTextAt(*m_plot, at), at);
 }
 
 void QvChart::leaveEvent(QEvent* event)
 {
-    QChartView::leaveEvent(event);
+    StyledChartView::leaveEvent(event);
     m_plot->showHover(QString(), QPointF());
 }
 
 void QvChart::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QChartView::mouseDoubleClickEvent(event);
+    StyledChartView::mouseDoubleClickEvent(event);
     emit doubleClicked();
 }
 
@@ -84,7 +80,8 @@ void QvChart::fitReactivePowerLabels()
     // ("-10") fit side by side, longer ones ("-32768") only turned upright.
     const auto characters = [](double value) { return QString::number(value, 'f', 0).size(); };
     const qsizetype longest = std::max(characters(axisX()->min()), characters(axisX()->max()));
-    axisX()->setLabelsAngle(longest > kUprightLabelCharacters ? -90 : 0);
+    const int angle = longest > kUprightLabelCharacters ? -90 : 0;
+    if (axisX()->labelsAngle() != angle) axisX()->setLabelsAngle(angle);
 }
 
 void QvChart::cacheStaticItems()
@@ -106,12 +103,6 @@ void QvChart::setScale(QValueAxis* axis, const AxisScale& scale)
 {
     axis->setRange(scale.minimum, scale.maximum);
     axis->setTickCount(scale.divisions + 1);
-}
-
-void QvChart::paintEvent(QPaintEvent* event)
-{
-    m_plot->prepareTexts();
-    QChartView::paintEvent(event);
 }
 
 }  // namespace tarvilo

@@ -6,8 +6,8 @@
 #include "ui/chart/chart_marks.h"
 #include "ui/chart/chart_scale.h"
 #include "ui/chart/qv_plot.h"
+#include "ui/chart/styled_chart.h"
 
-#include <QChartView>
 #include <QLocale>
 
 namespace tarvilo {
@@ -17,7 +17,7 @@ namespace tarvilo {
 // around the nose, the voltage from 0 to 1.2). Its look is set once; each
 // run only reloads the grid, the marks and the scales. The point under the
 // cursor is named beside it.
-class QvChart : public QChartView {
+class QvChart : public StyledChartView {
     Q_OBJECT
 
 public:
@@ -49,7 +49,6 @@ signals:
     void doubleClicked();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -1,10 +1,6 @@
 #include "ui/chart/qv_plot.h"
 
-#include "ui/chart/ascii_digits.h"
-#include "ui/common/form_font.h"
-
 #include <QBrush>
-#include <QGraphicsLayout>
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
@@ -19,18 +15,15 @@ namespace {
 
 const QColor kCurveColours[3] = {QColor(220, 0, 0), QColor(0, 150, 0), QColor(0, 0, 202)};
 
-QFont PlotFont(QvPlot::Look look)
+// A faded reminder of an earlier curve needs a third of its points: it costs
+// a third to draw, and eight of them are drawn with every step.
+QList<QPointF> Thinned(const QList<QPointF>& points)
 {
-    QFont font = FormFont();
-    if (look == QvPlot::Look::Large) font.setPointSize(10);
-    return font;
-}
-
-QPen CosmeticPen(const QColor& colour, qreal width, Qt::PenStyle style = Qt::SolidLine)
-{
-    QPen pen(colour, width, style);
-    pen.setCosmetic(true);
-    return pen;
+    QList<QPointF> thinned;
+    thinned.reserve(points.size() / 3 + 2);
+    for (qsizetype i = 0; i < points.size(); i += 3) thinned << points[i];
+    if (!points.isEmpty() && (points.size() - 1) % 3 != 0) thinned << points.back();
+    return thinned;
 }
 
 QScatterSeries* MakePointMark(QScatterSeries::MarkerShape shape, const QColor& fill, qreal size)
@@ -67,41 +60,18 @@ QString NameOf(Mark mark)
     return {};
 }
 
-QvPlot::QvPlot(Look look, const QLocale& locale, const RegionalSettings& regional) : m_regional(regional), m_look(look)
+QvPlot::QvPlot(Look look, const QLocale& locale, const RegionalSettings& regional)
+    : StyledChart(look, locale), m_regional(regional)
 {
-    setAnimationOptions(QChart::NoAnimation);
+    m_slotSerials.fill(-1);
     setTitle(QStringLiteral("Curvas Q vs. V"));
-    QFont titleFont = PlotFont(look);
-    if (look == Look::Large) titleFont.setPointSize(12);
-    setTitleFont(titleFont);
-    setTitleBrush(Qt::black);
-    setBackgroundRoundness(0);
-    if (look == Look::Small) {
-        // The default margins are made for large charts: at this size they
-        // would squeeze the tick labels into "...".
-        legend()->hide();
-        layout()->setContentsMargins(0, 0, 0, 0);
-        setMargins(QMargins(2, 0, 8, 2));
-    } else {
-        // Beside the plot, one entry a line: long names are never cut.
-        legend()->setAlignment(Qt::AlignRight);
-        legend()->setFont(PlotFont(look));
-        legend()->setLabelColor(Qt::black);
-    }
-
-    QLocale tickLocale = locale;
-    tickLocale.setNumberOptions(QLocale::OmitGroupSeparator);
-    setLocale(tickLocale);
-    setLocalizeNumbers(true);
-    if (NeedsAsciiDigits(locale)) m_digits = new AsciiDigitsKeeper(this);
-
-    buildAxes(look);
-    buildCurves(look);
-    buildMarks(look);
+    buildAxes();
+    buildCurves();
+    buildMarks();
     showCurves(m_grid);
 
     m_note = new QGraphicsSimpleTextItem(this);
-    m_note->setFont(PlotFont(look));
+    m_note->setFont(font());
     m_note->setBrush(QColor(150, 0, 0));
     m_note->setZValue(20);
     m_hoverBox = new QGraphicsRectItem(this);
@@ -110,40 +80,26 @@ QvPlot::QvPlot(Look look, const QLocale& locale, const RegionalSettings& regiona
     m_hoverBox->setZValue(30);
     m_hoverBox->hide();
     m_hover = new QGraphicsSimpleTextItem(m_hoverBox);
-    m_hover->setFont(PlotFont(look));
+    m_hover->setFont(font());
     connect(this, &QChart::plotAreaChanged, this, [this] { placeNote(); });
 }
 
-void QvPlot::buildAxes(Look look)
+void QvPlot::buildAxes()
 {
-    const auto make = [look](const QString& title, const QString& labelFormat) {
-        auto* axis = new QValueAxis;
-        axis->setTitleText(title);
-        axis->setTitleFont(PlotFont(look));
-        axis->setTitleBrush(Qt::black);
-        axis->setLabelsFont(PlotFont(look));
-        axis->setLabelsBrush(Qt::black);
-        axis->setLabelFormat(labelFormat);
-        // Zero-width (one-pixel cosmetic) pens: the default width-1 pens make
-        // every grid line work out its outline as a stroked path, on each paint.
-        axis->setGridLinePen(QPen(QColor(218, 218, 218), 0));
-        axis->setLinePen(QPen(QColor(96, 96, 96), 0));
-        return axis;
-    };
-    m_axisX = make(QStringLiteral("Potencia reactiva en la carga [p.u.]"), QStringLiteral("%.0f"));
-    m_axisY = make(QStringLiteral("Tensión en la carga [p.u.]"), QStringLiteral("%.1f"));
-    addAxis(m_axisX, Qt::AlignBottom);
-    addAxis(m_axisY, Qt::AlignLeft);
+    m_axisX = addValueAxis(QStringLiteral("Potencia reactiva en la carga [p.u.]"), Qt::AlignBottom);
+    m_axisX->setLabelFormat(QStringLiteral("%.0f"));
+    m_axisY = addValueAxis(QStringLiteral("Tensión en la carga [p.u.]"), Qt::AlignLeft);
+    m_axisY->setLabelFormat(QStringLiteral("%.1f"));
     connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { stretchMinimumVoltageLine(); });
 }
 
-void QvPlot::buildCurves(Look look)
+void QvPlot::buildCurves()
 {
     // Lower branch, upper branch, load characteristic: told apart by colour.
     for (const Curve curve : kCurves) {
         auto* series = new QLineSeries;
         series->setName(NameOf(curve));
-        series->setPen(CosmeticPen(kCurveColours[static_cast<int>(curve)], look == Look::Large ? 2 : 1));
+        series->setPen(CurvePen(kCurveColours[static_cast<int>(curve)]));
         m_curves[static_cast<int>(curve)] = series;
         addSeries(series);
         series->attachAxis(m_axisX);
@@ -151,9 +107,9 @@ void QvPlot::buildCurves(Look look)
     }
 }
 
-void QvPlot::buildMarks(Look look)
+void QvPlot::buildMarks()
 {
-    const qreal size = look == Look::Large ? 11 : 8;
+    const qreal size = look() == Look::Large ? 11 : 8;
     m_markSeries[static_cast<int>(Mark::UpperPoint)] =
         MakePointMark(QScatterSeries::MarkerShapeCircle, QColor(0, 110, 0), size);
     m_markSeries[static_cast<int>(Mark::LowerPoint)] =
@@ -161,10 +117,10 @@ void QvPlot::buildMarks(Look look)
     m_markSeries[static_cast<int>(Mark::Nose)] =
         MakePointMark(QScatterSeries::MarkerShapeRectangle, QColor(230, 120, 0), size);
     auto* minimum = new QLineSeries;
-    minimum->setPen(CosmeticPen(QColor(110, 110, 110), 1, Qt::DashLine));
+    minimum->setPen(CurvePen(QColor(110, 110, 110), 1, Qt::DashLine));
     m_markSeries[static_cast<int>(Mark::MinimumVoltage)] = minimum;
     auto* margin = new QLineSeries;
-    margin->setPen(CosmeticPen(QColor(200, 0, 200), look == Look::Large ? 4 : 3));
+    margin->setPen(CurvePen(QColor(200, 0, 200), look() == Look::Large ? 4 : 3));
     m_markSeries[static_cast<int>(Mark::Margin)] = margin;
     for (const Mark which : kMarks) {
         QXYSeries* series = mark(which);
@@ -201,27 +157,35 @@ void QvPlot::clearMarks()
 
 void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
 {
-    // Each case keeps its place while it is kept, so a new case redraws only
-    // the three series of the place it takes.
-    std::array<bool, kMaxKeptCases> used{};
+    // Each case keeps its place (three series) while it is kept, so a new
+    // case redraws only the series of the place it takes. A kept curve the
+    // same as the current one is left out: drawn over it, it would only fade it.
+    std::array<std::array<bool, 3>, kMaxKeptCases> shown{};
+    std::array<QLineSeries*, kMaxKeptCases> named{};
     for (const KeptCurves& kept : cases) {
         const int slot = kept.serial % kMaxKeptCases;
-        used[slot] = true;
+        const bool newCase = m_slotSerials[slot] != kept.serial;
+        m_slotSerials[slot] = kept.serial;
         for (const Curve which : kCurves) {
             QLineSeries* series = keptSlot(slot, which);
-            if (m_slotSerials[slot] != kept.serial || !series->isVisible()) series->replace(kept.grid.points(which));
-            series->setVisible(true);
+            if (newCase) series->replace(Thinned(kept.grid.points(which)));
+            const bool differs = !kept.grid.sameCurve(m_grid, which);
+            shown[slot][static_cast<int>(which)] = differs;
+            if (differs && !named[slot]) named[slot] = series;
         }
-        m_slotSerials[slot] = kept.serial;
-        // The legend names the case once, by its upper branch.
-        QLineSeries* named = keptSlot(slot, Curve::UpperBranch);
-        if (named->name() != kept.name) named->setName(kept.name);
+        // The legend names the case once, on a curve it shows. (A new name
+        // lays the chart out anew: not where no legend shows it.)
+        if (look() == Look::Large && named[slot] && named[slot]->name() != kept.name) named[slot]->setName(kept.name);
     }
     for (int slot = 0; slot < kMaxKeptCases; ++slot) {
         if (!m_keptSlots[slot][0]) continue;
-        for (QLineSeries* series : m_keptSlots[slot]) series->setVisible(used[slot]);
-        for (QLegendMarker* marker : legend()->markers(m_keptSlots[slot][static_cast<int>(Curve::UpperBranch)])) {
-            marker->setVisible(used[slot]);
+        for (const Curve which : kCurves) {
+            QLineSeries* series = m_keptSlots[slot][static_cast<int>(which)];
+            const bool visible = shown[slot][static_cast<int>(which)];
+            if (series->isVisible() != visible) series->setVisible(visible);
+            for (QLegendMarker* marker : legend()->markers(series)) {
+                if (marker->isVisible() != (series == named[slot])) marker->setVisible(series == named[slot]);
+            }
         }
     }
     m_kept = cases;
@@ -232,15 +196,14 @@ QLineSeries* QvPlot::keptSlot(int slot, Curve curve)
     QLineSeries*& series = m_keptSlots[slot][static_cast<int>(curve)];
     if (series) return series;
     series = new QLineSeries;
-    QColor faded = kCurveColours[static_cast<int>(curve)];
-    faded.setAlpha(85);
-    series->setPen(CosmeticPen(faded, m_look == Look::Large ? 2 : 1));
+    // Faded: a third of the colour on the white plot. Mixed here rather than
+    // drawn translucent, which costs far more to paint.
+    const QColor colour = kCurveColours[static_cast<int>(curve)];
+    const auto mix = [](int channel) { return (channel + 2 * 255) / 3; };
+    series->setPen(CurvePen(QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue()))));
     addSeries(series);
     series->attachAxis(m_axisX);
     series->attachAxis(m_axisY);
-    if (curve != Curve::UpperBranch) {
-        for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
-    }
     return series;
 }
 
@@ -261,11 +224,6 @@ void QvPlot::stretchMinimumVoltageLine()
     if (!m_hasMarks) return;
     const double v = m_marks.minimumVoltage;
     mark(Mark::MinimumVoltage)->replace({QPointF(m_axisX->min(), v), QPointF(m_axisX->max(), v)});
-}
-
-void QvPlot::prepareTexts()
-{
-    if (m_digits) m_digits->watchNewTexts();
 }
 
 void QvPlot::setNote(const QString& note)

@@ -4,7 +4,8 @@
 #include "ui/chart/chart_grid.h"
 #include "ui/chart/chart_marks.h"
 
-#include <QChart>
+#include "ui/chart/styled_chart.h"
+
 #include <QLocale>
 
 #include <array>
@@ -18,7 +19,6 @@ class QXYSeries;
 
 namespace tarvilo {
 
-class AsciiDigitsKeeper;
 
 // An earlier case kept on the plot, in faded colours: its curves and what
 // sets it apart from the current case ("Qcap = 0,5").
@@ -34,12 +34,10 @@ inline constexpr int kMaxKeptCases = 8;
 // characteristic), then the marks of the run's answers, on a reactive-power
 // axis and a voltage axis. The main window's small chart shows it without a
 // legend; the large chart and the exported pictures with one.
-class QvPlot : public QChart {
+class QvPlot : public StyledChart {
     Q_OBJECT
 
 public:
-    enum class Look { Small, Large };
-
     // The locale spells the tick labels (its decimal separator, never
     // grouped); the regional settings the values under the cursor.
     QvPlot(Look look, const QLocale& locale, const RegionalSettings& regional);
@@ -63,10 +61,6 @@ public:
     QValueAxis* axisX() const { return m_axisX; }
     QValueAxis* axisY() const { return m_axisY; }
 
-    // Readies the texts for painting (the tick labels' digits); views call
-    // it before they paint.
-    void prepareTexts();
-
     // A short note over the plot ("Sin resultados"), or none for "".
     void setNote(const QString& note);
     QString note() const;
@@ -76,9 +70,9 @@ public:
     QString hoverText() const;
 
 private:
-    void buildAxes(Look look);
-    void buildCurves(Look look);
-    void buildMarks(Look look);
+    void buildAxes();
+    void buildCurves();
+    void buildMarks();
     void stretchMinimumVoltageLine();
     void placeNote();
     QLineSeries* keptSlot(int slot, Curve curve);
@@ -93,8 +87,6 @@ private:
     // Per place, its three series (made when first needed) and the case shown.
     std::array<std::array<QLineSeries*, 3>, kMaxKeptCases> m_keptSlots{};
     std::array<int, kMaxKeptCases> m_slotSerials{};
-    Look m_look;
-    AsciiDigitsKeeper* m_digits = nullptr;
     QValueAxis* m_axisX = nullptr;
     QValueAxis* m_axisY = nullptr;
     QGraphicsSimpleTextItem* m_note = nullptr;

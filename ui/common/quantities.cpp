@@ -25,29 +25,4 @@ QString ShortName(InputBox box)
     return {};
 }
 
-double ValueOf(const QvInputs& inputs, InputBox box)
-{
-    switch (box) {
-    case InputBox::X: return inputs.X;
-    case InputBox::B: return inputs.B;
-    case InputBox::Uinf: return inputs.Uinf;
-    case InputBox::Pcarga: return inputs.Pcarga;
-    case InputBox::Qcarga: return inputs.Qcarga;
-    case InputBox::Qcap: return inputs.Qcap;
-    }
-    return 0.0;
-}
-
-void SetValue(QvInputs& inputs, InputBox box, double value)
-{
-    switch (box) {
-    case InputBox::X: inputs.X = value; break;
-    case InputBox::B: inputs.B = value; break;
-    case InputBox::Uinf: inputs.Uinf = value; break;
-    case InputBox::Pcarga: inputs.Pcarga = value; break;
-    case InputBox::Qcarga: inputs.Qcarga = value; break;
-    case InputBox::Qcap: inputs.Qcap = value; break;
-    }
-}
-
 }  // namespace tarvilo

@@ -11,8 +11,4 @@ namespace tarvilo {
 QString QuantityName(InputBox box);
 QString ShortName(InputBox box);
 
-// The value of that quantity in an input set.
-double ValueOf(const QvInputs& inputs, InputBox box);
-void SetValue(QvInputs& inputs, InputBox box, double value);
-
 }  // namespace tarvilo

@@ -19,7 +19,9 @@
 #include "ui/common/fault_message.h"
 #include "ui/main/result_exports.h"
 #include "ui/main/value_stepping.h"
+#include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
+#include "ui/pv_curve/pv_curve_window.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -70,6 +72,21 @@ QLineEdit* MakeTextBox(QWidget* parent, const InputControl& control)
 void StackEarlierInFront(const std::vector<QWidget*>& creationOrder)
 {
     for (auto it = creationOrder.rbegin(); it != creationOrder.rend(); ++it) (*it)->raise();
+}
+
+// One window of each kind: brought forward when it is open, made afresh when
+// it is not (a closed window lingers until it is deleted).
+template <typename Window, typename Make>
+Window* ShowSingle(QPointer<Window>& window, Make make)
+{
+    if (!window || !window->isVisible()) {
+        if (window) window->deleteLater();
+        window = make();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
 }
 
 RegionalSettings RegionalSettingsOf(const QLocale& locale)
@@ -140,6 +157,9 @@ void MainWindow::buildMenus()
     keep->setCheckable(true);
     connect(keep, &QAction::toggled, this, [this](bool on) { mnuConservarCurvas_Click(on); });
     addCommand(mnuVer, "mnuBorrarCurvas", QStringLiteral("&Borrar curvas anteriores"), &MainWindow::mnuBorrarCurvas_Click);
+    mnuVer->addSeparator();
+    addCommand(mnuVer, "mnuFamilia", QStringLiteral("&Familia de curvas..."), &MainWindow::mnuFamilia_Click);
+    addCommand(mnuVer, "mnuCurvaPV", QStringLiteral("Curva &P-V"), &MainWindow::mnuCurvaPV_Click);
 
     QAction* mnuAcercaDe = menuBar()->addAction(QStringLiteral("Acerca &de..."));
     mnuAcercaDe->setObjectName(QStringLiteral("mnuAcercaDe"));
@@ -325,14 +345,11 @@ void MainWindow::mnuAcercaDe_Click() { AboutDialog::showSingle(); }
 
 void MainWindow::mnuGraficoAmpliado_Click()
 {
-    if (!largeChart()) {
-        if (m_largeChart) m_largeChart->deleteLater();
-        m_largeChart = new LargeChartWindow(m_locale, m_regional, this);
-        m_largeChart->follow(*m_chart->plot());
-    }
-    m_largeChart->show();
-    m_largeChart->raise();
-    m_largeChart->activateWindow();
+    ShowSingle(m_largeChart, [this] {
+        auto* window = new LargeChartWindow(m_locale, m_regional, this);
+        window->follow(*m_chart->plot());
+        return window;
+    });
 }
 
 void MainWindow::mnuConservarCurvas_Click(bool keep)
@@ -353,6 +370,43 @@ void MainWindow::showKeptCases()
 {
     m_chart->plot()->showKeptCases(m_kept.curvesAgainst(m_shownInputs, m_regional));
     if (largeChart()) largeChart()->follow(*m_chart->plot());
+}
+
+void MainWindow::mnuFamilia_Click()
+{
+    ShowSingle(m_family, [this] {
+        const auto readBoxes = [this] {
+            InputsReading reading;
+            for (const InputBox box : kInputBoxes) {
+                const auto value = ReadRegionalNumber(inputBox(box)->text().toStdString(), m_regional);
+                if (value) {
+                    ValueOf(reading.inputs, box) = *value;
+                } else if (!reading.unreadable) {
+                    reading.unreadable = box;
+                }
+            }
+            return reading;
+        };
+        auto* window = new FamilyWindow(m_locale, m_regional, readBoxes, this);
+        window->cmdDibujar_Click();
+        return window;
+    });
+}
+
+void MainWindow::mnuCurvaPV_Click()
+{
+    ShowSingle(m_pvCurve, [this] {
+        auto* window = new PvCurveWindow(m_locale, m_regional, this);
+        if (m_chart->loaded()) window->follow(m_shownInputs, m_shownResults);
+        return window;
+    });
+}
+
+FamilyWindow* MainWindow::familyWindow() const { return m_family && m_family->isVisible() ? m_family.data() : nullptr; }
+
+PvCurveWindow* MainWindow::pvCurveWindow() const
+{
+    return m_pvCurve && m_pvCurve->isVisible() ? m_pvCurve.data() : nullptr;
 }
 
 LargeChartWindow* MainWindow::largeChart() const
@@ -467,8 +521,10 @@ void MainWindow::stepValue(QLineEdit* box, int units)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // The large chart belongs to this window's runs.
-    if (m_largeChart) m_largeChart->close();
+    // The chart windows belong to this window's runs.
+    for (QWidget* window : std::initializer_list<QWidget*>{m_largeChart, m_family, m_pvCurve}) {
+        if (window) window->close();
+    }
     QMainWindow::closeEvent(event);
 }
 
@@ -530,6 +586,7 @@ void MainWindow::LoadChart(double q2crit, const QvCurves& curves)
     m_chart->showMarks(MarksOf(m_shownResults));
     m_chart->setAccessibleDescription(ChartDescription(m_shownResults, m_regional));
     showKeptCases();
+    if (pvCurveWindow()) pvCurveWindow()->follow(m_shownInputs, m_shownResults);
     for (QAction* command : m_resultCommands) command->setEnabled(true);
 }
 

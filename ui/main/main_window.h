@@ -29,7 +29,9 @@ class QPushButton;
 
 namespace tarvilo {
 
+class FamilyWindow;
 class LargeChartWindow;
+class PvCurveWindow;
 class QvChart;
 
 // The main window frmInicio: the diagram with the six input boxes, the Q-V
@@ -51,6 +53,8 @@ public:
     QvChart* chart() const { return m_chart; }
     // The large chart while it is open, else null.
     LargeChartWindow* largeChart() const;
+    FamilyWindow* familyWindow() const;
+    PvCurveWindow* pvCurveWindow() const;
 
     // What the export commands do once a file has been chosen: the chart as
     // PNG, SVG or PDF (by the name's ending), the curves as CSV. A file is
@@ -82,6 +86,8 @@ private:
     void mnuCopiarResultados_Click();
     void mnuGraficoAmpliado_Click();
     void mnuConservarCurvas_Click(bool keep);
+    void mnuFamilia_Click();
+    void mnuCurvaPV_Click();
     void mnuBorrarCurvas_Click();
     void grfMsChart_DblClick();
 
@@ -138,6 +144,8 @@ private:
     QGroupBox* m_fraResultados = nullptr;
     QvChart* m_chart = nullptr;
     QPointer<LargeChartWindow> m_largeChart;
+    QPointer<FamilyWindow> m_family;
+    QPointer<PvCurveWindow> m_pvCurve;
     std::vector<QAction*> m_resultCommands;  // enabled once a run has reached the chart
     KeptCases m_kept;
     bool m_keepCases = false;

@@ -1,0 +1,333 @@
+#include "ui/family/family_window.h"
+
+#include "core/number_reading.h"
+#include "ui/chart/axis_ticks.h"
+#include "ui/chart/styled_chart.h"
+#include "ui/common/app_icon.h"
+#include "ui/common/csv.h"
+#include "ui/common/fault_message.h"
+#include "ui/common/file_saving.h"
+#include "ui/common/form_font.h"
+#include "ui/common/number_text.h"
+#include "ui/common/quantities.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvilo {
+namespace {
+
+constexpr int kMaxValues = 25;
+const char* const kResultColumns[] = {"Q2crit", "V2crit", "MargenQ2", "V2min", "V2sup", "Q2sup", "V2inf", "Q2inf"};
+
+// Blue for the first value through to red for the last.
+QColor RampColour(int index, int count)
+{
+    const double position = count > 1 ? double(index) / (count - 1) : 0.0;
+    return QColor::fromHsvF(0.66 * (1 - position), 0.85, 0.8);
+}
+
+// The results a case reached before it stopped, in column order; empty
+// where a step never came. "Error" for the points of a case without them.
+QStringList ResultCells(const CaseOutcome& outcome, bool exact, const RegionalSettings& regional)
+{
+    const QvResults& r = outcome.results;
+    const auto text = [&](double value) { return exact ? ExactText(value, regional) : RoundedText(value, regional); };
+    const RunStep reached = outcome.fault ? outcome.fault->step() : RunStep::LoadChart;
+    QStringList cells;
+    if (reached > RunStep::CriticalPoint) {
+        cells << text(r.Q2crit) << text(r.V2crit) << text(r.MargenQ2) << text(r.V2min);
+    } else {
+        cells << QString() << QString() << QString() << QString();
+    }
+    if (reached <= RunStep::OperatingPoints) {
+        cells << QString() << QString() << QString() << QString();
+    } else if (!r.HasSolution) {
+        cells << QStringLiteral("Error") << QStringLiteral("Error") << QStringLiteral("Error") << QStringLiteral("Error");
+    } else {
+        cells << text(r.V2sup) << text(r.Q2sup) << text(r.V2inf) << text(r.Q2inf);
+    }
+    return cells;
+}
+
+}  // namespace
+
+FamilyWindow::FamilyWindow(const QLocale& locale, const RegionalSettings& regional,
+                           std::function<InputsReading()> readInputs, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_regional(regional), m_readInputs(std::move(readInputs))
+{
+    setObjectName(QStringLiteral("frmFamilia"));
+    setWindowTitle(QStringLiteral("Familia de curvas - Tarvilo"));
+    setWindowIcon(AppIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(FormFont());
+
+    m_chart = new StyledChart(StyledChart::Look::Large, locale);
+    m_chart->setTitle(QStringLiteral("Familia de curvas Q-V"));
+    m_axisX = m_chart->addValueAxis(QStringLiteral("Potencia reactiva en la carga [p.u.]"), Qt::AlignBottom);
+    m_axisY = m_chart->addValueAxis(QStringLiteral("Tensión en la carga [p.u.]"), Qt::AlignLeft);
+    m_points = new QScatterSeries;
+    m_points->setName(QStringLiteral("Puntos de operación"));
+    m_points->setMarkerSize(9);
+    m_points->setBrush(Qt::black);
+    m_points->setPen(QPen(Qt::white, 1.5));
+    m_chart->addSeries(m_points);
+    m_points->attachAxis(m_axisX);
+    m_points->attachAxis(m_axisY);
+    buildControls();
+    connect(m_chart, &QChart::plotAreaChanged, this, [this] { SpaceTicksForSize(*m_chart, m_axisX, m_axisY); });
+    cboMagnitud_Change();
+    resize(960, 760);
+}
+
+void FamilyWindow::buildControls()
+{
+    m_cboMagnitud = new QComboBox(this);
+    m_cboMagnitud->setObjectName(QStringLiteral("cboMagnitud"));
+    for (const InputBox box : kInputBoxes) m_cboMagnitud->addItem(QuantityName(box));
+    m_txtPrimero = new QLineEdit(this);
+    m_txtPrimero->setObjectName(QStringLiteral("txtPrimero"));
+    m_txtUltimo = new QLineEdit(this);
+    m_txtUltimo->setObjectName(QStringLiteral("txtUltimo"));
+    m_spnValores = new QSpinBox(this);
+    m_spnValores->setObjectName(QStringLiteral("spnValores"));
+    m_spnValores->setRange(2, kMaxValues);
+    m_spnValores->setValue(5);
+    auto* cmdDibujar = new QPushButton(QStringLiteral("&Dibujar"), this);
+    cmdDibujar->setObjectName(QStringLiteral("cmdDibujar"));
+    cmdDibujar->setDefault(true);
+
+    auto* choice = new QHBoxLayout;
+    const auto labelled = [this, choice](const QString& caption, QWidget* field) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(field);
+        choice->addWidget(label);
+        choice->addWidget(field);
+    };
+    labelled(QStringLiteral("&Magnitud:"), m_cboMagnitud);
+    labelled(QStringLiteral("&Primer valor:"), m_txtPrimero);
+    labelled(QStringLiteral("Ú&ltimo valor:"), m_txtUltimo);
+    labelled(QStringLiteral("&Valores:"), m_spnValores);
+    choice->addWidget(cmdDibujar);
+    choice->addStretch();
+
+    m_lblAviso = new QLabel(this);
+    m_lblAviso->setObjectName(QStringLiteral("lblAviso"));
+    m_lblAviso->setWordWrap(true);
+    m_lblAviso->hide();
+
+    auto* view = new StyledChartView(m_chart, this);
+    view->setObjectName(QStringLiteral("grfFamilia"));
+    m_grdFamilia = new QTableWidget(this);
+    m_grdFamilia->setObjectName(QStringLiteral("grdFamilia"));
+    m_grdFamilia->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grdFamilia->verticalHeader()->hide();
+    m_grdFamilia->verticalHeader()->setDefaultSectionSize(m_grdFamilia->fontMetrics().height() + 8);
+    auto* cmdCopiarTabla = new QPushButton(QStringLiteral("&Copiar tabla"), this);
+    cmdCopiarTabla->setObjectName(QStringLiteral("cmdCopiarTabla"));
+    auto* cmdGuardarTabla = new QPushButton(QStringLiteral("&Guardar tabla como..."), this);
+    cmdGuardarTabla->setObjectName(QStringLiteral("cmdGuardarTabla"));
+    for (QPushButton* button : {cmdCopiarTabla, cmdGuardarTabla}) button->setAutoDefault(false);
+    auto* tableButtons = new QHBoxLayout;
+    tableButtons->addWidget(cmdCopiarTabla);
+    tableButtons->addWidget(cmdGuardarTabla);
+    tableButtons->addStretch();
+
+    auto* lower = new QWidget(this);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->addWidget(m_grdFamilia);
+    lowerLayout->addLayout(tableButtons);
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(view);
+    splitter->addWidget(lower);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({460, 220});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choice);
+    layout->addWidget(m_lblAviso);
+    layout->addWidget(splitter, 1);
+
+    connect(m_cboMagnitud, &QComboBox::currentIndexChanged, this, [this] { cboMagnitud_Change(); });
+    connect(cmdDibujar, &QPushButton::clicked, this, [this] { cmdDibujar_Click(); });
+    connect(cmdCopiarTabla, &QPushButton::clicked, this, [this] { cmdCopiarTabla_Click(); });
+    connect(cmdGuardarTabla, &QPushButton::clicked, this, [this] { cmdGuardarTabla_Click(); });
+}
+
+void FamilyWindow::cboMagnitud_Change()
+{
+    // From the quantity's present value to twice as much (or to 1 from 0).
+    m_quantity = kInputBoxes[std::max(0, m_cboMagnitud->currentIndex())];
+    const InputsReading reading = m_readInputs();
+    const double present = reading.unreadable ? 0.0 : ValueOf(reading.inputs, m_quantity);
+    m_txtPrimero->setText(RoundedText(present, m_regional));
+    m_txtUltimo->setText(RoundedText(present == 0 ? 1.0 : 2 * present, m_regional));
+}
+
+void FamilyWindow::cmdDibujar_Click()
+{
+    const InputsReading reading = m_readInputs();
+    const auto first = ReadRegionalNumber(m_txtPrimero->text().toStdString(), m_regional);
+    const auto last = ReadRegionalNumber(m_txtUltimo->text().toStdString(), m_regional);
+    QString warning;
+    if (reading.unreadable && *reading.unreadable != m_quantity) {
+        warning = QStringLiteral("El valor de %1 en la ventana principal no es un número.").arg(QuantityName(*reading.unreadable));
+    } else if (!first || !last) {
+        warning = QStringLiteral("El primer y el último valor deben ser números.");
+    }
+    m_lblAviso->setText(warning);
+    m_lblAviso->setVisible(!warning.isEmpty());
+    if (!warning.isEmpty()) return;
+
+    m_family = CalculateFamily(reading.inputs, m_quantity, *first, *last, m_spnValores->value());
+    drawFamily();
+    fillTable();
+}
+
+std::pair<QLineSeries*, QLineSeries*> FamilyWindow::curvesOf(int index)
+{
+    while (static_cast<int>(m_curves.size()) <= index) {
+        auto* system = new QLineSeries;
+        auto* load = new QLineSeries;
+        for (QLineSeries* series : {system, load}) {
+            m_chart->addSeries(series);  // scatter series are drawn above lines whatever the order
+            series->attachAxis(m_axisX);
+            series->attachAxis(m_axisY);
+        }
+        for (QLegendMarker* marker : m_chart->legend()->markers(load)) marker->setVisible(false);
+        m_curves.emplace_back(system, load);
+    }
+    return m_curves[static_cast<size_t>(index)];
+}
+
+void FamilyWindow::drawFamily()
+{
+    // The curves of each value that reached them, and where they all lie.
+    const int count = static_cast<int>(m_family.size());
+    std::vector<std::pair<QList<QPointF>, QList<QPointF>>> curves(m_family.size());
+    double left = INFINITY, right = -INFINITY, top = 0;
+    QList<QPointF> operatingPoints;
+    for (int i = 0; i < count; ++i) {
+        const CaseOutcome& outcome = m_family[static_cast<size_t>(i)].outcome;
+        if (outcome.fault && outcome.fault->step() <= RunStep::LoadSweep) continue;
+        const QvCurves& c = outcome.curves;
+        // The nose curve in one line: the upper branch up to the nose, then the lower one.
+        auto& [system, load] = curves[static_cast<size_t>(i)];
+        for (int point = kCurvePoints; point >= 1; --point) system << QPointF(c.q2[point], c.vu[point]);
+        for (int point = 1; point <= kCurvePoints; ++point) system << QPointF(c.q2[point], c.vl[point]);
+        for (int point = 1; point <= kCurvePoints; ++point) load << QPointF(c.qcapr[point], c.v2[point]);
+        for (const QPointF& point : system + load) {
+            left = std::min(left, point.x());
+            right = std::max(right, point.x());
+            top = std::max(top, point.y());
+        }
+        const QvResults& r = outcome.results;
+        if (!outcome.fault && r.HasSolution) operatingPoints << QPointF(r.Q2sup, r.V2sup) << QPointF(r.Q2inf, r.V2inf);
+    }
+    // The axes first: each curve then works out its shape once.
+    if (left <= right) {
+        const AxisRanges ranges = RoundRangesAround(left, right, top);
+        m_axisX->setRange(ranges.xMin, ranges.xMax);
+        m_axisY->setRange(ranges.yMin, ranges.yMax);
+    }
+    for (int i = 0; i < std::max(count, static_cast<int>(m_curves.size())); ++i) {
+        const bool drawn = i < count && !curves[static_cast<size_t>(i)].first.isEmpty();
+        if (!drawn && i >= static_cast<int>(m_curves.size())) continue;
+        const auto [system, load] = curvesOf(i);
+        if (drawn) {
+            const QColor colour = RampColour(i, count);
+            system->setName(ShortName(m_quantity) + QStringLiteral(" = ") +
+                            ExactText(m_family[static_cast<size_t>(i)].value, m_regional));
+            system->setPen(CurvePen(colour));
+            load->setPen(CurvePen(colour, 1, Qt::DashLine));
+            system->replace(curves[static_cast<size_t>(i)].first);
+            load->replace(curves[static_cast<size_t>(i)].second);
+        }
+        system->setVisible(drawn);
+        load->setVisible(drawn);
+        for (QLegendMarker* marker : m_chart->legend()->markers(system)) marker->setVisible(drawn);
+        for (QLegendMarker* marker : m_chart->legend()->markers(load)) marker->setVisible(false);
+    }
+    m_points->replace(operatingPoints);
+    SpaceTicksForSize(*m_chart, m_axisX, m_axisY);
+}
+
+QList<QStringList> FamilyWindow::tableRows(bool exact) const
+{
+    QStringList header{ShortName(m_quantity) + QStringLiteral(" [p.u.]")};
+    for (const char* column : kResultColumns) header << QString::fromLatin1(column) + QStringLiteral(" [p.u.]");
+    header << QStringLiteral("Observación");
+    QList<QStringList> rows{header};
+    for (const FamilyMember& member : m_family) {
+        QStringList row{exact ? ExactText(member.value, m_regional) : RoundedText(member.value, m_regional)};
+        row << ResultCells(member.outcome, exact, m_regional);
+        row << (member.outcome.fault ? FaultDescription(*member.outcome.fault, m_regional) : QString());
+        rows << row;
+    }
+    return rows;
+}
+
+void FamilyWindow::fillTable()
+{
+    const QList<QStringList> rows = tableRows(false);
+    m_grdFamilia->clear();
+    m_grdFamilia->setColumnCount(static_cast<int>(rows.front().size()));
+    m_grdFamilia->setRowCount(static_cast<int>(rows.size()) - 1);
+    m_grdFamilia->setHorizontalHeaderLabels(rows.front());
+    for (int row = 1; row < rows.size(); ++row) {
+        for (int column = 0; column < rows[row].size(); ++column) {
+            auto* item = new QTableWidgetItem(rows[row][column]);
+            if (column + 1 < rows[row].size()) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_grdFamilia->setItem(row - 1, column, item);
+        }
+    }
+    m_grdFamilia->resizeColumnsToContents();
+    m_grdFamilia->horizontalHeader()->setStretchLastSection(true);
+}
+
+QString FamilyWindow::tableText() const
+{
+    QString text;
+    for (const QStringList& row : tableRows(true)) text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    return text;
+}
+
+QByteArray FamilyWindow::tableCsv() const { return CsvDocument(tableRows(true)); }
+
+void FamilyWindow::cmdCopiarTabla_Click() { QGuiApplication::clipboard()->setText(tableText()); }
+
+void FamilyWindow::cmdGuardarTabla_Click()
+{
+    QFileDialog dialog(this, QStringLiteral("Guardar tabla como"), QDir::current().filePath(QStringLiteral("tarvilo-familia.csv")),
+                       QStringLiteral("Valores separados por punto y coma (*.csv)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        SaveWhole(this, dialog.selectedFiles().front(), tableCsv());
+    }
+}
+
+}  // namespace tarvilo

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/family.h"
+#include "core/regional_settings.h"
+
+#include <QLocale>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineSeries;
+class QLineEdit;
+class QPushButton;
+class QScatterSeries;
+class QSpinBox;
+class QTableWidget;
+class QValueAxis;
+
+namespace tarvilo {
+
+class StyledChart;
+
+// The input boxes of the main window as numbers, or the first that is none.
+struct InputsReading {
+    QvInputs inputs;
+    std::optional<InputBox> unreadable;
+};
+
+// frmFamilia: one quantity takes a range of values, the others come from
+// the input boxes; each value's system characteristic (both branches) and
+// load characteristic are drawn in a colour ramp with the operating points,
+// and a table below gives each value's answers. It changes nothing in the
+// main window and writes no "salida.txt".
+class FamilyWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    FamilyWindow(const QLocale& locale, const RegionalSettings& regional, std::function<InputsReading()> readInputs,
+                 QWidget* parent = nullptr);
+
+    // Calculates and draws the family of the values chosen.
+    void cmdDibujar_Click();
+
+    const std::vector<FamilyMember>& family() const { return m_family; }
+    QTableWidget* table() const { return m_grdFamilia; }
+    StyledChart* chart() const { return m_chart; }
+
+    // The table as tab-separated lines, and as a CSV document.
+    QString tableText() const;
+    QByteArray tableCsv() const;
+
+private:
+    void cboMagnitud_Change();
+    void cmdCopiarTabla_Click();
+    void cmdGuardarTabla_Click();
+
+    void buildControls();
+    void drawFamily();
+    std::pair<QLineSeries*, QLineSeries*> curvesOf(int index);
+    void fillTable();
+    QList<QStringList> tableRows(bool exact) const;
+
+    RegionalSettings m_regional;
+    std::function<InputsReading()> m_readInputs;
+    InputBox m_quantity = InputBox::X;
+    std::vector<FamilyMember> m_family;
+
+    QComboBox* m_cboMagnitud = nullptr;
+    QLineEdit* m_txtPrimero = nullptr;
+    QLineEdit* m_txtUltimo = nullptr;
+    QSpinBox* m_spnValores = nullptr;
+    QLabel* m_lblAviso = nullptr;
+    StyledChart* m_chart = nullptr;
+    QValueAxis* m_axisX = nullptr;
+    QValueAxis* m_axisY = nullptr;
+    // Two series per value, made when first needed and kept for the next
+    // drawing: the system characteristic and the load characteristic.
+    std::vector<std::pair<QLineSeries*, QLineSeries*>> m_curves;
+    QScatterSeries* m_points = nullptr;
+    QTableWidget* m_grdFamilia = nullptr;
+};
+
+}  // namespace tarvilo

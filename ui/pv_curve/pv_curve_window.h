@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/qv_types.h"
+#include "core/regional_settings.h"
+
+#include <QLocale>
+#include <QWidget>
+
+class QLabel;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+namespace tarvilo {
+
+class StyledChart;
+class StyledChartView;
+
+// frmCurvaPV: the nose curve P-V of the present network (the voltage of bus 2
+// as the load grows at its power factor), its maximum loadability Pmax and
+// the active-power margin Pmax - Pcarga, with the present operating points.
+// It follows every run of the main window while it is open.
+class PvCurveWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    PvCurveWindow(const QLocale& locale, const RegionalSettings& regional, QWidget* parent = nullptr);
+
+    // Shows the curve of a completed run.
+    void follow(const QvInputs& inputs, const QvResults& results);
+    // Says that there is no run to show.
+    void showNoRun();
+
+    StyledChart* chart() const { return m_chart; }
+    QLineSeries* upperBranch() const { return m_upper; }
+    QLineSeries* lowerBranch() const { return m_lower; }
+    QScatterSeries* noseMark() const { return m_nose; }
+    QScatterSeries* operatingPoints() const { return m_points; }
+
+private:
+    void showNotice(const QString& text);
+
+    RegionalSettings m_regional;
+    StyledChart* m_chart = nullptr;
+    StyledChartView* m_view = nullptr;
+    QValueAxis* m_axisX = nullptr;
+    QValueAxis* m_axisY = nullptr;
+    QLineSeries* m_upper = nullptr;
+    QLineSeries* m_lower = nullptr;
+    QScatterSeries* m_nose = nullptr;
+    QScatterSeries* m_points = nullptr;
+    QLabel* m_lblPmax = nullptr;
+    QLabel* m_lblMargenP = nullptr;
+    QLabel* m_lblAviso = nullptr;
+};
+
+}  // namespace tarvilo

@@ -13,12 +13,20 @@ cleanup() {
     rm -rf "$WINEPREFIX"
 }
 trap cleanup EXIT
+trap 'echo "run_wine_tests.sh: line $LINENO failed: $BASH_COMMAND" >&2' ERR
 
-reg() { wine reg "$@" >/dev/null; }
+# One server for the whole script: without it every wine command may start
+# its own and race the previous one's shutdown.
+wineserver -p
+
+# Wine's own tools now and then fail once on a busy machine; a second try
+# tells that apart from a real fault.
+twice() { "$@" || { echo "retrying: $*" >&2; sleep 1; "$@"; }; }
+reg() { twice wine reg "$@" >/dev/null; }
 test_key='HKLM\SOFTWARE\TarviloTest'
 msinfo_key='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 location_key='HKLM\SOFTWARE\Microsoft\Shared Tools Location'
-windows_path="$(winepath -w "$exe" 2>/dev/null)"
+windows_path="$(twice winepath -w "$exe" 2>/dev/null)"
 
 # Test values: a text with its terminator (as reg add stores it), the same
 # without one (only a .reg import can store that), 1024 and 1025 bytes, a
@@ -37,7 +45,7 @@ failed=0
 run() {
     local scenario=$1
     export TARVILO_MARKER="$WINEPREFIX/drive_c/started-$scenario-$RANDOM"
-    TARVILO_MARKER="$(winepath -w "$TARVILO_MARKER" 2>/dev/null)"
+    TARVILO_MARKER="$(twice winepath -w "$TARVILO_MARKER" 2>/dev/null)"
     if wine "$exe" "$scenario"; then :; else failed=1; fi
 }
 

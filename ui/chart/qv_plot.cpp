@@ -26,16 +26,6 @@ QList<QPointF> Thinned(const QList<QPointF>& points)
     return thinned;
 }
 
-QScatterSeries* MakePointMark(QScatterSeries::MarkerShape shape, const QColor& fill, qreal size)
-{
-    auto* series = new QScatterSeries;
-    series->setMarkerShape(shape);
-    series->setMarkerSize(size);
-    series->setBrush(fill);
-    series->setPen(QPen(Qt::white, 1.5));
-    return series;
-}
-
 }  // namespace
 
 QString NameOf(Curve curve)
@@ -111,11 +101,11 @@ void QvPlot::buildMarks()
 {
     const qreal size = look() == Look::Large ? 11 : 8;
     m_markSeries[static_cast<int>(Mark::UpperPoint)] =
-        MakePointMark(QScatterSeries::MarkerShapeCircle, QColor(0, 110, 0), size);
+        PointMark(QScatterSeries::MarkerShapeCircle, QColor(0, 110, 0), size);
     m_markSeries[static_cast<int>(Mark::LowerPoint)] =
-        MakePointMark(QScatterSeries::MarkerShapeCircle, QColor(170, 0, 0), size);
+        PointMark(QScatterSeries::MarkerShapeCircle, QColor(170, 0, 0), size);
     m_markSeries[static_cast<int>(Mark::Nose)] =
-        MakePointMark(QScatterSeries::MarkerShapeRectangle, QColor(230, 120, 0), size);
+        PointMark(QScatterSeries::MarkerShapeRectangle, QColor(230, 120, 0), size);
     auto* minimum = new QLineSeries;
     minimum->setPen(CurvePen(QColor(110, 110, 110), 1, Qt::DashLine));
     m_markSeries[static_cast<int>(Mark::MinimumVoltage)] = minimum;

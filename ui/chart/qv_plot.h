@@ -3,7 +3,6 @@
 #include "core/regional_settings.h"
 #include "ui/chart/chart_grid.h"
 #include "ui/chart/chart_marks.h"
-
 #include "ui/chart/styled_chart.h"
 
 #include <QLocale>
@@ -18,7 +17,6 @@ class QValueAxis;
 class QXYSeries;
 
 namespace tarvilo {
-
 
 // An earlier case kept on the plot, in faded colours: its curves and what
 // sets it apart from the current case ("Qcap = 0,5").

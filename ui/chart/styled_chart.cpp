@@ -77,6 +77,16 @@ QPen CurvePen(const QColor& colour, qreal width, Qt::PenStyle style)
     return pen;
 }
 
+QScatterSeries* PointMark(QScatterSeries::MarkerShape shape, const QColor& fill, qreal size)
+{
+    auto* series = new QScatterSeries;
+    series->setMarkerShape(shape);
+    series->setMarkerSize(size);
+    series->setBrush(fill);
+    series->setPen(QPen(Qt::white, 1.5));
+    return series;
+}
+
 StyledChartView::StyledChartView(StyledChart* chart, QWidget* parent) : QChartView(chart, parent)
 {
     setRenderHint(QPainter::Antialiasing);

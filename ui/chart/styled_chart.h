@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QLocale>
 #include <QPen>
+#include <QScatterSeries>
 
 class QValueAxis;
 
@@ -42,6 +43,10 @@ private:
 // One-pixel solid lines are drawn as one path, several times faster than
 // Qt Charts' segment-by-segment drawing.
 QPen CurvePen(const QColor& colour, qreal width = 1, Qt::PenStyle style = Qt::SolidLine);
+
+// A series of marked points: filled markers with a white rim, which stand
+// out on any curve.
+QScatterSeries* PointMark(QScatterSeries::MarkerShape shape, const QColor& fill, qreal size);
 
 // A view that readies its chart's texts before every paint.
 class StyledChartView : public QChartView {

@@ -4,7 +4,9 @@
 #include "ui/common/fault_message.h"
 #include "ui/common/message_box.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 
 #include <string_view>
@@ -21,6 +23,20 @@ bool SaveWhole(QWidget* parent, const QString& path, const QByteArray& bytes)
                                   "como estaba.")
                        .arg(QFileInfo(path).absoluteFilePath(), FileFailureText(FileFailureOf(error))));
     return false;
+}
+
+QString AskSavePath(QWidget* parent, const QString& title, const QString& suggested, const QStringList& filters)
+{
+    QFileDialog dialog(parent, title, QDir::current().filePath(suggested), filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The type chosen gives the name its ending, before the dialog asks
+    // whether to replace a file of that name.
+    const auto suffixOf = [](const QString& filter) { return filter.section(QStringLiteral("*."), 1).chopped(1); };
+    dialog.setDefaultSuffix(suffixOf(filters.front()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
 }
 
 }  // namespace tarvilo

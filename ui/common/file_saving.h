@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -10,5 +11,9 @@ namespace tarvilo {
 // Writes a file the user asked for, whole or not at all; a failure is told
 // over parent with the file's full path and the reason. True when written.
 bool SaveWhole(QWidget* parent, const QString& path, const QByteArray& bytes);
+
+// Asks where to save, suggesting a name in the present folder; filters like
+// "Imagen PNG (*.png)". Empty when the user cancels.
+QString AskSavePath(QWidget* parent, const QString& title, const QString& suggested, const QStringList& filters);
 
 }  // namespace tarvilo

@@ -3,18 +3,15 @@
 #include "core/number_reading.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/chart/styled_chart.h"
-#include "ui/common/app_icon.h"
+#include "ui/common/companion_window.h"
 #include "ui/common/csv.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/file_saving.h"
-#include "ui/common/form_font.h"
 #include "ui/common/number_text.h"
 #include "ui/common/quantities.h"
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -77,21 +74,14 @@ FamilyWindow::FamilyWindow(const QLocale& locale, const RegionalSettings& region
                            std::function<InputsReading()> readInputs, QWidget* parent)
     : QWidget(parent, Qt::Window), m_regional(regional), m_readInputs(std::move(readInputs))
 {
-    setObjectName(QStringLiteral("frmFamilia"));
-    setWindowTitle(QStringLiteral("Familia de curvas - Tarvilo"));
-    setWindowIcon(AppIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(FormFont());
+    SetUpCompanionWindow(this, QStringLiteral("frmFamilia"), QStringLiteral("Familia de curvas - Tarvilo"));
 
     m_chart = new StyledChart(StyledChart::Look::Large, locale);
     m_chart->setTitle(QStringLiteral("Familia de curvas Q-V"));
     m_axisX = m_chart->addValueAxis(QStringLiteral("Potencia reactiva en la carga [p.u.]"), Qt::AlignBottom);
     m_axisY = m_chart->addValueAxis(QStringLiteral("Tensión en la carga [p.u.]"), Qt::AlignLeft);
-    m_points = new QScatterSeries;
+    m_points = PointMark(QScatterSeries::MarkerShapeCircle, Qt::black, 9);
     m_points->setName(QStringLiteral("Puntos de operación"));
-    m_points->setMarkerSize(9);
-    m_points->setBrush(Qt::black);
-    m_points->setPen(QPen(Qt::white, 1.5));
     m_chart->addSeries(m_points);
     m_points->attachAxis(m_axisX);
     m_points->attachAxis(m_axisY);
@@ -321,13 +311,9 @@ void FamilyWindow::cmdCopiarTabla_Click() { QGuiApplication::clipboard()->setTex
 
 void FamilyWindow::cmdGuardarTabla_Click()
 {
-    QFileDialog dialog(this, QStringLiteral("Guardar tabla como"), QDir::current().filePath(QStringLiteral("tarvilo-familia.csv")),
-                       QStringLiteral("Valores separados por punto y coma (*.csv)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        SaveWhole(this, dialog.selectedFiles().front(), tableCsv());
-    }
+    const QString path = AskSavePath(this, QStringLiteral("Guardar tabla como"), QStringLiteral("tarvilo-familia.csv"),
+                                     {QStringLiteral("Valores separados por punto y coma (*.csv)")});
+    if (!path.isEmpty()) SaveWhole(this, path, tableCsv());
 }
 
 }  // namespace tarvilo

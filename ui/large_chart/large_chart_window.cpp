@@ -1,8 +1,7 @@
 #include "ui/large_chart/large_chart_window.h"
 
 #include "ui/chart/large_chart_view.h"
-#include "ui/common/app_icon.h"
-#include "ui/common/form_font.h"
+#include "ui/common/companion_window.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,11 +13,7 @@ namespace tarvilo {
 LargeChartWindow::LargeChartWindow(const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("frmGrafico"));
-    setWindowTitle(QStringLiteral("Gráfico ampliado - Tarvilo"));
-    setWindowIcon(AppIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(FormFont());
+    SetUpCompanionWindow(this, QStringLiteral("frmGrafico"), QStringLiteral("Gráfico ampliado - Tarvilo"));
 
     m_view = new LargeChartView(locale, regional, this);
     m_cmdEjesPrincipales = new QPushButton(QStringLiteral("&Ejes del gráfico principal"), this);

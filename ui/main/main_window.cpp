@@ -9,25 +9,23 @@
 #include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart.h"
 #include "ui/common/app_icon.h"
+#include "ui/common/fault_message.h"
 #include "ui/common/file_saving.h"
 #include "ui/common/form_font.h"
 #include "ui/common/message_box.h"
 #include "ui/common/twips_layout.h"
+#include "ui/family/family_window.h"
+#include "ui/large_chart/large_chart_window.h"
 #include "ui/main/chart_description.h"
 #include "ui/main/control_table.h"
 #include "ui/main/diagram_picture.h"
-#include "ui/common/fault_message.h"
 #include "ui/main/result_exports.h"
 #include "ui/main/value_stepping.h"
-#include "ui/family/family_window.h"
-#include "ui/large_chart/large_chart_window.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -74,12 +72,20 @@ void StackEarlierInFront(const std::vector<QWidget*>& creationOrder)
     for (auto it = creationOrder.rbegin(); it != creationOrder.rend(); ++it) (*it)->raise();
 }
 
+// The window while it is open, else null. A closed window lingers until it
+// is deleted: it counts as closed.
+template <typename Window>
+Window* IfOpen(const QPointer<Window>& window)
+{
+    return window && window->isVisible() ? window.data() : nullptr;
+}
+
 // One window of each kind: brought forward when it is open, made afresh when
-// it is not (a closed window lingers until it is deleted).
+// it is not.
 template <typename Window, typename Make>
 Window* ShowSingle(QPointer<Window>& window, Make make)
 {
-    if (!window || !window->isVisible()) {
+    if (!IfOpen(window)) {
         if (window) window->deleteLater();
         window = make();
     }
@@ -402,24 +408,17 @@ void MainWindow::mnuCurvaPV_Click()
     });
 }
 
-FamilyWindow* MainWindow::familyWindow() const { return m_family && m_family->isVisible() ? m_family.data() : nullptr; }
+FamilyWindow* MainWindow::familyWindow() const { return IfOpen(m_family); }
 
-PvCurveWindow* MainWindow::pvCurveWindow() const
-{
-    return m_pvCurve && m_pvCurve->isVisible() ? m_pvCurve.data() : nullptr;
-}
+PvCurveWindow* MainWindow::pvCurveWindow() const { return IfOpen(m_pvCurve); }
 
-LargeChartWindow* MainWindow::largeChart() const
-{
-    // A closed window lingers until it is deleted: it counts as closed.
-    return m_largeChart && m_largeChart->isVisible() ? m_largeChart.data() : nullptr;
-}
+LargeChartWindow* MainWindow::largeChart() const { return IfOpen(m_largeChart); }
 
 void MainWindow::grfMsChart_DblClick() { mnuGraficoAmpliado_Click(); }
 
 void MainWindow::mnuGuardarGrafico_Click()
 {
-    const QString path = askSavePath(QStringLiteral("Guardar gráfico como"), QStringLiteral("tarvilo-grafico.png"),
+    const QString path = AskSavePath(this, QStringLiteral("Guardar gráfico como"), QStringLiteral("tarvilo-grafico.png"),
                                      {QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("Gráfico vectorial SVG (*.svg)"),
                                       QStringLiteral("Documento PDF (*.pdf)")});
     if (!path.isEmpty()) exportCommand([this, path] { saveChart(path); });
@@ -427,7 +426,7 @@ void MainWindow::mnuGuardarGrafico_Click()
 
 void MainWindow::mnuGuardarCurvas_Click()
 {
-    const QString path = askSavePath(QStringLiteral("Guardar curvas como"), QStringLiteral("tarvilo-curvas.csv"),
+    const QString path = AskSavePath(this, QStringLiteral("Guardar curvas como"), QStringLiteral("tarvilo-curvas.csv"),
                                      {QStringLiteral("Valores separados por punto y coma (*.csv)")});
     if (!path.isEmpty()) exportCommand([this, path] { saveCurves(path); });
 }
@@ -440,20 +439,6 @@ void MainWindow::mnuCopiarGrafico_Click()
 void MainWindow::mnuCopiarResultados_Click()
 {
     QGuiApplication::clipboard()->setText(ResultsTable(m_shownInputs, m_shownResults, m_regional));
-}
-
-QString MainWindow::askSavePath(const QString& title, const QString& suggested, const QStringList& filters)
-{
-    QFileDialog dialog(this, title, QDir::current().filePath(suggested), filters.join(QStringLiteral(";;")));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The type chosen gives the name its ending, before the dialog asks
-    // whether to replace a file of that name.
-    const auto suffixOf = [](const QString& filter) { return filter.section(QStringLiteral("*."), 1).chopped(1); };
-    dialog.setDefaultSuffix(suffixOf(filters.front()));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog,
-            [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
 }
 
 void MainWindow::exportCommand(const std::function<void()>& command)

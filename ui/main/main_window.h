@@ -118,7 +118,6 @@ private:
     // The chart no longer shows the inputs' case: said on both charts.
     void markChartsOutdated();
     // Asks for a file to save to, the suggested name's type by default.
-    QString askSavePath(const QString& title, const QString& suggested, const QStringList& filters);
     // Runs an export command; a failure (such as no memory left for the
     // picture) is told, and the window goes on.
     void exportCommand(const std::function<void()>& command);

@@ -5,9 +5,8 @@
 #include "core/run_fault.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/chart/styled_chart.h"
-#include "ui/common/app_icon.h"
+#include "ui/common/companion_window.h"
 #include "ui/common/fault_message.h"
-#include "ui/common/form_font.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -22,17 +21,6 @@ namespace tarvilo {
 namespace {
 
 constexpr int kPvPoints = 200;
-
-QScatterSeries* PointMark(const QString& name, QScatterSeries::MarkerShape shape, const QColor& fill)
-{
-    auto* series = new QScatterSeries;
-    series->setName(name);
-    series->setMarkerShape(shape);
-    series->setMarkerSize(11);
-    series->setBrush(fill);
-    series->setPen(QPen(Qt::white, 1.5));
-    return series;
-}
 
 QString ObstacleText(PvObstacle obstacle, const QvInputs& inputs)
 {
@@ -57,11 +45,7 @@ QString ObstacleText(PvObstacle obstacle, const QvInputs& inputs)
 PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
     : QWidget(parent, Qt::Window), m_regional(regional)
 {
-    setObjectName(QStringLiteral("frmCurvaPV"));
-    setWindowTitle(QStringLiteral("Curva P-V - Tarvilo"));
-    setWindowIcon(AppIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(FormFont());
+    SetUpCompanionWindow(this, QStringLiteral("frmCurvaPV"), QStringLiteral("Curva P-V - Tarvilo"));
 
     m_chart = new StyledChart(StyledChart::Look::Large, locale);
     m_chart->setTitle(QStringLiteral("Curva P-V"));
@@ -73,8 +57,10 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
     m_lower = new QLineSeries;
     m_lower->setName(QStringLiteral("Rama inferior"));
     m_lower->setPen(CurvePen(QColor(220, 0, 0)));
-    m_nose = PointMark(QStringLiteral("Pmax"), QScatterSeries::MarkerShapeRectangle, QColor(230, 120, 0));
-    m_points = PointMark(QStringLiteral("Puntos de operación"), QScatterSeries::MarkerShapeCircle, Qt::black);
+    m_nose = PointMark(QScatterSeries::MarkerShapeRectangle, QColor(230, 120, 0), 11);
+    m_nose->setName(QStringLiteral("Pmax"));
+    m_points = PointMark(QScatterSeries::MarkerShapeCircle, Qt::black, 11);
+    m_points->setName(QStringLiteral("Puntos de operación"));
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{m_upper, m_lower, m_nose, m_points}) {
         m_chart->addSeries(series);
         series->attachAxis(m_axisX);

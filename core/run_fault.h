@@ -30,7 +30,8 @@ enum class FaultCause {
 
 // Why a file could not be written, as the system reported it.
 enum class FileFailure {
-    NoPermission,    // no right to write in the folder or the file, or a read-only medium
+    NoPermission,    // no right to write in the folder, or a read-only medium
+    ReadOnlyFile,    // the file itself may not be written
     DiskFull,
     FileTooLarge,    // beyond the file-size limit of the process
     FolderMissing,   // the folder no longer exists

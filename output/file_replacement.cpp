@@ -50,7 +50,8 @@ int ReplaceableError(const std::string& path)
     if (stat(path.c_str(), &status) != 0) return 0;
     if (S_ISDIR(status.st_mode)) return EISDIR;
     if (!S_ISREG(status.st_mode)) return EINVAL;  // a pipe or a device is no file to replace
-    return access(path.c_str(), W_OK) == 0 ? 0 : errno;
+    if (access(path.c_str(), W_OK) == 0) return 0;
+    return errno == EACCES ? kReadOnlyFile : errno;
 }
 
 // A new file beside path, with a name no one else uses, or -1 with errno set.
@@ -123,6 +124,7 @@ int ReplaceFileContents(const std::string& path, std::string_view text)
 FileFailure FileFailureOf(int error)
 {
     switch (error) {
+    case kReadOnlyFile: return FileFailure::ReadOnlyFile;
     case EACCES:
     case EPERM:
     case EROFS:

@@ -7,6 +7,11 @@
 
 namespace tarvilo {
 
+// The file exists and is read-only for the user: the system reports it as
+// "permission denied", the same as a folder that cannot be written, but the
+// user is told apart what to change. Never an error number (those are > 0).
+inline constexpr int kReadOnlyFile = -1;
+
 // Replaces the file at path by one holding text, so that a reader sees the
 // old file or the new one, never a part: the text goes to a new file beside
 // it, which is then renamed over it. Where no new file can be made in the
@@ -14,7 +19,8 @@ namespace tarvilo {
 // with the room for the whole text reserved before anything is overwritten,
 // so that a full disk leaves the old file as it was. Nothing is synced to
 // the disk: the file must survive a failed run, not a power cut.
-// Returns 0, or the system's error number of the failure.
+// Returns 0, kReadOnlyFile for a file the user may not write, or the
+// system's error number of the failure.
 int ReplaceFileContents(const std::string& path, std::string_view text);
 
 // What an error number from ReplaceFileContents means for the user.

@@ -68,6 +68,12 @@ private slots:
             row("page up") << spelt("0.03") << 4 << 10 << spelt("0.13") << 4;
             row("carry") << spelt("9.99") << 4 << 1 << spelt("10.00") << 5;
             row("error") << QStringLiteral("Error") << 5 << 1 << QString() << 0;
+            row("before every digit") << spelt("10.48") << 0 << 1 << spelt("11.48") << 0;
+            row("before every digit, no integer digits") << spelt(".48") << 0 << 1 << spelt(".49") << 0;
+            row("before the sign") << spelt("-9.5") << 0 << -1 << spelt("-10.5") << 0;
+            row("beyond the largest number") << QStringLiteral("1e308") << 5 << 1 << QString() << 0;
+            row("page up beyond the largest number") << spelt("1.7e308") << 3 << 10 << QString() << 0;
+            row("largest number down") << QStringLiteral("1e308") << 1 << -1 << QStringLiteral("0e308") << 1;
         }
     }
     void aStepChangesTheDigitLeftOfTheCursor()
@@ -106,6 +112,19 @@ private slots:
         QCOMPARE(qcap->text(), QStringLiteral("Error"));
         QTest::qWait(20);
         QCOMPARE(runs.count(), 1);
+    }
+
+    void aStepBeyondTheRangeKeepsTheText()
+    {
+        MainWindow window(CommaLocale());
+        QLineEdit* x = window.inputBox(InputBox::X);
+        for (const auto& [text, key] : {std::pair{"1e308", Qt::Key_Up}, std::pair{"1,7e308", Qt::Key_PageUp}}) {
+            x->setText(QString::fromLatin1(text));
+            x->setFocus();
+            x->end(false);
+            QTest::keyClick(x, key);
+            QCOMPARE(x->text(), QString::fromLatin1(text));
+        }
     }
 
     void earlierCasesAreKeptAndRemoved()

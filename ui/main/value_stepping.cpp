@@ -94,12 +94,15 @@ std::optional<SteppedText> StepValue(const QString& text, int cursor, int units,
     const QString decimalSeparator = QString::fromStdString(regional.decimalSeparator);
     const NumberParts parts = Split(text, decimalSeparator);
 
-    // The digit just left of the cursor.
+    // The digit just left of the cursor; before every digit, the units.
     qsizetype target = parts.digits.size() - 1;
-    if (cursor < parts.mantissaEnd) {
+    const bool beforeDigits = parts.digitPlaces.isEmpty() || cursor <= parts.digitPlaces.front();
+    if (beforeDigits) {
+        if (parts.integerDigits > 0) target = parts.integerDigits - 1;
+    } else if (cursor < parts.mantissaEnd) {
         const auto right = std::find_if(parts.digitPlaces.begin(), parts.digitPlaces.end(),
                                         [cursor](qsizetype place) { return place >= cursor; });
-        target = std::max<qsizetype>(0, (right - parts.digitPlaces.begin()) - 1);
+        target = (right - parts.digitPlaces.begin()) - 1;
     }
 
     // units x 10^(places right of the target), in units of the last digit.
@@ -135,6 +138,9 @@ std::optional<SteppedText> StepValue(const QString& text, int cursor, int units,
     const qsizetype newEnd = parts.lead.size() + sign.size() + mantissa.size();
     stepped.cursor = static_cast<int>(std::max<qsizetype>(parts.lead.size(), newEnd - fromEnd) +
                                       std::max<qsizetype>(0, cursor - parts.mantissaEnd));
+    if (beforeDigits) stepped.cursor = std::min(cursor, static_cast<int>(newEnd));
+    // A step beyond the range of the numbers is refused: the text stays.
+    if (!ReadRegionalNumber(stepped.text.toStdString(), regional)) return std::nullopt;
     return stepped;
 }
 

@@ -8,6 +8,7 @@
 #include "ui/chart/chart_hover.h"
 #include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart.h"
+#include "ui/common/file_saving.h"
 #include "ui/large_chart/large_chart_window.h"
 
 #include <QAction>
@@ -15,6 +16,8 @@
 #include <QGraphicsTextItem>
 #include <QWheelEvent>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QLineSeries>
 #include <QMenu>
@@ -41,6 +44,11 @@ const QPointF kNose(5.038421333333334, 0.5906330163477148);
 void Trigger(MainWindow& window, const char* action)
 {
     window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+}
+
+QString Spelt(const QLocale& locale, const char* pointText)
+{
+    return QString::fromLatin1(pointText).replace(QLatin1Char('.'), locale.decimalPoint());
 }
 
 QByteArray ReadAll(const QString& path)
@@ -200,22 +208,54 @@ private slots:
         QFETCH(QLocale, locale);
         const RegionalSettings regional = RegionalOf(locale);
         MainWindow window(locale);
+        // Each picture says which case it shows and prints across an A4 page.
+        const QString caption = QStringLiteral("Caso: X = %1; B = %2; Uinf = 1; Pcarga = %3; Qcarga = 0; Qcap = 0 [p.u.]")
+                                    .arg(Spelt(locale, "0.03"), Spelt(locale, "3.33"), Spelt(locale, "10.48"));
         QVERIFY(window.saveChart(QStringLiteral("grafico.png")));
         QVERIFY(ReadAll(QStringLiteral("grafico.png")).startsWith("\x89PNG\r\n"));
+        const QImage png(QStringLiteral("grafico.png"));
+        QCOMPARE(qRound(png.width() * 1000.0 / png.dotsPerMeterX()), 297);
+        QCOMPARE(qRound(png.height() * 1000.0 / png.dotsPerMeterY()), 210);
+        // The upper branch, where a column crosses it, is as wide as on the
+        // PDF (one page pixel, two image pixels), not a hairline.
+        double green = 0;
+        for (int y = 0; y < png.height(); ++y) {
+            const QColor pixel = png.pixelColor(png.width() * 5 / 8, y);
+            if (pixel.green() > pixel.red() + 20) green += (255 - pixel.red()) / 255.0;
+        }
+        QVERIFY2(green > 1.6 && green < 2.6, qPrintable(QString::number(green)));
         QVERIFY(window.saveChart(QStringLiteral("grafico.pdf")));
         QVERIFY(ReadAll(QStringLiteral("grafico.pdf")).startsWith("%PDF-"));
         QVERIFY(window.saveChart(QStringLiteral("grafico.svg")));
         QXmlStreamReader svg(ReadAll(QStringLiteral("grafico.svg")));
-        while (!svg.atEnd()) svg.readNext();
+        QString svgWidth, svgHeight, svgText;
+        while (!svg.atEnd()) {
+            svg.readNext();
+            if (svg.isStartElement() && svg.name() == QLatin1String("svg")) {
+                svgWidth = svg.attributes().value(QLatin1String("width")).toString();
+                svgHeight = svg.attributes().value(QLatin1String("height")).toString();
+            }
+            if (svg.isCharacters()) svgText += svg.text();
+        }
         QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
-        QVERIFY(ReadAll(QStringLiteral("grafico.svg")).contains("<svg"));
+        QCOMPARE(svgWidth, QStringLiteral("297mm"));
+        QCOMPARE(svgHeight, QStringLiteral("210mm"));
+        QVERIFY2(svgText.contains(caption), qPrintable(svgText.right(400)));
 
-        // The curves: 15 significant digits, the regional separator.
+        // The curves: the case first, then 15 significant digits with the
+        // regional separator, every line of the same number of fields.
         QVERIFY(window.saveCurves(QStringLiteral("curvas.csv")));
         const QByteArray csv = ReadAll(QStringLiteral("curvas.csv"));
-        QVERIFY(csv.startsWith("\xEF\xBB\xBFQ2 rama inferior [p.u.];V2 rama inferior [p.u.];"));
-        const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 1 + 300 + 1);  // the last line end leaves an empty piece
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.takeLast(), QString());  // the last line end leaves an empty piece
+        for (const QString& line : lines) QCOMPARE(line.count(QLatin1Char(';')), 8);
+        QCOMPARE(lines.at(0).section(QLatin1Char(';'), 0, 1), QStringLiteral("X [p.u.];") + Spelt(locale, "0.03"));
+        QCOMPARE(lines.at(3).section(QLatin1Char(';'), 0, 1), QStringLiteral("Pcarga [p.u.];") + Spelt(locale, "10.48"));
+        QCOMPARE(lines.at(5).section(QLatin1Char(';'), 0, 1), QStringLiteral("Qcap [p.u.];0"));
+        lines = lines.mid(6);
+        QVERIFY(lines.front().startsWith(QStringLiteral("Q2 rama inferior [p.u.];V2 rama inferior [p.u.];")));
+        QCOMPARE(lines.size(), 1 + 300);
         const auto read = [&regional](const QString& text) { return *ReadRegionalNumber(text.toStdString(), regional); };
         const ChartGrid& grid = window.chart()->grid();
         for (int row = 0; row < 300; row += 23) {
@@ -234,6 +274,51 @@ private slots:
         QCOMPARE(results.at(8), "V2 sup\t" + QString::fromStdString(ToGeneralText(kUpper.y(), regional)) + "\tp.u.");
         Trigger(window, "mnuCopiarGrafico");
         QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+    }
+
+    void theSaveDialogGivesTheChosenTypesEndingAndRemembersTheFolder()
+    {
+        QWidget parent;
+        QDir(m_folder->path()).mkdir(QStringLiteral("informes"));
+        const QString folder = QDir(m_folder->path()).filePath(QStringLiteral("informes"));
+        QString opened;
+        const auto answer = [&opened](const QString& name) {
+            QTimer::singleShot(0, [&opened, name] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!dialog) return;
+                opened = dialog->directory().absolutePath();
+                dialog->selectFile(name);
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+        };
+        const QStringList types{QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("Gráfico vectorial SVG (*.svg)")};
+        answer(QDir(folder).filePath(QStringLiteral("foto.jpg")));
+        QCOMPARE(AskSavePath(&parent, QStringLiteral("Guardar"), QStringLiteral("a.png"), types),
+                 QDir(folder).filePath(QStringLiteral("foto.jpg.png")));
+        QCOMPARE(opened, QDir::current().absolutePath());
+        // The next dialog opens where the last save went.
+        answer(QStringLiteral("plano.SVG"));
+        QCOMPARE(AskSavePath(&parent, QStringLiteral("Guardar"), QStringLiteral("a.png"), types),
+                 QDir(folder).filePath(QStringLiteral("plano.SVG")));
+        QCOMPARE(opened, folder);
+        answer(QStringLiteral("curvas"));
+        QCOMPARE(AskSavePath(&parent, QStringLiteral("Guardar"), QStringLiteral("a.png"), types),
+                 QDir(folder).filePath(QStringLiteral("curvas.png")));
+    }
+
+    void theCurvesOfThePreviousCaseSaySo()
+    {
+        MainWindow window(CommaLocale());
+        // A reactance this small fails at the chart's scale, after
+        // "salida.txt" has been written: the chart keeps the previous case.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("1e-6"));
+        m_watchdog->expect();
+        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        QVERIFY(window.saveCurves(QStringLiteral("anteriores.csv")));
+        const QStringList lines = QString::fromUtf8(ReadAll(QStringLiteral("anteriores.csv")).mid(3)).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.at(0), QStringLiteral("X [p.u.];0,03;;;;;;;"));
+        QCOMPARE(lines.at(6), QStringLiteral("Nota;Gráfico del cálculo anterior;;;;;;;"));
+        QVERIFY(lines.at(7).startsWith(QStringLiteral("Q2 rama inferior")));
     }
 
     void aFailedExportLeavesTheFileWhole()

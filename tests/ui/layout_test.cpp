@@ -189,8 +189,8 @@ private slots:
 
     void focusCycle()
     {
-        const QStringList expected = {"cmdCalcular", "txtX",      "txtB",    "txtUinf",          "txtPcarga",
-                                      "txtQcarga",   "txtQcap",   "cmdValoresDefault", "cmdCalcular"};
+        const QStringList expected = {"cmdCalcular", "grfMsChart", "txtX",    "txtB",              "txtUinf",
+                                      "txtPcarga",   "txtQcarga",  "txtQcap", "cmdValoresDefault", "cmdCalcular"};
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QWidget* widget = Control(QStringLiteral("cmdCalcular"));

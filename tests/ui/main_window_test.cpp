@@ -5,9 +5,14 @@
 #include "ui/chart/qv_chart.h"
 #include "ui/main/default_case.h"
 #include "ui/common/fault_message.h"
+#include "ui/chart/large_chart_view.h"
+#include "ui/large_chart/large_chart_window.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QAction>
 #include <QMenu>
 #include <QApplication>
@@ -192,9 +197,14 @@ private slots:
         };
         QCOMPARE(name(window.inputBox(InputBox::X)), QStringLiteral("Reactancia [p.u.]"));
         QCOMPARE(name(window.inputBox(InputBox::Qcap)), QStringLiteral("Qcap [p.u.]"));
-        QCOMPARE(name(window.resultLabel(ResultLabel::MargenQ2)), QStringLiteral("Margen Q2 [p.u.]"));
+        // Each value label tells its title and the value it shows.
+        const auto value = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Value);
+        };
+        QCOMPARE(name(window.resultLabel(ResultLabel::MargenQ2)), QStringLiteral("Margen Q2 [p.u.]: 5,6193"));
+        QCOMPARE(value(window.resultLabel(ResultLabel::MargenQ2)), QStringLiteral("5,6193"));
         QCOMPARE(description(window.resultLabel(ResultLabel::MargenQ2)), QStringLiteral("Margen de reactivo disponible."));
-        QCOMPARE(name(window.resultLabel(ResultLabel::Q2inf)), QStringLiteral("Q2 inf [p.u.]"));
+        QCOMPARE(name(window.resultLabel(ResultLabel::Q2inf)), QStringLiteral("Q2 inf [p.u.]: -0,1827"));
         QCOMPARE(name(window.chart()), QStringLiteral("Curvas Q vs. V"));
         QVERIFY(description(window.chart()).contains(QStringLiteral("Margen de reactivo: 5,6193 p.u.")));
         QVERIFY(description(window.chart()).contains(QStringLiteral("superior: V2 = 0,9991 p.u.")));
@@ -205,6 +215,117 @@ private slots:
         m_watchdog->expect();
         Click(window, "cmdCalcular");
         QVERIFY(description(window.chart()).contains(QStringLiteral("No existe punto de operación")));
+        QCOMPARE(name(window.resultLabel(ResultLabel::V2sup)), QStringLiteral("V2 sup [p.u.]: Error"));
+        QCOMPARE(value(window.resultLabel(ResultLabel::MargenQ2)), window.resultLabel(ResultLabel::MargenQ2)->text());
+
+        // The companion windows: the family's choice and table are named,
+        // every chart is told in words, and the P-V values as the others.
+        Click(window, "cmdValoresDefault");
+        window.findChild<QAction*>(QStringLiteral("mnuGraficoAmpliado"))->trigger();
+        window.findChild<QAction*>(QStringLiteral("mnuFamilia"))->trigger();
+        window.findChild<QAction*>(QStringLiteral("mnuCurvaPV"))->trigger();
+        const auto widget = [](const char* objectName) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (auto* found = top->findChild<QWidget*>(QString::fromLatin1(objectName))) return found;
+            }
+            return static_cast<QWidget*>(nullptr);
+        };
+        // Qt on Linux names a list box by its value and tells its label
+        // through a relation (elsewhere by its name).
+        QStringList magnitudLabels{name(widget("cboMagnitud"))};
+        for (const auto& [other, relation] :
+             QAccessible::queryAccessibleInterface(widget("cboMagnitud"))->relations(QAccessible::Label)) {
+            magnitudLabels << other->text(QAccessible::Name);
+        }
+        QVERIFY2(magnitudLabels.contains(QStringLiteral("Magnitud")) || magnitudLabels.contains(QStringLiteral("Magnitud:")),
+                 qPrintable(magnitudLabels.join(QStringLiteral(" | "))));
+        QVERIFY(!name(widget("grdFamilia")).isEmpty());
+        QVERIFY(description(widget("grfFamilia")).contains(QStringLiteral("valores de Reactancia X")));
+        QVERIFY(description(window.largeChart()->view()).contains(QStringLiteral("Margen de reactivo: 5,6193 p.u.")));
+        QVERIFY(description(widget("grfCurvaPV")).contains(QStringLiteral("Pcarga = 10,48 p.u.")));
+        QVERIFY2(name(widget("lblPmax")).startsWith(QStringLiteral("Pmax [p.u.]: ")) &&
+                     value(widget("lblPmax")) == qobject_cast<QLabel*>(widget("lblPmax"))->text() &&
+                     !value(widget("lblPmax")).isEmpty(),
+                 qPrintable(name(widget("lblPmax"))));
+        QVERIFY(name(widget("lblMargenP")).startsWith(QStringLiteral("Margen P [p.u.]: ")));
+        window.close();
+    }
+
+    void theChartTakesTheFocusAfterCalcular()
+    {
+        MainWindow window(PointLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget* calcular = window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"));
+        calcular->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.chart()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.inputBox(InputBox::X)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        // Enter on the chart opens the large one, as a double click does.
+        QTest::keyClick(window.chart(), Qt::Key_Return);
+        QVERIFY(window.largeChart());
+        window.close();
+    }
+
+    void valuesTheRunDidNotReachAreMarkedAsPrevious()
+    {
+        MainWindow window(CommaLocale());
+        QLabel* note = window.findChild<QLabel*>(QStringLiteral("lblResultadosAnteriores"));
+        const auto name = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        QVERIFY(!note->isVisibleTo(&window));
+        // A negative reactance stops the run at the system sweep: the margin
+        // and V2 min are new, the operating points the previous run's.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("-0,03"));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QVERIFY(note->isVisibleTo(&window));
+        QCOMPARE(name(window.resultLabel(ResultLabel::V2sup)), QStringLiteral("V2 sup [p.u.]: 0,9991, del cálculo anterior"));
+        QVERIFY(window.resultLabel(ResultLabel::V2sup)->font().italic());
+        QVERIFY(window.resultLabel(ResultLabel::V2sup)->toolTip().contains(QStringLiteral("cálculo anterior")));
+        QVERIFY(!name(window.resultLabel(ResultLabel::MargenQ2)).contains(QStringLiteral("anterior")));
+        QVERIFY(!window.resultLabel(ResultLabel::MargenQ2)->font().italic());
+
+        // The copy holds what the window shows, with the same marks.
+        window.findChild<QAction*>(QStringLiteral("mnuCopiarResultados"))->trigger();
+        const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.at(0), QStringLiteral("Reactancia X\t-0,03\tp.u."));
+        QVERIFY2(lines.at(6).startsWith(QStringLiteral("Margen Q2\t") +
+                                        window.resultLabel(ResultLabel::MargenQ2)->text().left(5)) &&
+                     !lines.at(6).contains(QStringLiteral("anterior")),
+                 qPrintable(lines.at(6)));
+        QCOMPARE(lines.at(8), QStringLiteral("V2 sup\t0,999102125201044\tp.u.\tdel cálculo anterior"));
+
+        // An unreadable box: every value is the previous run's.
+        window.inputBox(InputBox::B)->setText(QStringLiteral("x"));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QVERIFY(name(window.resultLabel(ResultLabel::MargenQ2)).endsWith(QStringLiteral("del cálculo anterior")));
+
+        // The next complete run clears every mark.
+        m_watchdog->expect(0);
+        Click(window, "cmdValoresDefault");
+        QVERIFY(!note->isVisibleTo(&window));
+        QCOMPARE(name(window.resultLabel(ResultLabel::V2sup)), QStringLiteral("V2 sup [p.u.]: 0,9991"));
+        QVERIFY(!window.resultLabel(ResultLabel::V2sup)->font().italic());
+    }
+
+    void aValueTooSmallIsToldApartFromZero()
+    {
+        MainWindow window(PointLocale());
+        m_watchdog->expect(2);
+        window.inputBox(InputBox::Uinf)->setText(QStringLiteral("1e-200"));
+        Click(window, "cmdCalcular");
+        window.inputBox(InputBox::Uinf)->setText(QStringLiteral("0"));
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(2));
+        const QString tiny = m_watchdog->seen().at(0).text;
+        QVERIFY2(tiny.contains(QStringLiteral("U inf es demasiado pequeña")) && !tiny.contains(QStringLiteral("cero.")),
+                 qPrintable(tiny));
+        QVERIFY(m_watchdog->seen().at(1).text.contains(QStringLiteral("no pueden ser cero")));
     }
 
     void fileFaultsAreToldInSpanishWithThePath_data()
@@ -212,6 +333,8 @@ private slots:
         QTest::addColumn<int>("failure");
         QTest::addColumn<QString>("reason");
         QTest::newRow("permission") << int(FileFailure::NoPermission) << QStringLiteral("no hay permiso");
+        QTest::newRow("read-only file") << int(FileFailure::ReadOnlyFile)
+                                        << QStringLiteral("el archivo es de solo lectura");
         QTest::newRow("disk full") << int(FileFailure::DiskFull) << QStringLiteral("el disco está lleno");
         QTest::newRow("folder gone") << int(FileFailure::FolderMissing) << QStringLiteral("la carpeta ya no existe");
         QTest::newRow("folder in the way") << int(FileFailure::FolderInTheWay) << QStringLiteral("hay una carpeta");

@@ -5,8 +5,11 @@
 #include <QBuffer>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QXYSeries>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 #include <functional>
@@ -16,26 +19,69 @@ namespace {
 
 // An A4 page across, at 96 dots per inch.
 const QSizeF kPageSize(1123, 794);
+const QSizeF kPageMillimetres(297, 210);
+constexpr int kImageScale = 2;  // image pixels per page pixel
+// The line under the plot that says which case it shows.
+constexpr qreal kCaptionHeight = 26;
 
 // Lays out a copy of the plot, with a legend, at the page size and hands a
 // painter over to draw it into target.
-void RenderCopy(const QvPlot& source, const AxisRanges& ranges, QPainter& painter, const QRectF& target)
+void RenderCopy(const QvPlot& source, const AxisRanges& ranges, const QString& caption, QPainter& painter,
+                const QRectF& target, bool penWidthsInPagePixels = false)
 {
     QGraphicsScene scene;
     auto* plot = new QvPlot(QvPlot::Look::Large, source.locale(), source.regional());
     scene.addItem(plot);
+    QSizeF plotSize = kPageSize;
+    if (!caption.isEmpty()) {
+        plotSize.rheight() -= kCaptionHeight;
+        QGraphicsSimpleTextItem* line = scene.addSimpleText(caption, source.font());
+        line->setBrush(Qt::black);
+        // Long cases shrink to the page's width rather than run off it.
+        const qreal room = kPageSize.width() - 24;
+        const qreal width = line->boundingRect().width();
+        if (width > room) line->setScale(room / width);
+        const qreal height = line->boundingRect().height() * line->scale();
+        line->setPos(12, plotSize.height() + (kCaptionHeight - height) / 2);
+    }
     plot->showCurves(source.grid());
     if (source.hasMarks()) plot->showMarks(source.marks());
     plot->showKeptCases(source.keptCases());
     plot->setNote(source.note());
+    if (penWidthsInPagePixels) {
+        // Screen lines are one device pixel wide whatever the scale: on an
+        // image of twice the page's pixels they would be half as wide as on
+        // the PDF.
+        for (QAbstractSeries* series : plot->series()) {
+            if (auto* line = qobject_cast<QXYSeries*>(series)) {
+                QPen pen = line->pen();
+                pen.setCosmetic(false);
+                line->setPen(pen);
+            }
+        }
+    }
     ShowRanges(*plot, ranges);
-    plot->setGeometry(QRectF(QPointF(0, 0), kPageSize));
+    plot->setGeometry(QRectF(QPointF(0, 0), plotSize));
     plot->layout()->activate();
     SpaceTicksForSize(*plot);
     plot->layout()->activate();
     plot->prepareTexts();
     plot->layout()->activate();
     scene.render(&painter, target, QRectF(QPointF(0, 0), kPageSize), Qt::KeepAspectRatio);
+}
+
+// The first width and height in millimetres (those of the svg element) set
+// to the A4 page's.
+QByteArray SvgOnPage(QByteArray svg)
+{
+    const QRegularExpression size(QStringLiteral(R"(width="[0-9.]+mm" height="[0-9.]+mm")"));
+    const QString text = QString::fromUtf8(svg);
+    const QRegularExpressionMatch match = size.match(text);
+    if (!match.hasMatch()) return svg;
+    const QString page = QStringLiteral(R"(width="%1mm" height="%2mm")")
+                             .arg(kPageMillimetres.width())
+                             .arg(kPageMillimetres.height());
+    return (text.left(match.capturedStart()) + page + text.mid(match.capturedEnd())).toUtf8();
 }
 
 }  // namespace
@@ -49,19 +95,23 @@ std::optional<PictureFormat> PictureFormatOf(const QString& fileName)
     return std::nullopt;
 }
 
-QImage ChartImage(const QvPlot& source, const AxisRanges& ranges)
+QImage ChartImage(const QvPlot& source, const AxisRanges& ranges, const QString& caption)
 {
-    // Twice the page's pixels, so that it stays sharp when printed.
-    QImage image((kPageSize * 2).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(2);
+    // Twice the page's pixels, so that it stays sharp when printed, and
+    // tagged so that it prints across an A4 page (about 192 dots per inch)
+    // with its lines as wide as on the PDF.
+    QImage image((kPageSize * kImageScale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(kImageScale);
+    image.setDotsPerMeterX(qRound(image.width() * 1000 / kPageMillimetres.width()));
+    image.setDotsPerMeterY(qRound(image.height() * 1000 / kPageMillimetres.height()));
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    RenderCopy(source, ranges, painter, QRectF(QPointF(0, 0), kPageSize));
+    RenderCopy(source, ranges, caption, painter, QRectF(QPointF(0, 0), kPageSize), true);
     return image;
 }
 
-QByteArray ChartPicture(const QvPlot& source, const AxisRanges& ranges, PictureFormat format)
+QByteArray ChartPicture(const QvPlot& source, const AxisRanges& ranges, PictureFormat format, const QString& caption)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -69,16 +119,23 @@ QByteArray ChartPicture(const QvPlot& source, const AxisRanges& ranges, PictureF
     const QString title = source.title();
     switch (format) {
     case PictureFormat::Png:
-        ChartImage(source, ranges).save(&buffer, "PNG");
+        ChartImage(source, ranges, caption).save(&buffer, "PNG");
         break;
     case PictureFormat::Svg: {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setSize(kPageSize.toSize());
+        svg.setResolution(96);  // the page's own pixels: fonts keep their size
         svg.setViewBox(QRectF(QPointF(0, 0), kPageSize));
         svg.setTitle(title);
-        QPainter painter(&svg);
-        RenderCopy(source, ranges, painter, QRectF(QPointF(0, 0), kPageSize));
+        {
+            QPainter painter(&svg);
+            RenderCopy(source, ranges, caption, painter, QRectF(QPointF(0, 0), kPageSize));
+        }
+        // The generator gives whole pixels at 96 dpi (297.127 mm across):
+        // the page's own size instead, the drawing scaled by its view box.
+        buffer.close();
+        bytes = SvgOnPage(bytes);
         break;
     }
     case PictureFormat::Pdf: {
@@ -92,7 +149,7 @@ QByteArray ChartPicture(const QvPlot& source, const AxisRanges& ranges, PictureF
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Tarvilo"));
         QPainter painter(&pdf);
-        RenderCopy(source, ranges, painter, QRectF(painter.viewport()));
+        RenderCopy(source, ranges, caption, painter, QRectF(painter.viewport()));
         break;
     }
     }

@@ -18,11 +18,13 @@ enum class PictureFormat { Png, Svg, Pdf };
 std::optional<PictureFormat> PictureFormatOf(const QString& fileName);
 
 // The plot's curves, marks and note on the given ranges, with title, axes
-// and legend, at a size that reads well on an A4 page: a PNG image, or SVG
-// and PDF as vectors.
-QByteArray ChartPicture(const QvPlot& source, const AxisRanges& ranges, PictureFormat format);
+// and legend, and the caption (the case shown) on a line below: an A4 page
+// across, a PNG image tagged with the resolution that prints it at that
+// size, or SVG (297 x 210 mm) and PDF as vectors.
+QByteArray ChartPicture(const QvPlot& source, const AxisRanges& ranges, PictureFormat format,
+                        const QString& caption = QString());
 
 // The same as an image, for the clipboard.
-QImage ChartImage(const QvPlot& source, const AxisRanges& ranges);
+QImage ChartImage(const QvPlot& source, const AxisRanges& ranges, const QString& caption = QString());
 
 }  // namespace tarvilo

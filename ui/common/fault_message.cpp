@@ -46,13 +46,23 @@ QString Sentence(const char* what, RunStep step, FaultCause cause)
 
 }  // namespace
 
-QString FaultDescription(const RunFault& fault, const RegionalSettings& regional)
+QString FaultDescription(const RunFault& fault, const RegionalSettings& regional, const QvInputs* inputs)
 {
     switch (fault.cause()) {
     case FaultCause::UnreadableInput:
         return QStringLiteral("El valor de %1 no es un número. Escriba un número en la casilla.")
             .arg(QuantityName(fault.box()));
-    case FaultCause::DivisionByZero: return Sentence("División por cero", fault.step(), fault.cause());
+    case FaultCause::DivisionByZero:
+        // Neither X nor U inf is zero, yet a power of them is below the
+        // smallest number.
+        if (fault.step() == RunStep::CriticalPoint && inputs && inputs->X != 0.0 && inputs->Uinf != 0.0) {
+            return inputs->Uinf * inputs->Uinf == 0.0
+                       ? QStringLiteral("La tensión U inf es demasiado pequeña para calcular con ella: su cuadrado "
+                                        "no se distingue de 0. Use un valor mayor.")
+                       : QStringLiteral("La reactancia X y la tensión U inf son demasiado pequeñas para calcular "
+                                        "con ellas: su producto no se distingue de 0. Use valores mayores.");
+        }
+        return Sentence("División por cero", fault.step(), fault.cause());
     case FaultCause::NegativeSquareRoot:
         return Sentence("Raíz cuadrada de un número negativo", fault.step(), fault.cause());
     case FaultCause::Overflow:
@@ -69,15 +79,16 @@ QString FaultDescription(const RunFault& fault, const RegionalSettings& regional
     return {};
 }
 
-QString FaultMessage(const RunFault& fault, const RegionalSettings& regional)
+QString FaultMessage(const RunFault& fault, const RegionalSettings& regional, const QvInputs* inputs)
 {
-    return QStringLiteral("No se pudo completar el cálculo.\n\n") + FaultDescription(fault, regional);
+    return QStringLiteral("No se pudo completar el cálculo.\n\n") + FaultDescription(fault, regional, inputs);
 }
 
 QString FileFailureText(FileFailure failure)
 {
     switch (failure) {
     case FileFailure::NoPermission: return QStringLiteral("no hay permiso para escribir en esa carpeta");
+    case FileFailure::ReadOnlyFile: return QStringLiteral("el archivo es de solo lectura");
     case FileFailure::DiskFull: return QStringLiteral("el disco está lleno");
     case FileFailure::FileTooLarge: return QStringLiteral("el archivo superaría el tamaño máximo que el sistema permite");
     case FileFailure::FolderMissing: return QStringLiteral("la carpeta ya no existe");

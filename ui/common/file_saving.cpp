@@ -12,6 +12,72 @@
 #include <string_view>
 
 namespace tarvilo {
+namespace {
+
+// Where the next save dialog opens: the folder saved to last in this
+// session, at first the present folder.
+QDir& LastSaveFolder()
+{
+    static QDir folder = QDir::current();
+    return folder;
+}
+
+// The endings a filter such as "Imagen PNG (*.png)" stands for.
+QStringList EndingsOf(const QString& filter)
+{
+    QStringList endings;
+    const QString patterns = filter.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0);
+    for (const QString& pattern : patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (pattern.startsWith(QLatin1String("*."))) endings << pattern.mid(1);
+    }
+    return endings;
+}
+
+// A save dialog whose chosen name always ends as one of the offered types:
+// the chosen type's ending is added to any other ("foto.jpg" with PNG
+// chosen becomes "foto.jpg.png"), before the dialog asks whether to replace
+// a file of that name. Qt's own dialog, so that the name is ours to fix on
+// every desktop.
+class SaveDialog : public QFileDialog {
+public:
+    SaveDialog(QWidget* parent, const QString& title, const QString& path, const QStringList& filters)
+        : QFileDialog(parent, title, path, filters.join(QStringLiteral(";;"))), m_filters(filters)
+    {
+        setObjectName(QStringLiteral("dlgGuardar"));
+        setOption(QFileDialog::DontUseNativeDialog);
+        setAcceptMode(QFileDialog::AcceptSave);
+        setDefaultSuffix(EndingsOf(filters.front()).value(0).mid(1));
+        connect(this, &QFileDialog::filterSelected, this,
+                [this](const QString& filter) { setDefaultSuffix(EndingsOf(filter).value(0).mid(1)); });
+    }
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (chosen.size() == 1 && !QFileInfo(chosen.front()).isDir()) {
+            const QString fixed = WithOfferedEnding(chosen.front());
+            if (fixed != chosen.front()) selectFile(fixed);
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString WithOfferedEnding(const QString& path) const
+    {
+        const QString name = QFileInfo(path).fileName();
+        if (!name.contains(QLatin1Char('.'))) return path;  // the default suffix comes on its own
+        for (const QString& filter : m_filters) {
+            for (const QString& ending : EndingsOf(filter)) {
+                if (name.endsWith(ending, Qt::CaseInsensitive)) return path;
+            }
+        }
+        return path + EndingsOf(selectedNameFilter()).value(0);
+    }
+
+    QStringList m_filters;
+};
+
+}  // namespace
 
 bool SaveWhole(QWidget* parent, const QString& path, const QByteArray& bytes)
 {
@@ -27,16 +93,11 @@ bool SaveWhole(QWidget* parent, const QString& path, const QByteArray& bytes)
 
 QString AskSavePath(QWidget* parent, const QString& title, const QString& suggested, const QStringList& filters)
 {
-    QFileDialog dialog(parent, title, QDir::current().filePath(suggested), filters.join(QStringLiteral(";;")));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The type chosen gives the name its ending, before the dialog asks
-    // whether to replace a file of that name.
-    const auto suffixOf = [](const QString& filter) { return filter.section(QStringLiteral("*."), 1).chopped(1); };
-    dialog.setDefaultSuffix(suffixOf(filters.front()));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    SaveDialog dialog(parent, title, LastSaveFolder().filePath(suggested), filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
+    const QString path = dialog.selectedFiles().front();
+    LastSaveFolder() = QFileInfo(path).absoluteDir();
+    return path;
 }
 
 }  // namespace tarvilo

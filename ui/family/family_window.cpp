@@ -95,6 +95,7 @@ void FamilyWindow::buildControls()
 {
     m_cboMagnitud = new QComboBox(this);
     m_cboMagnitud->setObjectName(QStringLiteral("cboMagnitud"));
+    m_cboMagnitud->setAccessibleName(QStringLiteral("Magnitud"));
     for (const InputBox box : kInputBoxes) m_cboMagnitud->addItem(QuantityName(box));
     m_txtPrimero = new QLineEdit(this);
     m_txtPrimero->setObjectName(QStringLiteral("txtPrimero"));
@@ -129,8 +130,10 @@ void FamilyWindow::buildControls()
 
     auto* view = new StyledChartView(m_chart, this);
     view->setObjectName(QStringLiteral("grfFamilia"));
+    view->setAccessibleName(QStringLiteral("Gráfico de la familia de curvas Q-V"));
     m_grdFamilia = new QTableWidget(this);
     m_grdFamilia->setObjectName(QStringLiteral("grdFamilia"));
+    m_grdFamilia->setAccessibleName(QStringLiteral("Tabla de la familia de curvas"));
     m_grdFamilia->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grdFamilia->verticalHeader()->hide();
     m_grdFamilia->verticalHeader()->setDefaultSectionSize(m_grdFamilia->fontMetrics().height() + 8);
@@ -195,6 +198,20 @@ void FamilyWindow::cmdDibujar_Click()
     m_family = CalculateFamily(reading.inputs, m_quantity, *first, *last, m_spnValores->value());
     drawFamily();
     fillTable();
+    describeChart();
+}
+
+void FamilyWindow::describeChart()
+{
+    int solved = 0;
+    for (const FamilyMember& member : m_family) solved += !member.outcome.fault && member.outcome.results.HasSolution;
+    auto* view = findChild<QWidget*>(QStringLiteral("grfFamilia"));
+    view->setAccessibleDescription(
+        QStringLiteral("Curvas Q-V para %1 valores de %2, de %3 a %4 p.u.; %5 con puntos de operación.")
+            .arg(m_family.size())
+            .arg(QuantityName(m_quantity), RoundedText(m_family.front().value, m_regional),
+                 RoundedText(m_family.back().value, m_regional))
+            .arg(solved));
 }
 
 std::pair<QLineSeries*, QLineSeries*> FamilyWindow::curvesOf(int index)

@@ -60,6 +60,8 @@ private:
 
     void buildControls();
     void drawFamily();
+    // The chart in words, for screen readers.
+    void describeChart();
     std::pair<QLineSeries*, QLineSeries*> curvesOf(int index);
     void fillTable();
     QList<QStringList> tableRows(bool exact) const;

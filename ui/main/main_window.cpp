@@ -14,6 +14,7 @@
 #include "ui/common/form_font.h"
 #include "ui/common/message_box.h"
 #include "ui/common/twips_layout.h"
+#include "ui/common/value_label.h"
 #include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
 #include "ui/main/chart_description.h"
@@ -51,6 +52,7 @@ namespace {
 constexpr int kClientWidth = 600;   // 9000 twips
 constexpr int kClientHeight = 481;  // 7215 twips
 constexpr const char* kNoSolutionText = "No existe punto solucion";
+constexpr const char* kPreviousNote = "del cálculo anterior";
 // Room for the window manager's title bar and borders.
 const QSize kWindowFrame(16, 40);
 
@@ -237,8 +239,23 @@ void MainWindow::buildControls(const QLocale& locale)
         caption->setPalette(palette);
     }
 
-    // Focus cycle: Calcular, the six boxes, the default button.
-    QWidget* previous = m_cmdCalcular;
+    // Above the results, where the hidden check box stands: what the greyed
+    // values are.
+    m_lblResultadosAnteriores = MakeLabel(client, "lblResultadosAnteriores",
+                                          QStringLiteral("En gris: valores del cálculo anterior"),
+                                          Twips(5640, 2760, 3135, 315));
+    m_lblResultadosAnteriores->hide();
+
+    // Focus cycle: Calcular, the chart, the six boxes, the default button.
+    // On the chart, Enter or the space bar opens the large chart.
+    m_chart->setFocusPolicy(Qt::TabFocus);
+    m_chart->installEventFilter(this);
+    m_chartFocus = Place(new QFrame(client), "fraFocoGrafico", m_chart->geometry());
+    m_chartFocus->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_chartFocus->setStyleSheet(QStringLiteral("QFrame { border: 2px solid palette(highlight); background: transparent; }"));
+    m_chartFocus->hide();
+    setTabOrder(m_cmdCalcular, m_chart);
+    QWidget* previous = m_chart;
     for (QLineEdit* box : m_inputs) {
         setTabOrder(previous, box);
         previous = box;
@@ -270,7 +287,7 @@ void MainWindow::buildResultsFrame()
         // A screen reader names each value by its title.
         QLabel* value = resultLabel(row.label);
         title->setBuddy(value);
-        value->setAccessibleName(title->text());
+        MakeValueLabel(value, title->text());
         value->setAccessibleDescription(title->toolTip());
         order.push_back(title);
     }
@@ -301,7 +318,8 @@ void MainWindow::handle(const std::function<void()>& handler)
         handler();
     } catch (const RunFault& fault) {
         markChartsOutdated();
-        ShowMessageBox(this, QMessageBox::Warning, FaultMessage(fault, m_regional));
+        const bool inputsRead = fault.step() != RunStep::ReadInputs;
+        ShowMessageBox(this, QMessageBox::Warning, FaultMessage(fault, m_regional, inputsRead ? &m_qvInputs : nullptr));
     } catch (const std::exception&) {
         // Out of memory for a label of hundreds of thousands of digits, say.
         markChartsOutdated();
@@ -314,7 +332,53 @@ void MainWindow::handle(const std::function<void()>& handler)
 void MainWindow::markChartsOutdated()
 {
     m_chart->markOutdated();
-    if (largeChart()) largeChart()->follow(*m_chart->plot());
+    if (m_chart->loaded()) {
+        m_chart->setAccessibleDescription(QStringLiteral("Gráfico del cálculo anterior. ") +
+                                          ChartDescription(m_shownResults, m_regional));
+    }
+    updateLargeChart();
+}
+
+void MainWindow::updateLargeChart()
+{
+    if (!largeChart()) return;
+    largeChart()->follow(*m_chart->plot());
+    largeChart()->view()->setAccessibleDescription(m_chart->accessibleDescription());
+}
+
+void MainWindow::markPreviousResults()
+{
+    // Grey halfway between the text and the background: readable under a
+    // light or a dark desktop theme.
+    const QPalette frame = m_fraResultados->palette();
+    const QColor text = frame.color(QPalette::WindowText);
+    const QColor background = frame.color(QPalette::Window);
+    const QColor grey((text.red() + background.red()) / 2, (text.green() + background.green()) / 2,
+                      (text.blue() + background.blue()) / 2);
+    const auto look = [&](QLabel* label, bool previous) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, previous ? grey : text);
+        label->setPalette(palette);
+        QFont font = label->font();
+        font.setItalic(previous);
+        label->setFont(font);
+    };
+    look(m_lblResultadosAnteriores, true);
+
+    bool anyPrevious = false;
+    for (const ResultLabel label : kResultLabels) {
+        QLabel* value = resultLabel(label);
+        const bool previous = !m_writtenByLastRun[static_cast<size_t>(label)] && !value->text().isEmpty();
+        anyPrevious = anyPrevious || previous;
+        look(value, previous);
+        SetValueNote(value, previous ? QString::fromUtf8(kPreviousNote) : QString());
+        const bool cut = value->fontMetrics().horizontalAdvance(value->text()) > value->width();
+        const QString whole = cut ? value->text() : QString();
+        value->setToolTip(previous ? QStringLiteral("Valor del cálculo anterior") +
+                                         (cut ? QStringLiteral(": ") + whole : QString())
+                                   : whole);
+    }
+    m_lblResultadosAnteriores->setVisible(anyPrevious);
 }
 
 // --- Handlers ---------------------------------------------------------------
@@ -330,7 +394,16 @@ void MainWindow::Form_Load()
     }
 }
 
-void MainWindow::cmdCalcular_Click() { RunCalculation(*this, m_regional, m_qvInputs, m_qvResults, m_qvCurves); }
+void MainWindow::cmdCalcular_Click()
+{
+    m_writtenByLastRun.fill(false);
+    // Also when the run stops at a fault.
+    const struct AfterRun {
+        MainWindow* window;
+        ~AfterRun() { window->markPreviousResults(); }
+    } afterRun{this};
+    RunCalculation(*this, m_regional, m_qvInputs, m_qvResults, m_qvCurves);
+}
 
 void MainWindow::cmdValoresDefault_Click()
 {
@@ -354,6 +427,8 @@ void MainWindow::mnuGraficoAmpliado_Click()
     ShowSingle(m_largeChart, [this] {
         auto* window = new LargeChartWindow(m_locale, m_regional, this);
         window->follow(*m_chart->plot());
+        window->view()->setAccessibleName(QStringLiteral("Gráfico ampliado de las curvas Q-V"));
+        window->view()->setAccessibleDescription(m_chart->accessibleDescription());
         return window;
     });
 }
@@ -375,7 +450,7 @@ void MainWindow::mnuBorrarCurvas_Click()
 void MainWindow::showKeptCases()
 {
     m_chart->plot()->showKeptCases(m_kept.curvesAgainst(m_shownInputs, m_regional));
-    if (largeChart()) largeChart()->follow(*m_chart->plot());
+    updateLargeChart();
 }
 
 void MainWindow::mnuFamilia_Click()
@@ -433,12 +508,15 @@ void MainWindow::mnuGuardarCurvas_Click()
 
 void MainWindow::mnuCopiarGrafico_Click()
 {
-    exportCommand([this] { QGuiApplication::clipboard()->setImage(ChartImage(*m_chart->plot(), pictureRanges())); });
+    exportCommand([this] {
+        QGuiApplication::clipboard()->setImage(
+            ChartImage(*m_chart->plot(), pictureRanges(), CaseCaption(m_shownInputs, m_regional)));
+    });
 }
 
 void MainWindow::mnuCopiarResultados_Click()
 {
-    QGuiApplication::clipboard()->setText(ResultsTable(m_shownInputs, m_shownResults, m_regional));
+    QGuiApplication::clipboard()->setText(ResultsTable(m_labelInputs, m_labelValues, m_writtenByLastRun, m_regional));
 }
 
 void MainWindow::exportCommand(const std::function<void()>& command)
@@ -456,12 +534,14 @@ void MainWindow::exportCommand(const std::function<void()>& command)
 bool MainWindow::saveChart(const QString& path)
 {
     const PictureFormat format = PictureFormatOf(path).value_or(PictureFormat::Png);
-    return SaveWhole(this, path, ChartPicture(*m_chart->plot(), pictureRanges(), format));
+    return SaveWhole(this, path,
+                     ChartPicture(*m_chart->plot(), pictureRanges(), format, CaseCaption(m_shownInputs, m_regional)));
 }
 
 bool MainWindow::saveCurves(const QString& path)
 {
-    return SaveWhole(this, path, CurvesCsv(m_chart->grid(), m_chart->plot()->marks(), m_regional));
+    return SaveWhole(this, path,
+                     CurvesCsv(m_chart->grid(), m_chart->plot()->marks(), m_shownInputs, m_chart->plot()->note(), m_regional));
 }
 
 AxisRanges MainWindow::pictureRanges() const
@@ -472,6 +552,18 @@ AxisRanges MainWindow::pictureRanges() const
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_chart) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            showChartFocus(event->type() == QEvent::FocusIn);
+        } else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                grfMsChart_DblClick();
+                return true;
+            }
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (!box || std::find(m_inputs.begin(), m_inputs.end(), box) == m_inputs.end()) {
         return QMainWindow::eventFilter(watched, event);
@@ -502,6 +594,12 @@ void MainWindow::stepValue(QLineEdit* box, int units)
     box->setCursorPosition(stepped->cursor);
     // The run reads the boxes when it starts: steps made before it are folded in.
     m_steppedRun.start();
+}
+
+void MainWindow::showChartFocus(bool shown)
+{
+    m_chartFocus->setVisible(shown);
+    if (shown) m_chartFocus->raise();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -548,6 +646,12 @@ void MainWindow::setLabelCaption(ResultLabel label, const std::string& text)
     // A value wider than its label shows whole in its tooltip.
     const bool cut = caption->fontMetrics().horizontalAdvance(caption->text()) > caption->width();
     caption->setToolTip(cut ? caption->text() : QString());
+    TellValueChanged(caption);
+
+    const auto index = static_cast<size_t>(label);
+    m_labelValues[index] = text == kErrorText ? std::nullopt : std::optional<double>(ResultValue(m_qvResults, label));
+    m_writtenByLastRun[index] = true;
+    m_labelInputs = m_qvInputs;
 }
 
 void MainWindow::WriteCurveFile(const QvCurves& curves) { tarvilo::WriteCurveFile(curves, m_regional); }

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -124,6 +125,12 @@ private:
     // The ranges an exported picture shows: those of the large chart while
     // it is open, else all curves and marks.
     AxisRanges pictureRanges() const;
+    // After a run, the values it did not reach (it stopped at a fault) are
+    // marked as those of the previous calculation.
+    void markPreviousResults();
+    // The large chart, while open, shows what the main chart shows.
+    void updateLargeChart();
+    void showChartFocus(bool shown);
 
     QLocale m_locale;
     RegionalSettings m_regional;
@@ -134,6 +141,12 @@ private:
     // The inputs and results of the last run that reached the chart.
     QvInputs m_shownInputs;
     QvResults m_shownResults;
+    // What the results frame shows: the value behind each label (none for
+    // "Error"), whether the last run wrote it, and the inputs of the last
+    // run that wrote any.
+    std::array<std::optional<double>, std::size(kResultLabels)> m_labelValues{};
+    std::array<bool, std::size(kResultLabels)> m_writtenByLastRun{};
+    QvInputs m_labelInputs;
 
     std::array<QLineEdit*, std::size(kInputBoxes)> m_inputs{};
     std::array<QLabel*, std::size(kResultLabels)> m_results{};
@@ -142,6 +155,8 @@ private:
     QCheckBox* m_chkAgregar = nullptr;
     QGroupBox* m_fraResultados = nullptr;
     QvChart* m_chart = nullptr;
+    QLabel* m_lblResultadosAnteriores = nullptr;  // says what the greyed values are
+    QWidget* m_chartFocus = nullptr;               // a frame round the chart while it has the focus
     QPointer<LargeChartWindow> m_largeChart;
     QPointer<FamilyWindow> m_family;
     QPointer<PvCurveWindow> m_pvCurve;

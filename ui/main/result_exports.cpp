@@ -13,20 +13,39 @@
 #include <vector>
 
 namespace tarvilo {
-QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const RegionalSettings& regional)
+namespace {
+
+constexpr int kCsvFields = ChartGrid::kColumns + 3;
+
+QStringList Padded(QStringList fields)
 {
+    while (fields.size() < kCsvFields) fields << QString();
+    return fields;
+}
+
+}  // namespace
+
+QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const QvInputs& inputs, const QString& note,
+                     const RegionalSettings& regional)
+{
+    QList<QStringList> rows;
+    for (const InputBox box : kInputBoxes) {
+        rows << Padded({ShortName(box) + QStringLiteral(" [p.u.]"), ExactText(ValueOf(inputs, box), regional)});
+    }
+    if (!note.isEmpty()) rows << Padded({QStringLiteral("Nota"), note});
+
     QStringList header;
     for (const Curve curve : kCurves) {
         const QString name = NameOf(curve).toLower();
         header << QStringLiteral("Q2 %1 [p.u.]").arg(name) << QStringLiteral("V2 %1 [p.u.]").arg(name);
     }
     header << QStringLiteral("Punto") << QStringLiteral("Q2 del punto [p.u.]") << QStringLiteral("V2 del punto [p.u.]");
+    rows << header;
 
     std::vector<std::pair<Mark, QPointF>> points;
     if (marks.hasSolution) points = {{Mark::UpperPoint, marks.upper}, {Mark::LowerPoint, marks.lower}};
     points.emplace_back(Mark::Nose, marks.nose);
 
-    QList<QStringList> rows{header};
     for (int row = 0; row < ChartGrid::kRows; ++row) {
         QStringList fields;
         for (int column = 0; column < ChartGrid::kColumns; ++column) fields << grid.text(row, column, regional);
@@ -34,31 +53,54 @@ QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const Regio
             const auto& [mark, point] = points[static_cast<size_t>(row)];
             fields << NameOf(mark) << ExactText(point.x(), regional) << ExactText(point.y(), regional);
         }
-        rows << fields;
+        rows << Padded(fields);
     }
     return CsvDocument(rows);
 }
 
-QString ResultsTable(const QvInputs& inputs, const QvResults& results, const RegionalSettings& regional)
+double ResultValue(const QvResults& results, ResultLabel label)
 {
-    const double inputValues[] = {inputs.X, inputs.B, inputs.Uinf, inputs.Pcarga, inputs.Qcarga, inputs.Qcap};
-    const double resultValues[] = {results.MargenQ2, results.V2min, results.V2sup,
-                                   results.Q2sup,    results.V2inf, results.Q2inf};
+    switch (label) {
+    case ResultLabel::MargenQ2: return results.MargenQ2;
+    case ResultLabel::V2min: return results.V2min;
+    case ResultLabel::V2sup: return results.V2sup;
+    case ResultLabel::Q2sup: return results.Q2sup;
+    case ResultLabel::V2inf: return results.V2inf;
+    case ResultLabel::Q2inf: return results.Q2inf;
+    }
+    return 0.0;
+}
+
+QString ResultsTable(const QvInputs& inputs, const LabelValues& values,
+                     const std::array<bool, std::size(kResultLabels)>& writtenByLastRun,
+                     const RegionalSettings& regional)
+{
     QString text;
-    const auto line = [&text](const QString& name, const QString& value) {
-        text += name + QLatin1Char('\t') + value + QStringLiteral("\tp.u.\n");
+    const auto line = [&text](const QString& name, const QString& value, bool previous) {
+        text += name + QLatin1Char('\t') + value + QStringLiteral("\tp.u.");
+        if (previous) text += QStringLiteral("\tdel cálculo anterior");
+        text += QLatin1Char('\n');
     };
     for (const InputControl& control : kInputControls) {
-        line(QuantityName(control.box), ExactText(inputValues[static_cast<int>(control.box)], regional));
+        line(QuantityName(control.box), ExactText(ValueOf(inputs, control.box), regional), false);
     }
     for (const ResultControl& control : kResultControls) {
         // The title without its unit: "Margen Q2 [p.u.]" -> "Margen Q2".
         const QString name = QString::fromUtf8(control.title).section(QStringLiteral(" ["), 0, 0);
-        const int index = static_cast<int>(control.label);
-        const bool point = index >= static_cast<int>(ResultLabel::V2sup);
-        line(name, point && !results.HasSolution ? QString::fromLatin1(kErrorText) : ExactText(resultValues[index], regional));
+        const auto index = static_cast<size_t>(control.label);
+        const std::optional<double>& value = values[index];
+        line(name, value ? ExactText(*value, regional) : QString::fromLatin1(kErrorText), !writtenByLastRun[index]);
     }
     return text;
+}
+
+QString CaseCaption(const QvInputs& inputs, const RegionalSettings& regional)
+{
+    QStringList parts;
+    for (const InputBox box : kInputBoxes) {
+        parts << ShortName(box) + QStringLiteral(" = ") + ExactText(ValueOf(inputs, box), regional);
+    }
+    return QStringLiteral("Caso: ") + parts.join(QStringLiteral("; ")) + QStringLiteral(" [p.u.]");
 }
 
 }  // namespace tarvilo

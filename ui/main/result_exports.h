@@ -2,24 +2,45 @@
 
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
+#include "core/run_host.h"
 #include "ui/chart/chart_grid.h"
 #include "ui/chart/chart_marks.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <array>
+#include <iterator>
+#include <optional>
+
 namespace tarvilo {
 
-// The curves for a spreadsheet: a header line naming each column with its
+// The curves for a spreadsheet: lines naming the six inputs of the case
+// the curves belong to (and the chart's note, where it has one: they may
+// be those of the previous calculation), a line naming each column with its
 // quantity and unit, then the 300 points of the three curves and, beside
-// the first rows, the operating points and the nose. Fields separated by
-// ";", numbers to 15 significant digits with the regional decimal
-// separator, UTF-8 with a byte-order mark (so that spreadsheets read the
-// accents), lines ended by CR LF.
-QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const RegionalSettings& regional);
+// the first rows, the operating points and the nose. Every line has the
+// same number of fields, separated by ";"; numbers to 15 significant digits
+// with the regional decimal separator, UTF-8 with a byte-order mark (so
+// that spreadsheets read the accents), lines ended by CR LF.
+QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const QvInputs& inputs, const QString& note,
+                     const RegionalSettings& regional);
 
-// The six inputs and six results of a run as tab-separated lines of name,
-// value and unit, which paste into a spreadsheet.
-QString ResultsTable(const QvInputs& inputs, const QvResults& results, const RegionalSettings& regional);
+// The value a run gives a result label.
+double ResultValue(const QvResults& results, ResultLabel label);
+
+// What the results frame shows, as tab-separated lines of name, value and
+// unit, which paste into a spreadsheet: the six inputs of the last run that
+// wrote a result, then the six results (none for "Error"); a result that
+// run did not reach has a fourth field saying it is from the previous
+// calculation.
+using LabelValues = std::array<std::optional<double>, std::size(kResultLabels)>;
+QString ResultsTable(const QvInputs& inputs, const LabelValues& values,
+                     const std::array<bool, std::size(kResultLabels)>& writtenByLastRun,
+                     const RegionalSettings& regional);
+
+// One line naming the six inputs of a case, for the pictures of its chart:
+// "X = 0,03; B = 3,33; Uinf = 1; Pcarga = 10,48; Qcarga = 0; Qcap = 0 [p.u.]".
+QString CaseCaption(const QvInputs& inputs, const RegionalSettings& regional);
 
 }  // namespace tarvilo

@@ -7,6 +7,8 @@
 #include "ui/chart/styled_chart.h"
 #include "ui/common/companion_window.h"
 #include "ui/common/fault_message.h"
+#include "ui/common/number_text.h"
+#include "ui/common/value_label.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -68,6 +70,7 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
     }
     m_view = new StyledChartView(m_chart, this);
     m_view->setObjectName(QStringLiteral("grfCurvaPV"));
+    m_view->setAccessibleName(QStringLiteral("Curva P-V"));
     connect(m_chart, &QChart::plotAreaChanged, this, [this] { SpaceTicksForSize(*m_chart, m_axisX, m_axisY); });
 
     m_lblAviso = new QLabel(this);
@@ -81,7 +84,7 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(name));
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        label->setAccessibleName(title);
+        MakeValueLabel(label, title);
         label->setAccessibleDescription(tooltip);
         caption->setBuddy(label);
         grid->addWidget(caption, row, 0);
@@ -107,6 +110,7 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
 void PvCurveWindow::showNotice(const QString& text)
 {
     m_lblAviso->setText(text);
+    m_view->setAccessibleDescription(text);
     m_lblAviso->show();
     m_view->hide();
     m_lblPmax->clear();
@@ -151,6 +155,11 @@ void PvCurveWindow::follow(const QvInputs& inputs, const QvResults& results)
     m_lblMargenP->setText(QString::fromStdString(FormatWithPattern(curve.Pmax - inputs.Pcarga, kLabelPattern, m_regional)));
     m_lblAviso->hide();
     m_view->show();
+    m_view->setAccessibleDescription(
+        QStringLiteral("Tensión de la barra de carga según crece su potencia activa. Pmax = %1 p.u., Pcarga = %2 p.u., "
+                       "margen P = %3 p.u.")
+            .arg(RoundedText(curve.Pmax, m_regional), RoundedText(inputs.Pcarga, m_regional),
+                 RoundedText(curve.Pmax - inputs.Pcarga, m_regional)));
 }
 
 }  // namespace tarvilo

@@ -287,8 +287,13 @@ private slots:
                 auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
                 if (!dialog) return;
                 opened = dialog->directory().absolutePath();
-                dialog->selectFile(name);
-                QMetaObject::invokeMethod(dialog, "accept");
+                // Typed into the name box, which has the focus, as a user would.
+                QVERIFY(QTest::qWaitForWindowActive(dialog));
+                auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+                QVERIFY(edit);
+                edit->selectAll();
+                QTest::keyClicks(edit, name);
+                QTest::keyClick(edit, Qt::Key_Return);
             });
         };
         const QStringList types{QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("Gráfico vectorial SVG (*.svg)")};

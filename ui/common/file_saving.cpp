@@ -56,7 +56,13 @@ public:
         const QStringList chosen = selectedFiles();
         if (chosen.size() == 1 && !QFileInfo(chosen.front()).isDir()) {
             const QString fixed = WithOfferedEnding(chosen.front());
-            if (fixed != chosen.front()) selectFile(fixed);
+            if (fixed != chosen.front()) {
+                // The dialog leaves the name box alone while it has the focus.
+                QWidget* focused = focusWidget();
+                if (focused) focused->clearFocus();
+                selectFile(fixed);
+                if (focused) focused->setFocus();
+            }
         }
         QFileDialog::accept();
     }

@@ -276,6 +276,7 @@ private slots:
         const auto name = [](QWidget* widget) {
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
         };
+        QVERIFY(note);
         QVERIFY(!note->isVisibleTo(&window));
         // A negative reactance stops the run at the system sweep: the margin
         // and V2 min are new, the operating points the previous run's.

@@ -312,6 +312,14 @@ private slots:
         QVERIFY(!note->isVisibleTo(&window));
         QCOMPARE(name(window.resultLabel(ResultLabel::V2sup)), QStringLiteral("V2 sup [p.u.]: 0,9991"));
         QVERIFY(!window.resultLabel(ResultLabel::V2sup)->font().italic());
+
+        // A run without a solution copies the "Error" it shows.
+        SetInputs(window, {QStringLiteral("3"), QStringLiteral("333"), QStringLiteral("100"), QStringLiteral("1048"),
+                           QStringLiteral("0"), QStringLiteral("0")});
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        window.findChild<QAction*>(QStringLiteral("mnuCopiarResultados"))->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text().split(QLatin1Char('\n')).at(8), QStringLiteral("V2 sup\tError\tp.u."));
     }
 
     void aValueTooSmallIsToldApartFromZero()

@@ -300,21 +300,24 @@ void MainWindow::handle(const std::function<void()>& handler)
     try {
         handler();
     } catch (const RunFault& fault) {
-        markChartsOutdated();
+        markChartsOutdated(fault.step() > RunStep::ReadInputs);
         ShowMessageBox(this, QMessageBox::Warning, FaultMessage(fault, m_regional));
     } catch (const std::exception&) {
         // Out of memory for a label of hundreds of thousands of digits, say.
-        markChartsOutdated();
+        markChartsOutdated(false);
         ShowMessageBox(this, QMessageBox::Warning,
                        QStringLiteral("No se pudo completar el cálculo: los valores de entrada son demasiado "
                                       "grandes para representarlos."));
     }
 }
 
-void MainWindow::markChartsOutdated()
+void MainWindow::markChartsOutdated(bool inputsRead)
 {
     m_chart->markOutdated();
     if (largeChart()) largeChart()->follow(*m_chart->plot());
+    m_failedRun = inputsRead ? std::optional<QvInputs>(m_qvInputs) : std::nullopt;
+    m_lastRunFailed = true;
+    if (pvCurveWindow()) pvCurveWindow()->followFailedRun(m_failedRun ? &*m_failedRun : nullptr);
 }
 
 // --- Handlers ---------------------------------------------------------------
@@ -403,7 +406,8 @@ void MainWindow::mnuCurvaPV_Click()
 {
     ShowSingle(m_pvCurve, [this] {
         auto* window = new PvCurveWindow(m_locale, m_regional, this);
-        if (m_chart->loaded()) window->follow(m_shownInputs, m_shownResults);
+        if (m_chart->loaded()) window->follow(m_shownInputs);
+        if (m_lastRunFailed) window->followFailedRun(m_failedRun ? &*m_failedRun : nullptr);
         return window;
     });
 }
@@ -571,7 +575,8 @@ void MainWindow::LoadChart(double q2crit, const QvCurves& curves)
     m_chart->showMarks(MarksOf(m_shownResults));
     m_chart->setAccessibleDescription(ChartDescription(m_shownResults, m_regional));
     showKeptCases();
-    if (pvCurveWindow()) pvCurveWindow()->follow(m_shownInputs, m_shownResults);
+    m_lastRunFailed = false;
+    if (pvCurveWindow()) pvCurveWindow()->follow(m_shownInputs);
     for (QAction* command : m_resultCommands) command->setEnabled(true);
 }
 

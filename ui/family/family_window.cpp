@@ -10,6 +10,7 @@
 #include "ui/common/fault_message.h"
 #include "ui/common/file_saving.h"
 #include "ui/common/number_text.h"
+#include "ui/common/qv_margin_text.h"
 #include "ui/common/quantities.h"
 
 #include <QClipboard>
@@ -72,13 +73,7 @@ QStringList ResultCells(const FamilyMember& member, bool exact, const RegionalSe
     } else {
         cells << QString() << QString() << QString();
     }
-    const QvMethodMargin margin = ComputeQvMethodMargin(member.inputs);
-    switch (margin.kind) {
-    case QvMethodMargin::Kind::Maximum: cells << text(margin.value); break;
-    case QvMethodMargin::Kind::Unbounded: cells << QStringLiteral("Sin máximo"); break;
-    case QvMethodMargin::Kind::TooLarge: cells << QStringLiteral("Desmesurado"); break;
-    case QvMethodMargin::Kind::NoLine: cells << QString(); break;
-    }
+    cells << QvMarginValue(ComputeQvMethodMargin(member.inputs), exact, regional);
     cells << (reached > RunStep::CriticalPoint ? text(r.V2min) : QString());
     if (reached <= RunStep::OperatingPoints) {
         cells << QString() << QString() << QString() << QString();
@@ -104,10 +99,7 @@ QString Remark(const FamilyMember& member, const RegionalSettings& regional)
         remarks << QStringLiteral("No existe punto solucion");
     }
     const QvMethodMargin margin = ComputeQvMethodMargin(member.inputs);
-    if (margin.kind == QvMethodMargin::Kind::Unbounded) {
-        remarks << QStringLiteral("Margen QV sin máximo: con X · (Qcap + B/2) igual o mayor que 1 la distancia entre "
-                                  "las características crece sin límite con la tensión.");
-    }
+    if (margin.kind == QvMethodMargin::Kind::Unbounded) remarks << QvMarginSentence(margin, regional);
     return remarks.join(QLatin1Char(' '));
 }
 

@@ -572,8 +572,8 @@ void MainWindow::LoadChart(double q2crit, const QvCurves& curves)
     if (keepShown) m_kept.keep(m_shownInputs, shown);
     m_shownInputs = m_qvInputs;
     m_shownResults = m_qvResults;
-    m_chart->showMarks(MarksOf(m_shownResults));
-    m_chart->setAccessibleDescription(ChartDescription(m_shownResults, m_regional));
+    m_chart->showMarks(MarksOf(m_shownInputs, m_shownResults));
+    m_chart->setAccessibleDescription(ChartDescription(m_shownInputs, m_shownResults, m_regional));
     showKeptCases();
     m_lastRunFailed = false;
     if (pvCurveWindow()) pvCurveWindow()->follow(m_shownInputs);

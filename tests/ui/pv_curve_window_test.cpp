@@ -28,11 +28,13 @@ private:
 
     static QString Text(const QWidget* window, const char* name)
     {
-        return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
+        const auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+        return label ? label->text() : QStringLiteral("(no label %1)").arg(QString::fromLatin1(name));
     }
     static bool Shown(const QWidget* window, const char* name)
     {
-        return !window->findChild<QLabel*>(QString::fromLatin1(name))->isHidden();
+        const auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+        return label && !label->isHidden();
     }
     void calculate(MainWindow& window, const QStringList& texts, bool failsOrWarns)
     {

@@ -116,8 +116,15 @@ private slots:
         for (QAbstractSeries* series : family->chart()->series()) {
             if (series->isVisible() && series->name().startsWith(QStringLiteral("Pcarga = "))) names << series->name();
         }
-        QCOMPARE(names, QStringList({"Pcarga = 5", "Pcarga = 5.9", "Pcarga = 6.8", "Pcarga = 7.7", "Pcarga = 8.7",
-                                     "Pcarga = 9.6", "Pcarga = 10.5"}));
+        QCOMPARE(names, QStringList({"Pcarga = 5", "Pcarga = 5.91", "Pcarga = 6.83", "Pcarga = 7.74", "Pcarga = 8.65",
+                                     "Pcarga = 9.57", "Pcarga = 10.48"}));
+        // Never a rounding that could be read as a neighbour: 0.0375, not 0.038.
+        family = Draw(window, InputBox::X, "0.03", "0.06", 5);
+        names.clear();
+        for (QAbstractSeries* series : family->chart()->series()) {
+            if (series->isVisible() && series->name().startsWith(QStringLiteral("X = "))) names << series->name();
+        }
+        QCOMPARE(names, QStringList({"X = 0.03", "X = 0.0375", "X = 0.045", "X = 0.0525", "X = 0.06"}));
         family = Draw(window, InputBox::X, "0.00001", "0.00002", 3);
         names.clear();
         for (QAbstractSeries* series : family->chart()->series()) {

@@ -103,27 +103,28 @@ QString Remark(const FamilyMember& member, const RegionalSettings& regional)
     return remarks.join(QLatin1Char(' '));
 }
 
-// The fewest decimals that still tell every value from the others, each
-// text without trailing zeros ("Pcarga = 7,2" rather than 7,16666666666667).
+// The fewest decimals that tell the values apart without misleading: each
+// value rounded by at most a hundredth of the smallest gap between values
+// ("Pcarga = 7,17" rather than 7,16666666666667, "X = 0,0375" never 0,038).
 QStringList ShortestDistinctTexts(const std::vector<double>& values, const RegionalSettings& regional)
 {
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    double gap = INFINITY;
+    for (size_t i = 1; i < sorted.size(); ++i) {
+        if (sorted[i] != sorted[i - 1]) gap = std::min(gap, sorted[i] - sorted[i - 1]);
+    }
     QStringList texts;
-    for (int decimals = 0; decimals <= 15; ++decimals) {
+    for (int decimals = 0; decimals <= 15 && std::isfinite(gap); ++decimals) {
         texts.clear();
         const double scale = std::pow(10.0, decimals);
+        bool close = true;
         for (const double value : values) {
             const double rounded = std::round(value * scale) / scale;
-            texts << ExactText(std::isfinite(rounded) ? rounded : value, regional);
+            close = close && std::isfinite(rounded) && std::abs(rounded - value) <= gap / 100;
+            texts << ExactText(rounded, regional);
         }
-        QStringList distinctValues, distinctTexts;
-        for (int i = 0; i < texts.size(); ++i) {
-            const QString exact = ExactText(values[static_cast<size_t>(i)], regional);
-            if (!distinctValues.contains(exact)) {
-                distinctValues << exact;
-                if (!distinctTexts.contains(texts[i])) distinctTexts << texts[i];
-            }
-        }
-        if (distinctTexts.size() == distinctValues.size()) return texts;
+        if (close) return texts;
     }
     texts.clear();
     for (const double value : values) texts << ExactText(value, regional);

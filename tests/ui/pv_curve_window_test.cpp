@@ -91,6 +91,8 @@ private slots:
         QCOMPARE(Text(&window, "lblPmax"), pmax);
         QCOMPARE(Text(&window, "lblV2Pmax"), vAtPmax);
         QCOMPARE(Text(&window, "lblPmax_tit"), pmaxTitle);
+        QCOMPARE(Text(&window, "lblV2Pmax_tit"), pmaxTitle == QStringLiteral("Pmax [p.u.]") ? QStringLiteral("V2 en Pmax [p.u.]")
+                                                                    : QStringLiteral("V2 en el límite [p.u.]"));
         QCOMPARE(window.operatingPoints()->count(), points);
         // The nose mark at Pmax ends both branches, and the fitted view holds it and the points.
         QCOMPARE(window.upperBranch()->count(), 200);

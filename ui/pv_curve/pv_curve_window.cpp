@@ -120,6 +120,7 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
     m_lblPmaxTitle = findChild<QLabel*>(QStringLiteral("lblPmax_tit"));
     m_lblV2Pmax = value("lblV2Pmax", QStringLiteral("V2 en Pmax [p.u.]"),
                         QStringLiteral("Tensión de la barra 2 en la nariz de la curva, donde se alcanza Pmax"), values, 1);
+    m_lblV2PmaxTitle = findChild<QLabel*>(QStringLiteral("lblV2Pmax_tit"));
     m_lblMargenP = value("lblMargenP", QStringLiteral("Margen P [p.u.]"),
                          QStringLiteral("Potencia activa que la carga aún puede crecer: Pmax - Pcarga"), values, 2);
     values->setColumnStretch(2, 1);
@@ -206,6 +207,7 @@ bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
     m_axisX->setTitleText(curve.exporting ? QStringLiteral("Potencia activa que exporta la barra 2 [p.u.]")
                                           : QStringLiteral("Potencia activa de la carga [p.u.]"));
     m_lblPmaxTitle->setText(limitName + QStringLiteral(" [p.u.]"));
+    m_lblV2PmaxTitle->setText(curve.exporting ? QStringLiteral("V2 en el límite [p.u.]") : QStringLiteral("V2 en Pmax [p.u.]"));
     m_nose->setName(limitName);
     m_upper->replace(upper);
     m_lower->replace(lower);

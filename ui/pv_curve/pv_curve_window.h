@@ -59,6 +59,7 @@ private:
     QScatterSeries* m_points = nullptr;
     QLabel* m_lblPmaxTitle = nullptr;
     QLabel* m_lblPmax = nullptr;
+    QLabel* m_lblV2PmaxTitle = nullptr;
     QLabel* m_lblV2Pmax = nullptr;
     QLabel* m_lblMargenP = nullptr;
     QLabel* m_lblAviso = nullptr;

@@ -12,7 +12,7 @@ std::vector<FamilyMember> CalculateFamily(const QvInputs& base, InputBox quantit
         const double value = i + 1 == count ? last : first + (last - first) * i / (count - 1);
         QvInputs inputs = base;
         ValueOf(inputs, quantity) = value;
-        family.push_back({value, CalculateCase(inputs)});
+        family.push_back({value, inputs, CalculateCase(inputs)});
     }
     return family;
 }

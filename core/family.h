@@ -11,6 +11,7 @@ namespace tarvilo {
 // first to last, the others stay as in base.
 struct FamilyMember {
     double value = 0.0;
+    QvInputs inputs;  // base with the quantity at value
     CaseOutcome outcome;
 };
 

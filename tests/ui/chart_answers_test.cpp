@@ -270,8 +270,9 @@ private slots:
         // The results, for a spreadsheet.
         Trigger(window, "mnuCopiarResultados");
         const QStringList results = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(results.size(), 12);
+        QCOMPARE(results.size(), 13);
         QCOMPARE(results.at(8), "V2 sup\t" + QString::fromStdString(ToGeneralText(kUpper.y(), regional)) + "\tp.u.");
+        QCOMPARE(results.at(12), "Margen QV\t" + QString::fromStdString(ToGeneralText(5.64113702274202, regional)) + "\tp.u.");
         Trigger(window, "mnuCopiarGrafico");
         QVERIFY(!QGuiApplication::clipboard()->image().isNull());
     }

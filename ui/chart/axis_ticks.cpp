@@ -70,6 +70,11 @@ AxisRanges FittedRanges(const QvPlot& plot)
             take(marks.upper);
             take(marks.lower);
         }
+        if (marks.hasQvMargin) {
+            take(marks.qvMarginFrom);
+            take(marks.qvMarginTo);
+        }
+        for (const QPointF& point : marks.upperReach + marks.lowerReach) take(point);
     }
     return RoundRangesAround(left, right, top);
 }

@@ -49,7 +49,7 @@ void ConsiderPoints(QvPlot& plot, QXYSeries* series, const QPointF& cursor, Near
 void ConsiderLine(QvPlot& plot, Mark mark, const QString& values, const QPointF& cursor, Nearest& nearest)
 {
     QXYSeries* series = plot.mark(mark);
-    if (series->count() < 2) return;
+    if (!series || series->count() < 2) return;
     const qreal distance = DistanceToSegment(cursor, plot.mapToPosition(series->at(0), series),
                                              plot.mapToPosition(series->at(1), series));
     if (distance < nearest.distance) nearest = {distance, series->name(), values};
@@ -70,11 +70,25 @@ QString HoverTextAt(QvPlot& plot, const QPointF& scenePosition)
     }
     if (nearest.name.isEmpty()) {
         for (const Curve curve : kCurves) ConsiderPoints(plot, plot.curve(curve), cursor, nearest);
+        for (const Mark reach : {Mark::UpperReach, Mark::LowerReach}) {
+            if (plot.mark(reach)) ConsiderPoints(plot, plot.mark(reach), cursor, nearest);
+        }
     }
     if (nearest.name.isEmpty() && plot.hasMarks()) {
         const ChartMarks& marks = plot.marks();
         ConsiderLine(plot, Mark::Margin, QStringLiteral("V = %1").arg(ExactText(marks.nose.y(), regional)), cursor, nearest);
-        if (nearest.name == NameOf(Mark::Margin)) nearest.name += QStringLiteral(" = ") + ExactText(marks.margin, regional);
+        if (nearest.name == NameOf(Mark::Margin)) {
+            nearest.name += QStringLiteral(" = ") + ExactText(marks.margin, regional);
+            // Beside it, the margin as the Q-V method reads it.
+            if (marks.hasQvMargin) nearest.values += QStringLiteral("  (Margen QV = %1)").arg(ExactText(marks.qvMargin, regional));
+        }
+        if (marks.hasQvMargin) {
+            ConsiderLine(plot, Mark::QvMargin, QStringLiteral("V = %1").arg(ExactText(marks.qvMarginFrom.y(), regional)),
+                         cursor, nearest);
+            if (nearest.name == NameOf(Mark::QvMargin)) {
+                nearest.name += QStringLiteral(" = ") + ExactText(marks.qvMargin, regional);
+            }
+        }
         ConsiderLine(plot, Mark::MinimumVoltage, QStringLiteral("V = %1").arg(ExactText(marks.minimumVoltage, regional)),
                      cursor, nearest);
     }

@@ -1,5 +1,8 @@
 #include "ui/chart/chart_marks.h"
 
+#include "core/qv_method_margin.h"
+#include "core/system_curve.h"
+
 namespace tarvilo {
 
 ChartMarks MarksOf(const QvResults& results)
@@ -14,6 +17,35 @@ ChartMarks MarksOf(const QvResults& results)
     marks.minimumVoltage = results.V2min;
     marks.margin = results.MargenQ2;
     marks.marginFrom = results.Q2crit - results.MargenQ2;
+    return marks;
+}
+
+ChartMarks MarksOf(const QvInputs& inputs, const QvResults& results)
+{
+    ChartMarks marks = MarksOf(results);
+    const QvMethodMargin margin = ComputeQvMethodMargin(inputs);
+    if (margin.kind == QvMethodMargin::Kind::Maximum) {
+        const double v = margin.voltage;
+        const double load = inputs.Qcarga - Beq(inputs) * v * v;
+        marks.hasQvMargin = true;
+        marks.qvMargin = margin.value;
+        marks.qvMarginFrom = QPointF(load, v);
+        marks.qvMarginTo = QPointF(load + margin.value, v);
+    }
+    if (results.HasSolution) {
+        // Only the part below the run's sweep, which ends 299 steps of 0.05 under the nose.
+        const double sweepEnd = results.Q2crit - 0.05 * (kCurvePoints - 1);
+        const SystemCurve curve = SystemCurveReachingThePoints(inputs, results);
+        for (size_t i = 0; i < curve.q.size(); ++i) {
+            if (curve.q[i] > sweepEnd) continue;
+            marks.upperReach << QPointF(curve.q[i], curve.vu[i]);
+            marks.lowerReach << QPointF(curve.q[i], curve.vl[i]);
+        }
+        if (marks.upperReach.size() < 2) {
+            marks.upperReach.clear();
+            marks.lowerReach.clear();
+        }
+    }
     return marks;
 }
 

@@ -10,6 +10,8 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include <utility>
+
 namespace tarvilo {
 namespace {
 
@@ -46,6 +48,9 @@ QString NameOf(Mark mark)
     case Mark::Nose: return QStringLiteral("Punto crítico");
     case Mark::MinimumVoltage: return QStringLiteral("V2 min");
     case Mark::Margin: return QStringLiteral("Margen Q2");
+    case Mark::QvMargin: return QStringLiteral("Margen QV");
+    case Mark::UpperReach: return NameOf(Curve::UpperBranch);
+    case Mark::LowerReach: return NameOf(Curve::LowerBranch);
     }
     return {};
 }
@@ -119,6 +124,26 @@ void QvPlot::buildMarks()
         series->attachAxis(m_axisX);
         series->attachAxis(m_axisY);
     }
+    if (look() != Look::Large) return;
+    auto* qvMargin = new QLineSeries;
+    qvMargin->setPen(CurvePen(QColor(0, 140, 160), 4));
+    m_markSeries[static_cast<int>(Mark::QvMargin)] = qvMargin;
+    for (const auto& [reach, branch] : {std::pair(Mark::UpperReach, Curve::UpperBranch),
+                                        std::pair(Mark::LowerReach, Curve::LowerBranch)}) {
+        auto* series = new QLineSeries;
+        series->setPen(curve(branch)->pen());
+        m_markSeries[static_cast<int>(reach)] = series;
+    }
+    for (const Mark which : kLargeChartMarks) {
+        QXYSeries* series = mark(which);
+        series->setName(NameOf(which));
+        addSeries(series);
+        series->attachAxis(m_axisX);
+        series->attachAxis(m_axisY);
+        if (which != Mark::QvMargin) {
+            for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
+        }
+    }
 }
 
 void QvPlot::showCurves(const ChartGrid& grid)
@@ -136,6 +161,11 @@ void QvPlot::showMarks(const ChartMarks& marks)
     mark(Mark::LowerPoint)->replace(marks.hasSolution ? QList<QPointF>{marks.lower} : none);
     mark(Mark::Nose)->replace({marks.nose});
     mark(Mark::Margin)->replace({QPointF(marks.marginFrom, marks.nose.y()), marks.nose});
+    if (QXYSeries* qvMargin = mark(Mark::QvMargin)) {
+        qvMargin->replace(marks.hasQvMargin ? QList<QPointF>{marks.qvMarginFrom, marks.qvMarginTo} : none);
+        mark(Mark::UpperReach)->replace(marks.upperReach);
+        mark(Mark::LowerReach)->replace(marks.lowerReach);
+    }
     stretchMinimumVoltageLine();
 }
 
@@ -143,6 +173,9 @@ void QvPlot::clearMarks()
 {
     m_hasMarks = false;
     for (const Mark which : kMarks) mark(which)->clear();
+    for (const Mark which : kLargeChartMarks) {
+        if (mark(which)) mark(which)->clear();
+    }
 }
 
 void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)

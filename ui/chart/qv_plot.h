@@ -53,6 +53,7 @@ public:
     const RegionalSettings& regional() const { return m_regional; }
 
     QLineSeries* curve(Curve curve) const { return m_curves[static_cast<int>(curve)]; }
+    // Null for the large chart's own marks on the small chart.
     QXYSeries* mark(Mark mark) const { return m_markSeries[static_cast<int>(mark)]; }
     // The series of kept curves in use, three per case.
     QList<QLineSeries*> keptSeries() const;
@@ -80,7 +81,7 @@ private:
     ChartMarks m_marks;
     bool m_hasMarks = false;
     QLineSeries* m_curves[3] = {};
-    QXYSeries* m_markSeries[5] = {};
+    QXYSeries* m_markSeries[kMarkCount] = {};
     std::vector<KeptCurves> m_kept;
     // Per place, its three series (made when first needed) and the case shown.
     std::array<std::array<QLineSeries*, 3>, kMaxKeptCases> m_keptSlots{};

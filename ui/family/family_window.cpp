@@ -1,6 +1,8 @@
 #include "ui/family/family_window.h"
 
 #include "core/number_reading.h"
+#include "core/qv_method_margin.h"
+#include "core/system_curve.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/chart/styled_chart.h"
 #include "ui/common/companion_window.h"
@@ -8,6 +10,7 @@
 #include "ui/common/fault_message.h"
 #include "ui/common/file_saving.h"
 #include "ui/common/number_text.h"
+#include "ui/common/qv_margin_text.h"
 #include "ui/common/quantities.h"
 
 #include <QClipboard>
@@ -36,7 +39,18 @@ namespace tarvilo {
 namespace {
 
 constexpr int kMaxValues = 25;
-const char* const kResultColumns[] = {"Q2crit", "V2crit", "MargenQ2", "V2min", "V2sup", "Q2sup", "V2inf", "Q2inf"};
+const char* const kResultColumns[] = {"Q2crit", "V2crit", "MargenQ2", "Margen QV", "V2min",
+                                      "V2sup",  "Q2sup",  "V2inf",    "Q2inf"};
+
+// The tick interval of the wider of the old and new ranges first, so that
+// neither range is ever laid out with the other one's ticks.
+void SetRangeWithTicks(QValueAxis* axis, double min, double max)
+{
+    const double span = std::max(axis->max() - axis->min(), max - min);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickInterval(NiceTickInterval(span, 10));
+    axis->setRange(min, max);
+}
 
 // Blue for the first value through to red for the last.
 QColor RampColour(int index, int count)
@@ -47,17 +61,20 @@ QColor RampColour(int index, int count)
 
 // The results a case reached before it stopped, in column order; empty
 // where a step never came. "Error" for the points of a case without them.
-QStringList ResultCells(const CaseOutcome& outcome, bool exact, const RegionalSettings& regional)
+QStringList ResultCells(const FamilyMember& member, bool exact, const RegionalSettings& regional)
 {
+    const CaseOutcome& outcome = member.outcome;
     const QvResults& r = outcome.results;
     const auto text = [&](double value) { return exact ? ExactText(value, regional) : RoundedText(value, regional); };
     const RunStep reached = outcome.fault ? outcome.fault->step() : RunStep::LoadChart;
     QStringList cells;
     if (reached > RunStep::CriticalPoint) {
-        cells << text(r.Q2crit) << text(r.V2crit) << text(r.MargenQ2) << text(r.V2min);
+        cells << text(r.Q2crit) << text(r.V2crit) << text(r.MargenQ2);
     } else {
-        cells << QString() << QString() << QString() << QString();
+        cells << QString() << QString() << QString();
     }
+    cells << QvMarginValue(ComputeQvMethodMargin(member.inputs), exact, regional);
+    cells << (reached > RunStep::CriticalPoint ? text(r.V2min) : QString());
     if (reached <= RunStep::OperatingPoints) {
         cells << QString() << QString() << QString() << QString();
     } else if (!r.HasSolution) {
@@ -66,6 +83,52 @@ QStringList ResultCells(const CaseOutcome& outcome, bool exact, const RegionalSe
         cells << text(r.V2sup) << text(r.Q2sup) << text(r.V2inf) << text(r.Q2inf);
     }
     return cells;
+}
+
+// Why a row lacks numbers, or why its numbers describe no real network.
+QString Remark(const FamilyMember& member, const RegionalSettings& regional)
+{
+    QStringList remarks;
+    if (member.inputs.X < 0) {
+        remarks << QStringLiteral("Una reactancia X negativa no es la de una línea: los valores no describen una red real.");
+    }
+    const CaseOutcome& outcome = member.outcome;
+    if (outcome.fault) {
+        remarks << FaultDescription(*outcome.fault, regional);
+    } else if (!outcome.results.HasSolution) {
+        remarks << QStringLiteral("No existe punto solucion");
+    }
+    const QvMethodMargin margin = ComputeQvMethodMargin(member.inputs);
+    if (margin.kind == QvMethodMargin::Kind::Unbounded) remarks << QvMarginSentence(margin, regional);
+    return remarks.join(QLatin1Char(' '));
+}
+
+// The fewest decimals that tell the values apart without misleading: each
+// value rounded by at most a hundredth of the smallest gap between values
+// ("Pcarga = 7,17" rather than 7,16666666666667, "X = 0,0375" never 0,038).
+QStringList ShortestDistinctTexts(const std::vector<double>& values, const RegionalSettings& regional)
+{
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    double gap = INFINITY;
+    for (size_t i = 1; i < sorted.size(); ++i) {
+        if (sorted[i] != sorted[i - 1]) gap = std::min(gap, sorted[i] - sorted[i - 1]);
+    }
+    QStringList texts;
+    for (int decimals = 0; decimals <= 15 && std::isfinite(gap); ++decimals) {
+        texts.clear();
+        const double scale = std::pow(10.0, decimals);
+        bool close = true;
+        for (const double value : values) {
+            const double rounded = std::round(value * scale) / scale;
+            close = close && std::isfinite(rounded) && std::abs(rounded - value) <= gap / 100;
+            texts << ExactText(rounded, regional);
+        }
+        if (close) return texts;
+    }
+    texts.clear();
+    for (const double value : values) texts << ExactText(value, regional);
+    return texts;
 }
 
 }  // namespace
@@ -241,10 +304,19 @@ void FamilyWindow::drawFamily()
         const CaseOutcome& outcome = m_family[static_cast<size_t>(i)].outcome;
         if (outcome.fault && outcome.fault->step() <= RunStep::LoadSweep) continue;
         const QvCurves& c = outcome.curves;
-        // The nose curve in one line: the upper branch up to the nose, then the lower one.
+        // The nose curve in one line: the upper branch up to the nose, then the lower one, swept on
+        // down to the operating points where they lie below the run's 300 points.
         auto& [system, load] = curves[static_cast<size_t>(i)];
-        for (int point = kCurvePoints; point >= 1; --point) system << QPointF(c.q2[point], c.vu[point]);
-        for (int point = 1; point <= kCurvePoints; ++point) system << QPointF(c.q2[point], c.vl[point]);
+        const bool solved = !outcome.fault && outcome.results.HasSolution;
+        const SystemCurve reaching = SystemCurveReachingThePoints(m_family[static_cast<size_t>(i)].inputs,
+                                                                  outcome.results);
+        if (solved && !reaching.q.empty()) {
+            for (size_t point = reaching.q.size(); point-- > 0;) system << QPointF(reaching.q[point], reaching.vu[point]);
+            for (size_t point = 0; point < reaching.q.size(); ++point) system << QPointF(reaching.q[point], reaching.vl[point]);
+        } else {
+            for (int point = kCurvePoints; point >= 1; --point) system << QPointF(c.q2[point], c.vu[point]);
+            for (int point = 1; point <= kCurvePoints; ++point) system << QPointF(c.q2[point], c.vl[point]);
+        }
         for (int point = 1; point <= kCurvePoints; ++point) load << QPointF(c.qcapr[point], c.v2[point]);
         for (const QPointF& point : system + load) {
             left = std::min(left, point.x());
@@ -252,13 +324,23 @@ void FamilyWindow::drawFamily()
             top = std::max(top, point.y());
         }
         const QvResults& r = outcome.results;
-        if (!outcome.fault && r.HasSolution) operatingPoints << QPointF(r.Q2sup, r.V2sup) << QPointF(r.Q2inf, r.V2inf);
+        if (solved) {
+            operatingPoints << QPointF(r.Q2sup, r.V2sup) << QPointF(r.Q2inf, r.V2inf);
+            for (const QPointF& point : {QPointF(r.Q2sup, r.V2sup), QPointF(r.Q2inf, r.V2inf)}) {
+                left = std::min(left, point.x());
+                right = std::max(right, point.x());
+                top = std::max(top, point.y());
+            }
+        }
     }
+    std::vector<double> values;
+    for (const FamilyMember& member : m_family) values.push_back(member.value);
+    const QStringList names = ShortestDistinctTexts(values, m_regional);
     // The axes first: each curve then works out its shape once.
     if (left <= right) {
         const AxisRanges ranges = RoundRangesAround(left, right, top);
-        m_axisX->setRange(ranges.xMin, ranges.xMax);
-        m_axisY->setRange(ranges.yMin, ranges.yMax);
+        SetRangeWithTicks(m_axisX, ranges.xMin, ranges.xMax);
+        SetRangeWithTicks(m_axisY, ranges.yMin, ranges.yMax);
     }
     for (int i = 0; i < std::max(count, static_cast<int>(m_curves.size())); ++i) {
         const bool drawn = i < count && !curves[static_cast<size_t>(i)].first.isEmpty();
@@ -266,8 +348,7 @@ void FamilyWindow::drawFamily()
         const auto [system, load] = curvesOf(i);
         if (drawn) {
             const QColor colour = RampColour(i, count);
-            system->setName(ShortName(m_quantity) + QStringLiteral(" = ") +
-                            ExactText(m_family[static_cast<size_t>(i)].value, m_regional));
+            system->setName(ShortName(m_quantity) + QStringLiteral(" = ") + names[i]);
             system->setPen(CurvePen(colour));
             load->setPen(CurvePen(colour, 1, Qt::DashLine));
             system->replace(curves[static_cast<size_t>(i)].first);
@@ -290,8 +371,8 @@ QList<QStringList> FamilyWindow::tableRows(bool exact) const
     QList<QStringList> rows{header};
     for (const FamilyMember& member : m_family) {
         QStringList row{exact ? ExactText(member.value, m_regional) : RoundedText(member.value, m_regional)};
-        row << ResultCells(member.outcome, exact, m_regional);
-        row << (member.outcome.fault ? FaultDescription(*member.outcome.fault, m_regional) : QString());
+        row << ResultCells(member, exact, m_regional);
+        row << Remark(member, m_regional);
         rows << row;
     }
     return rows;

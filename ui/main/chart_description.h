@@ -8,7 +8,8 @@
 namespace tarvilo {
 
 // The chart in words, for a screen reader: the nose, the margin, the
-// minimum voltage and the operating points of a completed run.
-QString ChartDescription(const QvResults& results, const RegionalSettings& regional);
+// minimum voltage and the operating points of a completed run, and the Q-V
+// method's margin of its inputs.
+QString ChartDescription(const QvInputs& inputs, const QvResults& results, const RegionalSettings& regional);
 
 }  // namespace tarvilo

@@ -317,19 +317,19 @@ void MainWindow::handle(const std::function<void()>& handler)
     try {
         handler();
     } catch (const RunFault& fault) {
-        markChartsOutdated();
         const bool inputsRead = fault.step() != RunStep::ReadInputs;
+        markChartsOutdated(inputsRead);
         ShowMessageBox(this, QMessageBox::Warning, FaultMessage(fault, m_regional, inputsRead ? &m_qvInputs : nullptr));
     } catch (const std::exception&) {
         // Out of memory for a label of hundreds of thousands of digits, say.
-        markChartsOutdated();
+        markChartsOutdated(false);
         ShowMessageBox(this, QMessageBox::Warning,
                        QStringLiteral("No se pudo completar el cálculo: los valores de entrada son demasiado "
                                       "grandes para representarlos."));
     }
 }
 
-void MainWindow::markChartsOutdated()
+void MainWindow::markChartsOutdated(bool inputsRead)
 {
     m_chart->markOutdated();
     if (m_chart->loaded()) {
@@ -337,6 +337,9 @@ void MainWindow::markChartsOutdated()
                                           ChartDescription(m_shownResults, m_regional));
     }
     updateLargeChart();
+    m_failedRun = inputsRead ? std::optional<QvInputs>(m_qvInputs) : std::nullopt;
+    m_lastRunFailed = true;
+    if (pvCurveWindow()) pvCurveWindow()->followFailedRun(m_failedRun ? &*m_failedRun : nullptr);
 }
 
 void MainWindow::updateLargeChart()
@@ -478,7 +481,8 @@ void MainWindow::mnuCurvaPV_Click()
 {
     ShowSingle(m_pvCurve, [this] {
         auto* window = new PvCurveWindow(m_locale, m_regional, this);
-        if (m_chart->loaded()) window->follow(m_shownInputs, m_shownResults);
+        if (m_chart->loaded()) window->follow(m_shownInputs);
+        if (m_lastRunFailed) window->followFailedRun(m_failedRun ? &*m_failedRun : nullptr);
         return window;
     });
 }
@@ -672,10 +676,11 @@ void MainWindow::LoadChart(double q2crit, const QvCurves& curves)
     if (keepShown) m_kept.keep(m_shownInputs, shown);
     m_shownInputs = m_qvInputs;
     m_shownResults = m_qvResults;
-    m_chart->showMarks(MarksOf(m_shownResults));
-    m_chart->setAccessibleDescription(ChartDescription(m_shownResults, m_regional));
+    m_chart->showMarks(MarksOf(m_shownInputs, m_shownResults));
+    m_chart->setAccessibleDescription(ChartDescription(m_shownInputs, m_shownResults, m_regional));
     showKeptCases();
-    if (pvCurveWindow()) pvCurveWindow()->follow(m_shownInputs, m_shownResults);
+    m_lastRunFailed = false;
+    if (pvCurveWindow()) pvCurveWindow()->follow(m_shownInputs);
     for (QAction* command : m_resultCommands) command->setEnabled(true);
 }
 

@@ -117,7 +117,8 @@ private:
     void stepValue(QLineEdit* box, int units);
     void showKeptCases();
     // The chart no longer shows the inputs' case: said on both charts.
-    void markChartsOutdated();
+    // inputsRead: the run stopped after reading every input box.
+    void markChartsOutdated(bool inputsRead);
     // Asks for a file to save to, the suggested name's type by default.
     // Runs an export command; a failure (such as no memory left for the
     // picture) is told, and the window goes on.
@@ -147,6 +148,8 @@ private:
     std::array<std::optional<double>, std::size(kResultLabels)> m_labelValues{};
     std::array<bool, std::size(kResultLabels)> m_writtenByLastRun{};
     QvInputs m_labelInputs;
+    bool m_lastRunFailed = false;
+    std::optional<QvInputs> m_failedRun;  // the inputs of a failed run that read them all
 
     std::array<QLineEdit*, std::size(kInputBoxes)> m_inputs{};
     std::array<QLabel*, std::size(kResultLabels)> m_results{};

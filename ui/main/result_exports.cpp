@@ -4,6 +4,7 @@
 #include "ui/chart/qv_plot.h"
 #include "ui/common/csv.h"
 #include "ui/common/number_text.h"
+#include "ui/common/qv_margin_text.h"
 #include "ui/common/quantities.h"
 #include "ui/main/control_table.h"
 
@@ -91,6 +92,9 @@ QString ResultsTable(const QvInputs& inputs, const LabelValues& values,
         const std::optional<double>& value = values[index];
         line(name, value ? ExactText(*value, regional) : QString::fromLatin1(kErrorText), !writtenByLastRun[index]);
     }
+    // After the program's results, the Q-V method's margin: the largest distance between the characteristics.
+    const QvMethodMargin margin = ComputeQvMethodMargin(inputs);
+    if (margin.kind != QvMethodMargin::Kind::NoLine) line(QStringLiteral("Margen QV"), QvMarginValue(margin, true, regional));
     return text;
 }
 

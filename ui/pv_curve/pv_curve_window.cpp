@@ -18,26 +18,51 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace tarvilo {
 namespace {
 
 constexpr int kPvPoints = 200;
 
-QString ObstacleText(PvObstacle obstacle, const QvInputs& inputs)
+// The tick interval of the wider of the old and new ranges first, so that
+// neither range is ever laid out with the other one's ticks.
+void SetRangeWithTicks(QValueAxis* axis, double min, double max)
+{
+    const double span = std::max(axis->max() - axis->min(), max - min);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickInterval(NiceTickInterval(span, 10));
+    axis->setRange(min, max);
+}
+
+QString Number(double value, const RegionalSettings& regional)
+{
+    return QString::fromStdString(FormatWithPattern(value, kLabelPattern, regional));
+}
+
+QString ObstacleText(PvObstacle obstacle, const QvInputs& inputs, const RegionalSettings& regional)
 {
     switch (obstacle) {
     case PvObstacle::NoLoad:
-        return inputs.Pcarga == 0
-                   ? QStringLiteral("Sin carga activa (Pcarga = 0) no hay curva P-V: la curva muestra cómo baja la "
-                                    "tensión de la barra 2 cuando crece la potencia activa de la carga.")
-                   : QStringLiteral("Con Pcarga negativa la barra 2 genera potencia activa: no hay una carga que "
-                                    "crezca y, con ella, no hay curva P-V.");
+        return QStringLiteral("Sin carga activa (Pcarga = 0) no hay curva P-V: la curva muestra cómo cambia la "
+                              "tensión de la barra 2 cuando crece la potencia activa de la carga.");
     case PvObstacle::NoNose:
-        return QStringLiteral("Con X · (Qcap + B/2) igual o mayor que 1 la compensación en derivación cubre toda la "
-                              "reactancia de la línea: la curva P-V no tiene nariz ni carga máxima.");
+        try {
+            return QStringLiteral("Con X · (Qcap + B/2) igual a 1 la compensación en derivación anula la reactancia "
+                                  "de la línea: cada carga tiene un único punto de operación (aquí V2 = X · "
+                                  "√(Pcarga² + Qcarga²) / U inf = %1 p.u.) y la curva P-V no tiene nariz ni "
+                                  "carga máxima.")
+                .arg(Number(UncompensatedLineVoltage(inputs), regional));
+        } catch (const RunFault&) {
+            return QStringLiteral("Con X · (Qcap + B/2) igual a 1 la compensación en derivación anula la reactancia "
+                                  "de la línea: cada carga tiene un único punto de operación y la curva P-V no "
+                                  "tiene nariz ni carga máxima.");
+        }
     case PvObstacle::NoLine:
-        return QStringLiteral("La curva P-V necesita una reactancia X positiva y una tensión U inf distinta de cero.");
+        return inputs.X < 0 ? QStringLiteral("Una reactancia X negativa no es la de una línea: no hay curva P-V.")
+                            : QStringLiteral("La curva P-V necesita una reactancia X positiva y una tensión U inf "
+                                             "distinta de cero.");
     }
     return {};
 }
@@ -95,11 +120,21 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
     m_lblPmax = value("lblPmax", QStringLiteral("Pmax [p.u.]"),
                       QStringLiteral("Máxima potencia activa que la red entrega a la carga con su factor de potencia"),
                       values, 0);
+    m_lblPmaxTitle = findChild<QLabel*>(QStringLiteral("lblPmax_tit"));
+    m_lblV2Pmax = value("lblV2Pmax", QStringLiteral("V2 en Pmax [p.u.]"),
+                        QStringLiteral("Tensión de la barra 2 en la nariz de la curva, donde se alcanza Pmax"), values, 1);
+    m_lblV2PmaxTitle = findChild<QLabel*>(QStringLiteral("lblV2Pmax_tit"));
     m_lblMargenP = value("lblMargenP", QStringLiteral("Margen P [p.u.]"),
-                         QStringLiteral("Potencia activa que la carga aún puede crecer: Pmax - Pcarga"), values, 1);
+                         QStringLiteral("Potencia activa que la carga aún puede crecer: Pmax - Pcarga"), values, 2);
     values->setColumnStretch(2, 1);
 
+    m_lblNota = new QLabel(this);
+    m_lblNota->setObjectName(QStringLiteral("lblNota"));
+    m_lblNota->setWordWrap(true);
+    m_lblNota->hide();
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_lblNota);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_lblAviso, 1);
     layout->addLayout(values);
@@ -113,25 +148,57 @@ void PvCurveWindow::showNotice(const QString& text)
     m_view->setAccessibleDescription(text);
     m_lblAviso->show();
     m_view->hide();
+    setNote(QString());
+    m_showsCurve = false;
     m_lblPmax->clear();
+    m_lblV2Pmax->clear();
     m_lblMargenP->clear();
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{m_upper, m_lower, m_nose, m_points}) series->clear();
 }
 
+void PvCurveWindow::setNote(const QString& text)
+{
+    m_lblNota->setText(text);
+    m_lblNota->setVisible(!text.isEmpty());
+}
+
 void PvCurveWindow::showNoRun() { showNotice(QStringLiteral("Sin resultados: no hay todavía un cálculo completo.")); }
 
-void PvCurveWindow::follow(const QvInputs& inputs, const QvResults& results)
+void PvCurveWindow::follow(const QvInputs& inputs)
 {
-    std::variant<PvCurve, PvObstacle> traced;
-    try {
-        traced = TracePvCurve(inputs, kPvPoints);
-    } catch (const RunFault& fault) {
-        showNotice(FaultDescription(fault, m_regional));
+    QString why;
+    if (!showCase(inputs, &why)) showNotice(why);
+}
+
+void PvCurveWindow::followFailedRun(const QvInputs* inputs)
+{
+    QString why;
+    if (inputs && showCase(*inputs, &why)) {
+        setNote(QStringLiteral("El cálculo principal no se completó; esta curva es la del caso nuevo."));
         return;
     }
+    if (m_showsCurve) {
+        setNote(why.isEmpty() ? QStringLiteral("Gráfico del cálculo anterior")
+                              : QStringLiteral("Gráfico del cálculo anterior. ") + why);
+    } else {
+        showNotice(why.isEmpty() ? QStringLiteral("Sin resultados: el último cálculo no se completó.") : why);
+    }
+}
+
+bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
+{
+    std::variant<PvCurve, PvObstacle> traced;
+    std::optional<PvVoltages> operating;
+    try {
+        traced = TracePvCurve(inputs, kPvPoints);
+        if (std::holds_alternative<PvCurve>(traced)) operating = PvOperatingVoltages(inputs);
+    } catch (const RunFault& fault) {
+        *why = FaultDescription(fault, m_regional);
+        return false;
+    }
     if (const auto* obstacle = std::get_if<PvObstacle>(&traced)) {
-        showNotice(ObstacleText(*obstacle, inputs));
-        return;
+        *why = ObstacleText(*obstacle, inputs, m_regional);
+        return false;
     }
     const PvCurve& curve = std::get<PvCurve>(traced);
     QList<QPointF> upper, lower;
@@ -139,27 +206,39 @@ void PvCurveWindow::follow(const QvInputs& inputs, const QvResults& results)
         upper << QPointF(curve.p[i], curve.vUpper[i]);
         lower << QPointF(curve.p[i], curve.vLower[i]);
     }
+    const double load = std::abs(inputs.Pcarga);
+    const QString limitName = curve.exporting ? QStringLiteral("Límite de exportación") : QStringLiteral("Pmax");
+    m_axisX->setTitleText(curve.exporting ? QStringLiteral("Potencia activa que exporta la barra 2 [p.u.]")
+                                          : QStringLiteral("Potencia activa de la carga [p.u.]"));
+    m_lblPmaxTitle->setText(limitName + QStringLiteral(" [p.u.]"));
+    m_lblV2PmaxTitle->setText(curve.exporting ? QStringLiteral("V2 en el límite [p.u.]") : QStringLiteral("V2 en Pmax [p.u.]"));
+    m_nose->setName(limitName);
     m_upper->replace(upper);
     m_lower->replace(lower);
-    m_nose->replace({QPointF(curve.Pmax, curve.vUpper.back())});
-    m_points->replace(results.HasSolution
-                          ? QList<QPointF>{QPointF(inputs.Pcarga, results.V2sup), QPointF(inputs.Pcarga, results.V2inf)}
-                          : QList<QPointF>());
+    m_nose->replace({QPointF(curve.Pmax, curve.vNose)});
+    m_points->replace(operating ? QList<QPointF>{QPointF(load, operating->upper), QPointF(load, operating->lower)}
+                                : QList<QPointF>());
     const double top = *std::max_element(curve.vUpper.begin(), curve.vUpper.end());
-    const AxisRanges ranges = RoundRangesAround(0.0, curve.Pmax, top);
-    m_axisX->setRange(0.0, ranges.xMax);
-    m_axisY->setRange(0.0, ranges.yMax);
+    const AxisRanges ranges = RoundRangesAround(0.0, std::max(curve.Pmax, load), top);
+    SetRangeWithTicks(m_axisX, 0.0, ranges.xMax);
+    SetRangeWithTicks(m_axisY, 0.0, ranges.yMax);
     SpaceTicksForSize(*m_chart, m_axisX, m_axisY);
 
-    m_lblPmax->setText(QString::fromStdString(FormatWithPattern(curve.Pmax, kLabelPattern, m_regional)));
-    m_lblMargenP->setText(QString::fromStdString(FormatWithPattern(curve.Pmax - inputs.Pcarga, kLabelPattern, m_regional)));
+    m_lblPmax->setText(Number(curve.Pmax, m_regional));
+    m_lblV2Pmax->setText(Number(curve.vNose, m_regional));
+    m_lblMargenP->setText(Number(curve.Pmax - load, m_regional));
     m_lblAviso->hide();
     m_view->show();
     m_view->setAccessibleDescription(
-        QStringLiteral("Tensión de la barra de carga según crece su potencia activa. Pmax = %1 p.u., Pcarga = %2 p.u., "
-                       "margen P = %3 p.u.")
-            .arg(RoundedText(curve.Pmax, m_regional), RoundedText(inputs.Pcarga, m_regional),
-                 RoundedText(curve.Pmax - inputs.Pcarga, m_regional)));
+        QStringLiteral("Tensión de la barra 2 según crece su potencia activa. %1 = %2 p.u., Pcarga = %3 p.u., "
+                       "margen P = %4 p.u.")
+            .arg(limitName, RoundedText(curve.Pmax, m_regional), RoundedText(inputs.Pcarga, m_regional),
+                 RoundedText(curve.Pmax - load, m_regional)));
+    setNote(curve.exporting ? QStringLiteral("Pcarga negativa: la barra 2 genera y exporta potencia activa; la curva "
+                                             "llega hasta el límite de exportación.")
+                            : QString());
+    m_showsCurve = true;
+    return true;
 }
 
 }  // namespace tarvilo

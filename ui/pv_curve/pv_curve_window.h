@@ -27,7 +27,12 @@ public:
     PvCurveWindow(const QLocale& locale, const RegionalSettings& regional, QWidget* parent = nullptr);
 
     // Shows the curve of a completed run.
-    void follow(const QvInputs& inputs, const QvResults& results);
+    void follow(const QvInputs& inputs);
+    // A run that did not complete: its case when the window can trace it
+    // (the main chart may have failed where this one does not), otherwise
+    // what it showed with a note that it is the previous calculation. No
+    // inputs when the run stopped before it had read them all.
+    void followFailedRun(const QvInputs* inputs);
     // Says that there is no run to show.
     void showNoRun();
 
@@ -38,7 +43,10 @@ public:
     QScatterSeries* operatingPoints() const { return m_points; }
 
 private:
+    // Traces the case; false, with the reason in *why, where it cannot.
+    bool showCase(const QvInputs& inputs, QString* why);
     void showNotice(const QString& text);
+    void setNote(const QString& text);
 
     RegionalSettings m_regional;
     StyledChart* m_chart = nullptr;
@@ -49,9 +57,14 @@ private:
     QLineSeries* m_lower = nullptr;
     QScatterSeries* m_nose = nullptr;
     QScatterSeries* m_points = nullptr;
+    QLabel* m_lblPmaxTitle = nullptr;
     QLabel* m_lblPmax = nullptr;
+    QLabel* m_lblV2PmaxTitle = nullptr;
+    QLabel* m_lblV2Pmax = nullptr;
     QLabel* m_lblMargenP = nullptr;
     QLabel* m_lblAviso = nullptr;
+    QLabel* m_lblNota = nullptr;
+    bool m_showsCurve = false;
 };
 
 }  // namespace tarvilo

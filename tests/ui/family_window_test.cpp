@@ -1,0 +1,173 @@
+// The family window at its edges: rows without an operating point or with a
+// negative reactance, the Q-V method's margin, short legend names, and
+// curves that reach the points they mark.
+#include "tests/support/modal_watchdog.h"
+#include "tests/support/window_fixture.h"
+#include "ui/chart/styled_chart.h"
+#include "ui/family/family_window.h"
+
+#include <QAbstractSeries>
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <QValueAxis>
+
+#include <memory>
+
+using namespace tarvilo;
+using namespace tarvilo::testing;
+
+class FamilyWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+
+    static FamilyWindow* Draw(MainWindow& window, InputBox quantity, const char* first, const char* last, int count)
+    {
+        window.findChild<QAction*>(QStringLiteral("mnuFamilia"))->trigger();
+        FamilyWindow* family = window.familyWindow();
+        family->findChild<QComboBox*>(QStringLiteral("cboMagnitud"))->setCurrentIndex(static_cast<int>(quantity));
+        family->findChild<QLineEdit*>(QStringLiteral("txtPrimero"))->setText(QString::fromLatin1(first));
+        family->findChild<QLineEdit*>(QStringLiteral("txtUltimo"))->setText(QString::fromLatin1(last));
+        family->findChild<QSpinBox*>(QStringLiteral("spnValores"))->setValue(count);
+        family->cmdDibujar_Click();
+        return family;
+    }
+    static int Column(const FamilyWindow* family, const QString& title)
+    {
+        for (int column = 0; column < family->table()->columnCount(); ++column) {
+            if (family->table()->horizontalHeaderItem(column)->text() == title) return column;
+        }
+        return -1;
+    }
+    static QString Cell(const FamilyWindow* family, int row, const QString& title)
+    {
+        return family->table()->item(row, Column(family, title))->text();
+    }
+
+private slots:
+    void initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
+    void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
+    void cleanup()
+    {
+        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
+        m_watchdog.reset();
+    }
+
+    void rowsSayWhyTheyLackAPointOrALine_data()
+    {
+        QTest::addColumn<int>("quantity");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("remark");
+        QTest::addColumn<QString>("v2sup");
+        QTest::newRow("beyond Pmax") << int(InputBox::Pcarga) << "10.48" << "30" << 4 << "No existe punto solucion"
+                                     << "Error";
+        QTest::newRow("negative X") << int(InputBox::X) << "-0.03" << "0.03" << 0
+                                    << "Una reactancia X negativa no es la de una línea" << "";
+        QTest::newRow("over-compensated") << int(InputBox::Qcap) << "0" << "40" << 4 << "Margen QV sin máximo" << "";
+    }
+
+    void rowsSayWhyTheyLackAPointOrALine()
+    {
+        QFETCH(int, quantity);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(int, row);
+        QFETCH(QString, remark);
+        QFETCH(QString, v2sup);
+        MainWindow window(PointLocale());
+        FamilyWindow* family = Draw(window, static_cast<InputBox>(quantity), qPrintable(first), qPrintable(last), 5);
+        const QString observation = Cell(family, row, QStringLiteral("Observación"));
+        QVERIFY2(observation.contains(remark), qPrintable(observation));
+        if (!v2sup.isEmpty()) QCOMPARE(Cell(family, row, QStringLiteral("V2sup [p.u.]")), v2sup);
+        QVERIFY(family->tableCsv().contains(remark.toUtf8()));
+        // A row with its points and a positive reactance needs no remark.
+        if (quantity == int(InputBox::Pcarga)) QCOMPARE(Cell(family, 0, QStringLiteral("Observación")), QString());
+    }
+
+    void theQvMethodsMarginHasAColumn()
+    {
+        MainWindow window(PointLocale());
+        FamilyWindow* family = Draw(window, InputBox::Qcap, "0", "40", 5);
+        QVERIFY(Column(family, QStringLiteral("Margen QV [p.u.]")) > Column(family, QStringLiteral("MargenQ2 [p.u.]")));
+        QCOMPARE(Cell(family, 0, QStringLiteral("Margen QV [p.u.]")), QStringLiteral("5.6411"));
+        QCOMPARE(Cell(family, 0, QStringLiteral("MargenQ2 [p.u.]")), QStringLiteral("5.6193"));
+        QCOMPARE(Cell(family, 4, QStringLiteral("Margen QV [p.u.]")), QStringLiteral("Sin máximo"));
+        const QStringList lines = QString::fromUtf8(family->tableCsv()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QVERIFY(lines.front().contains(QStringLiteral("Margen QV [p.u.]")));
+        QVERIFY2(lines.at(1).contains(QStringLiteral(";5.64113702274202;")), qPrintable(lines.at(1)));
+    }
+
+    void legendNamesAreTheShortestThatTellTheValuesApart()
+    {
+        MainWindow window(PointLocale());
+        FamilyWindow* family = Draw(window, InputBox::Pcarga, "5", "10.48", 7);
+        QStringList names;
+        for (QAbstractSeries* series : family->chart()->series()) {
+            if (series->isVisible() && series->name().startsWith(QStringLiteral("Pcarga = "))) names << series->name();
+        }
+        QCOMPARE(names, QStringList({"Pcarga = 5", "Pcarga = 5.91", "Pcarga = 6.83", "Pcarga = 7.74", "Pcarga = 8.65",
+                                     "Pcarga = 9.57", "Pcarga = 10.48"}));
+        // Never a rounding that could be read as a neighbour: 0.0375, not 0.038.
+        family = Draw(window, InputBox::X, "0.03", "0.06", 5);
+        names.clear();
+        for (QAbstractSeries* series : family->chart()->series()) {
+            if (series->isVisible() && series->name().startsWith(QStringLiteral("X = "))) names << series->name();
+        }
+        QCOMPARE(names, QStringList({"X = 0.03", "X = 0.0375", "X = 0.045", "X = 0.0525", "X = 0.06"}));
+        family = Draw(window, InputBox::X, "0.00001", "0.00002", 3);
+        names.clear();
+        for (QAbstractSeries* series : family->chart()->series()) {
+            if (series->isVisible() && series->name().startsWith(QStringLiteral("X = "))) names << series->name();
+        }
+        QCOMPARE(names.size(), 3);
+        QCOMPARE(names.removeDuplicates(), 0);
+        for (const QString& name : names) QVERIFY2(name.size() <= 14, qPrintable(name));
+    }
+
+    void curvesReachTheirPointsInsideTheView()
+    {
+        MainWindow window(PointLocale());
+        FamilyWindow* family = Draw(window, InputBox::Uinf, "1", "2", 5);
+        auto* axisX = qobject_cast<QValueAxis*>(family->chart()->axes(Qt::Horizontal).front());
+        auto* axisY = qobject_cast<QValueAxis*>(family->chart()->axes(Qt::Vertical).front());
+        int reached = 0;
+        for (const FamilyMember& member : family->family()) {
+            const QvResults& r = member.outcome.results;
+            QVERIFY(r.HasSolution);
+            for (const QPointF point : {QPointF(r.Q2sup, r.V2sup), QPointF(r.Q2inf, r.V2inf)}) {
+                QVERIFY(point.x() >= axisX->min() && point.x() <= axisX->max());
+                QVERIFY2(point.y() >= axisY->min() && point.y() <= axisY->max(), qPrintable(QString::number(point.y())));
+                // Some segment of a drawn system curve passes through the point.
+                bool onCurve = false;
+                for (QAbstractSeries* series : family->chart()->series()) {
+                    auto* line = qobject_cast<QLineSeries*>(series);
+                    if (!line || !line->isVisible() || line->name().isEmpty()) continue;
+                    const QList<QPointF> points = line->points();
+                    for (qsizetype i = 1; i < points.size() && !onCurve; ++i) {
+                        const QPointF a = points[i - 1], b = points[i];
+                        if ((a.x() - point.x()) * (b.x() - point.x()) > 0 || a.x() == b.x()) continue;
+                        const double v = a.y() + (b.y() - a.y()) * (point.x() - a.x()) / (b.x() - a.x());
+                        onCurve = std::abs(v - point.y()) < 2e-3;
+                    }
+                }
+                QVERIFY2(onCurve, qPrintable(QStringLiteral("%1 %2").arg(point.x()).arg(point.y())));
+                ++reached;
+            }
+        }
+        QCOMPARE(reached, 10);
+    }
+};
+
+QTEST_MAIN(FamilyWindowTest)
+#include "family_window_test.moc"

@@ -1,0 +1,154 @@
+// The Q-V method's margin beside the program's: on the large chart, in the
+// hover readout, in the chart's description and in the copied results; and
+// the large chart's system curve reaching operating points far below its sweep.
+#include "tests/support/modal_watchdog.h"
+#include "tests/support/window_fixture.h"
+#include "ui/chart/chart_hover.h"
+#include "ui/chart/large_chart_view.h"
+#include "ui/chart/qv_chart.h"
+#include "ui/large_chart/large_chart_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTest>
+#include <QValueAxis>
+
+#include <memory>
+
+using namespace tarvilo;
+using namespace tarvilo::testing;
+
+class QvMarginTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+
+    static LargeChartWindow* OpenLargeChart(MainWindow& window)
+    {
+        window.findChild<QAction*>(QStringLiteral("mnuGraficoAmpliado"))->trigger();
+        return window.largeChart();
+    }
+    void calculate(MainWindow& window, const QStringList& texts, int boxes)
+    {
+        SetInputs(window, texts);
+        m_watchdog->expect(boxes);
+        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        QTRY_VERIFY(m_watchdog->sawAllExpected());
+    }
+    static QStringList CopiedResults(MainWindow& window)
+    {
+        window.findChild<QAction*>(QStringLiteral("mnuCopiarResultados"))->trigger();
+        return QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+private slots:
+    void initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
+    void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
+    void cleanup()
+    {
+        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
+        m_watchdog.reset();
+    }
+
+    void theLargeChartMarksTheLargestDistance_data()
+    {
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<double>("margin");
+        QTest::addColumn<double>("voltage");
+        QTest::addColumn<QString>("margenQ2");
+        QTest::newRow("default") << QStringList{"0.03", "3.33", "1", "10.48", "0", "0"} << 0
+                                 << 5.64113702274201767040 << 0.613046909935654250 << "5.6193";
+        QTest::newRow("two points, negative Margen Q2")
+            << QStringList{"0.2979", "0", "1.148", "1.9723", "1.2015", "1.493"} << 0 << 0.302226357626527830647
+            << 1.15354881470820358 << "-.0918";
+    }
+
+    void theLargeChartMarksTheLargestDistance()
+    {
+        QFETCH(QStringList, inputs);
+        QFETCH(int, boxes);
+        QFETCH(double, margin);
+        QFETCH(double, voltage);
+        QFETCH(QString, margenQ2);
+        MainWindow window(PointLocale());
+        calculate(window, inputs, boxes);
+        QCOMPARE(window.resultLabel(ResultLabel::MargenQ2)->text(), margenQ2);
+        LargeChartWindow* large = OpenLargeChart(window);
+        QvPlot* plot = large->view()->plot();
+        QXYSeries* segment = plot->mark(Mark::QvMargin);
+        QVERIFY(segment);
+        QCOMPARE(segment->count(), 2);
+        QCOMPARE(segment->name(), QStringLiteral("Margen QV"));
+        // Horizontal at the voltage of the largest distance, as long as the margin.
+        QVERIFY(std::abs(segment->at(0).y() - voltage) < 1e-12);
+        QCOMPARE(segment->at(1).y(), segment->at(0).y());
+        QVERIFY(std::abs(segment->at(1).x() - segment->at(0).x() - margin) < 1e-12);
+        // It starts on the load characteristic: Qcarga - Beq V^2.
+        const double beq = inputs.at(5).toDouble() + inputs.at(1).toDouble() / 2;
+        QVERIFY(std::abs(segment->at(0).x() - (inputs.at(4).toDouble() - beq * voltage * voltage)) < 1e-12);
+        // The main chart draws no such mark.
+        QVERIFY(!window.chart()->plot()->mark(Mark::QvMargin));
+
+        // The hover readout over the middle of the segment.
+        large->resize(900, 700);
+        large->show();
+        QVERIFY(QTest::qWaitForWindowExposed(large));
+        // Zoomed onto the segment, away from the curves' points at its ends.
+        ShowRanges(*plot, {segment->at(0).x() - margin, segment->at(1).x() + margin, voltage - 0.05, voltage + 0.05});
+        const QPointF middle = (segment->at(0) + segment->at(1)) / 2;
+        const QString hover = HoverTextAt(*plot, plot->mapToScene(plot->mapToPosition(middle, segment)));
+        QVERIFY2(hover.startsWith(QStringLiteral("Margen QV = ")), qPrintable(hover));
+
+        // In words and among the copied results.
+        QVERIFY(window.chart()->accessibleDescription().contains(QStringLiteral("Margen QV, la mayor distancia")));
+        QVERIFY(CopiedResults(window).last().startsWith(QStringLiteral("Margen QV\t")));
+    }
+
+    void withoutAMaximumItSaysSo()
+    {
+        // X Beq = 1.5: the run completes, the distance grows without bound.
+        MainWindow window(PointLocale());
+        calculate(window, {"0.5", "0", "1", "0.5", "0", "3"}, 0);
+        QVERIFY2(window.chart()->accessibleDescription().contains(QStringLiteral("Margen QV sin máximo")),
+                 qPrintable(window.chart()->accessibleDescription()));
+        QCOMPARE(CopiedResults(window).last(), QStringLiteral("Margen QV\tSin máximo\tp.u."));
+        LargeChartWindow* large = OpenLargeChart(window);
+        QCOMPARE(large->view()->plot()->mark(Mark::QvMargin)->count(), 0);
+    }
+
+    void theLargeChartsCurveReachesItsPoints()
+    {
+        MainWindow window(PointLocale());
+        calculate(window, {"0.01", "3.33", "1", "10.48", "0", "0"}, 0);
+        LargeChartWindow* large = OpenLargeChart(window);
+        QvPlot* plot = large->view()->plot();
+        const ChartMarks& marks = plot->marks();
+        QVERIFY(marks.hasSolution);
+        for (const auto& [point, reach] : {std::pair(marks.upper, Mark::UpperReach), std::pair(marks.lower, Mark::LowerReach)}) {
+            QVERIFY(point.x() >= plot->axisX()->min() && point.x() <= plot->axisX()->max());
+            QVERIFY(point.y() >= plot->axisY()->min() && point.y() <= plot->axisY()->max());
+            // The branch swept on passes the point.
+            const QList<QPointF> points = plot->mark(reach)->points();
+            QVERIFY(points.size() > 2);
+            bool passes = false;
+            for (qsizetype i = 1; i < points.size(); ++i) {
+                const QPointF a = points[i - 1], b = points[i];
+                if ((a.x() - point.x()) * (b.x() - point.x()) > 0) continue;
+                const double v = a.y() + (b.y() - a.y()) * (point.x() - a.x()) / (b.x() - a.x());
+                passes = passes || std::abs(v - point.y()) < 1e-3;
+            }
+            QVERIFY2(passes, qPrintable(QStringLiteral("%1 %2").arg(point.x()).arg(point.y())));
+        }
+        // The main chart and its grid keep the run's sweep.
+        QCOMPARE(window.chart()->plot()->grid().value(299, 0), plot->grid().value(299, 0));
+    }
+};
+
+QTEST_MAIN(QvMarginTest)
+#include "qv_margin_test.moc"

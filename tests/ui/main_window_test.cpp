@@ -337,6 +337,20 @@ private slots:
         QVERIFY(m_watchdog->seen().at(1).text.contains(QStringLiteral("no pueden ser cero")));
     }
 
+    void aProductNearOneIsNotCalledOne()
+    {
+        MainWindow window(PointLocale());
+        m_watchdog->expect();
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0.5"));
+        window.inputBox(InputBox::B)->setText(QStringLiteral("0"));
+        window.inputBox(InputBox::Qcap)->setText(QStringLiteral("1.9999999998"));
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        const QString text = m_watchdog->seen().at(0).text;
+        QVERIFY2(text.contains(QStringLiteral("tan cerca de 1")) && !text.contains(QStringLiteral("igual a 1")),
+                 qPrintable(text));
+    }
+
     void fileFaultsAreToldInSpanishWithThePath_data()
     {
         QTest::addColumn<int>("failure");

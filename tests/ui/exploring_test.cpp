@@ -68,7 +68,7 @@ private slots:
             row("page up") << spelt("0.03") << 4 << 10 << spelt("0.13") << 4;
             row("carry") << spelt("9.99") << 4 << 1 << spelt("10.00") << 5;
             row("error") << QStringLiteral("Error") << 5 << 1 << QString() << 0;
-            row("before every digit") << spelt("10.48") << 0 << 1 << spelt("11.48") << 0;
+            row("before every digit") << spelt("10.48") << 0 << 1 << spelt("10.49") << 0;
             row("before every digit, no integer digits") << spelt(".48") << 0 << 1 << spelt(".49") << 0;
             row("before the sign") << spelt("-9.5") << 0 << -1 << spelt("-10.5") << 0;
             row("beyond the largest number") << QStringLiteral("1e308") << 5 << 1 << QString() << 0;

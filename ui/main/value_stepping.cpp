@@ -94,12 +94,11 @@ std::optional<SteppedText> StepValue(const QString& text, int cursor, int units,
     const QString decimalSeparator = QString::fromStdString(regional.decimalSeparator);
     const NumberParts parts = Split(text, decimalSeparator);
 
-    // The digit just left of the cursor; before every digit, the units.
+    // The digit just left of the cursor; with none there, the last digit,
+    // as with the cursor at the end.
     qsizetype target = parts.digits.size() - 1;
     const bool beforeDigits = parts.digitPlaces.isEmpty() || cursor <= parts.digitPlaces.front();
-    if (beforeDigits) {
-        if (parts.integerDigits > 0) target = parts.integerDigits - 1;
-    } else if (cursor < parts.mantissaEnd) {
+    if (!beforeDigits && cursor < parts.mantissaEnd) {
         const auto right = std::find_if(parts.digitPlaces.begin(), parts.digitPlaces.end(),
                                         [cursor](qsizetype place) { return place >= cursor; });
         target = (right - parts.digitPlaces.begin()) - 1;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <variant>
 
 namespace tarvilo {
 namespace {

@@ -1,6 +1,7 @@
 # A Debian package of the installed program. Its library dependencies are
 # worked out by dpkg-shlibdeps from the executable; the platform plug-ins
-# (loaded, not linked) and the fonts the window is sized for are added.
+# (loaded, not linked), the fonts the window is sized for and Qt's own
+# Spanish texts (loaded at start) are added.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarvilo)
 set(CPACK_PACKAGE_VENDOR "Tarvilo")
@@ -12,6 +13,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hardinfo")
 include(CPack)

@@ -5,8 +5,12 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <system_error>
 
 namespace tarvilo {
 namespace {

@@ -1,7 +1,9 @@
 #include "core/number_reading.h"
 
 #include <charconv>
+#include <optional>
 #include <string>
+#include <system_error>
 
 namespace tarvilo {
 namespace {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <exception>
+#include <string>
 
 namespace tarvilo::sysinfo {
 namespace {

@@ -1,8 +1,10 @@
 #include "platform/sysinfo/sys_info_linux.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

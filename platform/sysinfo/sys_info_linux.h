@@ -2,6 +2,7 @@
 
 #include "platform/sysinfo/sys_info_launcher.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <string>
+
 namespace tarvilo::sysinfo {
 
 long WindowsSysInfoPlatform::openKey(std::uint32_t root, const std::string& keyName, std::uint32_t access,

@@ -2,6 +2,9 @@
 
 #include "platform/sysinfo/sys_info_launcher.h"
 
+#include <cstdint>
+#include <string>
+
 namespace tarvilo::sysinfo {
 
 // The real thing on Windows: advapi32's registry, the file attributes and

@@ -4,8 +4,11 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 #include <random>
+#include <string>
 
 namespace tarvilo {
 namespace {

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <ostream>
 #include <string>
+#include <variant>
 
 namespace tarvilo {
 namespace {

@@ -10,9 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace tarvilo {
 namespace {

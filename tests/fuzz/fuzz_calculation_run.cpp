@@ -7,6 +7,8 @@
 #include "fuzz_settings.h"
 
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>

@@ -6,8 +6,13 @@
 #include "fuzz_settings.h"
 
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace {
 

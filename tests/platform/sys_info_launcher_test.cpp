@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace tarvilo::sysinfo {
 namespace {

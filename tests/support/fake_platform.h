@@ -2,6 +2,8 @@
 
 #include "platform/sysinfo/sys_info_launcher.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>

@@ -14,6 +14,8 @@
 #include <QTimer>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 using namespace tarvilo;
 using namespace tarvilo::testing;

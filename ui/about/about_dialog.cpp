@@ -16,6 +16,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <string>
+
 namespace tarvilo {
 namespace {
 

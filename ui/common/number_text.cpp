@@ -2,6 +2,8 @@
 
 #include "core/number_format.h"
 
+#include <string>
+
 namespace tarvilo {
 
 QString ExactText(double value, const RegionalSettings& regional)

@@ -5,6 +5,7 @@
 #include <QList>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarvilo {
 namespace {

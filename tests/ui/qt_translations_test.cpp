@@ -1,0 +1,93 @@
+// Qt's own texts (standard buttons, file dialogs, the boxes' context menu, the
+// replace question) come out in Spanish under an English locale too.
+#include "ui/common/qt_translations.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace tarvilo;
+
+namespace {
+
+using TextOf = std::function<QString()>;
+
+QString ButtonText(QDialogButtonBox::StandardButton which)
+{
+    QDialogButtonBox box(which);
+    return box.button(which)->text();
+}
+
+QString ContextMenuText(int index)
+{
+    QLineEdit edit(QStringLiteral("10,48"));
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    return menu->actions().at(index)->text();
+}
+
+QString SaveDialogLabel(QFileDialog::DialogLabel label)
+{
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return dialog.labelText(label);
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(TextOf)
+
+class QtTranslationsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(InstallQtSpanishTranslations(*qApp));
+    }
+
+    void qtTextsAreSpanish_data()
+    {
+        QTest::addColumn<TextOf>("textOf");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("spanishWords");
+        const auto row = [](const char* name, TextOf textOf, const char* english, const char* spanishWords) {
+            QTest::newRow(name) << textOf << QString::fromUtf8(english) << QString::fromUtf8(spanishWords);
+        };
+        row("Yes", [] { return ButtonText(QDialogButtonBox::Yes); }, "&Yes", "Sí");
+        row("Cancel", [] { return ButtonText(QDialogButtonBox::Cancel); }, "Cancel", "Cancelar");
+        row("Save", [] { return ButtonText(QDialogButtonBox::Save); }, "Save", "Guardar");
+        row("Undo", [] { return ContextMenuText(0); }, "&Undo", "Deshacer");
+        row("Cut", [] { return ContextMenuText(3); }, "Cu&t", "Cortar");
+        row("Copy", [] { return ContextMenuText(4); }, "&Copy", "Copiar");
+        row("Paste", [] { return ContextMenuText(5); }, "&Paste", "Pegar");
+        row("Look in", [] { return SaveDialogLabel(QFileDialog::LookIn); }, "Look in:", " en:");
+        row("File name", [] { return SaveDialogLabel(QFileDialog::FileName); }, "File &name:", "Nombre");
+        row("Replace question", [] { return QFileDialog::tr("%1 already exists.\nDo you want to replace it?"); },
+            "%1 already exists.\nDo you want to replace it?", "ya existe");
+    }
+
+    void qtTextsAreSpanish()
+    {
+        QFETCH(TextOf, textOf);
+        QFETCH(QString, english);
+        QFETCH(QString, spanishWords);
+        // The catalogue's wording changes between Qt releases: a Spanish word
+        // of it is looked for, without the shortcut marks and keys.
+        const QString text = textOf().section(u'\t', 0, 0).remove(u'&');
+        QVERIFY2(text != QString(english).remove(u'&'), qPrintable(text));
+        QVERIFY2(text.contains(spanishWords), qPrintable(text));
+    }
+};
+
+QTEST_MAIN(QtTranslationsTest)
+#include "qt_translations_test.moc"

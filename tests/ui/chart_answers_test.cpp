@@ -221,7 +221,7 @@ private slots:
         double green = 0;
         for (int y = 0; y < png.height(); ++y) {
             const QColor pixel = png.pixelColor(png.width() * 5 / 8, y);
-            if (pixel.green() > pixel.red() + 20) green += (255 - pixel.red()) / 255.0;
+            if (pixel.green() > pixel.red() + 20 && pixel.green() > pixel.blue() + 20) green += (255 - pixel.red()) / 255.0;
         }
         QVERIFY2(green > 1.6 && green < 2.6, qPrintable(QString::number(green)));
         QVERIFY(window.saveChart(QStringLiteral("grafico.pdf")));

@@ -70,7 +70,7 @@ private slots:
             row("error") << QStringLiteral("Error") << 5 << 1 << QString() << 0;
             row("before every digit") << spelt("10.48") << 0 << 1 << spelt("10.49") << 0;
             row("before every digit, no integer digits") << spelt(".48") << 0 << 1 << spelt(".49") << 0;
-            row("before the sign") << spelt("-9.5") << 0 << -1 << spelt("-10.5") << 0;
+            row("before the sign") << spelt("-9.5") << 0 << -1 << spelt("-9.6") << 0;
             row("beyond the largest number") << QStringLiteral("1e308") << 5 << 1 << QString() << 0;
             row("page up beyond the largest number") << spelt("1.7e308") << 3 << 10 << QString() << 0;
             row("largest number down") << QStringLiteral("1e308") << 1 << -1 << QStringLiteral("0e308") << 1;

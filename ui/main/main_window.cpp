@@ -334,7 +334,7 @@ void MainWindow::markChartsOutdated(bool inputsRead)
     m_chart->markOutdated();
     if (m_chart->loaded()) {
         m_chart->setAccessibleDescription(QStringLiteral("Gráfico del cálculo anterior. ") +
-                                          ChartDescription(m_shownResults, m_regional));
+                                          ChartDescription(m_shownInputs, m_shownResults, m_regional));
     }
     updateLargeChart();
     m_failedRun = inputsRead ? std::optional<QvInputs>(m_qvInputs) : std::nullopt;

@@ -94,7 +94,7 @@ QString ResultsTable(const QvInputs& inputs, const LabelValues& values,
     }
     // After the program's results, the Q-V method's margin: the largest distance between the characteristics.
     const QvMethodMargin margin = ComputeQvMethodMargin(inputs);
-    if (margin.kind != QvMethodMargin::Kind::NoLine) line(QStringLiteral("Margen QV"), QvMarginValue(margin, true, regional));
+    if (margin.kind != QvMethodMargin::Kind::NoLine) line(QStringLiteral("Margen QV"), QvMarginValue(margin, true, regional), false);
     return text;
 }
 

@@ -1,7 +1,6 @@
 #include "ui/chart/qv_plot.h"
 
 #include <QBrush>
-#include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
@@ -15,8 +14,13 @@ namespace {
 
 const QColor kCurveColours[3] = {QColor(220, 0, 0), QColor(0, 150, 0), QColor(0, 0, 202)};
 
-// A faded reminder of an earlier curve needs a third of its points: it costs
-// a third to draw, and eight of them are drawn with every step.
+// The kept cases' colours, apart from the current curves' and marks'.
+const QColor kKeptColours[kMaxKeptCases] = {
+    QColor(240, 160, 30), QColor(140, 60, 170), QColor(0, 150, 160), QColor(150, 90, 40),
+    QColor(230, 90, 170), QColor(120, 120, 0), QColor(110, 110, 110), QColor(90, 150, 230)};
+
+// A kept curve is drawn with a third of its points: eight cases of three
+// curves each are drawn with every step.
 QList<QPointF> Thinned(const QList<QPointF>& points)
 {
     QList<QPointF> thinned;
@@ -64,22 +68,13 @@ QvPlot::QvPlot(Look look, const QLocale& locale, const RegionalSettings& regiona
     m_note->setFont(font());
     m_note->setBrush(QColor(150, 0, 0));
     m_note->setZValue(20);
-    m_hoverBox = new QGraphicsRectItem(this);
-    m_hoverBox->setBrush(QColor(255, 255, 225, 235));
-    m_hoverBox->setPen(QPen(QColor(120, 120, 120), 0));
-    m_hoverBox->setZValue(30);
-    m_hoverBox->hide();
-    m_hover = new QGraphicsSimpleTextItem(m_hoverBox);
-    m_hover->setFont(font());
     connect(this, &QChart::plotAreaChanged, this, [this] { placeNote(); });
 }
 
 void QvPlot::buildAxes()
 {
     m_axisX = addValueAxis(QStringLiteral("Potencia reactiva en la carga [p.u.]"), Qt::AlignBottom);
-    m_axisX->setLabelFormat(QStringLiteral("%.0f"));
     m_axisY = addValueAxis(QStringLiteral("Tensión en la carga [p.u.]"), Qt::AlignLeft);
-    m_axisY->setLabelFormat(QStringLiteral("%.1f"));
     connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { stretchMinimumVoltageLine(); });
 }
 
@@ -145,23 +140,33 @@ void QvPlot::clearMarks()
     for (const Mark which : kMarks) mark(which)->clear();
 }
 
+QColor QvPlot::keptColour(int serial) { return kKeptColours[serial % kMaxKeptCases]; }
+
 void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
 {
     // Each case keeps its place (three series) while it is kept, so a new
-    // case redraws only the series of the place it takes. A kept curve the
-    // same as the current one is left out: drawn over it, it would only fade it.
+    // case refills only the series of the place it takes; that place then
+    // goes last, so that the legend lists the cases in the order kept. A
+    // kept curve the same as the current one is left out: drawn over it, it
+    // would only hide it.
     std::array<std::array<bool, 3>, kMaxKeptCases> shown{};
     std::array<QLineSeries*, kMaxKeptCases> named{};
     for (const KeptCurves& kept : cases) {
         const int slot = kept.serial % kMaxKeptCases;
-        const bool newCase = m_slotSerials[slot] != kept.serial;
-        m_slotSerials[slot] = kept.serial;
+        if (m_slotSerials[slot] != kept.serial) {
+            const bool made = m_keptSlots[slot][0] != nullptr;
+            for (const Curve which : kCurves) {
+                QLineSeries* series = keptSlot(slot, which);
+                series->replace(Thinned(kept.grid.points(which)));
+                series->setPen(CurvePen(keptColour(kept.serial)));
+            }
+            if (made && look() == Look::Large) moveSlotLast(slot);
+            m_slotSerials[slot] = kept.serial;
+        }
         for (const Curve which : kCurves) {
-            QLineSeries* series = keptSlot(slot, which);
-            if (newCase) series->replace(Thinned(kept.grid.points(which)));
             const bool differs = !kept.grid.sameCurve(m_grid, which);
             shown[slot][static_cast<int>(which)] = differs;
-            if (differs && !named[slot]) named[slot] = series;
+            if (differs && !named[slot]) named[slot] = m_keptSlots[slot][static_cast<int>(which)];
         }
         // The legend names the case once, on a curve it shows. (A new name
         // lays the chart out anew: not where no legend shows it.)
@@ -181,16 +186,21 @@ void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
     m_kept = cases;
 }
 
+void QvPlot::moveSlotLast(int slot)
+{
+    for (QLineSeries* series : m_keptSlots[slot]) {
+        removeSeries(series);
+        addSeries(series);
+        series->attachAxis(m_axisX);
+        series->attachAxis(m_axisY);
+    }
+}
+
 QLineSeries* QvPlot::keptSlot(int slot, Curve curve)
 {
     QLineSeries*& series = m_keptSlots[slot][static_cast<int>(curve)];
     if (series) return series;
     series = new QLineSeries;
-    // Faded: a third of the colour on the white plot. Mixed here rather than
-    // drawn translucent, which costs far more to paint.
-    const QColor colour = kCurveColours[static_cast<int>(curve)];
-    const auto mix = [](int channel) { return (channel + 2 * 255) / 3; };
-    series->setPen(CurvePen(QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue()))));
     addSeries(series);
     series->attachAxis(m_axisX);
     series->attachAxis(m_axisY);
@@ -230,26 +240,5 @@ void QvPlot::placeNote()
     const QRectF plot = plotArea();
     m_note->setPos(plot.right() - m_note->boundingRect().width() - 4, plot.top() + 2);
 }
-
-void QvPlot::showHover(const QString& text, const QPointF& at)
-{
-    if (text.isEmpty()) {
-        m_hoverBox->hide();
-        return;
-    }
-    m_hover->setText(text);
-    m_hover->setPos(4, 3);
-    const QSizeF size = m_hover->boundingRect().size() + QSizeF(8, 6);
-    m_hoverBox->setRect(QRectF(QPointF(0, 0), size));
-    // Beside the cursor, kept inside the chart.
-    const QPointF cursor = mapFromScene(at);
-    QPointF place = cursor + QPointF(12, 12);
-    if (place.x() + size.width() > rect().right()) place.setX(cursor.x() - 12 - size.width());
-    if (place.y() + size.height() > rect().bottom()) place.setY(cursor.y() - 12 - size.height());
-    m_hoverBox->setPos(place);
-    m_hoverBox->show();
-}
-
-QString QvPlot::hoverText() const { return m_hoverBox->isVisible() ? m_hover->text() : QString(); }
 
 }  // namespace tarvilo

@@ -10,7 +10,6 @@
 #include <array>
 #include <vector>
 
-class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QValueAxis;
@@ -18,8 +17,8 @@ class QXYSeries;
 
 namespace tarvilo {
 
-// An earlier case kept on the plot, in faded colours: its curves and what
-// sets it apart from the current case ("Qcap = 0,5").
+// An earlier case kept on the plot, all its curves in one colour of its
+// own: its curves and what sets it apart from the current case ("Qcap = 0,5").
 struct KeptCurves {
     int serial = 0;  // tells cases apart, and gives each its place among the series
     ChartGrid grid;
@@ -43,8 +42,11 @@ public:
     void showCurves(const ChartGrid& grid);
     void showMarks(const ChartMarks& marks);
     void clearMarks();
-    // At most kMaxKeptCases earlier cases, the oldest first.
+    // At most kMaxKeptCases earlier cases, the oldest first: each in a
+    // colour of its own, named once in the legend, in the order kept.
     void showKeptCases(const std::vector<KeptCurves>& cases);
+    // The colour of a kept case, by its serial.
+    static QColor keptColour(int serial);
 
     const ChartGrid& grid() const { return m_grid; }
     const ChartMarks& marks() const { return m_marks; }
@@ -63,10 +65,6 @@ public:
     void setNote(const QString& note);
     QString note() const;
 
-    // The text under the cursor, in a box beside scene point at; "" hides it.
-    void showHover(const QString& text, const QPointF& at);
-    QString hoverText() const;
-
 private:
     void buildAxes();
     void buildCurves();
@@ -74,6 +72,7 @@ private:
     void stretchMinimumVoltageLine();
     void placeNote();
     QLineSeries* keptSlot(int slot, Curve curve);
+    void moveSlotLast(int slot);
 
     RegionalSettings m_regional;
     ChartGrid m_grid;
@@ -88,8 +87,6 @@ private:
     QValueAxis* m_axisX = nullptr;
     QValueAxis* m_axisY = nullptr;
     QGraphicsSimpleTextItem* m_note = nullptr;
-    QGraphicsRectItem* m_hoverBox = nullptr;
-    QGraphicsSimpleTextItem* m_hover = nullptr;
 };
 
 // The name of a curve or mark, as the legend and the hover text give it.

@@ -4,15 +4,12 @@
 #include "core/pv_curve.h"
 #include "core/run_fault.h"
 #include "ui/chart/axis_ticks.h"
-#include "ui/chart/styled_chart.h"
+#include "ui/chart/xy_chart_view.h"
 #include "ui/common/companion_window.h"
 #include "ui/common/fault_message.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineSeries>
-#include <QScatterSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -47,28 +44,14 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
 {
     SetUpCompanionWindow(this, QStringLiteral("frmCurvaPV"), QStringLiteral("Curva P-V - Tarvilo"));
 
-    m_chart = new StyledChart(StyledChart::Look::Large, locale);
-    m_chart->setTitle(QStringLiteral("Curva P-V"));
-    m_axisX = m_chart->addValueAxis(QStringLiteral("Potencia activa de la carga [p.u.]"), Qt::AlignBottom);
-    m_axisY = m_chart->addValueAxis(QStringLiteral("Tensión en la carga [p.u.]"), Qt::AlignLeft);
-    m_upper = new QLineSeries;
-    m_upper->setName(QStringLiteral("Rama superior"));
-    m_upper->setPen(CurvePen(QColor(0, 150, 0)));
-    m_lower = new QLineSeries;
-    m_lower->setName(QStringLiteral("Rama inferior"));
-    m_lower->setPen(CurvePen(QColor(220, 0, 0)));
-    m_nose = PointMark(QScatterSeries::MarkerShapeRectangle, QColor(230, 120, 0), 11);
-    m_nose->setName(QStringLiteral("Pmax"));
-    m_points = PointMark(QScatterSeries::MarkerShapeCircle, Qt::black, 11);
-    m_points->setName(QStringLiteral("Puntos de operación"));
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{m_upper, m_lower, m_nose, m_points}) {
-        m_chart->addSeries(series);
-        series->attachAxis(m_axisX);
-        series->attachAxis(m_axisY);
-    }
-    m_view = new StyledChartView(m_chart, this);
+    m_view = new XyChartView({QStringLiteral("Curva P-V"), QStringLiteral("Potencia activa de la carga [p.u.]"),
+                              QStringLiteral("Tensión en la carga [p.u.]"), QStringLiteral("P"), QStringLiteral("V")},
+                             locale, regional, this);
     m_view->setObjectName(QStringLiteral("grfCurvaPV"));
-    connect(m_chart, &QChart::plotAreaChanged, this, [this] { SpaceTicksForSize(*m_chart, m_axisX, m_axisY); });
+    m_view->add(QStringLiteral("Rama superior"), PointStyle::Line, QColor(0, 150, 0));
+    m_view->add(QStringLiteral("Rama inferior"), PointStyle::Line, QColor(220, 0, 0));
+    m_view->add(QStringLiteral("Pmax"), PointStyle::Squares, QColor(230, 120, 0), 11);
+    m_view->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 11);
 
     m_lblAviso = new QLabel(this);
     m_lblAviso->setObjectName(QStringLiteral("lblAviso"));
@@ -111,7 +94,7 @@ void PvCurveWindow::showNotice(const QString& text)
     m_view->hide();
     m_lblPmax->clear();
     m_lblMargenP->clear();
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{m_upper, m_lower, m_nose, m_points}) series->clear();
+    m_view->clear();
 }
 
 void PvCurveWindow::showNoRun() { showNotice(QStringLiteral("Sin resultados: no hay todavía un cálculo completo.")); }
@@ -135,17 +118,17 @@ void PvCurveWindow::follow(const QvInputs& inputs, const QvResults& results)
         upper << QPointF(curve.p[i], curve.vUpper[i]);
         lower << QPointF(curve.p[i], curve.vLower[i]);
     }
-    m_upper->replace(upper);
-    m_lower->replace(lower);
-    m_nose->replace({QPointF(curve.Pmax, curve.vUpper.back())});
-    m_points->replace(results.HasSolution
-                          ? QList<QPointF>{QPointF(inputs.Pcarga, results.V2sup), QPointF(inputs.Pcarga, results.V2inf)}
-                          : QList<QPointF>());
+    // The ranges first: each curve then works out its shape once.
     const double top = *std::max_element(curve.vUpper.begin(), curve.vUpper.end());
-    const AxisRanges ranges = RoundRangesAround(0.0, curve.Pmax, top);
-    m_axisX->setRange(0.0, ranges.xMax);
-    m_axisY->setRange(0.0, ranges.yMax);
-    SpaceTicksForSize(*m_chart, m_axisX, m_axisY);
+    AxisRanges ranges = RoundRangesAround(0.0, curve.Pmax, top);
+    ranges.xMin = 0.0;
+    m_view->setRanges(ranges);
+    m_view->setPoints(UpperBranch, upper);
+    m_view->setPoints(LowerBranch, lower);
+    m_view->setPoints(NoseMark, {QPointF(curve.Pmax, curve.vUpper.back())});
+    m_view->setPoints(OperatingPoints, results.HasSolution ? QList<QPointF>{QPointF(inputs.Pcarga, results.V2sup),
+                                                                             QPointF(inputs.Pcarga, results.V2inf)}
+                                                           : QList<QPointF>());
 
     m_lblPmax->setText(QString::fromStdString(FormatWithPattern(curve.Pmax, kLabelPattern, m_regional)));
     m_lblMargenP->setText(QString::fromStdString(FormatWithPattern(curve.Pmax - inputs.Pcarga, kLabelPattern, m_regional)));

@@ -145,32 +145,22 @@ QColor QvPlot::keptColour(int serial) { return kKeptColours[serial % kMaxKeptCas
 void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
 {
     // Each case keeps its place (three series) while it is kept, so a new
-    // case refills only the series of the place it takes; that place then
-    // goes last, so that the legend lists the cases in the order kept. A
-    // kept curve the same as the current one is left out: drawn over it, it
-    // would only hide it.
+    // case refills only the series of the place it takes. The legend names
+    // the cases through series of their own without points, in the order
+    // kept: a new case renames them and moves no curve. A kept curve the
+    // same as the current one is left out: drawn over it, it would only hide it.
     std::array<std::array<bool, 3>, kMaxKeptCases> shown{};
-    std::array<QLineSeries*, kMaxKeptCases> named{};
     for (const KeptCurves& kept : cases) {
         const int slot = kept.serial % kMaxKeptCases;
         if (m_slotSerials[slot] != kept.serial) {
-            const bool made = m_keptSlots[slot][0] != nullptr;
             for (const Curve which : kCurves) {
                 QLineSeries* series = keptSlot(slot, which);
                 series->replace(Thinned(kept.grid.points(which)));
                 series->setPen(CurvePen(keptColour(kept.serial)));
             }
-            if (made && look() == Look::Large) moveSlotLast(slot);
             m_slotSerials[slot] = kept.serial;
         }
-        for (const Curve which : kCurves) {
-            const bool differs = !kept.grid.sameCurve(m_grid, which);
-            shown[slot][static_cast<int>(which)] = differs;
-            if (differs && !named[slot]) named[slot] = m_keptSlots[slot][static_cast<int>(which)];
-        }
-        // The legend names the case once, on a curve it shows. (A new name
-        // lays the chart out anew: not where no legend shows it.)
-        if (look() == Look::Large && named[slot] && named[slot]->name() != kept.name) named[slot]->setName(kept.name);
+        for (const Curve which : kCurves) shown[slot][static_cast<int>(which)] = !kept.grid.sameCurve(m_grid, which);
     }
     for (int slot = 0; slot < kMaxKeptCases; ++slot) {
         if (!m_keptSlots[slot][0]) continue;
@@ -178,22 +168,36 @@ void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
             QLineSeries* series = m_keptSlots[slot][static_cast<int>(which)];
             const bool visible = shown[slot][static_cast<int>(which)];
             if (series->isVisible() != visible) series->setVisible(visible);
-            for (QLegendMarker* marker : legend()->markers(series)) {
-                if (marker->isVisible() != (series == named[slot])) marker->setVisible(series == named[slot]);
+        }
+    }
+    if (look() == Look::Large) {
+        for (size_t place = 0; place < kMaxKeptCases; ++place) {
+            const bool used = place < cases.size();
+            if (!used && !m_keptLegend[place]) continue;
+            QLineSeries* entry = keptLegendEntry(static_cast<int>(place));
+            if (used) {
+                if (entry->name() != cases[place].name) entry->setName(cases[place].name);
+                if (entry->pen().color() != keptColour(cases[place].serial)) {
+                    entry->setPen(CurvePen(keptColour(cases[place].serial), 2));
+                }
+            }
+            for (QLegendMarker* marker : legend()->markers(entry)) {
+                if (marker->isVisible() != used) marker->setVisible(used);
             }
         }
     }
     m_kept = cases;
 }
 
-void QvPlot::moveSlotLast(int slot)
+QLineSeries* QvPlot::keptLegendEntry(int place)
 {
-    for (QLineSeries* series : m_keptSlots[slot]) {
-        removeSeries(series);
-        addSeries(series);
-        series->attachAxis(m_axisX);
-        series->attachAxis(m_axisY);
-    }
+    QLineSeries*& entry = m_keptLegend[static_cast<size_t>(place)];
+    if (entry) return entry;
+    entry = new QLineSeries;
+    addSeries(entry);
+    entry->attachAxis(m_axisX);
+    entry->attachAxis(m_axisY);
+    return entry;
 }
 
 QLineSeries* QvPlot::keptSlot(int slot, Curve curve)
@@ -204,6 +208,7 @@ QLineSeries* QvPlot::keptSlot(int slot, Curve curve)
     addSeries(series);
     series->attachAxis(m_axisX);
     series->attachAxis(m_axisY);
+    for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
     return series;
 }
 

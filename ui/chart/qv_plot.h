@@ -72,7 +72,7 @@ private:
     void stretchMinimumVoltageLine();
     void placeNote();
     QLineSeries* keptSlot(int slot, Curve curve);
-    void moveSlotLast(int slot);
+    QLineSeries* keptLegendEntry(int place);
 
     RegionalSettings m_regional;
     ChartGrid m_grid;
@@ -84,6 +84,8 @@ private:
     // Per place, its three series (made when first needed) and the case shown.
     std::array<std::array<QLineSeries*, 3>, kMaxKeptCases> m_keptSlots{};
     std::array<int, kMaxKeptCases> m_slotSerials{};
+    // The legend's entries of the kept cases, oldest first: series without points.
+    std::array<QLineSeries*, kMaxKeptCases> m_keptLegend{};
     QValueAxis* m_axisX = nullptr;
     QValueAxis* m_axisY = nullptr;
     QGraphicsSimpleTextItem* m_note = nullptr;

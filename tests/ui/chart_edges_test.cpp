@@ -62,6 +62,20 @@ bool Readable(const QStringList& labels, QString& why)
     return true;
 }
 
+// Each label across has room in its share of the axis: Qt cuts a longer
+// one to "...". (Each label gets an equal share, one more than there are.)
+bool FitAcross(const QChart* chart, QString& why)
+{
+    const QStringList labels = AxisLabels(chart, Qt::Horizontal);
+    const QFontMetricsF metrics(chart->axes(Qt::Horizontal).value(0)->labelsFont());
+    const qreal share = chart->plotArea().width() / (labels.size() + 1);
+    why = labels.join(QLatin1Char('|')) + QStringLiteral(" share %1").arg(share);
+    for (const QString& label : labels) {
+        if (metrics.horizontalAdvance(label) + 8 > share) return false;
+    }
+    return true;
+}
+
 // The window still handles events: a queued call comes through.
 bool Answers()
 {
@@ -128,6 +142,7 @@ private slots:
         QVERIFY(in.xMax > in.xMin && in.yMax > in.yMin);
         QVERIFY2(Readable(AxisLabels(view->plot(), Qt::Horizontal), why), qPrintable(why));
         QVERIFY2(Readable(AxisLabels(view->plot(), Qt::Vertical), why), qPrintable(why));
+        QVERIFY2(FitAcross(view->plot(), why), qPrintable(why));
         view->viewport()->repaint();
         QVERIFY(Answers());
 
@@ -184,10 +199,17 @@ private slots:
         MainWindow window(PointLocale());
         Trigger(window, "mnuFamilia");
         FamilyWindow* family = window.familyWindow();
+        // Drawn on opening, before it showed: one entry per value and the
+        // points, none for the load characteristics.
+        QVERIFY(QTest::qWaitForWindowExposed(family));
+        QCOMPARE(family->chart()->legendNames().size(), qsizetype(6));
         family->findChild<QComboBox*>(QStringLiteral("cboMagnitud"))->setCurrentIndex(0);  // X
         family->findChild<QLineEdit*>(QStringLiteral("txtPrimero"))->setText(QStringLiteral("1e-6"));
         family->findChild<QLineEdit*>(QStringLiteral("txtUltimo"))->setText(QStringLiteral("1e-5"));
         family->cmdDibujar_Click();
+        QVERIFY(QTest::qWaitForWindowExposed(family));
+        // One entry per value and the points: no entries for the load characteristics.
+        QCOMPARE(family->chart()->legendNames().size(), qsizetype(6));
         family->chart()->viewport()->repaint();
         QVERIFY(Answers());
         QString why;
@@ -292,9 +314,8 @@ private slots:
         QCoreApplication::processEvents();
         const QStringList labels = AxisLabels(plot, Qt::Horizontal);
         QVERIFY2(labels.size() >= 3, qPrintable(labels.join(QLatin1Char('|'))));
-        const QFontMetricsF metrics(plot->axisX()->labelsFont());
-        const qreal spacing = plot->plotArea().width() / (labels.size() - 1);
-        for (const QString& label : labels) QVERIFY2(metrics.horizontalAdvance(label) < spacing, qPrintable(label));
+        QString why;
+        QVERIFY2(FitAcross(plot, why), qPrintable(why));
     }
 
     void arabicTickLabelsAreOneLineOfAsciiDigits()

@@ -181,9 +181,8 @@ void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
                     entry->setPen(CurvePen(keptColour(cases[place].serial), 2));
                 }
             }
-            for (QLegendMarker* marker : legend()->markers(entry)) {
-                if (marker->isVisible() != used) marker->setVisible(used);
-            }
+            // Set whatever the marker reports: it reports hidden while the chart is.
+            for (QLegendMarker* marker : legend()->markers(entry)) marker->setVisible(used);
         }
     }
     m_kept = cases;

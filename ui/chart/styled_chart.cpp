@@ -126,6 +126,20 @@ void StyledChart::placeTicks(TickedAxis& ticked)
         maxTicks = std::max(2, maxTicks);
     }
     QList<Tick> ticks = TicksOver(axis->min(), axis->max(), maxTicks, m_decimalPoint);
+    if (ticked.divisions <= 0 && axis->orientation() == Qt::Horizontal) {
+        // Qt gives each label of the axis an equal share of its width, one
+        // share more than there are labels, and cuts a longer label to "...":
+        // fewer ticks where the labels are long.
+        const QFontMetricsF metrics(axis->labelsFont());
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            qreal widest = 0;
+            for (const Tick& tick : ticks) widest = std::max(widest, metrics.horizontalAdvance(tick.label));
+            const int fitting = static_cast<int>(plotArea().width() / (widest + 16)) - 2;
+            if (ticks.size() <= std::max(fitting, 1) + 1 || maxTicks <= 1) break;
+            maxTicks = std::min(maxTicks - 1, std::max(fitting, 1));
+            ticks = TicksOver(axis->min(), axis->max(), maxTicks, m_decimalPoint);
+        }
+    }
     if (!ticked.labelAtMinimum && !ticks.isEmpty() && ticks.front().value == axis->min()) ticks.removeFirst();
     if (ticks == ticked.ticks && axis->startValue() == axis->min()) return;
     m_placing = true;

@@ -94,10 +94,9 @@ void XyChartView::setInLegend(int id, bool inLegend)
 
 void XyChartView::showLegendEntry(const Entry& entry)
 {
+    // Set whatever the marker reports: it reports hidden while the chart is.
     const bool visible = entry.inLegend && entry.series->isVisible();
-    for (QLegendMarker* marker : m_chart->legend()->markers(entry.series)) {
-        if (marker->isVisible() != visible) marker->setVisible(visible);
-    }
+    for (QLegendMarker* marker : m_chart->legend()->markers(entry.series)) marker->setVisible(visible);
 }
 
 void XyChartView::clear()

@@ -8,8 +8,8 @@ namespace {
 
 constexpr double kWidest = 4.0;
 constexpr double kBeyond = 1.5;
-// Ten significant digits of room below the 15 the labels can show.
-constexpr double kNarrowest = 1e-10;
+// Six significant digits of room below the 15 the labels can show.
+constexpr double kNarrowest = 1e-9;
 
 void Bound(double& min, double& max, double fittedMin, double fittedMax, bool keepBottom)
 {

@@ -189,6 +189,12 @@ QPen CurvePen(const QColor& colour, qreal width, Qt::PenStyle style)
 {
     QPen pen(colour, width, style);
     pen.setCosmetic(true);
+    // A one-pixel solid line as a dash longer than any curve: drawn as one
+    // path rather than segment by segment. Measured with
+    // bench/tarvilo_window_bench on Qt 6.4.2 (Debian 12, loaded 2-core
+    // machine, two runs each): a step with eight kept cases 22.8 -> 17.9 ms
+    // median (-21 %), a bare repaint of both charts 5.7 -> 3.7 ms (-35 %).
+    if (style == Qt::SolidLine && width <= 1) pen.setDashPattern({65536.0, 1.0});
     return pen;
 }
 

@@ -70,6 +70,7 @@ private:
 };
 
 // A cosmetic pen for a curve: its width in pixels whatever the zoom.
+// One-pixel solid lines are drawn as one path (measured in the .cpp).
 QPen CurvePen(const QColor& colour, qreal width = 1, Qt::PenStyle style = Qt::SolidLine);
 
 // A series of marked points: filled markers with a white rim, which stand

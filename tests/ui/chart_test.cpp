@@ -134,10 +134,12 @@ private slots:
         QvChart* view = window.chart();
         QCOMPARE(view->axisX()->min(), -4.0);
         QCOMPARE(view->axisX()->max(), 6.0);
-        QCOMPARE(view->axisX()->tickCount(), 11);
+        QCOMPARE(view->plot()->ticks(view->axisX()).size(), qsizetype(11));
         QCOMPARE(view->axisY()->min(), 0.0);
         QCOMPARE(view->axisY()->max(), 1.2);
-        QCOMPARE(view->axisY()->tickCount(), 13);
+        const QList<Tick> voltageTicks = view->plot()->ticks(view->axisY());
+        QCOMPARE(voltageTicks.size(), qsizetype(12));  // 0.1 to 1.2; 0 is the axis line
+        QCOMPARE(voltageTicks.at(2).label, QStringLiteral("0") + locale.decimalPoint() + QStringLiteral("3"));
 
         // Cells hold the 15-digit texts; the series plot what they read as.
         const ChartGrid& grid = view->grid();

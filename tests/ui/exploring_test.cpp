@@ -11,6 +11,7 @@
 #include "ui/large_chart/large_chart_window.h"
 #include "ui/main/value_stepping.h"
 #include "ui/pv_curve/pv_curve_window.h"
+#include "ui/chart/xy_chart_view.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -198,8 +199,8 @@ private slots:
         const double pmax = MaximumLoadability(testing::DefaultCase());
         QCOMPARE(text("lblPmax"), QStringLiteral("17.5429"));
         QCOMPARE(text("lblMargenP"), QString::fromStdString(FormatWithPattern(pmax - 10.48, kLabelPattern, PointSettings())));
-        QCOMPARE(pv->noseMark()->at(0).x(), pmax);
-        QCOMPARE(pv->operatingPoints()->count(), 2);
+        QCOMPARE(pv->chart()->points(PvCurveWindow::NoseMark).at(0).x(), pmax);
+        QCOMPARE(pv->chart()->points(PvCurveWindow::OperatingPoints).size(), qsizetype(2));
 
         window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("0"));
         window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();

@@ -3,7 +3,7 @@
 // curves that reach the points they mark.
 #include "tests/support/modal_watchdog.h"
 #include "tests/support/window_fixture.h"
-#include "ui/chart/styled_chart.h"
+#include "ui/chart/xy_chart_view.h"
 #include "ui/family/family_window.h"
 
 #include <QAbstractSeries>
@@ -113,22 +113,25 @@ private slots:
         MainWindow window(PointLocale());
         FamilyWindow* family = Draw(window, InputBox::Pcarga, "5", "10.48", 7);
         QStringList names;
-        for (QAbstractSeries* series : family->chart()->series()) {
-            if (series->isVisible() && series->name().startsWith(QStringLiteral("Pcarga = "))) names << series->name();
+        for (int id = 0; id < family->chart()->count(); ++id) {
+            const QString name = family->chart()->name(id);
+            if (family->chart()->shown(id) && name.startsWith(QStringLiteral("Pcarga = "))) names << name;
         }
         QCOMPARE(names, QStringList({"Pcarga = 5", "Pcarga = 5.91", "Pcarga = 6.83", "Pcarga = 7.74", "Pcarga = 8.65",
                                      "Pcarga = 9.57", "Pcarga = 10.48"}));
         // Never a rounding that could be read as a neighbour: 0.0375, not 0.038.
         family = Draw(window, InputBox::X, "0.03", "0.06", 5);
         names.clear();
-        for (QAbstractSeries* series : family->chart()->series()) {
-            if (series->isVisible() && series->name().startsWith(QStringLiteral("X = "))) names << series->name();
+        for (int id = 0; id < family->chart()->count(); ++id) {
+            const QString name = family->chart()->name(id);
+            if (family->chart()->shown(id) && name.startsWith(QStringLiteral("X = "))) names << name;
         }
         QCOMPARE(names, QStringList({"X = 0.03", "X = 0.0375", "X = 0.045", "X = 0.0525", "X = 0.06"}));
         family = Draw(window, InputBox::X, "0.00001", "0.00002", 3);
         names.clear();
-        for (QAbstractSeries* series : family->chart()->series()) {
-            if (series->isVisible() && series->name().startsWith(QStringLiteral("X = "))) names << series->name();
+        for (int id = 0; id < family->chart()->count(); ++id) {
+            const QString name = family->chart()->name(id);
+            if (family->chart()->shown(id) && name.startsWith(QStringLiteral("X = "))) names << name;
         }
         QCOMPARE(names.size(), 3);
         QCOMPARE(names.removeDuplicates(), 0);
@@ -139,21 +142,21 @@ private slots:
     {
         MainWindow window(PointLocale());
         FamilyWindow* family = Draw(window, InputBox::Uinf, "1", "2", 5);
-        auto* axisX = qobject_cast<QValueAxis*>(family->chart()->axes(Qt::Horizontal).front());
-        auto* axisY = qobject_cast<QValueAxis*>(family->chart()->axes(Qt::Vertical).front());
+        const AxisRanges view = family->chart()->ranges();
         int reached = 0;
         for (const FamilyMember& member : family->family()) {
             const QvResults& r = member.outcome.results;
             QVERIFY(r.HasSolution);
             for (const QPointF point : {QPointF(r.Q2sup, r.V2sup), QPointF(r.Q2inf, r.V2inf)}) {
-                QVERIFY(point.x() >= axisX->min() && point.x() <= axisX->max());
-                QVERIFY2(point.y() >= axisY->min() && point.y() <= axisY->max(), qPrintable(QString::number(point.y())));
+                QVERIFY(point.x() >= view.xMin && point.x() <= view.xMax);
+                QVERIFY2(point.y() >= view.yMin && point.y() <= view.yMax, qPrintable(QString::number(point.y())));
                 // Some segment of a drawn system curve passes through the point.
                 bool onCurve = false;
-                for (QAbstractSeries* series : family->chart()->series()) {
-                    auto* line = qobject_cast<QLineSeries*>(series);
-                    if (!line || !line->isVisible() || line->name().isEmpty()) continue;
-                    const QList<QPointF> points = line->points();
+                for (int id = 0; id < family->chart()->count(); ++id) {
+                    const QString name = family->chart()->name(id);
+                    // System curves are named by their value; load curves are not.
+                    if (!family->chart()->shown(id) || !name.startsWith(QStringLiteral("Uinf = "))) continue;
+                    const QList<QPointF> points = family->chart()->points(id);
                     for (qsizetype i = 1; i < points.size() && !onCurve; ++i) {
                         const QPointF a = points[i - 1], b = points[i];
                         if ((a.x() - point.x()) * (b.x() - point.x()) > 0 || a.x() == b.x()) continue;

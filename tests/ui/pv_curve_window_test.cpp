@@ -3,6 +3,7 @@
 #include "tests/support/modal_watchdog.h"
 #include "tests/support/window_fixture.h"
 #include "tests/support/default_inputs.h"
+#include "ui/chart/xy_chart_view.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
 #include <QAction>
@@ -93,11 +94,15 @@ private slots:
         QCOMPARE(Text(&window, "lblPmax_tit"), pmaxTitle);
         QCOMPARE(Text(&window, "lblV2Pmax_tit"), pmaxTitle == QStringLiteral("Pmax [p.u.]") ? QStringLiteral("V2 en Pmax [p.u.]")
                                                                     : QStringLiteral("V2 en el límite [p.u.]"));
-        QCOMPARE(window.operatingPoints()->count(), points);
-        // The nose mark at Pmax ends both branches, and the fitted view holds it and the points.
-        QCOMPARE(window.upperBranch()->count(), 200);
-        QCOMPARE(window.upperBranch()->at(199), window.noseMark()->at(0));
-        QCOMPARE(window.lowerBranch()->at(199), window.noseMark()->at(0));
+        const XyChartView* chart = window.chart();
+        QCOMPARE(chart->points(PvCurveWindow::OperatingPoints).size(), points);
+        // The nose mark at Pmax ends both branches.
+        const QPointF nose = chart->points(PvCurveWindow::NoseMark).at(0);
+        QCOMPARE(chart->points(PvCurveWindow::UpperBranch).size(), 200);
+        QCOMPARE(chart->points(PvCurveWindow::UpperBranch).at(199), nose);
+        QCOMPARE(chart->points(PvCurveWindow::LowerBranch).at(199), nose);
+        const AxisRanges view = chart->ranges();
+        QVERIFY(nose.x() <= view.xMax && nose.y() <= view.yMax);
     }
 
     void saysWhyThereIsNoCurve_data()

@@ -1,6 +1,7 @@
 #include "ui/chart/axis_ticks.h"
 
 #include "ui/chart/qv_plot.h"
+#include "ui/chart/tick_labels.h"
 
 #include <QValueAxis>
 
@@ -8,42 +9,6 @@
 #include <cmath>
 
 namespace tarvilo {
-namespace {
-
-// The decimals a multiple of the interval needs: 0 for 5, 1 for 2.5 or 0.5.
-int DecimalsFor(double interval)
-{
-    for (int decimals = 0; decimals < 12; ++decimals) {
-        const double scaled = interval * std::pow(10.0, decimals);
-        if (std::abs(scaled - std::round(scaled)) < 1e-6 * scaled) return decimals;
-    }
-    return 12;
-}
-
-void SpaceTicks(QValueAxis* axis, double pixels, double pixelsPerTick)
-{
-    const int maxTicks = std::max(2, static_cast<int>(pixels / pixelsPerTick));
-    const double interval = NiceTickInterval(axis->max() - axis->min(), maxTicks);
-    const QString format = QStringLiteral("%.%1f").arg(DecimalsFor(interval));
-    // Each setting lays the chart out anew, even when it does not change.
-    if (axis->tickType() != QValueAxis::TicksDynamic) axis->setTickType(QValueAxis::TicksDynamic);
-    if (axis->tickAnchor() != 0.0) axis->setTickAnchor(0.0);
-    if (axis->tickInterval() != interval) axis->setTickInterval(interval);
-    if (axis->labelFormat() != format) axis->setLabelFormat(format);
-}
-
-}  // namespace
-
-double NiceTickInterval(double span, int maxTicks)
-{
-    if (!(span > 0) || !std::isfinite(span)) return 1.0;
-    const double rough = span / std::max(1, maxTicks);
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double step : {1.0, 2.0, 2.5, 5.0, 10.0}) {
-        if (step * power >= rough) return step * power;
-    }
-    return 10 * power;
-}
 
 AxisRanges FittedRanges(const QvPlot& plot)
 {
@@ -81,24 +46,17 @@ AxisRanges FittedRanges(const QvPlot& plot)
 
 AxisRanges RoundRangesAround(double left, double right, double top)
 {
-    const double room = std::max((right - left) * 0.04, 1e-9);
+    // Some room even around a single value, at any size of the values.
+    const double room = std::max({(right - left) * 0.04, std::max(std::abs(left), std::abs(right)) * 1e-9, 1e-9});
     left -= room;
     right += room;
     const double xStep = NiceTickInterval(right - left, 10);
     left = std::floor(left / xStep) * xStep;
     right = std::ceil(right / xStep) * xStep;
+    if (!(top > 0)) top = 1;
     const double yStep = NiceTickInterval(top * 1.04, 10);
     top = std::ceil(top * 1.04 / yStep) * yStep;
     return {left, right, 0.0, top};
-}
-
-void SpaceTicksForSize(QvPlot& plot) { SpaceTicksForSize(plot, plot.axisX(), plot.axisY()); }
-
-void SpaceTicksForSize(const QChart& chart, QValueAxis* axisX, QValueAxis* axisY)
-{
-    const QRectF area = chart.plotArea();
-    SpaceTicks(axisX, area.width(), 70);
-    SpaceTicks(axisY, area.height(), 40);
 }
 
 AxisRanges RangesOf(const QvPlot& plot)

@@ -62,10 +62,8 @@ void RenderCopy(const QvPlot& source, const AxisRanges& ranges, const QString& c
     }
     ShowRanges(*plot, ranges);
     plot->setGeometry(QRectF(QPointF(0, 0), plotSize));
+    // Once for the plot area, once more for the ticks that follow its size.
     plot->layout()->activate();
-    SpaceTicksForSize(*plot);
-    plot->layout()->activate();
-    plot->prepareTexts();
     plot->layout()->activate();
     scene.render(&painter, target, QRectF(QPointF(0, 0), kPageSize), Qt::KeepAspectRatio);
 }

@@ -1,10 +1,12 @@
 #include "ui/chart/large_chart_view.h"
 
 #include "ui/chart/chart_hover.h"
+#include "ui/chart/zoom_bounds.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QValueAxis>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -18,14 +20,18 @@ LargeChartView::LargeChartView(const QLocale& locale, const RegionalSettings& re
     setObjectName(QStringLiteral("grfAmpliado"));
     setRubberBand(QChartView::RectangleRubberBand);
     setFocusPolicy(Qt::StrongFocus);
-    // Any range set by other means than showRanges() is the user's zoom.
+    // The legend takes its width beside the plot: at a smaller size the
+    // tick labels would turn into "..." or be too few to read the scale by.
+    setMinimumSize(700, 360);
+    // Any range set by other means than showRanges() is the user's zoom,
+    // held within the bounds once Qt has finished with it.
     for (QValueAxis* axis : {m_plot->axisX(), m_plot->axisY()}) {
         connect(axis, &QValueAxis::rangeChanged, this, [this] {
-            if (!m_settingRanges) m_mode = Mode::Zoomed;
-            SpaceTicksForSize(*m_plot);
+            if (m_settingRanges) return;
+            m_mode = Mode::Zoomed;
+            QTimer::singleShot(0, this, [this] { showRanges(RangesOf(*m_plot), m_mode); });
         });
     }
-    connect(m_plot, &QChart::plotAreaChanged, this, [this] { SpaceTicksForSize(*m_plot); });
 }
 
 void LargeChartView::follow(QvPlot& main)
@@ -53,7 +59,7 @@ void LargeChartView::showMainAxes() { showRanges(m_mainRanges, Mode::MainAxes); 
 void LargeChartView::showRanges(const AxisRanges& ranges, Mode mode)
 {
     m_settingRanges = true;
-    ShowRanges(*m_plot, ranges);
+    ShowRanges(*m_plot, mode == Mode::Zoomed ? BoundedZoom(ranges, FittedRanges(*m_plot)) : ranges);
     m_settingRanges = false;
     m_mode = mode;
 }

@@ -3,7 +3,6 @@
 #include "core/run_fault.h"
 #include "ui/chart/chart_hover.h"
 
-#include <QGraphicsLineItem>
 #include <QMouseEvent>
 #include <QValueAxis>
 
@@ -20,6 +19,10 @@ QvChart::QvChart(const QLocale& locale, const RegionalSettings& regional, QWidge
     : StyledChartView(new QvPlot(QvPlot::Look::Small, locale, regional), parent),
       m_plot(static_cast<QvPlot*>(chart()))
 {
+    // Thirteen voltage labels do not fit the chart's height with one more
+    // share for the start: 0 is left to the reactive-power axis line.
+    m_plot->setTickDivisions(axisY(), kVoltageScale.divisions, false);
+    m_plot->setTickDivisions(axisX(), ReactivePowerScale(0.0)->divisions);
     setScale(axisX(), *ReactivePowerScale(0.0));
     setScale(axisY(), kVoltageScale);
     setFocusPolicy(Qt::NoFocus);
@@ -45,7 +48,6 @@ void QvChart::loadChart(double q2crit, const QvCurves& curves)
     m_plot->showCurves(ChartGrid(curves));
     m_plot->setNote(QString());
     m_loaded = true;
-    cacheStaticItems();
 }
 
 void QvChart::showMarks(const ChartMarks& marks) { m_plot->showMarks(marks); }
@@ -84,25 +86,9 @@ void QvChart::fitReactivePowerLabels()
     if (axisX()->labelsAngle() != angle) axisX()->setLabelsAngle(angle);
 }
 
-void QvChart::cacheStaticItems()
-{
-    // Grid lines and ticks change only with the scale, yet stroking them
-    // costs more than all three curves: keep them as pixmaps. The curves
-    // change every run and are drawn directly. (Text items are left alone:
-    // their cached pixmaps go stale when the axis relays its labels.)
-    for (QGraphicsItem* item : scene()->items()) {
-        const bool still = dynamic_cast<QGraphicsLineItem*>(item) != nullptr;
-        // Setting the mode again would throw the cached pixmap away.
-        if (still && item->cacheMode() != QGraphicsItem::DeviceCoordinateCache) {
-            item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
-        }
-    }
-}
-
 void QvChart::setScale(QValueAxis* axis, const AxisScale& scale)
 {
     axis->setRange(scale.minimum, scale.maximum);
-    axis->setTickCount(scale.divisions + 1);
 }
 
 }  // namespace tarvilo

@@ -56,7 +56,6 @@ protected:
 private:
     void setScale(QValueAxis* axis, const AxisScale& scale);
     void fitReactivePowerLabels();
-    void cacheStaticItems();
 
     QvPlot* m_plot;
     bool m_loaded = false;

@@ -1,7 +1,6 @@
 #include "ui/chart/qv_plot.h"
 
 #include <QBrush>
-#include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
@@ -17,8 +16,13 @@ namespace {
 
 const QColor kCurveColours[3] = {QColor(220, 0, 0), QColor(0, 150, 0), QColor(0, 0, 202)};
 
-// A faded reminder of an earlier curve needs a third of its points: it costs
-// a third to draw, and eight of them are drawn with every step.
+// The kept cases' colours, apart from the current curves' and marks'.
+const QColor kKeptColours[kMaxKeptCases] = {
+    QColor(240, 160, 30), QColor(140, 60, 170), QColor(0, 150, 160), QColor(150, 90, 40),
+    QColor(230, 90, 170), QColor(120, 120, 0), QColor(110, 110, 110), QColor(90, 150, 230)};
+
+// A kept curve is drawn with a third of its points: eight cases of three
+// curves each are drawn with every step.
 QList<QPointF> Thinned(const QList<QPointF>& points)
 {
     QList<QPointF> thinned;
@@ -69,22 +73,13 @@ QvPlot::QvPlot(Look look, const QLocale& locale, const RegionalSettings& regiona
     m_note->setFont(font());
     m_note->setBrush(QColor(150, 0, 0));
     m_note->setZValue(20);
-    m_hoverBox = new QGraphicsRectItem(this);
-    m_hoverBox->setBrush(QColor(255, 255, 225, 235));
-    m_hoverBox->setPen(QPen(QColor(120, 120, 120), 0));
-    m_hoverBox->setZValue(30);
-    m_hoverBox->hide();
-    m_hover = new QGraphicsSimpleTextItem(m_hoverBox);
-    m_hover->setFont(font());
     connect(this, &QChart::plotAreaChanged, this, [this] { placeNote(); });
 }
 
 void QvPlot::buildAxes()
 {
     m_axisX = addValueAxis(QStringLiteral("Potencia reactiva en la carga [p.u.]"), Qt::AlignBottom);
-    m_axisX->setLabelFormat(QStringLiteral("%.0f"));
     m_axisY = addValueAxis(QStringLiteral("Tensión en la carga [p.u.]"), Qt::AlignLeft);
-    m_axisY->setLabelFormat(QStringLiteral("%.1f"));
     connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { stretchMinimumVoltageLine(); });
 }
 
@@ -178,27 +173,27 @@ void QvPlot::clearMarks()
     }
 }
 
+QColor QvPlot::keptColour(int serial) { return kKeptColours[serial % kMaxKeptCases]; }
+
 void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
 {
     // Each case keeps its place (three series) while it is kept, so a new
-    // case redraws only the series of the place it takes. A kept curve the
-    // same as the current one is left out: drawn over it, it would only fade it.
+    // case refills only the series of the place it takes. The legend names
+    // the cases through series of their own without points, in the order
+    // kept: a new case renames them and moves no curve. A kept curve the
+    // same as the current one is left out: drawn over it, it would only hide it.
     std::array<std::array<bool, 3>, kMaxKeptCases> shown{};
-    std::array<QLineSeries*, kMaxKeptCases> named{};
     for (const KeptCurves& kept : cases) {
         const int slot = kept.serial % kMaxKeptCases;
-        const bool newCase = m_slotSerials[slot] != kept.serial;
-        m_slotSerials[slot] = kept.serial;
-        for (const Curve which : kCurves) {
-            QLineSeries* series = keptSlot(slot, which);
-            if (newCase) series->replace(Thinned(kept.grid.points(which)));
-            const bool differs = !kept.grid.sameCurve(m_grid, which);
-            shown[slot][static_cast<int>(which)] = differs;
-            if (differs && !named[slot]) named[slot] = series;
+        if (m_slotSerials[slot] != kept.serial) {
+            for (const Curve which : kCurves) {
+                QLineSeries* series = keptSlot(slot, which);
+                series->replace(Thinned(kept.grid.points(which)));
+                series->setPen(CurvePen(keptColour(kept.serial)));
+            }
+            m_slotSerials[slot] = kept.serial;
         }
-        // The legend names the case once, on a curve it shows. (A new name
-        // lays the chart out anew: not where no legend shows it.)
-        if (look() == Look::Large && named[slot] && named[slot]->name() != kept.name) named[slot]->setName(kept.name);
+        for (const Curve which : kCurves) shown[slot][static_cast<int>(which)] = !kept.grid.sameCurve(m_grid, which);
     }
     for (int slot = 0; slot < kMaxKeptCases; ++slot) {
         if (!m_keptSlots[slot][0]) continue;
@@ -206,12 +201,35 @@ void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
             QLineSeries* series = m_keptSlots[slot][static_cast<int>(which)];
             const bool visible = shown[slot][static_cast<int>(which)];
             if (series->isVisible() != visible) series->setVisible(visible);
-            for (QLegendMarker* marker : legend()->markers(series)) {
-                if (marker->isVisible() != (series == named[slot])) marker->setVisible(series == named[slot]);
+        }
+    }
+    if (look() == Look::Large) {
+        for (size_t place = 0; place < kMaxKeptCases; ++place) {
+            const bool used = place < cases.size();
+            if (!used && !m_keptLegend[place]) continue;
+            QLineSeries* entry = keptLegendEntry(static_cast<int>(place));
+            if (used) {
+                if (entry->name() != cases[place].name) entry->setName(cases[place].name);
+                if (entry->pen().color() != keptColour(cases[place].serial)) {
+                    entry->setPen(CurvePen(keptColour(cases[place].serial), 2));
+                }
             }
+            // Set whatever the marker reports: it reports hidden while the chart is.
+            for (QLegendMarker* marker : legend()->markers(entry)) marker->setVisible(used);
         }
     }
     m_kept = cases;
+}
+
+QLineSeries* QvPlot::keptLegendEntry(int place)
+{
+    QLineSeries*& entry = m_keptLegend[static_cast<size_t>(place)];
+    if (entry) return entry;
+    entry = new QLineSeries;
+    addSeries(entry);
+    entry->attachAxis(m_axisX);
+    entry->attachAxis(m_axisY);
+    return entry;
 }
 
 QLineSeries* QvPlot::keptSlot(int slot, Curve curve)
@@ -219,14 +237,10 @@ QLineSeries* QvPlot::keptSlot(int slot, Curve curve)
     QLineSeries*& series = m_keptSlots[slot][static_cast<int>(curve)];
     if (series) return series;
     series = new QLineSeries;
-    // Faded: a third of the colour on the white plot. Mixed here rather than
-    // drawn translucent, which costs far more to paint.
-    const QColor colour = kCurveColours[static_cast<int>(curve)];
-    const auto mix = [](int channel) { return (channel + 2 * 255) / 3; };
-    series->setPen(CurvePen(QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue()))));
     addSeries(series);
     series->attachAxis(m_axisX);
     series->attachAxis(m_axisY);
+    for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
     return series;
 }
 
@@ -263,26 +277,5 @@ void QvPlot::placeNote()
     const QRectF plot = plotArea();
     m_note->setPos(plot.right() - m_note->boundingRect().width() - 4, plot.top() + 2);
 }
-
-void QvPlot::showHover(const QString& text, const QPointF& at)
-{
-    if (text.isEmpty()) {
-        m_hoverBox->hide();
-        return;
-    }
-    m_hover->setText(text);
-    m_hover->setPos(4, 3);
-    const QSizeF size = m_hover->boundingRect().size() + QSizeF(8, 6);
-    m_hoverBox->setRect(QRectF(QPointF(0, 0), size));
-    // Beside the cursor, kept inside the chart.
-    const QPointF cursor = mapFromScene(at);
-    QPointF place = cursor + QPointF(12, 12);
-    if (place.x() + size.width() > rect().right()) place.setX(cursor.x() - 12 - size.width());
-    if (place.y() + size.height() > rect().bottom()) place.setY(cursor.y() - 12 - size.height());
-    m_hoverBox->setPos(place);
-    m_hoverBox->show();
-}
-
-QString QvPlot::hoverText() const { return m_hoverBox->isVisible() ? m_hover->text() : QString(); }
 
 }  // namespace tarvilo

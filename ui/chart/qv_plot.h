@@ -10,7 +10,6 @@
 #include <array>
 #include <vector>
 
-class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QValueAxis;
@@ -18,8 +17,8 @@ class QXYSeries;
 
 namespace tarvilo {
 
-// An earlier case kept on the plot, in faded colours: its curves and what
-// sets it apart from the current case ("Qcap = 0,5").
+// An earlier case kept on the plot, all its curves in one colour of its
+// own: its curves and what sets it apart from the current case ("Qcap = 0,5").
 struct KeptCurves {
     int serial = 0;  // tells cases apart, and gives each its place among the series
     ChartGrid grid;
@@ -43,8 +42,11 @@ public:
     void showCurves(const ChartGrid& grid);
     void showMarks(const ChartMarks& marks);
     void clearMarks();
-    // At most kMaxKeptCases earlier cases, the oldest first.
+    // At most kMaxKeptCases earlier cases, the oldest first: each in a
+    // colour of its own, named once in the legend, in the order kept.
     void showKeptCases(const std::vector<KeptCurves>& cases);
+    // The colour of a kept case, by its serial.
+    static QColor keptColour(int serial);
 
     const ChartGrid& grid() const { return m_grid; }
     const ChartMarks& marks() const { return m_marks; }
@@ -64,10 +66,6 @@ public:
     void setNote(const QString& note);
     QString note() const;
 
-    // The text under the cursor, in a box beside scene point at; "" hides it.
-    void showHover(const QString& text, const QPointF& at);
-    QString hoverText() const;
-
 private:
     void buildAxes();
     void buildCurves();
@@ -75,6 +73,7 @@ private:
     void stretchMinimumVoltageLine();
     void placeNote();
     QLineSeries* keptSlot(int slot, Curve curve);
+    QLineSeries* keptLegendEntry(int place);
 
     RegionalSettings m_regional;
     ChartGrid m_grid;
@@ -86,11 +85,11 @@ private:
     // Per place, its three series (made when first needed) and the case shown.
     std::array<std::array<QLineSeries*, 3>, kMaxKeptCases> m_keptSlots{};
     std::array<int, kMaxKeptCases> m_slotSerials{};
+    // The legend's entries of the kept cases, oldest first: series without points.
+    std::array<QLineSeries*, kMaxKeptCases> m_keptLegend{};
     QValueAxis* m_axisX = nullptr;
     QValueAxis* m_axisY = nullptr;
     QGraphicsSimpleTextItem* m_note = nullptr;
-    QGraphicsRectItem* m_hoverBox = nullptr;
-    QGraphicsSimpleTextItem* m_hover = nullptr;
 };
 
 // The name of a curve or mark, as the legend and the hover text give it.

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "ui/chart/tick_labels.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QLocale>
 #include <QPen>
 #include <QScatterSeries>
 
+#include <vector>
+
+class QCategoryAxis;
+class QGraphicsRectItem;
+class QGraphicsSimpleTextItem;
 class QValueAxis;
 
 namespace tarvilo {
-
-class AsciiDigitsKeeper;
 
 // A chart in the program's look: the small one of the main window, without
 // legend and with tight margins, or a large one with a legend beside it.
@@ -28,35 +33,56 @@ public:
     QFont font() const;
 
     // An axis with its title, in this chart's look, added at the given side.
+    // Its ticks follow its range and the plot's size: at most one label
+    // every 70 pixels across, 40 down, on round values.
     QValueAxis* addValueAxis(const QString& title, Qt::Alignment side);
+    // At most this many divisions on the axis, whatever the plot's size.
+    // Without a label at the axis' minimum, the tick there is only its
+    // grid line: Qt gives each label of such an axis a share of the height
+    // that counts one label more than there are.
+    void setTickDivisions(QValueAxis* axis, int divisions, bool labelAtMinimum = true);
+    // The ticks the axis carries now, as placed and labelled.
+    QList<Tick> ticks(const QValueAxis* axis) const;
 
-    // Readies the texts for painting (the tick labels' digits); views and
-    // pictures call it before they paint.
-    void prepareTexts();
+    // The text under the cursor, in a box beside scene point at, kept
+    // wholly inside the chart; "" hides it.
+    void showHover(const QString& text, const QPointF& at);
+    QString hoverText() const;
+    // The box's place in the chart's coordinates (empty when hidden).
+    QRectF hoverRect() const;
 
 private:
+    struct TickedAxis {
+        QCategoryAxis* axis = nullptr;
+        int divisions = 0;  // 0: by the plot's size
+        bool labelAtMinimum = true;
+        QList<Tick> ticks;
+    };
+    void placeTicks(TickedAxis& ticked);
+    void placeAllTicks();
+
     Look m_look;
-    AsciiDigitsKeeper* m_digits = nullptr;
+    QString m_decimalPoint;
+    std::vector<TickedAxis> m_axes;
+    bool m_placing = false;
+    QGraphicsRectItem* m_hoverBox = nullptr;
+    QGraphicsSimpleTextItem* m_hover = nullptr;
 };
 
 // A cosmetic pen for a curve: its width in pixels whatever the zoom.
-// One-pixel solid lines are drawn as one path, several times faster than
-// Qt Charts' segment-by-segment drawing.
+// One-pixel solid lines are drawn as one path (measured in the .cpp).
 QPen CurvePen(const QColor& colour, qreal width = 1, Qt::PenStyle style = Qt::SolidLine);
 
 // A series of marked points: filled markers with a white rim, which stand
 // out on any curve.
 QScatterSeries* PointMark(QScatterSeries::MarkerShape shape, const QColor& fill, qreal size);
 
-// A view that readies its chart's texts before every paint.
+// A view of a styled chart, antialiased.
 class StyledChartView : public QChartView {
     Q_OBJECT
 
 public:
     explicit StyledChartView(StyledChart* chart, QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace tarvilo

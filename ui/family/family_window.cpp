@@ -4,7 +4,7 @@
 #include "core/qv_method_margin.h"
 #include "core/system_curve.h"
 #include "ui/chart/axis_ticks.h"
-#include "ui/chart/styled_chart.h"
+#include "ui/chart/xy_chart_view.h"
 #include "ui/common/companion_window.h"
 #include "ui/common/csv.h"
 #include "ui/common/fault_message.h"
@@ -20,16 +20,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLegend>
-#include <QLegendMarker>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -41,16 +36,6 @@ namespace {
 constexpr int kMaxValues = 25;
 const char* const kResultColumns[] = {"Q2crit", "V2crit", "MargenQ2", "Margen QV", "V2min",
                                       "V2sup",  "Q2sup",  "V2inf",    "Q2inf"};
-
-// The tick interval of the wider of the old and new ranges first, so that
-// neither range is ever laid out with the other one's ticks.
-void SetRangeWithTicks(QValueAxis* axis, double min, double max)
-{
-    const double span = std::max(axis->max() - axis->min(), max - min);
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickInterval(NiceTickInterval(span, 10));
-    axis->setRange(min, max);
-}
 
 // Blue for the first value through to red for the last.
 QColor RampColour(int index, int count)
@@ -139,17 +124,13 @@ FamilyWindow::FamilyWindow(const QLocale& locale, const RegionalSettings& region
 {
     SetUpCompanionWindow(this, QStringLiteral("frmFamilia"), QStringLiteral("Familia de curvas - Tarvilo"));
 
-    m_chart = new StyledChart(StyledChart::Look::Large, locale);
-    m_chart->setTitle(QStringLiteral("Familia de curvas Q-V"));
-    m_axisX = m_chart->addValueAxis(QStringLiteral("Potencia reactiva en la carga [p.u.]"), Qt::AlignBottom);
-    m_axisY = m_chart->addValueAxis(QStringLiteral("Tensión en la carga [p.u.]"), Qt::AlignLeft);
-    m_points = PointMark(QScatterSeries::MarkerShapeCircle, Qt::black, 9);
-    m_points->setName(QStringLiteral("Puntos de operación"));
-    m_chart->addSeries(m_points);
-    m_points->attachAxis(m_axisX);
-    m_points->attachAxis(m_axisY);
+    m_chart = new XyChartView({QStringLiteral("Familia de curvas Q-V"), QStringLiteral("Potencia reactiva en la carga [p.u.]"),
+                               QStringLiteral("Tensión en la carga [p.u.]"), QStringLiteral("Q"), QStringLiteral("V")},
+                              locale, regional, this);
+    m_chart->setObjectName(QStringLiteral("grfFamilia"));
+    m_chart->setAccessibleName(QStringLiteral("Gráfico de la familia de curvas Q-V"));
+    m_points = m_chart->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 9);
     buildControls();
-    connect(m_chart, &QChart::plotAreaChanged, this, [this] { SpaceTicksForSize(*m_chart, m_axisX, m_axisY); });
     cboMagnitud_Change();
     resize(960, 760);
 }
@@ -168,6 +149,8 @@ void FamilyWindow::buildControls()
     m_spnValores->setObjectName(QStringLiteral("spnValores"));
     m_spnValores->setRange(2, kMaxValues);
     m_spnValores->setValue(5);
+    // ASCII digits, as every number of the program, whatever the locale's own.
+    m_spnValores->setLocale(QLocale::c());
     auto* cmdDibujar = new QPushButton(QStringLiteral("&Dibujar"), this);
     cmdDibujar->setObjectName(QStringLiteral("cmdDibujar"));
     cmdDibujar->setDefault(true);
@@ -191,9 +174,6 @@ void FamilyWindow::buildControls()
     m_lblAviso->setWordWrap(true);
     m_lblAviso->hide();
 
-    auto* view = new StyledChartView(m_chart, this);
-    view->setObjectName(QStringLiteral("grfFamilia"));
-    view->setAccessibleName(QStringLiteral("Gráfico de la familia de curvas Q-V"));
     m_grdFamilia = new QTableWidget(this);
     m_grdFamilia->setObjectName(QStringLiteral("grdFamilia"));
     m_grdFamilia->setAccessibleName(QStringLiteral("Tabla de la familia de curvas"));
@@ -216,7 +196,7 @@ void FamilyWindow::buildControls()
     lowerLayout->addWidget(m_grdFamilia);
     lowerLayout->addLayout(tableButtons);
     auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->addWidget(view);
+    splitter->addWidget(m_chart);
     splitter->addWidget(lower);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
@@ -268,8 +248,7 @@ void FamilyWindow::describeChart()
 {
     int solved = 0;
     for (const FamilyMember& member : m_family) solved += !member.outcome.fault && member.outcome.results.HasSolution;
-    auto* view = findChild<QWidget*>(QStringLiteral("grfFamilia"));
-    view->setAccessibleDescription(
+    m_chart->setAccessibleDescription(
         QStringLiteral("Curvas Q-V para %1 valores de %2, de %3 a %4 p.u.; %5 con puntos de operación.")
             .arg(m_family.size())
             .arg(QuantityName(m_quantity), RoundedText(m_family.front().value, m_regional),
@@ -277,17 +256,12 @@ void FamilyWindow::describeChart()
             .arg(solved));
 }
 
-std::pair<QLineSeries*, QLineSeries*> FamilyWindow::curvesOf(int index)
+std::pair<int, int> FamilyWindow::curvesOf(int index)
 {
     while (static_cast<int>(m_curves.size()) <= index) {
-        auto* system = new QLineSeries;
-        auto* load = new QLineSeries;
-        for (QLineSeries* series : {system, load}) {
-            m_chart->addSeries(series);  // scatter series are drawn above lines whatever the order
-            series->attachAxis(m_axisX);
-            series->attachAxis(m_axisY);
-        }
-        for (QLegendMarker* marker : m_chart->legend()->markers(load)) marker->setVisible(false);
+        const int system = m_chart->add(QString(), PointStyle::Line, Qt::black);
+        const int load = m_chart->add(QString(), PointStyle::DashedLine, Qt::black);
+        m_chart->setInLegend(load, false);
         m_curves.emplace_back(system, load);
     }
     return m_curves[static_cast<size_t>(index)];
@@ -337,30 +311,23 @@ void FamilyWindow::drawFamily()
     for (const FamilyMember& member : m_family) values.push_back(member.value);
     const QStringList names = ShortestDistinctTexts(values, m_regional);
     // The axes first: each curve then works out its shape once.
-    if (left <= right) {
-        const AxisRanges ranges = RoundRangesAround(left, right, top);
-        SetRangeWithTicks(m_axisX, ranges.xMin, ranges.xMax);
-        SetRangeWithTicks(m_axisY, ranges.yMin, ranges.yMax);
-    }
+    if (left <= right) m_chart->setRanges(RoundRangesAround(left, right, top));
     for (int i = 0; i < std::max(count, static_cast<int>(m_curves.size())); ++i) {
         const bool drawn = i < count && !curves[static_cast<size_t>(i)].first.isEmpty();
         if (!drawn && i >= static_cast<int>(m_curves.size())) continue;
         const auto [system, load] = curvesOf(i);
         if (drawn) {
             const QColor colour = RampColour(i, count);
-            system->setName(ShortName(m_quantity) + QStringLiteral(" = ") + names[i]);
-            system->setPen(CurvePen(colour));
-            load->setPen(CurvePen(colour, 1, Qt::DashLine));
-            system->replace(curves[static_cast<size_t>(i)].first);
-            load->replace(curves[static_cast<size_t>(i)].second);
+            m_chart->setName(system, ShortName(m_quantity) + QStringLiteral(" = ") + names[i]);
+            m_chart->setColour(system, colour);
+            m_chart->setColour(load, colour);
+            m_chart->setPoints(system, curves[static_cast<size_t>(i)].first);
+            m_chart->setPoints(load, curves[static_cast<size_t>(i)].second);
         }
-        system->setVisible(drawn);
-        load->setVisible(drawn);
-        for (QLegendMarker* marker : m_chart->legend()->markers(system)) marker->setVisible(drawn);
-        for (QLegendMarker* marker : m_chart->legend()->markers(load)) marker->setVisible(false);
+        m_chart->setShown(system, drawn);
+        m_chart->setShown(load, drawn);
     }
-    m_points->replace(operatingPoints);
-    SpaceTicksForSize(*m_chart, m_axisX, m_axisY);
+    m_chart->setPoints(m_points, operatingPoints);
 }
 
 QList<QStringList> FamilyWindow::tableRows(bool exact) const

@@ -12,17 +12,14 @@
 
 class QComboBox;
 class QLabel;
-class QLineSeries;
 class QLineEdit;
 class QPushButton;
-class QScatterSeries;
 class QSpinBox;
 class QTableWidget;
-class QValueAxis;
 
 namespace tarvilo {
 
-class StyledChart;
+class XyChartView;
 
 // The input boxes of the main window as numbers, or the first that is none.
 struct InputsReading {
@@ -47,7 +44,7 @@ public:
 
     const std::vector<FamilyMember>& family() const { return m_family; }
     QTableWidget* table() const { return m_grdFamilia; }
-    StyledChart* chart() const { return m_chart; }
+    XyChartView* chart() const { return m_chart; }
 
     // The table as tab-separated lines, and as a CSV document.
     QString tableText() const;
@@ -62,7 +59,7 @@ private:
     void drawFamily();
     // The chart in words, for screen readers.
     void describeChart();
-    std::pair<QLineSeries*, QLineSeries*> curvesOf(int index);
+    std::pair<int, int> curvesOf(int index);
     void fillTable();
     QList<QStringList> tableRows(bool exact) const;
 
@@ -76,13 +73,11 @@ private:
     QLineEdit* m_txtUltimo = nullptr;
     QSpinBox* m_spnValores = nullptr;
     QLabel* m_lblAviso = nullptr;
-    StyledChart* m_chart = nullptr;
-    QValueAxis* m_axisX = nullptr;
-    QValueAxis* m_axisY = nullptr;
-    // Two series per value, made when first needed and kept for the next
+    XyChartView* m_chart = nullptr;
+    // Two curves per value, made when first needed and kept for the next
     // drawing: the system characteristic and the load characteristic.
-    std::vector<std::pair<QLineSeries*, QLineSeries*>> m_curves;
-    QScatterSeries* m_points = nullptr;
+    std::vector<std::pair<int, int>> m_curves;
+    int m_points = 0;
     QTableWidget* m_grdFamilia = nullptr;
 };
 

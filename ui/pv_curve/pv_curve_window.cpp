@@ -4,7 +4,7 @@
 #include "core/pv_curve.h"
 #include "core/run_fault.h"
 #include "ui/chart/axis_ticks.h"
-#include "ui/chart/styled_chart.h"
+#include "ui/chart/xy_chart_view.h"
 #include "ui/common/companion_window.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/number_text.h"
@@ -12,9 +12,6 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineSeries>
-#include <QScatterSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -25,16 +22,6 @@ namespace tarvilo {
 namespace {
 
 constexpr int kPvPoints = 200;
-
-// The tick interval of the wider of the old and new ranges first, so that
-// neither range is ever laid out with the other one's ticks.
-void SetRangeWithTicks(QValueAxis* axis, double min, double max)
-{
-    const double span = std::max(axis->max() - axis->min(), max - min);
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickInterval(NiceTickInterval(span, 10));
-    axis->setRange(min, max);
-}
 
 QString Number(double value, const RegionalSettings& regional)
 {
@@ -74,29 +61,15 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
 {
     SetUpCompanionWindow(this, QStringLiteral("frmCurvaPV"), QStringLiteral("Curva P-V - Tarvilo"));
 
-    m_chart = new StyledChart(StyledChart::Look::Large, locale);
-    m_chart->setTitle(QStringLiteral("Curva P-V"));
-    m_axisX = m_chart->addValueAxis(QStringLiteral("Potencia activa de la carga [p.u.]"), Qt::AlignBottom);
-    m_axisY = m_chart->addValueAxis(QStringLiteral("Tensión en la carga [p.u.]"), Qt::AlignLeft);
-    m_upper = new QLineSeries;
-    m_upper->setName(QStringLiteral("Rama superior"));
-    m_upper->setPen(CurvePen(QColor(0, 150, 0)));
-    m_lower = new QLineSeries;
-    m_lower->setName(QStringLiteral("Rama inferior"));
-    m_lower->setPen(CurvePen(QColor(220, 0, 0)));
-    m_nose = PointMark(QScatterSeries::MarkerShapeRectangle, QColor(230, 120, 0), 11);
-    m_nose->setName(QStringLiteral("Pmax"));
-    m_points = PointMark(QScatterSeries::MarkerShapeCircle, Qt::black, 11);
-    m_points->setName(QStringLiteral("Puntos de operación"));
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{m_upper, m_lower, m_nose, m_points}) {
-        m_chart->addSeries(series);
-        series->attachAxis(m_axisX);
-        series->attachAxis(m_axisY);
-    }
-    m_view = new StyledChartView(m_chart, this);
+    m_view = new XyChartView({QStringLiteral("Curva P-V"), QStringLiteral("Potencia activa de la carga [p.u.]"),
+                              QStringLiteral("Tensión en la carga [p.u.]"), QStringLiteral("P"), QStringLiteral("V")},
+                             locale, regional, this);
     m_view->setObjectName(QStringLiteral("grfCurvaPV"));
     m_view->setAccessibleName(QStringLiteral("Curva P-V"));
-    connect(m_chart, &QChart::plotAreaChanged, this, [this] { SpaceTicksForSize(*m_chart, m_axisX, m_axisY); });
+    m_view->add(QStringLiteral("Rama superior"), PointStyle::Line, QColor(0, 150, 0));
+    m_view->add(QStringLiteral("Rama inferior"), PointStyle::Line, QColor(220, 0, 0));
+    m_view->add(QStringLiteral("Pmax"), PointStyle::Squares, QColor(230, 120, 0), 11);
+    m_view->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 11);
 
     m_lblAviso = new QLabel(this);
     m_lblAviso->setObjectName(QStringLiteral("lblAviso"));
@@ -153,7 +126,7 @@ void PvCurveWindow::showNotice(const QString& text)
     m_lblPmax->clear();
     m_lblV2Pmax->clear();
     m_lblMargenP->clear();
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{m_upper, m_lower, m_nose, m_points}) series->clear();
+    m_view->clear();
 }
 
 void PvCurveWindow::setNote(const QString& text)
@@ -208,21 +181,22 @@ bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
     }
     const double load = std::abs(inputs.Pcarga);
     const QString limitName = curve.exporting ? QStringLiteral("Límite de exportación") : QStringLiteral("Pmax");
-    m_axisX->setTitleText(curve.exporting ? QStringLiteral("Potencia activa que exporta la barra 2 [p.u.]")
+    m_view->setAxisTitleX(curve.exporting ? QStringLiteral("Potencia activa que exporta la barra 2 [p.u.]")
                                           : QStringLiteral("Potencia activa de la carga [p.u.]"));
     m_lblPmaxTitle->setText(limitName + QStringLiteral(" [p.u.]"));
     m_lblV2PmaxTitle->setText(curve.exporting ? QStringLiteral("V2 en el límite [p.u.]") : QStringLiteral("V2 en Pmax [p.u.]"));
-    m_nose->setName(limitName);
-    m_upper->replace(upper);
-    m_lower->replace(lower);
-    m_nose->replace({QPointF(curve.Pmax, curve.vNose)});
-    m_points->replace(operating ? QList<QPointF>{QPointF(load, operating->upper), QPointF(load, operating->lower)}
-                                : QList<QPointF>());
+    m_view->setName(NoseMark, limitName);
+    // The ranges first: each curve then works out its shape once.
     const double top = *std::max_element(curve.vUpper.begin(), curve.vUpper.end());
-    const AxisRanges ranges = RoundRangesAround(0.0, std::max(curve.Pmax, load), top);
-    SetRangeWithTicks(m_axisX, 0.0, ranges.xMax);
-    SetRangeWithTicks(m_axisY, 0.0, ranges.yMax);
-    SpaceTicksForSize(*m_chart, m_axisX, m_axisY);
+    AxisRanges ranges = RoundRangesAround(0.0, std::max(curve.Pmax, load), top);
+    ranges.xMin = 0.0;
+    m_view->setRanges(ranges);
+    m_view->setPoints(UpperBranch, upper);
+    m_view->setPoints(LowerBranch, lower);
+    m_view->setPoints(NoseMark, {QPointF(curve.Pmax, curve.vNose)});
+    m_view->setPoints(OperatingPoints, operating ? QList<QPointF>{QPointF(load, operating->upper),
+                                                                  QPointF(load, operating->lower)}
+                                                 : QList<QPointF>());
 
     m_lblPmax->setText(Number(curve.Pmax, m_regional));
     m_lblV2Pmax->setText(Number(curve.vNose, m_regional));

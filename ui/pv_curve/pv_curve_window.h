@@ -7,14 +7,10 @@
 #include <QWidget>
 
 class QLabel;
-class QLineSeries;
-class QScatterSeries;
-class QValueAxis;
 
 namespace tarvilo {
 
-class StyledChart;
-class StyledChartView;
+class XyChartView;
 
 // frmCurvaPV: the nose curve P-V of the present network (the voltage of bus 2
 // as the load grows at its power factor), its maximum loadability Pmax and
@@ -36,11 +32,10 @@ public:
     // Says that there is no run to show.
     void showNoRun();
 
-    StyledChart* chart() const { return m_chart; }
-    QLineSeries* upperBranch() const { return m_upper; }
-    QLineSeries* lowerBranch() const { return m_lower; }
-    QScatterSeries* noseMark() const { return m_nose; }
-    QScatterSeries* operatingPoints() const { return m_points; }
+    // What the chart draws, in the order drawn.
+    enum Drawn { UpperBranch, LowerBranch, NoseMark, OperatingPoints };
+
+    XyChartView* chart() const { return m_view; }
 
 private:
     // Traces the case; false, with the reason in *why, where it cannot.
@@ -49,14 +44,7 @@ private:
     void setNote(const QString& text);
 
     RegionalSettings m_regional;
-    StyledChart* m_chart = nullptr;
-    StyledChartView* m_view = nullptr;
-    QValueAxis* m_axisX = nullptr;
-    QValueAxis* m_axisY = nullptr;
-    QLineSeries* m_upper = nullptr;
-    QLineSeries* m_lower = nullptr;
-    QScatterSeries* m_nose = nullptr;
-    QScatterSeries* m_points = nullptr;
+    XyChartView* m_view = nullptr;
     QLabel* m_lblPmaxTitle = nullptr;
     QLabel* m_lblPmax = nullptr;
     QLabel* m_lblV2PmaxTitle = nullptr;

@@ -1,0 +1,368 @@
+// The charts at their edges: ticks for any range, a bounded zoom, readouts
+// inside the chart, kept cases told apart, Arabic settings.
+#include "tests/support/modal_watchdog.h"
+#include "tests/support/window_fixture.h"
+#include "ui/chart/large_chart_view.h"
+#include "ui/chart/qv_chart.h"
+#include "ui/chart/xy_chart_view.h"
+#include "ui/family/family_window.h"
+#include "ui/large_chart/large_chart_window.h"
+#include "ui/pv_curve/pv_curve_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCategoryAxis>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSet>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <memory>
+
+using namespace tarvilo;
+using namespace tarvilo::testing;
+
+namespace {
+
+void Trigger(MainWindow& window, const char* action)
+{
+    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+}
+
+void Calculate(MainWindow& window) { window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click(); }
+
+// The labels an axis of the chart carries.
+QStringList AxisLabels(const QChart* chart, Qt::Orientation orientation)
+{
+    auto* axis = qobject_cast<QCategoryAxis*>(chart->axes(orientation).value(0));
+    return axis ? axis->categoriesLabels() : QStringList();
+}
+
+// Few, distinct, short labels in ASCII digits.
+bool Readable(const QStringList& labels, QString& why)
+{
+    why = labels.join(QLatin1Char('|'));
+    if (labels.size() < 2 || labels.size() > kMaxTicks + 1) return false;
+    if (QSet<QString>(labels.begin(), labels.end()).size() != labels.size()) return false;
+    for (const QString& label : labels) {
+        if (label.size() > 24) return false;
+        for (const QChar c : label) {
+            if (c.isDigit() && c.unicode() >= 0x80) return false;
+        }
+    }
+    return true;
+}
+
+// Each label across has room in its share of the axis: Qt cuts a longer
+// one to "...". (Each label gets an equal share, one more than there are.)
+bool FitAcross(const QChart* chart, QString& why)
+{
+    const QStringList labels = AxisLabels(chart, Qt::Horizontal);
+    const QFontMetricsF metrics(chart->axes(Qt::Horizontal).value(0)->labelsFont());
+    const qreal share = chart->plotArea().width() / (labels.size() + 1);
+    why = labels.join(QLatin1Char('|')) + QStringLiteral(" share %1").arg(share);
+    for (const QString& label : labels) {
+        if (metrics.horizontalAdvance(label) + 8 > share) return false;
+    }
+    return true;
+}
+
+// The window still handles events: a queued call comes through.
+bool Answers()
+{
+    bool answered = false;
+    QTimer::singleShot(0, qApp, [&answered] { answered = true; });
+    for (int pass = 0; pass < 50 && !answered; ++pass) QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    return answered;
+}
+
+void Wheel(QWidget* viewport, int notches)
+{
+    const QPoint at(viewport->width() / 3, viewport->height() / 4);
+    QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+}
+
+void MoveMouse(QGraphicsView* view, const QPointF& scenePosition)
+{
+    const QPointF at = view->mapFromScene(scenePosition);
+    QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+}
+
+}  // namespace
+
+class ChartEdgesTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+
+private slots:
+    void initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
+    void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
+    void cleanup()
+    {
+        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
+        m_watchdog.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void largeChartZoomIsBoundedBothWays()
+    {
+        MainWindow window(PointLocale());
+        Trigger(window, "mnuGraficoAmpliado");
+        LargeChartView* view = window.largeChart()->view();
+        QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
+        const AxisRanges fitted = RangesOf(*view->plot());
+        QString why;
+        for (int notch = 0; notch < 10000; ++notch) Wheel(view->viewport(), -1);
+        QVERIFY(Answers());
+        const AxisRanges out = RangesOf(*view->plot());
+        QVERIFY(out.xMax - out.xMin <= 4 * (fitted.xMax - fitted.xMin) * (1 + 1e-12));
+        QVERIFY(out.yMin >= 0);  // no negative voltages
+        QVERIFY2(Readable(AxisLabels(view->plot(), Qt::Horizontal), why), qPrintable(why));
+        QVERIFY2(Readable(AxisLabels(view->plot(), Qt::Vertical), why), qPrintable(why));
+
+        for (int notch = 0; notch < 1000; ++notch) Wheel(view->viewport(), 1);
+        QVERIFY(Answers());
+        const AxisRanges in = RangesOf(*view->plot());
+        QVERIFY(in.xMax > in.xMin && in.yMax > in.yMin);
+        QVERIFY2(Readable(AxisLabels(view->plot(), Qt::Horizontal), why), qPrintable(why));
+        QVERIFY2(Readable(AxisLabels(view->plot(), Qt::Vertical), why), qPrintable(why));
+        QVERIFY2(FitAcross(view->plot(), why), qPrintable(why));
+        view->viewport()->repaint();
+        QVERIFY(Answers());
+
+        // A band drawn by Qt's own zoom is held within the bounds as well.
+        for (int zoom = 0; zoom < 200; ++zoom) view->plot()->zoomOut();
+        QVERIFY(Answers());
+        const AxisRanges band = RangesOf(*view->plot());
+        QVERIFY(band.xMax - band.xMin <= 4 * (fitted.xMax - fitted.xMin) * (1 + 1e-12));
+        QTest::keyClick(view, Qt::Key_Escape);
+        QCOMPARE(RangesOf(*view->plot()), fitted);
+    }
+
+    void rangeChangesNeverAskForManyTicks_data()
+    {
+        QTest::addColumn<QStringList>("first");
+        QTest::addColumn<QStringList>("second");
+        QTest::newRow("small Pmax then the default case")
+            << QStringList{"0.03", "3.33", "1", "1e-6", "1", "0"} << QStringList();
+        QTest::newRow("X 0.5 then X 0.0001") << QStringList{"0.5", "0", "1", "0.5", "0.5", "0"}
+                                             << QStringList{"0.0001", "0", "1", "0.5", "0.5", "0"};
+    }
+    void rangeChangesNeverAskForManyTicks()
+    {
+        QFETCH(QStringList, first);
+        QFETCH(QStringList, second);
+        MainWindow window(PointLocale());
+        Trigger(window, "mnuCurvaPV");
+        Trigger(window, "mnuGraficoAmpliado");
+        PvCurveWindow* pv = window.pvCurveWindow();
+        m_watchdog->expect(100);  // whatever the runs say; what counts is that they end
+        for (const QStringList& inputs : {first, second}) {
+            if (inputs.isEmpty()) {
+                window.findChild<QPushButton*>(QStringLiteral("cmdValoresDefault"))->click();
+            } else {
+                SetInputs(window, inputs);
+                Calculate(window);
+            }
+            QVERIFY(Answers());
+            pv->chart()->viewport()->repaint();
+            window.largeChart()->view()->viewport()->repaint();
+            QVERIFY(Answers());
+            for (const QChart* chart : {static_cast<const QChart*>(pv->chart()->styledChart()),
+                                        static_cast<const QChart*>(window.largeChart()->view()->plot())}) {
+                for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+                    QVERIFY(AxisLabels(chart, orientation).size() <= kMaxTicks + 1);
+                }
+            }
+        }
+        m_watchdog->clear();
+    }
+
+    void familyOfTinyReactancesIsDrawn()
+    {
+        MainWindow window(PointLocale());
+        Trigger(window, "mnuFamilia");
+        FamilyWindow* family = window.familyWindow();
+        // Drawn on opening, before it showed: one entry per value and the
+        // points, none for the load characteristics.
+        QVERIFY(QTest::qWaitForWindowExposed(family));
+        QCOMPARE(family->chart()->legendNames().size(), qsizetype(6));
+        family->findChild<QComboBox*>(QStringLiteral("cboMagnitud"))->setCurrentIndex(0);  // X
+        family->findChild<QLineEdit*>(QStringLiteral("txtPrimero"))->setText(QStringLiteral("1e-6"));
+        family->findChild<QLineEdit*>(QStringLiteral("txtUltimo"))->setText(QStringLiteral("1e-5"));
+        family->cmdDibujar_Click();
+        QVERIFY(QTest::qWaitForWindowExposed(family));
+        // One entry per value and the points: no entries for the load characteristics.
+        QCOMPARE(family->chart()->legendNames().size(), qsizetype(6));
+        family->chart()->viewport()->repaint();
+        QVERIFY(Answers());
+        QString why;
+        QVERIFY2(Readable(AxisLabels(family->chart()->styledChart(), Qt::Horizontal), why), qPrintable(why));
+        QVERIFY2(Readable(AxisLabels(family->chart()->styledChart(), Qt::Vertical), why), qPrintable(why));
+    }
+
+    void hoverReadoutStaysInsideEveryChart()
+    {
+        MainWindow window(CommaLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The main chart, near its upper operating point (right edge of the plot).
+        QvPlot* plot = window.chart()->plot();
+        const QPointF upper = plot->marks().upper;
+        QTest::mouseMove(window.chart()->viewport(),
+                         window.chart()->mapFromScene(plot->mapToScene(plot->mapToPosition(upper))));
+        QVERIFY2(plot->hoverText().contains(QStringLiteral("0,999102125201044")), qPrintable(plot->hoverText()));
+        QVERIFY(plot->rect().contains(plot->hoverRect()));
+        // At every corner of the plot.
+        const QRectF area = plot->plotArea();
+        for (const QPointF& corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
+            const QPointF inside = corner + (area.center() - corner) * 0.01;
+            plot->showHover(QStringLiteral("Punto superior\nQ = -1,66201141920777  V = 0,999102125201044"),
+                            plot->mapToScene(inside));
+            QVERIFY(plot->rect().contains(plot->hoverRect()));
+        }
+
+        // The P-V and family charts have one too.
+        Trigger(window, "mnuCurvaPV");
+        Trigger(window, "mnuFamilia");
+        for (XyChartView* view : {window.pvCurveWindow()->chart(), window.familyWindow()->chart()}) {
+            QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+            StyledChart* chart = view->styledChart();
+            const int points = view->count() > 0 ? 0 : -1;
+            QVERIFY(points == 0);
+            // On the nose or the first operating point.
+            QList<QPointF> marks = view->points(window.pvCurveWindow()->chart() == view
+                                                    ? int(PvCurveWindow::NoseMark)
+                                                    : 0);
+            QVERIFY(!marks.isEmpty());
+            const QPointF at = chart->mapToScene(chart->mapToPosition(marks.first()));
+            MoveMouse(view, at);
+            QVERIFY2(view->hoverText().contains(QLatin1Char('\n')), qPrintable(view->hoverText()));
+            QVERIFY(chart->rect().contains(view->hoverRect()));
+            MoveMouse(view, chart->mapToScene(chart->plotArea().topRight() + QPointF(-2, 2)));
+            QVERIFY2(view->hoverText().startsWith(view == window.pvCurveWindow()->chart() ? QStringLiteral("P = ")
+                                                                                          : QStringLiteral("Q = ")),
+                     qPrintable(view->hoverText()));
+            QVERIFY(chart->rect().contains(view->hoverRect()));
+        }
+    }
+
+    void keptCasesHaveAColourAndAnEntryEachInOrder()
+    {
+        MainWindow window(PointLocale());
+        Trigger(window, "mnuGraficoAmpliado");
+        QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
+        Trigger(window, "mnuConservarCurvas");
+        QLineEdit* qcap = window.inputBox(InputBox::Qcap);
+        // Eleven runs: the first three kept cases are dropped again.
+        for (int run = 1; run <= 11; ++run) {
+            qcap->setText(QString::number(run * 0.25));
+            Calculate(window);
+        }
+        QvPlot* plot = window.largeChart()->view()->plot();
+        QCoreApplication::processEvents();
+        // The legend's entries of kept cases.
+        QStringList named;
+        QSet<QRgb> colours;
+        const QList<QLegendMarker*> markers = plot->legend()->markers();
+        for (qsizetype i = 0; i < markers.size(); ++i) {
+            if (!markers[i]->isVisible() || !markers[i]->label().startsWith(QStringLiteral("Qcap = "))) continue;
+            named << markers[i]->label();
+            colours.insert(qobject_cast<QLineSeries*>(markers[i]->series())->pen().color().rgb());
+        }
+        // The cases of Qcap 0.75 to 2.5, in the order kept, each its colour.
+        QStringList expected;
+        for (int run = 3; run <= 10; ++run) expected << QStringLiteral("Qcap = ") + QString::number(run * 0.25);
+        QCOMPARE(named, expected);
+        QCOMPARE(colours.size(), 8);
+        // All curves of a case share its colour.
+        for (const KeptCurves& kept : plot->keptCases()) {
+            const QColor colour = QvPlot::keptColour(kept.serial);
+            QVERIFY(colour != QColor(220, 0, 0) && colour != QColor(0, 150, 0) && colour != QColor(0, 0, 202));
+        }
+        QSet<QRgb> seriesColours;
+        for (QLineSeries* series : plot->keptSeries()) seriesColours.insert(series->pen().color().rgb());
+        QCOMPARE(seriesColours, colours);
+    }
+
+    void largeChartAtItsMinimumSizeReadsEveryLabel()
+    {
+        MainWindow window(CommaLocale());
+        Trigger(window, "mnuGraficoAmpliado");
+        LargeChartWindow* large = window.largeChart();
+        large->resize(large->minimumSizeHint());
+        large->resize(1, 1);  // held at the minimum
+        QVERIFY(QTest::qWaitForWindowExposed(large));
+        QvPlot* plot = large->view()->plot();
+        plot->layout()->activate();
+        QCoreApplication::processEvents();
+        const QStringList labels = AxisLabels(plot, Qt::Horizontal);
+        QVERIFY2(labels.size() >= 3, qPrintable(labels.join(QLatin1Char('|'))));
+        QString why;
+        QVERIFY2(FitAcross(plot, why), qPrintable(why));
+    }
+
+    void arabicTickLabelsAreOneLineOfAsciiDigits()
+    {
+        // Each chart's labels and the height they take below the plot, under
+        // Arabic settings and in the C locale.
+        const auto measure = [this](const QLocale& locale) {
+            QLocale::setDefault(locale);
+            auto window = std::make_unique<MainWindow>(locale);
+            window->show();
+            Trigger(*window, "mnuGraficoAmpliado");
+            Trigger(*window, "mnuCurvaPV");
+            Trigger(*window, "mnuFamilia");
+            const QList<const QChart*> charts{window->chart()->plot(), window->largeChart()->view()->plot(),
+                                              window->pvCurveWindow()->chart()->styledChart(),
+                                              window->familyWindow()->chart()->styledChart()};
+            for (QWidget* shown : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(window->largeChart()),
+                                   static_cast<QWidget*>(window->pvCurveWindow()),
+                                   static_cast<QWidget*>(window->familyWindow())}) {
+                (void)QTest::qWaitForWindowExposed(shown);
+            }
+            QCoreApplication::processEvents();
+            QList<QStringList> labels;
+            QList<qreal> below;
+            for (const QChart* chart : charts) {
+                labels << AxisLabels(chart, Qt::Horizontal) + AxisLabels(chart, Qt::Vertical);
+                below << chart->size().height() - chart->plotArea().bottom();
+            }
+            const QString valores = window->familyWindow()->findChild<QSpinBox*>(QStringLiteral("spnValores"))->text();
+            return std::tuple{labels, below, valores};
+        };
+        const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+        const auto [arabicLabels, arabicBelow, arabicValores] = measure(arabic);
+        const auto [cLabels, cBelow, cValores] = measure(QLocale::c());
+        QCOMPARE(arabicValores, QStringLiteral("5"));
+        for (int chart = 0; chart < 4; ++chart) {
+            const QString all = arabicLabels[chart].join(QLatin1Char('|'));
+            QVERIFY2(all.contains(QChar(0x066B)), qPrintable(all));
+            for (const QChar c : all) QVERIFY2(c.unicode() < 0x80 || c.unicode() == 0x066B, qPrintable(all));
+            QString cAll = cLabels[chart].join(QLatin1Char('|'));
+            QCOMPARE(QString(all).replace(QChar(0x066B), QLatin1Char('.')), cAll);
+            // One line: the labels take as much height below the plot as in the C locale.
+            QVERIFY2(qAbs(arabicBelow[chart] - cBelow[chart]) <= 2,
+                     qPrintable(QStringLiteral("%1 %2 %3").arg(chart).arg(arabicBelow[chart]).arg(cBelow[chart])));
+        }
+    }
+};
+
+QTEST_MAIN(ChartEdgesTest)
+#include "chart_edges_test.moc"

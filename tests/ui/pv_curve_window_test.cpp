@@ -5,6 +5,7 @@
 #include "tests/support/default_inputs.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineSeries>
@@ -161,6 +162,35 @@ private slots:
         calculate(window, {"0.03", "3.33", "abc", "0", "0", "0"}, true);
         QVERIFY(!Text(pv, "lblAviso").contains(QStringLiteral("Sin carga activa")));
         QVERIFY(Text(pv, "lblAviso").contains(QStringLiteral("no se completó")));
+    }
+
+    // A screen reader hears each value under the caption shown beside it,
+    // with the mark of the previous calculation where the window keeps one.
+    void valueLabelsAreReadWithTheirShownCaption()
+    {
+        MainWindow window(PointLocale());
+        window.findChild<QAction*>(QStringLiteral("mnuCurvaPV"))->trigger();
+        PvCurveWindow* pv = window.pvCurveWindow();
+        QVERIFY(pv);
+        const auto spoken = [pv](const char* name) {
+            auto* label = pv->findChild<QLabel*>(QString::fromLatin1(name));
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(label);
+            return face ? face->text(QAccessible::Name) : QString();
+        };
+        QCOMPARE(spoken("lblPmax"), QStringLiteral("Pmax [p.u.]: 17.5429"));
+
+        calculate(window, {"0.2441", "0.193", "1", "-1.5019", "0", "0"}, false);
+        for (const char* name : {"lblPmax", "lblV2Pmax", "lblMargenP"}) {
+            const QString caption = Text(pv, (QByteArray(name) + "_tit").constData());
+            QVERIFY2(spoken(name).startsWith(caption + QStringLiteral(": ")), qPrintable(spoken(name)));
+        }
+        QCOMPARE(spoken("lblPmax"), QStringLiteral("Límite de exportación [p.u.]: 2.0978"));
+
+        calculate(window, {"abc", "0", "1", "1", "0.1", "0"}, true);
+        QCOMPARE(spoken("lblPmax"), QStringLiteral("Límite de exportación [p.u.]: 2.0978, del cálculo anterior"));
+
+        calculate(window, {"0.03", "3.33", "1", "10.48", "0", "0"}, false);
+        QCOMPARE(spoken("lblPmax"), QStringLiteral("Pmax [p.u.]: 17.5429"));
     }
 
     void aWindowOpenedAfterAFailedRunCarriesTheNote()

@@ -178,6 +178,9 @@ void PvCurveWindow::followFailedRun(const QvInputs* inputs)
         return;
     }
     if (m_showsCurve) {
+        for (QLabel* label : {m_lblPmax, m_lblV2Pmax, m_lblMargenP}) {
+            SetValueNote(label, QStringLiteral("del cálculo anterior"));
+        }
         setNote(why.isEmpty() ? QStringLiteral("Gráfico del cálculo anterior")
                               : QStringLiteral("Gráfico del cálculo anterior. ") + why);
     } else {
@@ -212,6 +215,10 @@ bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
                                           : QStringLiteral("Potencia activa de la carga [p.u.]"));
     m_lblPmaxTitle->setText(limitName + QStringLiteral(" [p.u.]"));
     m_lblV2PmaxTitle->setText(curve.exporting ? QStringLiteral("V2 en el límite [p.u.]") : QStringLiteral("V2 en Pmax [p.u.]"));
+    // Screen readers name each value by the caption shown beside it.
+    MakeValueLabel(m_lblPmax, m_lblPmaxTitle->text());
+    MakeValueLabel(m_lblV2Pmax, m_lblV2PmaxTitle->text());
+    for (QLabel* label : {m_lblPmax, m_lblV2Pmax, m_lblMargenP}) SetValueNote(label, QString());
     m_nose->setName(limitName);
     m_upper->replace(upper);
     m_lower->replace(lower);

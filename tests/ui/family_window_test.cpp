@@ -62,6 +62,42 @@ private slots:
         m_watchdog.reset();
     }
 
+    // The range offered for a quantity starts at its value in the main
+    // window and reads back as numbers, however small or large that value.
+    void offersARangeThatReadsBack_data()
+    {
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("last");
+        QTest::newRow("default") << QStringList{"0.03", "3.33", "1", "10.48", "0", "0"} << 0.03 << 0.06;
+        QTest::newRow("tiny X") << QStringList{"0.000001", "3.33", "1", "10.48", "0", "0"} << 1e-6 << 2e-6;
+        QTest::newRow("X of 15 digits") << QStringList{"0.123456789012345", "0", "1", "1", "0", "0"}
+                                        << 0.123456789012345 << 0.24691357802469;
+        QTest::newRow("huge X") << QStringList{"1e308", "3.33", "1", "10.48", "0", "0"} << 1e308 << 1e308;
+    }
+
+    void offersARangeThatReadsBack()
+    {
+        QFETCH(QStringList, inputs);
+        QFETCH(double, first);
+        QFETCH(double, last);
+        MainWindow window(PointLocale());
+        SetInputs(window, inputs);
+        window.findChild<QAction*>(QStringLiteral("mnuFamilia"))->trigger();
+        FamilyWindow* family = window.familyWindow();
+        auto* magnitud = family->findChild<QComboBox*>(QStringLiteral("cboMagnitud"));
+        magnitud->setCurrentIndex(int(InputBox::B));
+        magnitud->setCurrentIndex(int(InputBox::X));
+        const auto read = [family](const char* name) {
+            return family->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+        };
+        bool ok = false;
+        QCOMPARE(read("txtPrimero").toDouble(&ok), first);
+        QVERIFY2(ok, qPrintable(read("txtPrimero")));
+        QCOMPARE(read("txtUltimo").toDouble(&ok), last);
+        QVERIFY2(ok, qPrintable(read("txtUltimo")));
+    }
+
     void rowsSayWhyTheyLackAPointOrALine_data()
     {
         QTest::addColumn<int>("quantity");

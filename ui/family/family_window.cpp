@@ -239,8 +239,14 @@ void FamilyWindow::cboMagnitud_Change()
     m_quantity = kInputBoxes[std::max(0, m_cboMagnitud->currentIndex())];
     const InputsReading reading = m_readInputs();
     const double present = reading.unreadable ? 0.0 : ValueOf(reading.inputs, m_quantity);
-    m_txtPrimero->setText(RoundedText(present, m_regional));
-    m_txtUltimo->setText(RoundedText(present == 0 ? 1.0 : 2 * present, m_regional));
+    // All 15 digits, so that a small value is not offered as 0; a value
+    // too large to double ends the range where it starts.
+    const auto readable = [this](double value) {
+        return ReadRegionalNumber(ExactText(value, m_regional).toStdString(), m_regional).has_value();
+    };
+    const double twice = present == 0 ? 1.0 : 2 * present;
+    m_txtPrimero->setText(ExactText(present, m_regional));
+    m_txtUltimo->setText(ExactText(std::isfinite(twice) && readable(twice) ? twice : present, m_regional));
 }
 
 void FamilyWindow::cmdDibujar_Click()

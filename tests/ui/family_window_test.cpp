@@ -98,6 +98,20 @@ private slots:
         QVERIFY2(ok, qPrintable(read("txtUltimo")));
     }
 
+    // Rows of values closer than the table's four decimals are still told
+    // apart, in the table as in the legend and the chart's description.
+    void closeValuesStayApart()
+    {
+        MainWindow window(PointLocale());
+        FamilyWindow* family = Draw(window, InputBox::Pcarga, "0.00001", "0.00002", 3);
+        const QString name = QStringLiteral("Pcarga [p.u.]");
+        const double values[] = {1e-5, 1.5e-5, 2e-5};
+        for (int row = 0; row < 3; ++row) QCOMPARE(Cell(family, row, name).toDouble(), values[row]);
+        const QString description = family->findChild<QWidget*>(QStringLiteral("grfFamilia"))->accessibleDescription();
+        const QString range = QStringLiteral("de %1 a %2 p.u.").arg(Cell(family, 0, name), Cell(family, 2, name));
+        QVERIFY2(description.contains(range), qPrintable(description));
+    }
+
     void rowsSayWhyTheyLackAPointOrALine_data()
     {
         QTest::addColumn<int>("quantity");

@@ -278,8 +278,8 @@ void FamilyWindow::describeChart()
     view->setAccessibleDescription(
         QStringLiteral("Curvas Q-V para %1 valores de %2, de %3 a %4 p.u.; %5 con puntos de operación.")
             .arg(m_family.size())
-            .arg(QuantityName(m_quantity), RoundedText(m_family.front().value, m_regional),
-                 RoundedText(m_family.back().value, m_regional))
+            .arg(QuantityName(m_quantity), ExactText(m_family.front().value, m_regional),
+                 ExactText(m_family.back().value, m_regional))
             .arg(solved));
 }
 
@@ -375,8 +375,13 @@ QList<QStringList> FamilyWindow::tableRows(bool exact) const
     for (const char* column : kResultColumns) header << QString::fromLatin1(column) + QStringLiteral(" [p.u.]");
     header << QStringLiteral("Observación");
     QList<QStringList> rows{header};
-    for (const FamilyMember& member : m_family) {
-        QStringList row{exact ? ExactText(member.value, m_regional) : RoundedText(member.value, m_regional)};
+    // On screen each row's value as the legend names it, so that close values stay apart.
+    std::vector<double> values;
+    for (const FamilyMember& member : m_family) values.push_back(member.value);
+    const QStringList shown = ShortestDistinctTexts(values, m_regional);
+    for (size_t i = 0; i < m_family.size(); ++i) {
+        const FamilyMember& member = m_family[i];
+        QStringList row{exact ? ExactText(member.value, m_regional) : shown[static_cast<qsizetype>(i)]};
         row << ResultCells(member, exact, m_regional);
         row << Remark(member, m_regional);
         rows << row;

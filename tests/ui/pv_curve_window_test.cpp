@@ -193,6 +193,33 @@ private slots:
         QCOMPARE(spoken("lblPmax"), QStringLiteral("Pmax [p.u.]: 17.5429"));
     }
 
+    // The explanations of the values follow the curve shown: a generator's
+    // limit is what bus 2 can export, not what a load can draw.
+    void explanationsFollowTheDirectionOfPower_data()
+    {
+        QTest::addColumn<QvInputs>("inputs");
+        QTest::addColumn<bool>("exporting");
+        QTest::newRow("load") << DefaultCase() << false;
+        QTest::newRow("generator") << Inputs(0.2441, 0.193, 1, -1.5019, 0, 0) << true;
+    }
+
+    void explanationsFollowTheDirectionOfPower()
+    {
+        QFETCH(QvInputs, inputs);
+        QFETCH(bool, exporting);
+        PvCurveWindow window(PointLocale(), PointSettings());
+        window.follow(Inputs(0.2441, 0.193, 1, -1.5019, 0, 0));
+        window.follow(DefaultCase());
+        window.follow(inputs);
+        for (const char* name : {"lblPmax", "lblV2Pmax", "lblMargenP"}) {
+            const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
+            const auto* caption = window.findChild<QLabel*>(QString::fromLatin1(name) + QStringLiteral("_tit"));
+            QVERIFY2(label->accessibleDescription().contains(QStringLiteral("export")) == exporting,
+                     qPrintable(label->accessibleDescription()));
+            QCOMPARE(caption->toolTip(), label->accessibleDescription());
+        }
+    }
+
     void aWindowOpenedAfterAFailedRunCarriesTheNote()
     {
         MainWindow window(PointLocale());

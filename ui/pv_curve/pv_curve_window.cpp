@@ -26,6 +26,10 @@ namespace {
 
 constexpr int kPvPoints = 200;
 
+const QString kPmaxTip = QStringLiteral("Máxima potencia activa que la red entrega a la carga con su factor de potencia");
+const QString kV2PmaxTip = QStringLiteral("Tensión de la barra 2 en la nariz de la curva, donde se alcanza Pmax");
+const QString kMargenPTip = QStringLiteral("Potencia activa que la carga aún puede crecer: Pmax - Pcarga");
+
 // The tick interval of the wider of the old and new ranges first, so that
 // neither range is ever laid out with the other one's ticks.
 void SetRangeWithTicks(QValueAxis* axis, double min, double max)
@@ -117,15 +121,11 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
         return label;
     };
     auto* values = new QGridLayout;
-    m_lblPmax = value("lblPmax", QStringLiteral("Pmax [p.u.]"),
-                      QStringLiteral("Máxima potencia activa que la red entrega a la carga con su factor de potencia"),
-                      values, 0);
+    m_lblPmax = value("lblPmax", QStringLiteral("Pmax [p.u.]"), kPmaxTip, values, 0);
     m_lblPmaxTitle = findChild<QLabel*>(QStringLiteral("lblPmax_tit"));
-    m_lblV2Pmax = value("lblV2Pmax", QStringLiteral("V2 en Pmax [p.u.]"),
-                        QStringLiteral("Tensión de la barra 2 en la nariz de la curva, donde se alcanza Pmax"), values, 1);
+    m_lblV2Pmax = value("lblV2Pmax", QStringLiteral("V2 en Pmax [p.u.]"), kV2PmaxTip, values, 1);
     m_lblV2PmaxTitle = findChild<QLabel*>(QStringLiteral("lblV2Pmax_tit"));
-    m_lblMargenP = value("lblMargenP", QStringLiteral("Margen P [p.u.]"),
-                         QStringLiteral("Potencia activa que la carga aún puede crecer: Pmax - Pcarga"), values, 2);
+    m_lblMargenP = value("lblMargenP", QStringLiteral("Margen P [p.u.]"), kMargenPTip, values, 2);
     values->setColumnStretch(2, 1);
 
     m_lblNota = new QLabel(this);
@@ -215,6 +215,22 @@ bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
                                           : QStringLiteral("Potencia activa de la carga [p.u.]"));
     m_lblPmaxTitle->setText(limitName + QStringLiteral(" [p.u.]"));
     m_lblV2PmaxTitle->setText(curve.exporting ? QStringLiteral("V2 en el límite [p.u.]") : QStringLiteral("V2 en Pmax [p.u.]"));
+    const auto explain = [](QLabel* caption, QLabel* value, const QString& text) {
+        caption->setToolTip(text);
+        value->setAccessibleDescription(text);
+    };
+    if (curve.exporting) {
+        explain(m_lblPmaxTitle, m_lblPmax,
+                QStringLiteral("Máxima potencia activa que la barra 2 puede exportar a la red con su factor de potencia"));
+        explain(m_lblV2PmaxTitle, m_lblV2Pmax,
+                QStringLiteral("Tensión de la barra 2 en la nariz de la curva, donde se alcanza el límite de exportación"));
+        explain(findChild<QLabel*>(QStringLiteral("lblMargenP_tit")), m_lblMargenP,
+                QStringLiteral("Potencia activa que la exportación aún puede crecer: límite de exportación - |Pcarga|"));
+    } else {
+        explain(m_lblPmaxTitle, m_lblPmax, kPmaxTip);
+        explain(m_lblV2PmaxTitle, m_lblV2Pmax, kV2PmaxTip);
+        explain(findChild<QLabel*>(QStringLiteral("lblMargenP_tit")), m_lblMargenP, kMargenPTip);
+    }
     // Screen readers name each value by the caption shown beside it.
     MakeValueLabel(m_lblPmax, m_lblPmaxTitle->text());
     MakeValueLabel(m_lblV2Pmax, m_lblV2PmaxTitle->text());

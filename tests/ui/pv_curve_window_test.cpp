@@ -143,6 +143,10 @@ private slots:
         calculate(window, {"0.000005", "0", "1", "1", "0.1", "0"}, true);
         QCOMPARE(Text(pv, "lblPmax"), QStringLiteral("90498.7562"));
         QVERIFY(!Text(pv, "lblNota").startsWith(QStringLiteral("Gráfico del cálculo anterior")));
+        // The same with a generator at bus 2: both notes.
+        calculate(window, {"0.000005", "0", "1", "-1", "0.1", "0"}, true);
+        QVERIFY2(Text(pv, "lblNota").contains(QStringLiteral("no se completó")), qPrintable(Text(pv, "lblNota")));
+        QVERIFY2(Text(pv, "lblNota").contains(QStringLiteral("exporta")), qPrintable(Text(pv, "lblNota")));
 
         // A run that could not read its inputs: the previous case, noted.
         calculate(window, {"abc", "0", "1", "1", "0.1", "0"}, true);

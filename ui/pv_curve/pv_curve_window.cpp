@@ -174,7 +174,10 @@ void PvCurveWindow::followFailedRun(const QvInputs* inputs)
 {
     QString why;
     if (inputs && showCase(*inputs, &why)) {
-        setNote(QStringLiteral("El cálculo principal no se completó; esta curva es la del caso nuevo."));
+        // Before the case's own note, if it has one.
+        const QString own = m_lblNota->text();
+        setNote(QStringLiteral("El cálculo principal no se completó; esta curva es la del caso nuevo.") +
+                (own.isEmpty() ? QString() : QLatin1Char(' ') + own));
         return;
     }
     if (m_showsCurve) {

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScatterSeries>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -154,8 +155,23 @@ private slots:
         QCOMPARE(Cell(family, 0, QStringLiteral("MargenQ2 [p.u.]")), QStringLiteral("5.6193"));
         QCOMPARE(Cell(family, 4, QStringLiteral("Margen QV [p.u.]")), QStringLiteral("Sin máximo"));
         const QStringList lines = QString::fromUtf8(family->tableCsv()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        QVERIFY(lines.front().contains(QStringLiteral("Margen QV [p.u.]")));
-        QVERIFY2(lines.at(1).contains(QStringLiteral(";5.64113702274202;")), qPrintable(lines.at(1)));
+        const qsizetype header = lines.indexOf(QRegularExpression(QStringLiteral("^Qcap \\[p\\.u\\.\\];.*Margen QV.*")));
+        QVERIFY2(header >= 0, qPrintable(lines.join(QLatin1Char('\n'))));
+        QVERIFY2(lines.at(header + 1).contains(QStringLiteral(";5.64113702274202;")), qPrintable(lines.at(header + 1)));
+    }
+
+    // A saved table says which case it varies: the five inputs it keeps,
+    // in lines as wide as the table's.
+    void theCsvCarriesTheFixedInputs()
+    {
+        MainWindow window(PointLocale());
+        FamilyWindow* family = Draw(window, InputBox::Pcarga, "5", "10.48", 3);
+        const QStringList lines = QString::fromUtf8(family->tableCsv()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5 + 1 + 3);
+        QVERIFY2(lines.at(0).startsWith(QStringLiteral("X [p.u.];0.03;")), qPrintable(lines.at(0)));
+        QVERIFY2(lines.at(1).startsWith(QStringLiteral("B [p.u.];3.33;")), qPrintable(lines.at(1)));
+        QVERIFY2(lines.at(5).startsWith(QStringLiteral("Pcarga [p.u.];")), qPrintable(lines.at(5)));
+        for (const QString& line : lines) QCOMPARE(line.count(QLatin1Char(';')), lines.at(5).count(QLatin1Char(';')));
     }
 
     void legendNamesAreTheShortestThatTellTheValuesApart()

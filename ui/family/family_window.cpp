@@ -414,7 +414,23 @@ QString FamilyWindow::tableText() const
     return text;
 }
 
-QByteArray FamilyWindow::tableCsv() const { return CsvDocument(tableRows(true)); }
+QByteArray FamilyWindow::tableCsv() const
+{
+    // First the inputs the family keeps, as wide as the table, so that the file says what it holds.
+    const QList<QStringList> table = tableRows(true);
+    QList<QStringList> rows;
+    if (!m_family.empty()) {
+        for (const InputBox box : kInputBoxes) {
+            if (box == m_quantity) continue;
+            QStringList fields{ShortName(box) + QStringLiteral(" [p.u.]"),
+                               ExactText(ValueOf(m_family.front().inputs, box), m_regional)};
+            while (fields.size() < table.front().size()) fields << QString();
+            rows << fields;
+        }
+    }
+    rows << table;
+    return CsvDocument(rows);
+}
 
 void FamilyWindow::cmdCopiarTabla_Click() { QGuiApplication::clipboard()->setText(tableText()); }
 

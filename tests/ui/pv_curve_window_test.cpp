@@ -109,6 +109,7 @@ private slots:
         QTest::newRow("X Beq = 1") << Inputs(0.5, 4, 1, 1, 0, 0) << "único punto de operación (aquí V2 = X · √(Pcarga² + Qcarga²) / U inf = .5 p.u.)";
         QTest::newRow("negative X") << Inputs(-0.03, 3.33, 1, 10.48, 0, 0) << "reactancia X negativa no es la de una línea";
         QTest::newRow("no source") << Inputs(0.03, 3.33, 0, 10.48, 0, 0) << "U inf distinta de cero";
+        QTest::newRow("tiny source") << Inputs(0.03, 3.33, 1e-200, 10.48, 0, 0) << "U inf es demasiado pequeña";
     }
 
     void saysWhyThereIsNoCurve()

@@ -193,6 +193,12 @@ void PvCurveWindow::followFailedRun(const QvInputs* inputs)
 
 bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
 {
+    if (inputs.Uinf != 0 && inputs.Uinf * inputs.Uinf == 0 && inputs.X > 0) {
+        // Not a value too large: U inf squared is below the smallest number.
+        *why = QStringLiteral("La tensión U inf es demasiado pequeña para calcular con ella: su cuadrado no se "
+                              "distingue de 0. Use un valor mayor.");
+        return false;
+    }
     std::variant<PvCurve, PvObstacle> traced;
     std::optional<PvVoltages> operating;
     try {

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScatterSeries>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -62,6 +63,56 @@ private slots:
         m_watchdog.reset();
     }
 
+    // The range offered for a quantity starts at its value in the main
+    // window and reads back as numbers, however small or large that value.
+    void offersARangeThatReadsBack_data()
+    {
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("last");
+        QTest::newRow("default") << QStringList{"0.03", "3.33", "1", "10.48", "0", "0"} << 0.03 << 0.06;
+        QTest::newRow("tiny X") << QStringList{"0.000001", "3.33", "1", "10.48", "0", "0"} << 1e-6 << 2e-6;
+        QTest::newRow("X of 15 digits") << QStringList{"0.123456789012345", "0", "1", "1", "0", "0"}
+                                        << 0.123456789012345 << 0.24691357802469;
+        QTest::newRow("huge X") << QStringList{"1e308", "3.33", "1", "10.48", "0", "0"} << 1e308 << 1e308;
+    }
+
+    void offersARangeThatReadsBack()
+    {
+        QFETCH(QStringList, inputs);
+        QFETCH(double, first);
+        QFETCH(double, last);
+        MainWindow window(PointLocale());
+        SetInputs(window, inputs);
+        window.findChild<QAction*>(QStringLiteral("mnuFamilia"))->trigger();
+        FamilyWindow* family = window.familyWindow();
+        auto* magnitud = family->findChild<QComboBox*>(QStringLiteral("cboMagnitud"));
+        magnitud->setCurrentIndex(int(InputBox::B));
+        magnitud->setCurrentIndex(int(InputBox::X));
+        const auto read = [family](const char* name) {
+            return family->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+        };
+        bool ok = false;
+        QCOMPARE(read("txtPrimero").toDouble(&ok), first);
+        QVERIFY2(ok, qPrintable(read("txtPrimero")));
+        QCOMPARE(read("txtUltimo").toDouble(&ok), last);
+        QVERIFY2(ok, qPrintable(read("txtUltimo")));
+    }
+
+    // Rows of values closer than the table's four decimals are still told
+    // apart, in the table as in the legend and the chart's description.
+    void closeValuesStayApart()
+    {
+        MainWindow window(PointLocale());
+        FamilyWindow* family = Draw(window, InputBox::Pcarga, "0.00001", "0.00002", 3);
+        const QString name = QStringLiteral("Pcarga [p.u.]");
+        const double values[] = {1e-5, 1.5e-5, 2e-5};
+        for (int row = 0; row < 3; ++row) QCOMPARE(Cell(family, row, name).toDouble(), values[row]);
+        const QString description = family->findChild<QWidget*>(QStringLiteral("grfFamilia"))->accessibleDescription();
+        const QString range = QStringLiteral("de %1 a %2 p.u.").arg(Cell(family, 0, name), Cell(family, 2, name));
+        QVERIFY2(description.contains(range), qPrintable(description));
+    }
+
     void rowsSayWhyTheyLackAPointOrALine_data()
     {
         QTest::addColumn<int>("quantity");
@@ -104,8 +155,23 @@ private slots:
         QCOMPARE(Cell(family, 0, QStringLiteral("MargenQ2 [p.u.]")), QStringLiteral("5.6193"));
         QCOMPARE(Cell(family, 4, QStringLiteral("Margen QV [p.u.]")), QStringLiteral("Sin máximo"));
         const QStringList lines = QString::fromUtf8(family->tableCsv()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        QVERIFY(lines.front().contains(QStringLiteral("Margen QV [p.u.]")));
-        QVERIFY2(lines.at(1).contains(QStringLiteral(";5.64113702274202;")), qPrintable(lines.at(1)));
+        const qsizetype header = lines.indexOf(QRegularExpression(QStringLiteral("^Qcap \\[p\\.u\\.\\];.*Margen QV.*")));
+        QVERIFY2(header >= 0, qPrintable(lines.join(QLatin1Char('\n'))));
+        QVERIFY2(lines.at(header + 1).contains(QStringLiteral(";5.64113702274202;")), qPrintable(lines.at(header + 1)));
+    }
+
+    // A saved table says which case it varies: the five inputs it keeps,
+    // in lines as wide as the table's.
+    void theCsvCarriesTheFixedInputs()
+    {
+        MainWindow window(PointLocale());
+        FamilyWindow* family = Draw(window, InputBox::Pcarga, "5", "10.48", 3);
+        const QStringList lines = QString::fromUtf8(family->tableCsv()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5 + 1 + 3);
+        QVERIFY2(lines.at(0).startsWith(QStringLiteral("X [p.u.];0.03;")), qPrintable(lines.at(0)));
+        QVERIFY2(lines.at(1).startsWith(QStringLiteral("B [p.u.];3.33;")), qPrintable(lines.at(1)));
+        QVERIFY2(lines.at(5).startsWith(QStringLiteral("Pcarga [p.u.];")), qPrintable(lines.at(5)));
+        for (const QString& line : lines) QCOMPARE(line.count(QLatin1Char(';')), lines.at(5).count(QLatin1Char(';')));
     }
 
     void legendNamesAreTheShortestThatTellTheValuesApart()

@@ -6,6 +6,7 @@
 #include "ui/chart/xy_chart_view.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineSeries>
@@ -113,6 +114,7 @@ private slots:
         QTest::newRow("X Beq = 1") << Inputs(0.5, 4, 1, 1, 0, 0) << "único punto de operación (aquí V2 = X · √(Pcarga² + Qcarga²) / U inf = .5 p.u.)";
         QTest::newRow("negative X") << Inputs(-0.03, 3.33, 1, 10.48, 0, 0) << "reactancia X negativa no es la de una línea";
         QTest::newRow("no source") << Inputs(0.03, 3.33, 0, 10.48, 0, 0) << "U inf distinta de cero";
+        QTest::newRow("tiny source") << Inputs(0.03, 3.33, 1e-200, 10.48, 0, 0) << "U inf es demasiado pequeña";
     }
 
     void saysWhyThereIsNoCurve()
@@ -147,6 +149,10 @@ private slots:
         calculate(window, {"0.000005", "0", "1", "1", "0.1", "0"}, true);
         QCOMPARE(Text(pv, "lblPmax"), QStringLiteral("90498.7562"));
         QVERIFY(!Text(pv, "lblNota").startsWith(QStringLiteral("Gráfico del cálculo anterior")));
+        // The same with a generator at bus 2: both notes.
+        calculate(window, {"0.000005", "0", "1", "-1", "0.1", "0"}, true);
+        QVERIFY2(Text(pv, "lblNota").contains(QStringLiteral("no se completó")), qPrintable(Text(pv, "lblNota")));
+        QVERIFY2(Text(pv, "lblNota").contains(QStringLiteral("exporta")), qPrintable(Text(pv, "lblNota")));
 
         // A run that could not read its inputs: the previous case, noted.
         calculate(window, {"abc", "0", "1", "1", "0.1", "0"}, true);
@@ -166,6 +172,62 @@ private slots:
         calculate(window, {"0.03", "3.33", "abc", "0", "0", "0"}, true);
         QVERIFY(!Text(pv, "lblAviso").contains(QStringLiteral("Sin carga activa")));
         QVERIFY(Text(pv, "lblAviso").contains(QStringLiteral("no se completó")));
+    }
+
+    // A screen reader hears each value under the caption shown beside it,
+    // with the mark of the previous calculation where the window keeps one.
+    void valueLabelsAreReadWithTheirShownCaption()
+    {
+        MainWindow window(PointLocale());
+        window.findChild<QAction*>(QStringLiteral("mnuCurvaPV"))->trigger();
+        PvCurveWindow* pv = window.pvCurveWindow();
+        QVERIFY(pv);
+        const auto spoken = [pv](const char* name) {
+            auto* label = pv->findChild<QLabel*>(QString::fromLatin1(name));
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(label);
+            return face ? face->text(QAccessible::Name) : QString();
+        };
+        QCOMPARE(spoken("lblPmax"), QStringLiteral("Pmax [p.u.]: 17.5429"));
+
+        calculate(window, {"0.2441", "0.193", "1", "-1.5019", "0", "0"}, false);
+        for (const char* name : {"lblPmax", "lblV2Pmax", "lblMargenP"}) {
+            const QString caption = Text(pv, (QByteArray(name) + "_tit").constData());
+            QVERIFY2(spoken(name).startsWith(caption + QStringLiteral(": ")), qPrintable(spoken(name)));
+        }
+        QCOMPARE(spoken("lblPmax"), QStringLiteral("Límite de exportación [p.u.]: 2.0978"));
+
+        calculate(window, {"abc", "0", "1", "1", "0.1", "0"}, true);
+        QCOMPARE(spoken("lblPmax"), QStringLiteral("Límite de exportación [p.u.]: 2.0978, del cálculo anterior"));
+
+        calculate(window, {"0.03", "3.33", "1", "10.48", "0", "0"}, false);
+        QCOMPARE(spoken("lblPmax"), QStringLiteral("Pmax [p.u.]: 17.5429"));
+    }
+
+    // The explanations of the values follow the curve shown: a generator's
+    // limit is what bus 2 can export, not what a load can draw.
+    void explanationsFollowTheDirectionOfPower_data()
+    {
+        QTest::addColumn<QvInputs>("inputs");
+        QTest::addColumn<bool>("exporting");
+        QTest::newRow("load") << DefaultCase() << false;
+        QTest::newRow("generator") << Inputs(0.2441, 0.193, 1, -1.5019, 0, 0) << true;
+    }
+
+    void explanationsFollowTheDirectionOfPower()
+    {
+        QFETCH(QvInputs, inputs);
+        QFETCH(bool, exporting);
+        PvCurveWindow window(PointLocale(), PointSettings());
+        window.follow(Inputs(0.2441, 0.193, 1, -1.5019, 0, 0));
+        window.follow(DefaultCase());
+        window.follow(inputs);
+        for (const char* name : {"lblPmax", "lblV2Pmax", "lblMargenP"}) {
+            const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
+            const auto* caption = window.findChild<QLabel*>(QString::fromLatin1(name) + QStringLiteral("_tit"));
+            QVERIFY2(label->accessibleDescription().contains(QStringLiteral("export")) == exporting,
+                     qPrintable(label->accessibleDescription()));
+            QCOMPARE(caption->toolTip(), label->accessibleDescription());
+        }
     }
 
     void aWindowOpenedAfterAFailedRunCarriesTheNote()

@@ -219,8 +219,14 @@ void FamilyWindow::cboMagnitud_Change()
     m_quantity = kInputBoxes[std::max(0, m_cboMagnitud->currentIndex())];
     const InputsReading reading = m_readInputs();
     const double present = reading.unreadable ? 0.0 : ValueOf(reading.inputs, m_quantity);
-    m_txtPrimero->setText(RoundedText(present, m_regional));
-    m_txtUltimo->setText(RoundedText(present == 0 ? 1.0 : 2 * present, m_regional));
+    // All 15 digits, so that a small value is not offered as 0; a value
+    // too large to double ends the range where it starts.
+    const auto readable = [this](double value) {
+        return ReadRegionalNumber(ExactText(value, m_regional).toStdString(), m_regional).has_value();
+    };
+    const double twice = present == 0 ? 1.0 : 2 * present;
+    m_txtPrimero->setText(ExactText(present, m_regional));
+    m_txtUltimo->setText(ExactText(std::isfinite(twice) && readable(twice) ? twice : present, m_regional));
 }
 
 void FamilyWindow::cmdDibujar_Click()
@@ -251,8 +257,8 @@ void FamilyWindow::describeChart()
     m_chart->setAccessibleDescription(
         QStringLiteral("Curvas Q-V para %1 valores de %2, de %3 a %4 p.u.; %5 con puntos de operación.")
             .arg(m_family.size())
-            .arg(QuantityName(m_quantity), RoundedText(m_family.front().value, m_regional),
-                 RoundedText(m_family.back().value, m_regional))
+            .arg(QuantityName(m_quantity), ExactText(m_family.front().value, m_regional),
+                 ExactText(m_family.back().value, m_regional))
             .arg(solved));
 }
 
@@ -336,8 +342,13 @@ QList<QStringList> FamilyWindow::tableRows(bool exact) const
     for (const char* column : kResultColumns) header << QString::fromLatin1(column) + QStringLiteral(" [p.u.]");
     header << QStringLiteral("Observación");
     QList<QStringList> rows{header};
-    for (const FamilyMember& member : m_family) {
-        QStringList row{exact ? ExactText(member.value, m_regional) : RoundedText(member.value, m_regional)};
+    // On screen each row's value as the legend names it, so that close values stay apart.
+    std::vector<double> values;
+    for (const FamilyMember& member : m_family) values.push_back(member.value);
+    const QStringList shown = ShortestDistinctTexts(values, m_regional);
+    for (size_t i = 0; i < m_family.size(); ++i) {
+        const FamilyMember& member = m_family[i];
+        QStringList row{exact ? ExactText(member.value, m_regional) : shown[static_cast<qsizetype>(i)]};
         row << ResultCells(member, exact, m_regional);
         row << Remark(member, m_regional);
         rows << row;
@@ -370,7 +381,23 @@ QString FamilyWindow::tableText() const
     return text;
 }
 
-QByteArray FamilyWindow::tableCsv() const { return CsvDocument(tableRows(true)); }
+QByteArray FamilyWindow::tableCsv() const
+{
+    // First the inputs the family keeps, as wide as the table, so that the file says what it holds.
+    const QList<QStringList> table = tableRows(true);
+    QList<QStringList> rows;
+    if (!m_family.empty()) {
+        for (const InputBox box : kInputBoxes) {
+            if (box == m_quantity) continue;
+            QStringList fields{ShortName(box) + QStringLiteral(" [p.u.]"),
+                               ExactText(ValueOf(m_family.front().inputs, box), m_regional)};
+            while (fields.size() < table.front().size()) fields << QString();
+            rows << fields;
+        }
+    }
+    rows << table;
+    return CsvDocument(rows);
+}
 
 void FamilyWindow::cmdCopiarTabla_Click() { QGuiApplication::clipboard()->setText(tableText()); }
 

@@ -23,6 +23,10 @@ namespace {
 
 constexpr int kPvPoints = 200;
 
+const QString kPmaxTip = QStringLiteral("Máxima potencia activa que la red entrega a la carga con su factor de potencia");
+const QString kV2PmaxTip = QStringLiteral("Tensión de la barra 2 en la nariz de la curva, donde se alcanza Pmax");
+const QString kMargenPTip = QStringLiteral("Potencia activa que la carga aún puede crecer: Pmax - Pcarga");
+
 QString Number(double value, const RegionalSettings& regional)
 {
     return QString::fromStdString(FormatWithPattern(value, kLabelPattern, regional));
@@ -90,15 +94,11 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
         return label;
     };
     auto* values = new QGridLayout;
-    m_lblPmax = value("lblPmax", QStringLiteral("Pmax [p.u.]"),
-                      QStringLiteral("Máxima potencia activa que la red entrega a la carga con su factor de potencia"),
-                      values, 0);
+    m_lblPmax = value("lblPmax", QStringLiteral("Pmax [p.u.]"), kPmaxTip, values, 0);
     m_lblPmaxTitle = findChild<QLabel*>(QStringLiteral("lblPmax_tit"));
-    m_lblV2Pmax = value("lblV2Pmax", QStringLiteral("V2 en Pmax [p.u.]"),
-                        QStringLiteral("Tensión de la barra 2 en la nariz de la curva, donde se alcanza Pmax"), values, 1);
+    m_lblV2Pmax = value("lblV2Pmax", QStringLiteral("V2 en Pmax [p.u.]"), kV2PmaxTip, values, 1);
     m_lblV2PmaxTitle = findChild<QLabel*>(QStringLiteral("lblV2Pmax_tit"));
-    m_lblMargenP = value("lblMargenP", QStringLiteral("Margen P [p.u.]"),
-                         QStringLiteral("Potencia activa que la carga aún puede crecer: Pmax - Pcarga"), values, 2);
+    m_lblMargenP = value("lblMargenP", QStringLiteral("Margen P [p.u.]"), kMargenPTip, values, 2);
     values->setColumnStretch(2, 1);
 
     m_lblNota = new QLabel(this);
@@ -147,10 +147,16 @@ void PvCurveWindow::followFailedRun(const QvInputs* inputs)
 {
     QString why;
     if (inputs && showCase(*inputs, &why)) {
-        setNote(QStringLiteral("El cálculo principal no se completó; esta curva es la del caso nuevo."));
+        // Before the case's own note, if it has one.
+        const QString own = m_lblNota->text();
+        setNote(QStringLiteral("El cálculo principal no se completó; esta curva es la del caso nuevo.") +
+                (own.isEmpty() ? QString() : QLatin1Char(' ') + own));
         return;
     }
     if (m_showsCurve) {
+        for (QLabel* label : {m_lblPmax, m_lblV2Pmax, m_lblMargenP}) {
+            SetValueNote(label, QStringLiteral("del cálculo anterior"));
+        }
         setNote(why.isEmpty() ? QStringLiteral("Gráfico del cálculo anterior")
                               : QStringLiteral("Gráfico del cálculo anterior. ") + why);
     } else {
@@ -160,6 +166,12 @@ void PvCurveWindow::followFailedRun(const QvInputs* inputs)
 
 bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
 {
+    if (inputs.Uinf != 0 && inputs.Uinf * inputs.Uinf == 0 && inputs.X > 0) {
+        // Not a value too large: U inf squared is below the smallest number.
+        *why = QStringLiteral("La tensión U inf es demasiado pequeña para calcular con ella: su cuadrado no se "
+                              "distingue de 0. Use un valor mayor.");
+        return false;
+    }
     std::variant<PvCurve, PvObstacle> traced;
     std::optional<PvVoltages> operating;
     try {
@@ -185,6 +197,26 @@ bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
                                           : QStringLiteral("Potencia activa de la carga [p.u.]"));
     m_lblPmaxTitle->setText(limitName + QStringLiteral(" [p.u.]"));
     m_lblV2PmaxTitle->setText(curve.exporting ? QStringLiteral("V2 en el límite [p.u.]") : QStringLiteral("V2 en Pmax [p.u.]"));
+    const auto explain = [](QLabel* caption, QLabel* value, const QString& text) {
+        caption->setToolTip(text);
+        value->setAccessibleDescription(text);
+    };
+    if (curve.exporting) {
+        explain(m_lblPmaxTitle, m_lblPmax,
+                QStringLiteral("Máxima potencia activa que la barra 2 puede exportar a la red con su factor de potencia"));
+        explain(m_lblV2PmaxTitle, m_lblV2Pmax,
+                QStringLiteral("Tensión de la barra 2 en la nariz de la curva, donde se alcanza el límite de exportación"));
+        explain(findChild<QLabel*>(QStringLiteral("lblMargenP_tit")), m_lblMargenP,
+                QStringLiteral("Potencia activa que la exportación aún puede crecer: límite de exportación - |Pcarga|"));
+    } else {
+        explain(m_lblPmaxTitle, m_lblPmax, kPmaxTip);
+        explain(m_lblV2PmaxTitle, m_lblV2Pmax, kV2PmaxTip);
+        explain(findChild<QLabel*>(QStringLiteral("lblMargenP_tit")), m_lblMargenP, kMargenPTip);
+    }
+    // Screen readers name each value by the caption shown beside it.
+    MakeValueLabel(m_lblPmax, m_lblPmaxTitle->text());
+    MakeValueLabel(m_lblV2Pmax, m_lblV2PmaxTitle->text());
+    for (QLabel* label : {m_lblPmax, m_lblV2Pmax, m_lblMargenP}) SetValueNote(label, QString());
     m_view->setName(NoseMark, limitName);
     // The ranges first: each curve then works out its shape once.
     const double top = *std::max_element(curve.vUpper.begin(), curve.vUpper.end());

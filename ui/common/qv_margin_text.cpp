@@ -10,7 +10,7 @@ QString QvMarginValue(const QvMethodMargin& margin, bool exact, const RegionalSe
     case QvMethodMargin::Kind::Maximum:
         return exact ? ExactText(margin.value, regional) : RoundedText(margin.value, regional);
     case QvMethodMargin::Kind::Unbounded: return QStringLiteral("Sin máximo");
-    case QvMethodMargin::Kind::TooLarge: return QStringLiteral("Desmesurado");
+    case QvMethodMargin::Kind::TooLarge: return QStringLiteral("Fuera de rango");
     case QvMethodMargin::Kind::NoLine: break;
     }
     return {};
@@ -26,7 +26,9 @@ QString QvMarginSentence(const QvMethodMargin& margin, const RegionalSettings& r
         return QStringLiteral("Margen QV sin máximo: con X · (Qcap + B/2) igual o mayor que 1 la distancia entre las "
                               "características crece sin límite con la tensión.");
     case QvMethodMargin::Kind::TooLarge:
-        return QStringLiteral("Margen QV: los valores de entrada son demasiado grandes para calcularlo.");
+        // Inputs too large or too small alike: an intermediate value left the range.
+        return QStringLiteral("Margen QV: los valores de entrada quedan fuera del rango de los números con que se "
+                              "calcula (demasiado grandes o demasiado pequeños).");
     case QvMethodMargin::Kind::NoLine: break;
     }
     return {};

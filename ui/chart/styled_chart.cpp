@@ -95,6 +95,7 @@ void StyledChart::setTickDivisions(QValueAxis* axis, int divisions, bool labelAt
         ticked.divisions = divisions;
         ticked.labelAtMinimum = labelAtMinimum;
         ticked.ticks.clear();
+        ticked.placedPixels = -1;
         placeTicks(ticked);
     }
 }
@@ -118,10 +119,15 @@ void StyledChart::placeTicks(TickedAxis& ticked)
     // so no range can ask for more than a few dozen of them.
     if (m_placing) return;
     QCategoryAxis* axis = ticked.axis;
+    const bool across = axis->orientation() == Qt::Horizontal;
+    const qreal pixels = across ? plotArea().width() : plotArea().height();
+    // Most runs and steps keep the range and the size: nothing to measure.
+    if (axis->min() == ticked.placedMin && axis->max() == ticked.placedMax && pixels == ticked.placedPixels) return;
+    ticked.placedMin = axis->min();
+    ticked.placedMax = axis->max();
+    ticked.placedPixels = pixels;
     int maxTicks = ticked.divisions;
     if (maxTicks <= 0) {
-        const bool across = axis->orientation() == Qt::Horizontal;
-        const qreal pixels = across ? plotArea().width() : plotArea().height();
         maxTicks = static_cast<int>(pixels / (across ? kPixelsPerTickAcross : kPixelsPerTickDown));
         maxTicks = std::max(2, maxTicks);
     }

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -84,10 +85,14 @@ private slots:
         QCOMPARE(view->axisX()->titleText(), QStringLiteral("Potencia reactiva en la carga [p.u.]"));
         QCOMPARE(view->axisY()->titleText(), QStringLiteral("Tensión en la carga [p.u.]"));
         for (const QFont& font : {chart->titleFont(), view->axisX()->titleFont(), view->axisY()->titleFont(),
-                                  view->axisX()->labelsFont(), view->axisY()->labelsFont()}) {
+                                  view->axisX()->labelsFont()}) {
             QCOMPARE(font.family(), QStringLiteral("Arial"));
             QCOMPARE(font.pointSize(), 8);
         }
+        // The thirteen voltage labels may need a smaller size to fit, never a tiny one.
+        QCOMPARE(view->axisY()->labelsFont().family(), QStringLiteral("Arial"));
+        QVERIFY(view->axisY()->labelsFont().pointSizeF() <= 8);
+        QVERIFY(view->axisY()->labelsFont().pointSizeF() >= 6);
         QCOMPARE(chart->axes().size(), qsizetype(2));  // no secondary axis
         // Three curves told apart by colour.
         const QColor a = view->series(Curve::LowerBranch)->pen().color(),
@@ -138,8 +143,9 @@ private slots:
         QCOMPARE(view->axisY()->min(), 0.0);
         QCOMPARE(view->axisY()->max(), 1.2);
         const QList<Tick> voltageTicks = view->plot()->ticks(view->axisY());
-        QCOMPARE(voltageTicks.size(), qsizetype(12));  // 0.1 to 1.2; 0 is the axis line
-        QCOMPARE(voltageTicks.at(2).label, QStringLiteral("0") + locale.decimalPoint() + QStringLiteral("3"));
+        QCOMPARE(voltageTicks.size(), qsizetype(13));  // 0 to 1.2
+        QCOMPARE(voltageTicks.at(0).label, QStringLiteral("0"));
+        QCOMPARE(voltageTicks.at(3).label, QStringLiteral("0") + locale.decimalPoint() + QStringLiteral("3"));
 
         // Cells hold the 15-digit texts; the series plot what they read as.
         const ChartGrid& grid = view->grid();
@@ -183,6 +189,43 @@ private slots:
         QCoreApplication::processEvents();
         texts = TextsOf(SceneTexts(window.chart()));
         QVERIFY2(texts.contains(QStringLiteral("32767")), qPrintable(texts.join(QLatin1Char('|'))));
+    }
+
+    void voltageAxisShowsEveryDivisionWhole_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("point") << PointLocale();
+        QTest::newRow("comma") << CommaLocale();
+    }
+    void voltageAxisShowsEveryDivisionWhole()
+    {
+        // 0 to 1.2 in twelve divisions at the chart's fixed size: each label
+        // shown whole, none cut to "...", none hidden over its neighbour.
+        QFETCH(QLocale, locale);
+        MainWindow window(locale);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        QvChart* view = window.chart();
+        const std::vector<SceneText> texts = SceneTexts(view);
+        const QString sep = locale.decimalPoint();
+        QStringList expected{QStringLiteral("0")};
+        for (int tenths = 1; tenths <= 12; ++tenths) {
+            expected << QString::number(tenths / 10) + sep + QString::number(tenths % 10);
+        }
+        qreal previousTop = 1e9;
+        for (int i = 0; i < expected.size(); ++i) {
+            const auto found = std::find_if(texts.begin(), texts.end(), [&](const SceneText& t) {
+                return t.text == expected[i] && t.bounds.right() <= view->plot()->plotArea().left() + 1;
+            });
+            QVERIFY2(found != texts.end(), qPrintable(expected[i] + " | " + TextsOf(texts).join(QLatin1Char('|'))));
+            // At its division, above the label below it.
+            const qreal y = view->plot()->mapToPosition(QPointF(0, i / 10.0)).y();
+            QVERIFY2(found->bounds.top() <= y && found->bounds.bottom() >= y, qPrintable(expected[i]));
+            QVERIFY2(found->bounds.bottom() <= previousTop + 0.5, qPrintable(expected[i]));
+            QVERIFY2(found->bounds.height() >= 7, qPrintable(expected[i]));  // readable, not a speck
+            previousTop = found->bounds.top();
+        }
     }
 
     void tickLabelsUseAsciiDigitsUnderArabicSettings()
@@ -254,11 +297,14 @@ private slots:
         // reactive-power axis stand apart.
         const QRectF visible = window.chart()->mapToScene(window.chart()->viewport()->rect()).boundingRect();
         std::vector<QRectF> ticks;
+        QvPlot* shown = window.chart()->plot();
+        const qreal plotBottom = shown->mapToScene(shown->plotArea()).boundingRect().bottom();
         for (const SceneText& text : texts) {
             QVERIFY2(visible.contains(text.bounds), qPrintable(text.text));
             bool integer = false;
             const int value = text.text.toInt(&integer);
-            if (integer && value >= lowest.toInt() && value <= highest.toInt()) ticks.push_back(text.bounds);
+            const bool below = text.bounds.top() >= plotBottom;  // not the voltage axis' "0"
+            if (integer && below && value >= lowest.toInt() && value <= highest.toInt()) ticks.push_back(text.bounds);
         }
         QCOMPARE(ticks.size(), size_t(11));
         // Up to three characters stand level side by side; longer ones upright.

@@ -19,9 +19,9 @@ QvChart::QvChart(const QLocale& locale, const RegionalSettings& regional, QWidge
     : StyledChartView(new QvPlot(QvPlot::Look::Small, locale, regional), parent),
       m_plot(static_cast<QvPlot*>(chart()))
 {
-    // Thirteen voltage labels do not fit the chart's height with one more
-    // share for the start: 0 is left to the reactive-power axis line.
-    m_plot->setTickDivisions(axisY(), kVoltageScale.divisions, false);
+    // Thirteen voltage labels, 0 included: the plot sets them smaller where
+    // the chart's height gives each too little room.
+    m_plot->setTickDivisions(axisY(), kVoltageScale.divisions);
     m_plot->setTickDivisions(axisX(), ReactivePowerScale(0.0)->divisions);
     setScale(axisX(), *ReactivePowerScale(0.0));
     setScale(axisY(), kVoltageScale);

@@ -183,24 +183,32 @@ void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
     // kept: a new case renames them and moves no curve. A kept curve the
     // same as the current one is left out: drawn over it, it would only hide it.
     std::array<std::array<bool, 3>, kMaxKeptCases> shown{};
+    std::array<const KeptCurves*, kMaxKeptCases> inSlot{};
     for (const KeptCurves& kept : cases) {
         const int slot = kept.serial % kMaxKeptCases;
-        if (m_slotSerials[slot] != kept.serial) {
-            for (const Curve which : kCurves) {
-                QLineSeries* series = keptSlot(slot, which);
-                series->replace(Thinned(kept.grid.points(which)));
-                series->setPen(CurvePen(keptColour(kept.serial)));
-            }
-            m_slotSerials[slot] = kept.serial;
-        }
+        inSlot[slot] = &kept;
         for (const Curve which : kCurves) shown[slot][static_cast<int>(which)] = !kept.grid.sameCurve(m_grid, which);
     }
+    // A curve left out is emptied, not hidden: hiding or showing a series
+    // lays the whole chart out again (its legend marker follows it), and
+    // with every step half of the kept curves may change sides.
     for (int slot = 0; slot < kMaxKeptCases; ++slot) {
-        if (!m_keptSlots[slot][0]) continue;
+        const KeptCurves* kept = inSlot[slot];
+        const bool newCase = kept && m_slotSerials[slot] != kept->serial;
+        if (newCase) m_slotSerials[slot] = kept->serial;
         for (const Curve which : kCurves) {
-            QLineSeries* series = m_keptSlots[slot][static_cast<int>(which)];
-            const bool visible = shown[slot][static_cast<int>(which)];
-            if (series->isVisible() != visible) series->setVisible(visible);
+            const int i = static_cast<int>(which);
+            const bool wanted = shown[slot][i];
+            if (!wanted && !m_slotFilled[slot][i]) continue;
+            QLineSeries* series = keptSlot(slot, which);
+            if (wanted && (newCase || !m_slotFilled[slot][i])) {
+                series->replace(Thinned(kept->grid.points(which)));
+                const QColor colour = keptColour(kept->serial);
+                if (series->pen().color() != colour) series->setPen(CurvePen(colour));
+            } else if (!wanted) {
+                series->clear();
+            }
+            m_slotFilled[slot][i] = wanted;
         }
     }
     if (look() == Look::Large) {
@@ -249,7 +257,7 @@ QList<QLineSeries*> QvPlot::keptSeries() const
     QList<QLineSeries*> shown;
     for (const auto& slot : m_keptSlots) {
         for (QLineSeries* series : slot) {
-            if (series && series->isVisible()) shown << series;
+            if (series && series->count() > 0) shown << series;
         }
     }
     return shown;

@@ -57,7 +57,7 @@ public:
     QLineSeries* curve(Curve curve) const { return m_curves[static_cast<int>(curve)]; }
     // Null for the large chart's own marks on the small chart.
     QXYSeries* mark(Mark mark) const { return m_markSeries[static_cast<int>(mark)]; }
-    // The series of kept curves in use, three per case.
+    // The series of kept curves drawn now, up to three per case.
     QList<QLineSeries*> keptSeries() const;
     QValueAxis* axisX() const { return m_axisX; }
     QValueAxis* axisY() const { return m_axisY; }
@@ -85,6 +85,8 @@ private:
     // Per place, its three series (made when first needed) and the case shown.
     std::array<std::array<QLineSeries*, 3>, kMaxKeptCases> m_keptSlots{};
     std::array<int, kMaxKeptCases> m_slotSerials{};
+    // Per place and curve, whether its series holds the case's points.
+    std::array<std::array<bool, 3>, kMaxKeptCases> m_slotFilled{};
     // The legend's entries of the kept cases, oldest first: series without points.
     std::array<QLineSeries*, kMaxKeptCases> m_keptLegend{};
     QValueAxis* m_axisX = nullptr;

@@ -17,6 +17,11 @@ namespace {
 
 constexpr qreal kPixelsPerTickAcross = 70;
 constexpr qreal kPixelsPerTickDown = 40;
+// Qt keeps this much room above and below each label of an axis down the
+// plot (Qt 6.4 and 6.8), and cuts a label taller than its share to "...".
+constexpr qreal kQtLabelPadding = 4;
+// Labels down the plot are never set smaller than this to fit.
+constexpr qreal kSmallestLabelPoints = 6;
 
 }  // namespace
 
@@ -95,6 +100,7 @@ void StyledChart::setTickDivisions(QValueAxis* axis, int divisions, bool labelAt
         ticked.divisions = divisions;
         ticked.labelAtMinimum = labelAtMinimum;
         ticked.ticks.clear();
+        ticked.placedPixels = -1;
         placeTicks(ticked);
     }
 }
@@ -118,10 +124,15 @@ void StyledChart::placeTicks(TickedAxis& ticked)
     // so no range can ask for more than a few dozen of them.
     if (m_placing) return;
     QCategoryAxis* axis = ticked.axis;
+    const bool across = axis->orientation() == Qt::Horizontal;
+    const qreal pixels = across ? plotArea().width() : plotArea().height();
+    // Most runs and steps keep the range and the size: nothing to measure.
+    if (axis->min() == ticked.placedMin && axis->max() == ticked.placedMax && pixels == ticked.placedPixels) return;
+    ticked.placedMin = axis->min();
+    ticked.placedMax = axis->max();
+    ticked.placedPixels = pixels;
     int maxTicks = ticked.divisions;
     if (maxTicks <= 0) {
-        const bool across = axis->orientation() == Qt::Horizontal;
-        const qreal pixels = across ? plotArea().width() : plotArea().height();
         maxTicks = static_cast<int>(pixels / (across ? kPixelsPerTickAcross : kPixelsPerTickDown));
         maxTicks = std::max(2, maxTicks);
     }
@@ -141,6 +152,17 @@ void StyledChart::placeTicks(TickedAxis& ticked)
         }
     }
     if (!ticked.labelAtMinimum && !ticks.isEmpty() && ticks.front().value == axis->min()) ticks.removeFirst();
+    if (!across) {
+        // Qt gives each label down the plot an equal share of the height, one
+        // share more than there are labels: where the usual font is taller
+        // than a share, a smaller one keeps every label whole.
+        QFont labelsFont = font();
+        const qreal share = pixels / (ticks.size() + 1) - 2 * kQtLabelPadding;
+        while (QFontMetricsF(labelsFont).height() + 1 > share && labelsFont.pointSizeF() > kSmallestLabelPoints) {
+            labelsFont.setPointSizeF(labelsFont.pointSizeF() - 0.5);
+        }
+        if (axis->labelsFont() != labelsFont) axis->setLabelsFont(labelsFont);
+    }
     if (ticks == ticked.ticks && axis->startValue() == axis->min()) return;
     m_placing = true;
     for (const QString& label : axis->categoriesLabels()) axis->remove(label);

@@ -57,6 +57,10 @@ private:
         int divisions = 0;  // 0: by the plot's size
         bool labelAtMinimum = true;
         QList<Tick> ticks;
+        // What the ticks were placed for: range and plot size.
+        double placedMin = 0;
+        double placedMax = 0;
+        qreal placedPixels = -1;
     };
     void placeTicks(TickedAxis& ticked);
     void placeAllTicks();

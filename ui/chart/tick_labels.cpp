@@ -87,7 +87,10 @@ QList<Tick> TicksOver(double min, double max, int maxTicks, const QString& decim
         double value = (first + k) * interval;
         if (value > max + interval * 1e-9) break;
         if (std::abs(value) < interval * 1e-9) value = 0.0;  // never "-0"
-        const QString label = fixed ? TickLabel(value, decimals, decimalPoint) : ExponentLabel(value, precision, decimalPoint);
+        // Zero as a plain "0", like the scale's other whole numbers.
+        const QString label = value == 0.0 ? QStringLiteral("0")
+                              : fixed      ? TickLabel(value, decimals, decimalPoint)
+                                           : ExponentLabel(value, precision, decimalPoint);
         if (!ticks.isEmpty() && ticks.back().label == label) continue;
         ticks.append({value, label});
     }

@@ -22,7 +22,8 @@ struct Tick {
 // The ticks over [min, max] on the multiples of a round interval, at most
 // maxTicks of them (and never more than kMaxTicks), from the range alone.
 // Labels in ASCII digits with the given decimal separator, never grouped,
-// with the digits that tell neighbours apart: "-1,5", "0,25", "1e+20".
+// with the digits that tell neighbours apart: "-1,5", "0,25", "1e+20";
+// zero is "0".
 QList<Tick> TicksOver(double min, double max, int maxTicks, const QString& decimalPoint);
 
 // A value as a tick label with the given decimals (fixed notation).

@@ -4,6 +4,7 @@
 #include "core/number_format.h"
 #include "core/number_reading.h"
 #include "tests/support/modal_watchdog.h"
+#include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
 #include "ui/chart/chart_hover.h"
 #include "ui/chart/large_chart_view.h"
@@ -59,22 +60,10 @@ QByteArray ReadAll(const QString& path)
 
 }  // namespace
 
-class ChartAnswersTest : public QObject {
+class ChartAnswersTest : public WidgetTestFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TemporaryWorkingFolder> m_folder;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
-
 private slots:
-    void initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
-    void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
-    void cleanup()
-    {
-        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
-        m_watchdog.reset();
-    }
-
     void marksStandAtTheRunsValues()
     {
         MainWindow window(PointLocale());

@@ -1,6 +1,7 @@
 // Exploring by moving a value: stepping a box, folded runs, earlier cases
 // kept on the charts.
 #include "tests/support/modal_watchdog.h"
+#include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
 #include "core/number_format.h"
 #include "core/pv_curve.h"
@@ -27,27 +28,16 @@
 using namespace tarvilo;
 using namespace tarvilo::testing;
 
-class ExploringTest : public QObject {
+class ExploringTest : public WidgetTestFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TemporaryWorkingFolder> m_folder;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
-
     static QAction* Action(MainWindow& window, const char* name)
     {
         return window.findChild<QAction*>(QString::fromLatin1(name));
     }
 
 private slots:
-    void initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
-    void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
-    void cleanup()
-    {
-        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
-        m_watchdog.reset();
-    }
-
     void aStepChangesTheDigitLeftOfTheCursor_data()
     {
         QTest::addColumn<QLocale>("locale");

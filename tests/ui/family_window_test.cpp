@@ -2,6 +2,7 @@
 // negative reactance, the Q-V method's margin, short legend names, and
 // curves that reach the points they mark.
 #include "tests/support/modal_watchdog.h"
+#include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
 #include "ui/chart/xy_chart_view.h"
 #include "ui/family/family_window.h"
@@ -24,13 +25,10 @@
 using namespace tarvilo;
 using namespace tarvilo::testing;
 
-class FamilyWindowTest : public QObject {
+class FamilyWindowTest : public WidgetTestFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TemporaryWorkingFolder> m_folder;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
-
     static FamilyWindow* Draw(MainWindow& window, InputBox quantity, const char* first, const char* last, int count)
     {
         window.findChild<QAction*>(QStringLiteral("mnuFamilia"))->trigger();
@@ -55,14 +53,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
-    void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
-    void cleanup()
-    {
-        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
-        m_watchdog.reset();
-    }
-
     // The range offered for a quantity starts at its value in the main
     // window and reads back as numbers, however small or large that value.
     void offersARangeThatReadsBack_data()

@@ -1,6 +1,7 @@
 // The P-V window: its own numbers at the edges of the model, and what it
 // shows after a run of the main window that did not complete.
 #include "tests/support/modal_watchdog.h"
+#include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
 #include "tests/support/default_inputs.h"
 #include "ui/chart/xy_chart_view.h"
@@ -21,13 +22,10 @@ using namespace tarvilo::testing;
 
 Q_DECLARE_METATYPE(tarvilo::QvInputs)
 
-class PvCurveWindowTest : public QObject {
+class PvCurveWindowTest : public WidgetTestFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TemporaryWorkingFolder> m_folder;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
-
     static QString Text(const QWidget* window, const char* name)
     {
         const auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
@@ -47,14 +45,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
-    void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
-    void cleanup()
-    {
-        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
-        m_watchdog.reset();
-    }
-
     void showsTheNoseAtTheEdges_data()
     {
         QTest::addColumn<QvInputs>("inputs");

@@ -2,6 +2,7 @@
 // hover readout, in the chart's description and in the copied results; and
 // the large chart's system curve reaching operating points far below its sweep.
 #include "tests/support/modal_watchdog.h"
+#include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
 #include "ui/chart/chart_hover.h"
 #include "ui/chart/large_chart_view.h"
@@ -21,13 +22,10 @@
 using namespace tarvilo;
 using namespace tarvilo::testing;
 
-class QvMarginTest : public QObject {
+class QvMarginTest : public WidgetTestFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TemporaryWorkingFolder> m_folder;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
-
     static LargeChartWindow* OpenLargeChart(MainWindow& window)
     {
         window.findChild<QAction*>(QStringLiteral("mnuGraficoAmpliado"))->trigger();
@@ -47,14 +45,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
-    void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
-    void cleanup()
-    {
-        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
-        m_watchdog.reset();
-    }
-
     void theLargeChartMarksTheLargestDistance_data()
     {
         QTest::addColumn<QStringList>("inputs");

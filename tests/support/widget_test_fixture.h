@@ -1,0 +1,28 @@
+#pragma once
+
+#include "tests/support/modal_watchdog.h"
+#include "tests/support/window_fixture.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace tarvilo::testing {
+
+// What every widget test program shares: a scratch working folder for the
+// whole program, and a modal-box watchdog for each test that fails it on a
+// box it did not expect or on an expected one that never came.
+class WidgetTestFixture : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+};
+
+}  // namespace tarvilo::testing

@@ -1,22 +1,14 @@
 #include "core/calculation_run.h"
 
+#include "core/input_reading.h"
 #include "core/number_format.h"
-#include "core/number_reading.h"
 #include "core/operating_points.h"
 #include "core/qv_model.h"
 #include "core/run_fault.h"
 
-#include <optional>
 
 namespace tarvilo {
 namespace {
-
-double ReadInput(RunHost& host, InputBox box, const RegionalSettings& regional)
-{
-    const std::optional<double> value = ReadRegionalNumber(host.readInputText(box), regional);
-    if (!value) throw RunFault::unreadableInput(box);
-    return *value;
-}
 
 void ShowValue(RunHost& host, ResultLabel label, double value, const RegionalSettings& regional)
 {
@@ -29,12 +21,11 @@ void RunCalculation(RunHost& host, const RegionalSettings& regional, QvInputs& i
                     QvResults& results, QvCurves& curves)
 {
     // 1. Inputs.
-    inputs.X = ReadInput(host, InputBox::X, regional);
-    inputs.B = ReadInput(host, InputBox::B, regional);
-    inputs.Uinf = ReadInput(host, InputBox::Uinf, regional);
-    inputs.Pcarga = ReadInput(host, InputBox::Pcarga, regional);
-    inputs.Qcarga = ReadInput(host, InputBox::Qcarga, regional);
-    inputs.Qcap = ReadInput(host, InputBox::Qcap, regional);
+    const InputsReading reading = ReadInputs([&host](InputBox box) { return host.readInputText(box); }, regional);
+    for (const InputBox box : kInputBoxes) {
+        if (box == reading.unreadable) throw RunFault::unreadableInput(box);
+        ValueOf(inputs, box) = ValueOf(reading.inputs, box);
+    }
     inputs.Agregar = host.readCheckBoxValue() != 0;
 
     // 2-3. The nose, the margin and the minimum voltage.

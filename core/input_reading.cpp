@@ -20,7 +20,7 @@ InputsReading ReadInputs(const std::function<std::string(InputBox)>& textOf, con
     return reading;
 }
 
-InputsReading ReadInputs(const BoxTexts& texts, const RegionalSettings& regional, std::optional<InputBox> skipped)
+InputsReading ReadInputs(const InputBoxTexts& texts, const RegionalSettings& regional, std::optional<InputBox> skipped)
 {
     return ReadInputs([&texts](InputBox box) { return texts[static_cast<size_t>(box)]; }, regional, skipped);
 }

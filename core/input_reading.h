@@ -16,7 +16,7 @@
 namespace tarvilo {
 
 // The texts of the six input boxes (UTF-8), in box order.
-using BoxTexts = std::array<std::string, std::size(kInputBoxes)>;
+using InputBoxTexts = std::array<std::string, std::size(kInputBoxes)>;
 
 // The values read, and the box whose text is no number, if one is.
 struct InputsReading {
@@ -30,7 +30,7 @@ struct InputsReading {
 // (its value will be replaced anyway) and stays 0.
 InputsReading ReadInputs(const std::function<std::string(InputBox)>& textOf, const RegionalSettings& regional,
                          std::optional<InputBox> skipped = std::nullopt);
-InputsReading ReadInputs(const BoxTexts& texts, const RegionalSettings& regional,
+InputsReading ReadInputs(const InputBoxTexts& texts, const RegionalSettings& regional,
                          std::optional<InputBox> skipped = std::nullopt);
 
 }  // namespace tarvilo

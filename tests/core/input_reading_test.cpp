@@ -11,7 +11,7 @@ namespace {
 
 struct ReadingCase {
     const char* name;
-    BoxTexts texts;
+    InputBoxTexts texts;
     RegionalSettings regional;
     std::optional<InputBox> skipped;
     std::vector<InputBox> asked;  // in the order asked for

@@ -78,7 +78,7 @@ private slots:
         QFETCH(QString, pmaxTitle);
         QFETCH(int, points);
         PvCurveWindow window(PointLocale(), PointSettings());
-        window.follow(inputs);
+        window.showRun(inputs);
         QVERIFY(!Shown(&window, "lblAviso"));
         QCOMPARE(Text(&window, "lblPmax"), pmax);
         QCOMPARE(Text(&window, "lblV2Pmax"), vAtPmax);
@@ -112,7 +112,7 @@ private slots:
         QFETCH(QvInputs, inputs);
         QFETCH(QString, words);
         PvCurveWindow window(PointLocale(), PointSettings());
-        window.follow(inputs);
+        window.showRun(inputs);
         QVERIFY(Shown(&window, "lblAviso"));
         QVERIFY2(Text(&window, "lblAviso").contains(words), qPrintable(Text(&window, "lblAviso")));
         QVERIFY(Text(&window, "lblPmax").isEmpty());
@@ -208,9 +208,9 @@ private slots:
         QFETCH(QvInputs, inputs);
         QFETCH(bool, exporting);
         PvCurveWindow window(PointLocale(), PointSettings());
-        window.follow(Inputs(0.2441, 0.193, 1, -1.5019, 0, 0));
-        window.follow(DefaultCase());
-        window.follow(inputs);
+        window.showRun(Inputs(0.2441, 0.193, 1, -1.5019, 0, 0));
+        window.showRun(DefaultCase());
+        window.showRun(inputs);
         for (const char* name : {"lblPmax", "lblV2Pmax", "lblMargenP"}) {
             const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
             const auto* caption = window.findChild<QLabel*>(QString::fromLatin1(name) + QStringLiteral("_tit"));

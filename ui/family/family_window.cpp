@@ -119,8 +119,8 @@ QStringList ShortestDistinctTexts(const std::vector<double>& values, const Regio
 }  // namespace
 
 FamilyWindow::FamilyWindow(const QLocale& locale, const RegionalSettings& regional,
-                           std::function<InputsReading()> readInputs, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_regional(regional), m_readInputs(std::move(readInputs))
+                           const InputBoxTexts& texts, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_regional(regional), m_texts(texts)
 {
     SetUpCompanionWindow(this, QStringLiteral("frmFamilia"), QStringLiteral("Familia de curvas - Tarvilo"));
 
@@ -217,7 +217,7 @@ void FamilyWindow::cboMagnitud_Change()
 {
     // From the quantity's present value to twice as much (or to 1 from 0).
     m_quantity = kInputBoxes[std::max(0, m_cboMagnitud->currentIndex())];
-    const InputsReading reading = m_readInputs();
+    const InputsReading reading = ReadInputs(m_texts, m_regional);
     const double present = reading.unreadable ? 0.0 : ValueOf(reading.inputs, m_quantity);
     // All 15 digits, so that a small value is not offered as 0; a value
     // too large to double ends the range where it starts.
@@ -231,11 +231,12 @@ void FamilyWindow::cboMagnitud_Change()
 
 void FamilyWindow::cmdDibujar_Click()
 {
-    const InputsReading reading = m_readInputs();
+    // The quantity's own box is not read: the range takes its place.
+    const InputsReading reading = ReadInputs(m_texts, m_regional, m_quantity);
     const auto first = ReadRegionalNumber(m_txtPrimero->text().toStdString(), m_regional);
     const auto last = ReadRegionalNumber(m_txtUltimo->text().toStdString(), m_regional);
     QString warning;
-    if (reading.unreadable && *reading.unreadable != m_quantity) {
+    if (reading.unreadable) {
         warning = QStringLiteral("El valor de %1 en la ventana principal no es un número.").arg(QuantityName(*reading.unreadable));
     } else if (!first || !last) {
         warning = QStringLiteral("El primer y el último valor deben ser números.");

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "core/family.h"
+#include "core/input_reading.h"
 #include "core/regional_settings.h"
 
 #include <QLocale>
 #include <QWidget>
 
-#include <functional>
-#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -21,14 +20,8 @@ namespace tarvilo {
 
 class XyChartView;
 
-// The input boxes of the main window as numbers, or the first that is none.
-struct InputsReading {
-    QvInputs inputs;
-    std::optional<InputBox> unreadable;
-};
-
 // frmFamilia: one quantity takes a range of values, the others come from
-// the input boxes; each value's system characteristic (both branches) and
+// the main window's input boxes, whose texts it is told as they change; each value's system characteristic (both branches) and
 // load characteristic are drawn in a colour ramp with the operating points,
 // and a table below gives each value's answers. It changes nothing in the
 // main window and writes no "salida.txt".
@@ -36,8 +29,12 @@ class FamilyWindow : public QWidget {
     Q_OBJECT
 
 public:
-    FamilyWindow(const QLocale& locale, const RegionalSettings& regional, std::function<InputsReading()> readInputs,
+    // texts: the main window's input boxes as they are now.
+    FamilyWindow(const QLocale& locale, const RegionalSettings& regional, const InputBoxTexts& texts,
                  QWidget* parent = nullptr);
+
+    // The main window's input boxes now say this; read at the next drawing.
+    void setInputTexts(const InputBoxTexts& texts) { m_texts = texts; }
 
     // Calculates and draws the family of the values chosen.
     void cmdDibujar_Click();
@@ -64,7 +61,7 @@ private:
     QList<QStringList> tableRows(bool exact) const;
 
     RegionalSettings m_regional;
-    std::function<InputsReading()> m_readInputs;
+    InputBoxTexts m_texts;
     InputBox m_quantity = InputBox::X;
     std::vector<FamilyMember> m_family;
 

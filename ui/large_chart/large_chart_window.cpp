@@ -1,6 +1,7 @@
 #include "ui/large_chart/large_chart_window.h"
 
 #include "ui/chart/large_chart_view.h"
+#include "ui/chart/qv_chart.h"
 #include "ui/common/companion_window.h"
 
 #include <QHBoxLayout>
@@ -33,7 +34,11 @@ LargeChartWindow::LargeChartWindow(const QLocale& locale, const RegionalSettings
     connect(m_cmdEjesPrincipales, &QPushButton::clicked, this, [this] { cmdEjesPrincipales_Click(); });
 }
 
-void LargeChartWindow::follow(QvPlot& main) { m_view->follow(main); }
+void LargeChartWindow::showChart(const QvChart* main)
+{
+    m_view->follow(*main->plot());
+    m_view->setAccessibleDescription(main->accessibleDescription());
+}
 
 void LargeChartWindow::cmdEjesPrincipales_Click() { m_view->showMainAxes(); }
 

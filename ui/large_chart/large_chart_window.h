@@ -10,7 +10,7 @@ class QPushButton;
 namespace tarvilo {
 
 class LargeChartView;
-class QvPlot;
+class QvChart;
 
 // frmGrafico: the Q-V chart as large as the user wants it, with a legend,
 // following every run of the main window while it is open. It fits
@@ -21,8 +21,8 @@ class LargeChartWindow : public QWidget {
 public:
     LargeChartWindow(const QLocale& locale, const RegionalSettings& regional, QWidget* parent = nullptr);
 
-    // Shows what the main chart shows.
-    void follow(QvPlot& main);
+    // Shows what the main chart shows, and says it to screen readers.
+    void showChart(const QvChart* main);
 
     LargeChartView* view() const { return m_view; }
 

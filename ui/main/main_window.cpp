@@ -310,6 +310,10 @@ void MainWindow::connectHandlers()
     connect(inputBox(InputBox::Pcarga), &QLineEdit::textChanged, this, [this] { txtPcarga_Change(); });
     connect(inputBox(InputBox::Qcarga), &QLineEdit::textChanged, this, [this] { txtQcarga_Change(); });
     connect(inputBox(InputBox::Qcap), &QLineEdit::textChanged, this, [this] { txtQcap_Change(); });
+    // After the check, which may have put "Error" in the box.
+    for (QLineEdit* box : m_inputs) {
+        connect(box, &QLineEdit::textChanged, this, [this] { emit inputTextsChanged(inputTexts()); });
+    }
 }
 
 void MainWindow::handle(const std::function<void()>& handler)
@@ -336,17 +340,10 @@ void MainWindow::markChartsOutdated(bool inputsRead)
         m_chart->setAccessibleDescription(QStringLiteral("Gráfico del cálculo anterior. ") +
                                           ChartDescription(m_shownInputs, m_shownResults, m_regional));
     }
-    updateLargeChart();
+    emit chartChanged(m_chart);
     m_failedRun = inputsRead ? std::optional<QvInputs>(m_qvInputs) : std::nullopt;
     m_lastRunFailed = true;
-    if (pvCurveWindow()) pvCurveWindow()->followFailedRun(m_failedRun ? &*m_failedRun : nullptr);
-}
-
-void MainWindow::updateLargeChart()
-{
-    if (!largeChart()) return;
-    largeChart()->follow(*m_chart->plot());
-    largeChart()->view()->setAccessibleDescription(m_chart->accessibleDescription());
+    emit runFailed(m_failedRun);
 }
 
 void MainWindow::markPreviousResults()
@@ -429,9 +426,9 @@ void MainWindow::mnuGraficoAmpliado_Click()
 {
     ShowSingle(m_largeChart, [this] {
         auto* window = new LargeChartWindow(m_locale, m_regional, this);
-        window->follow(*m_chart->plot());
         window->view()->setAccessibleName(QStringLiteral("Gráfico ampliado de las curvas Q-V"));
-        window->view()->setAccessibleDescription(m_chart->accessibleDescription());
+        window->showChart(m_chart);
+        connect(this, &MainWindow::chartChanged, window, &LargeChartWindow::showChart);
         return window;
     });
 }
@@ -453,25 +450,14 @@ void MainWindow::mnuBorrarCurvas_Click()
 void MainWindow::showKeptCases()
 {
     m_chart->plot()->showKeptCases(m_kept.curvesAgainst(m_shownInputs, m_regional));
-    updateLargeChart();
+    emit chartChanged(m_chart);
 }
 
 void MainWindow::mnuFamilia_Click()
 {
     ShowSingle(m_family, [this] {
-        const auto readBoxes = [this] {
-            InputsReading reading;
-            for (const InputBox box : kInputBoxes) {
-                const auto value = ReadRegionalNumber(inputBox(box)->text().toStdString(), m_regional);
-                if (value) {
-                    ValueOf(reading.inputs, box) = *value;
-                } else if (!reading.unreadable) {
-                    reading.unreadable = box;
-                }
-            }
-            return reading;
-        };
-        auto* window = new FamilyWindow(m_locale, m_regional, readBoxes, this);
+        auto* window = new FamilyWindow(m_locale, m_regional, inputTexts(), this);
+        connect(this, &MainWindow::inputTextsChanged, window, &FamilyWindow::setInputTexts);
         window->cmdDibujar_Click();
         return window;
     });
@@ -481,8 +467,10 @@ void MainWindow::mnuCurvaPV_Click()
 {
     ShowSingle(m_pvCurve, [this] {
         auto* window = new PvCurveWindow(m_locale, m_regional, this);
-        if (m_chart->loaded()) window->follow(m_shownInputs);
-        if (m_lastRunFailed) window->followFailedRun(m_failedRun ? &*m_failedRun : nullptr);
+        if (m_chart->loaded()) window->showRun(m_shownInputs);
+        if (m_lastRunFailed) window->showFailedRun(m_failedRun);
+        connect(this, &MainWindow::caseShown, window, &PvCurveWindow::showRun);
+        connect(this, &MainWindow::runFailed, window, &PvCurveWindow::showFailedRun);
         return window;
     });
 }
@@ -625,6 +613,13 @@ void MainWindow::checkInput(InputBox box)
     if (!ReadRegionalNumber(edit->text().toStdString(), m_regional)) edit->setText(QLatin1String(kErrorText));
 }
 
+InputBoxTexts MainWindow::inputTexts() const
+{
+    InputBoxTexts texts;
+    for (const InputBox box : kInputBoxes) texts[static_cast<size_t>(box)] = inputBox(box)->text().toStdString();
+    return texts;
+}
+
 void MainWindow::loadInputs(const InputTexts& texts)
 {
     for (InputBox box : kInputBoxes) inputBox(box)->setText(texts[static_cast<size_t>(box)]);
@@ -680,7 +675,7 @@ void MainWindow::LoadChart(double q2crit, const QvCurves& curves)
     m_chart->setAccessibleDescription(ChartDescription(m_shownInputs, m_shownResults, m_regional));
     showKeptCases();
     m_lastRunFailed = false;
-    if (pvCurveWindow()) pvCurveWindow()->follow(m_shownInputs);
+    emit caseShown(m_shownInputs, m_shownResults);
     for (QAction* command : m_resultCommands) command->setEnabled(true);
 }
 

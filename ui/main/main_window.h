@@ -3,6 +3,7 @@
 // Tarvilo's data path: input texts -> QvInputs -> critical point and sweeps
 // -> operating points -> labels, "salida.txt", chart.
 
+#include "core/input_reading.h"
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
 #include "core/run_host.h"
@@ -37,9 +38,11 @@ class QvChart;
 
 // The main window frmInicio: the diagram with the six input boxes, the Q-V
 // chart, the results frame, the two buttons and the menus. It owns the run's
-// three records and hosts the calculation run.
+// three records and hosts the calculation run. The windows opened from it
+// listen to its signals.
 class MainWindow : public QMainWindow, private RunHost {
     Q_OBJECT
+    Q_MOC_INCLUDE("ui/chart/qv_chart.h")
 
 public:
     // Builds the window and runs Form_Load (the default case, calculated),
@@ -62,6 +65,17 @@ public:
     // written whole or not at all; a failure is told. True when written.
     bool saveChart(const QString& path);
     bool saveCurves(const QString& path);
+
+signals:
+    // The main chart shows something new: a run's case, the mark of a run
+    // that failed, other kept cases.
+    void chartChanged(const tarvilo::QvChart* chart);
+    // A run reached the chart with this case.
+    void caseShown(const tarvilo::QvInputs& inputs, const tarvilo::QvResults& results);
+    // A run stopped at a fault; its inputs when it had read them all.
+    void runFailed(const std::optional<tarvilo::QvInputs>& inputs);
+    // An input box's text changed: the texts of all six.
+    void inputTextsChanged(const tarvilo::InputBoxTexts& texts);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -129,8 +143,7 @@ private:
     // After a run, the values it did not reach (it stopped at a fault) are
     // marked as those of the previous calculation.
     void markPreviousResults();
-    // The large chart, while open, shows what the main chart shows.
-    void updateLargeChart();
+    InputBoxTexts inputTexts() const;
     void showChartFocus(bool shown);
 
     QLocale m_locale;

@@ -137,13 +137,13 @@ void PvCurveWindow::setNote(const QString& text)
 
 void PvCurveWindow::showNoRun() { showNotice(QStringLiteral("Sin resultados: no hay todavía un cálculo completo.")); }
 
-void PvCurveWindow::follow(const QvInputs& inputs)
+void PvCurveWindow::showRun(const QvInputs& inputs)
 {
     QString why;
     if (!showCase(inputs, &why)) showNotice(why);
 }
 
-void PvCurveWindow::followFailedRun(const QvInputs* inputs)
+void PvCurveWindow::showFailedRun(const std::optional<QvInputs>& inputs)
 {
     QString why;
     if (inputs && showCase(*inputs, &why)) {

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 
 namespace tarvilo {
@@ -23,12 +25,12 @@ public:
     PvCurveWindow(const QLocale& locale, const RegionalSettings& regional, QWidget* parent = nullptr);
 
     // Shows the curve of a completed run.
-    void follow(const QvInputs& inputs);
+    void showRun(const QvInputs& inputs);
     // A run that did not complete: its case when the window can trace it
     // (the main chart may have failed where this one does not), otherwise
     // what it showed with a note that it is the previous calculation. No
     // inputs when the run stopped before it had read them all.
-    void followFailedRun(const QvInputs* inputs);
+    void showFailedRun(const std::optional<QvInputs>& inputs);
     // Says that there is no run to show.
     void showNoRun();
 

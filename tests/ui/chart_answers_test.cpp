@@ -120,6 +120,12 @@ private slots:
         window.findChild<QPushButton*>(QStringLiteral("cmdValoresDefault"))->click();
         QCOMPARE(plot->note(), QString());
         QCOMPARE(window.largeChart()->view()->plot()->note(), QString());
+        // Open before the run: it follows the failure too, for screen readers as well.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0"));
+        m_watchdog->expect();
+        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        QCOMPARE(window.largeChart()->view()->plot()->note(), QStringLiteral("Gráfico del cálculo anterior"));
+        QVERIFY(window.largeChart()->view()->accessibleDescription().startsWith(QStringLiteral("Gráfico del cálculo anterior. ")));
 
         // A start-up that never reached the chart shows the sample content.
         m_watchdog->expect();

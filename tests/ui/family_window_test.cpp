@@ -10,6 +10,7 @@
 #include <QAbstractSeries>
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
@@ -87,6 +88,43 @@ private slots:
         QVERIFY2(ok, qPrintable(read("txtPrimero")));
         QCOMPARE(read("txtUltimo").toDouble(&ok), last);
         QVERIFY2(ok, qPrintable(read("txtUltimo")));
+    }
+
+    // The family draws with the main window's boxes as they are when it
+    // draws, not as they were when it opened. The varied quantity's own box
+    // may hold anything: the range takes its place.
+    void drawsWithTheMainBoxesAsTheyAreNow_data()
+    {
+        QTest::addColumn<QStringList>("inputs");  // typed once the family is open
+        QTest::addColumn<QString>("unreadable");  // the box the family names, if any
+        QTest::newRow("new load") << QStringList{"0.03", "3.33", "1", "5", "0", "0"} << QString();
+        QTest::newRow("own box unreadable") << QStringList{"abc", "3.33", "1", "5", "0", "0"} << QString();
+        QTest::newRow("another box unreadable") << QStringList{"0.03", "abc", "1", "5", "0", "0"}
+                                                << QStringLiteral("Susceptancia B");
+        QTest::newRow("own and a later box unreadable") << QStringList{"abc", "3.33", "1", "5", "0", "x"}
+                                                        << QStringLiteral("Qcap");
+    }
+
+    void drawsWithTheMainBoxesAsTheyAreNow()
+    {
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, unreadable);
+        MainWindow window(PointLocale());
+        FamilyWindow* family = Draw(window, InputBox::X, "0.02", "0.04", 3);
+        SetInputs(window, inputs);
+        family->cmdDibujar_Click();
+        auto* aviso = family->findChild<QLabel*>(QStringLiteral("lblAviso"));
+        QCOMPARE(aviso->isHidden(), unreadable.isEmpty());
+        // Without a drawing the previous one stays: the boxes as they were at the start.
+        const double pcarga = unreadable.isEmpty() ? 5 : 10.48;
+        QCOMPARE(family->family().size(), size_t(3));
+        for (const FamilyMember& member : family->family()) {
+            QCOMPARE(member.inputs.Pcarga, pcarga);
+            QCOMPARE(member.inputs.B, 3.33);
+        }
+        if (!unreadable.isEmpty()) {
+            QCOMPARE(aviso->text(), QStringLiteral("El valor de %1 en la ventana principal no es un número.").arg(unreadable));
+        }
     }
 
     // Rows of values closer than the table's four decimals are still told

@@ -21,10 +21,11 @@ namespace tarvilo {
 class XyChartView;
 
 // frmFamilia: one quantity takes a range of values, the others come from
-// the main window's input boxes, whose texts it is told as they change; each value's system characteristic (both branches) and
-// load characteristic are drawn in a colour ramp with the operating points,
-// and a table below gives each value's answers. It changes nothing in the
-// main window and writes no "salida.txt".
+// the main window's input boxes (whose texts it is told as they change);
+// each value's system characteristic (both branches) and load
+// characteristic are drawn in a colour ramp with the operating points, and a
+// table below gives each value's answers. It changes nothing in the main
+// window and writes no "salida.txt".
 class FamilyWindow : public QWidget {
     Q_OBJECT
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <vector>
 
 namespace tarvilo {
 namespace {
@@ -49,14 +50,31 @@ std::string DigitsAtPlaces(const DecimalDigits& value, int integerPlaces, int de
     return text;
 }
 
-std::string GroupedByThrees(const std::string& integerDigits, const std::string& separator)
-{
-    std::string grouped;
-    for (size_t i = 0; i < integerDigits.size(); ++i) {
-        if (i > 0 && (integerDigits.size() - i) % 3 == 0) grouped += separator;
-        grouped += integerDigits[i];
+// A mantissa's text and where each of its digits stands in it.
+struct MantissaText {
+    std::string text;
+    std::vector<size_t> digitPlaces;
+
+    void addDigit(char digit)
+    {
+        digitPlaces.push_back(text.size());
+        text += digit;
     }
-    return grouped;
+};
+
+MantissaText WriteMantissa(const std::string& digits, size_t integerPlaces, bool grouped, bool decimalSeparator,
+                           const RegionalSettings& regional)
+{
+    MantissaText mantissa;
+    for (size_t i = 0; i < integerPlaces; ++i) {
+        if (grouped && i > 0 && (integerPlaces - i) % 3 == 0) mantissa.text += regional.groupSeparator;
+        mantissa.addDigit(digits[i]);
+    }
+    if (decimalSeparator) {
+        mantissa.text += regional.decimalSeparator;
+        for (size_t i = integerPlaces; i < digits.size(); ++i) mantissa.addDigit(digits[i]);
+    }
+    return mantissa;
 }
 
 }  // namespace
@@ -90,28 +108,34 @@ std::optional<SteppedNumberText> StepNumberText(std::string_view text, size_t cu
     // to the stepped digit, so that the next step steps the same place
     // ("10" down in the tens is "00", then "-10").
     const int integerPlaces = std::max({sum.isZero() ? 0 : sum.pointPosition, targetPlace + 1, integerDigits > 0 ? 1 : 0});
-    const std::string digits = DigitsAtPlaces(sum, integerPlaces, decimals);
-    std::string mantissa = digits.substr(0, static_cast<size_t>(integerPlaces));
-    if (number->grouped) mantissa = GroupedByThrees(mantissa, regional.groupSeparator);
-    if (number->decimalSeparator) mantissa += regional.decimalSeparator + digits.substr(static_cast<size_t>(integerPlaces));
+    const MantissaText mantissa = WriteMantissa(DigitsAtPlaces(sum, integerPlaces, decimals),
+                                                static_cast<size_t>(integerPlaces), number->grouped,
+                                                number->decimalSeparator, regional);
     const std::string sign = sum.negative ? "-" : (number->plusSign ? "+" : "");
 
     SteppedNumberText stepped;
     stepped.text.reserve(text.size() + 8);
     stepped.text.append(text.substr(0, number->signPlace));
     stepped.text += sign;
-    stepped.text += mantissa;
+    stepped.text += mantissa.text;
     stepped.text.append(text.substr(number->mantissaEnd));
 
-    const size_t mantissaEnd = number->signPlace + sign.size() + mantissa.size();
+    const size_t mantissaStart = number->signPlace + sign.size();
+    const size_t mantissaEnd = mantissaStart + mantissa.text.size();
     if (beforeDigits) {
         stepped.cursor = std::min(cursor, mantissaEnd);
     } else if (cursor >= number->mantissaEnd) {
         stepped.cursor = mantissaEnd + (cursor - number->mantissaEnd);
     } else {
-        // The layout right of the cursor is the same: it keeps its distance from the end.
-        const size_t fromEnd = number->mantissaEnd - cursor;
-        stepped.cursor = std::max(number->signPlace, mantissaEnd >= fromEnd ? mantissaEnd - fromEnd : 0);
+        // After the digit of the same place, with the separator it stood
+        // behind where that is still there.
+        const size_t digitsRight = places.size() - 1 - target;
+        const size_t newTarget = mantissa.digitPlaces.size() - 1 - digitsRight;
+        const size_t afterDigit = mantissaStart + mantissa.digitPlaces[newTarget] + 1;
+        const size_t nextDigit = newTarget + 1 < mantissa.digitPlaces.size()
+                                     ? mantissaStart + mantissa.digitPlaces[newTarget + 1]
+                                     : mantissaEnd;
+        stepped.cursor = afterDigit + std::min(cursor - (places[target] + 1), nextDigit - afterDigit);
     }
     return stepped;
 }

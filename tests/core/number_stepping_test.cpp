@@ -96,6 +96,9 @@ INSTANTIATE_TEST_SUITE_P(Groups, SteppingTable, ::testing::Values(
     SteppingCase{"comma_grouping", comma, "1.234,5", 7, -kPage, "1.233,5", 7},
     SteppingCase{"space_grouping", spaceGrouped, "1 234,5", 7, 1, "1 234,6", 7},
     SteppingCase{"multibyte_group_separator", french, "1\u202F234,5", 5, 1, "1\u202F334,5", 5},
+    SteppingCase{"odd_groups_regrouped", comma, "1..2", 1, kPage, "112", 2},
+    SteppingCase{"cursor_behind_a_trailing_group_separator", point, "1,", 2, 1, "2", 1},
+    SteppingCase{"cursor_before_a_trailing_group_separator", point, "1,", 1, 1, "2", 1},
     SteppingCase{"arabic_grouping", arabic, "1\u066C234\u066B5", 9, 1, "1\u066C234\u066B6", 9}
 ));
 
@@ -129,6 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Edges, SteppingTable, ::testing::Values(
     SteppingCase{"negative_zero_down", point, "-0", 2, -1, "-1", 2},
     SteppingCase{"negative_zero_before_the_sign", point, "-0", 0, 1, "1", 0},
     SteppingCase{"negative_zero_fraction", comma, "-0,00", 5, -1, "-0,01", 5},
+    SteppingCase{"cursor_before_a_trailing_separator", point, "5.", 1, 1, "6.", 1},
     SteppingCase{"cursor_past_the_text", point, "5", 99, 1, "6", 1},
     SteppingCase{"no_units", point, "5", 1, 0, refused},
     SteppingCase{"empty", point, "", 0, 1, refused},

@@ -35,7 +35,9 @@ bool SteppingLineEdit::step(long long units)
     const std::optional<SteppedNumberText> result = StepNumberText(utf8, cursor, units, m_regional);
     if (!result) return false;
     const QString steppedText = QString::fromStdString(result->text);
+    m_stepping = true;
     setText(steppedText);
+    m_stepping = false;
     setCursorPosition(static_cast<int>(QString::fromUtf8(result->text.data(),
                                                           static_cast<qsizetype>(result->cursor)).size()));
     emit stepped(steppedText);

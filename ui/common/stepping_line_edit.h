@@ -21,6 +21,10 @@ public:
     // cannot step.
     bool step(long long units);
 
+    // True while a step sets the text: a text that a step gave is a number
+    // by the input rule and within range, so its change needs no check.
+    bool isStepping() const { return m_stepping; }
+
 signals:
     // After each step, with the new text.
     void stepped(const QString& text);
@@ -31,6 +35,7 @@ protected:
 
 private:
     RegionalSettings m_regional;
+    bool m_stepping = false;
     int m_wheelRest = 0;  // eighths of a degree short of a notch, kept for the next turn
 };
 

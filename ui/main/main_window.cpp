@@ -593,6 +593,7 @@ void MainWindow::checkInput(InputBox box)
     // The run reads the box with the same rule, so a text left standing here
     // can always be read by the run.
     QLineEdit* edit = inputBox(box);
+    if (const auto* stepping = qobject_cast<SteppingLineEdit*>(edit); stepping && stepping->isStepping()) return;
     if (!ReadRegionalNumber(edit->text().toStdString(), m_regional)) edit->setText(QLatin1String(kErrorText));
 }
 

@@ -83,6 +83,7 @@ std::optional<SteppedNumberText> StepNumberText(std::string_view text, size_t cu
                                                 const RegionalSettings& regional)
 {
     if (units == 0) return std::nullopt;
+    // A text beyond the range of the doubles reads as no number: no step either.
     const std::optional<ScannedNumber> number = ScanNumber(text, regional);
     if (!number || !ValueOf(*number)) return std::nullopt;
     cursor = std::min(cursor, text.size());
@@ -98,8 +99,7 @@ std::optional<SteppedNumberText> StepNumberText(std::string_view text, size_t cu
     const auto integerDigits = static_cast<int>(number->integerDigits);
     const int decimals = static_cast<int>(number->digits.size()) - integerDigits;
     const int targetPlace = integerDigits - 1 - static_cast<int>(target);
-    const DecimalDigits sum =
-        AddExactly(MantissaOf(*number), UnitsAt(units, targetPlace));
+    const DecimalDigits sum = AddExactly(MantissaOf(*number), UnitsAt(units, targetPlace));
     DecimalDigits value = sum;
     value.pointPosition = static_cast<int>(sum.pointPosition + number->exponent);
     if (!sum.isZero() && BeyondLargestDouble(value)) return std::nullopt;

@@ -107,7 +107,8 @@ std::optional<SteppedNumberText> StepNumberText(std::string_view text, size_t cu
     // The same decimals; the integer digits the sum needs, and at least up
     // to the stepped digit, so that the next step steps the same place
     // ("10" down in the tens is "00", then "-10").
-    const int integerPlaces = std::max({sum.isZero() ? 0 : sum.pointPosition, targetPlace + 1, integerDigits > 0 ? 1 : 0});
+    const int integerPlaces =
+        std::max({sum.isZero() ? 0 : sum.pointPosition, targetPlace + 1, integerDigits > 0 ? 1 : 0});
     const MantissaText mantissa = WriteMantissa(DigitsAtPlaces(sum, integerPlaces, decimals),
                                                 static_cast<size_t>(integerPlaces), number->grouped,
                                                 number->decimalSeparator, regional);

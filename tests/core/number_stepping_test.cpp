@@ -29,7 +29,8 @@ TEST_P(SteppingTable, StepsTheDigitLeftOfTheCursor)
 {
     const SteppingCase& c = GetParam();
     const std::optional<SteppedNumberText> result = StepNumberText(c.text, c.cursor, c.units, c.regional);
-    ASSERT_EQ(result.has_value(), c.stepped.has_value()) << "[" << c.text << "] gave [" << (result ? result->text : "") << "]";
+    ASSERT_EQ(result.has_value(), c.stepped.has_value())
+        << "[" << c.text << "] gave [" << (result ? result->text : "") << "]";
     if (!result) return;
     EXPECT_EQ(result->text, *c.stepped);
     EXPECT_EQ(result->cursor, c.newCursor);

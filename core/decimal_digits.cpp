@@ -1,5 +1,6 @@
 #include "core/decimal_digits.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -7,6 +8,8 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace tarvilo {
 namespace {
@@ -223,6 +226,80 @@ DecimalDigits RoundToDecimals(DecimalDigits number, int decimals)
     while (!number.digits.empty() && number.digits.back() == '0') number.digits.pop_back();
     if (number.digits.empty()) number.pointPosition = 0;
     return number;
+}
+
+namespace {
+
+// The digits of a number by place: element i is the digit of 10^(low + i).
+std::vector<int> DigitsByPlace(const DecimalDigits& number, int low, int high)
+{
+    std::vector<int> byPlace(static_cast<size_t>(high - low), 0);
+    for (size_t i = 0; i < number.digits.size(); ++i) {
+        const int place = number.pointPosition - 1 - static_cast<int>(i);
+        byPlace[static_cast<size_t>(place - low)] = number.digits[i] - '0';
+    }
+    return byPlace;
+}
+
+int CompareMagnitudes(const DecimalDigits& a, const DecimalDigits& b)
+{
+    if (a.isZero() || b.isZero()) return (a.isZero() ? 0 : 1) - (b.isZero() ? 0 : 1);
+    if (a.pointPosition != b.pointPosition) return a.pointPosition < b.pointPosition ? -1 : 1;
+    // Without trailing zeros, a longer string of equal start is the larger.
+    const int common = a.digits.compare(0, b.digits.size(), b.digits, 0, a.digits.size());
+    if (common != 0) return common < 0 ? -1 : 1;
+    return a.digits.size() == b.digits.size() ? 0 : (a.digits.size() < b.digits.size() ? -1 : 1);
+}
+
+}  // namespace
+
+DecimalDigits AddExactly(const DecimalDigits& a, const DecimalDigits& b)
+{
+    if (a.isZero()) return b.isZero() ? DecimalDigits{} : b;
+    if (b.isZero()) return a;
+    const int low = std::min(a.pointPosition - static_cast<int>(a.digits.size()),
+                             b.pointPosition - static_cast<int>(b.digits.size()));
+    const int high = std::max(a.pointPosition, b.pointPosition) + 1;  // room for a carry
+
+    const bool sameSign = a.negative == b.negative;
+    const bool aLarger = CompareMagnitudes(a, b) >= 0;
+    const DecimalDigits& larger = aLarger ? a : b;
+    const DecimalDigits& smaller = aLarger ? b : a;
+    std::vector<int> sum = DigitsByPlace(larger, low, high);
+    const std::vector<int> other = DigitsByPlace(smaller, low, high);
+    int carry = 0;
+    for (size_t i = 0; i < sum.size(); ++i) {
+        int digit = sameSign ? sum[i] + other[i] + carry : sum[i] - other[i] - carry;
+        carry = sameSign ? digit / 10 : (digit < 0 ? 1 : 0);
+        sum[i] = sameSign ? digit % 10 : (digit < 0 ? digit + 10 : digit);
+    }
+
+    DecimalDigits result;
+    result.negative = larger.negative;
+    size_t top = sum.size();
+    while (top > 0 && sum[top - 1] == 0) --top;
+    size_t bottom = 0;
+    while (bottom < top && sum[bottom] == 0) ++bottom;
+    if (top == bottom) return DecimalDigits{};
+    for (size_t i = top; i-- > bottom;) result.digits += static_cast<char>('0' + sum[i]);
+    result.pointPosition = low + static_cast<int>(top);
+    return result;
+}
+
+bool BeyondLargestDouble(const DecimalDigits& number)
+{
+    static const DecimalDigits largest = [] {
+        // to_chars with a precision writes the exact value: all 309 digits.
+        std::array<char, 400> buffer{};
+        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                           std::numeric_limits<double>::max(), std::chars_format::fixed, 0);
+        DecimalDigits digits;
+        digits.digits.assign(buffer.data(), written.ptr);
+        digits.pointPosition = static_cast<int>(digits.digits.size());
+        while (!digits.digits.empty() && digits.digits.back() == '0') digits.digits.pop_back();
+        return digits;
+    }();
+    return CompareMagnitudes(number, largest) > 0;
 }
 
 }  // namespace tarvilo

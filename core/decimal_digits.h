@@ -31,4 +31,12 @@ std::optional<double> FifteenDigitValueByScaling(double value);
 // rounding away from zero.
 DecimalDigits RoundToDecimals(DecimalDigits number, int decimals);
 
+// The exact sum. Its digits span the places of both numbers, so they should
+// lie near each other (a step within a number's own digits); a zero sum is
+// positive.
+DecimalDigits AddExactly(const DecimalDigits& a, const DecimalDigits& b);
+
+// Whether the number's magnitude is larger than that of the largest double.
+bool BeyondLargestDouble(const DecimalDigits& number);
+
 }  // namespace tarvilo

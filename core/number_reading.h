@@ -19,7 +19,8 @@ namespace tarvilo {
 // 0 or a subnormal. The result never depends on the C locale.
 //
 // The window's input check and the calculation run both use this function,
-// so a text that passes the check can always be read by the run.
+// so a text that passes the check can always be read by the run; stepping a
+// value scans its text by the same grammar (core/number_scanning.h).
 std::optional<double> ReadRegionalNumber(std::string_view text, const RegionalSettings& regional);
 
 }  // namespace tarvilo

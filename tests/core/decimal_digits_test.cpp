@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -87,6 +88,52 @@ TEST(FifteenDigits, RoundsAtTheFifteenthDigit)
     const DecimalDigits carried = ToFifteenDigits(0.99999999999999994);
     EXPECT_EQ(carried.digits, "1");
     EXPECT_EQ(carried.pointPosition, 1);
+}
+
+struct SumCase {
+    const char* name;
+    DecimalDigits a;
+    DecimalDigits b;
+    DecimalDigits sum;
+};
+
+void PrintTo(const SumCase& c, std::ostream* out) { *out << c.name; }
+
+class SumTable : public ::testing::TestWithParam<SumCase> {};
+
+TEST_P(SumTable, AddsExactly)
+{
+    const SumCase& c = GetParam();
+    for (const DecimalDigits& sum : {AddExactly(c.a, c.b), AddExactly(c.b, c.a)}) {
+        EXPECT_EQ(sum.negative, c.sum.negative);
+        EXPECT_EQ(sum.digits, c.sum.digits);
+        EXPECT_EQ(sum.pointPosition, c.sum.pointPosition);
+    }
+}
+
+// value = 0.digits x 10^pointPosition
+INSTANTIATE_TEST_SUITE_P(Sums, SumTable, ::testing::Values(
+    SumCase{"carry_into_a_new_place", {false, "999", 1}, {false, "1", -1}, {false, "1", 2}},        // 9.99 + 0.01
+    SumCase{"through_zero", {false, "1", -1}, {true, "2", -1}, {true, "1", -1}},                    // 0.01 - 0.02
+    SumCase{"to_zero", {true, "1048", 2}, {false, "1048", 2}, {false, "", 0}},                      // -10.48 + 10.48
+    SumCase{"borrow_across_places", {false, "1", 4}, {true, "1", -2}, {false, "999999", 3}},        // 1000 - 0.001
+    SumCase{"with_zero", {false, "", 0}, {true, "5", 1}, {true, "5", 1}},
+    SumCase{"far_apart", {false, "1", 20}, {false, "1", -19}, {false, "1" + std::string(38, '0') + "1", 20}}
+));
+
+TEST(LargestDouble, IsTheBorder)
+{
+    const std::string largest = "17976931348623157081452742373170435679807056752584499659891747680315726078002853876058955"
+                                "86327668781715404589535143824642343213268894641827684675467035375169860499105765512820762"
+                                "45490090389328944075868508455133942304583236903222948165808559332123348274797826204144723"
+                                "168738177180919299881250404026184124858368";
+    EXPECT_FALSE(BeyondLargestDouble({false, largest, 309}));
+    EXPECT_FALSE(BeyondLargestDouble({true, largest, 309}));
+    EXPECT_TRUE(BeyondLargestDouble({false, largest + "1", 309}));
+    EXPECT_TRUE(BeyondLargestDouble({false, "17976931348623158", 309}));
+    EXPECT_FALSE(BeyondLargestDouble({false, "9", 308}));
+    EXPECT_TRUE(BeyondLargestDouble({false, "1", 310}));
+    EXPECT_FALSE(BeyondLargestDouble({}));
 }
 
 }  // namespace

@@ -10,11 +10,13 @@
 #include "ui/chart/qv_chart.h"
 #include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
-#include "ui/main/value_stepping.h"
+#include "ui/common/stepping_line_edit.h"
 #include "ui/pv_curve/pv_curve_window.h"
 #include "ui/chart/xy_chart_view.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QWheelEvent>
 #include <QCheckBox>
 #include <QLabel>
 #include <QScatterSeries>
@@ -38,50 +40,6 @@ private:
     }
 
 private slots:
-    void aStepChangesTheDigitLeftOfTheCursor_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("cursor");
-        QTest::addColumn<int>("units");
-        QTest::addColumn<QString>("stepped");
-        QTest::addColumn<int>("newCursor");
-        for (const auto& [name, locale] : {std::pair{"point", PointLocale()}, std::pair{"comma", CommaLocale()}}) {
-            const auto spelt = [&locale](const char* text) {
-                return QString::fromLatin1(text).replace(QLatin1Char('.'), locale.decimalPoint());
-            };
-            const auto row = [&](const char* what) -> QTestData& { return QTest::addRow("%s %s", name, what) << locale; };
-            row("last digit") << spelt("0.03") << 4 << 1 << spelt("0.04") << 4;
-            row("tens") << spelt("10.48") << 1 << 1 << spelt("20.48") << 1;
-            row("down to zero") << spelt("0.01") << 4 << -1 << spelt("0.00") << 4;
-            row("through zero") << spelt("0.00") << 4 << -1 << spelt("-0.01") << 5;
-            row("back up") << spelt("-0.01") << 5 << 1 << spelt("0.00") << 4;
-            row("page up") << spelt("0.03") << 4 << 10 << spelt("0.13") << 4;
-            row("carry") << spelt("9.99") << 4 << 1 << spelt("10.00") << 5;
-            row("error") << QStringLiteral("Error") << 5 << 1 << QString() << 0;
-            row("before every digit") << spelt("10.48") << 0 << 1 << spelt("10.49") << 0;
-            row("before every digit, no integer digits") << spelt(".48") << 0 << 1 << spelt(".49") << 0;
-            row("before the sign") << spelt("-9.5") << 0 << -1 << spelt("-9.6") << 0;
-            row("beyond the largest number") << QStringLiteral("1e308") << 5 << 1 << QString() << 0;
-            row("page up beyond the largest number") << spelt("1.7e308") << 3 << 10 << QString() << 0;
-            row("largest number down") << QStringLiteral("1e308") << 1 << -1 << QStringLiteral("0e308") << 1;
-        }
-    }
-    void aStepChangesTheDigitLeftOfTheCursor()
-    {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, text);
-        QFETCH(int, cursor);
-        QFETCH(int, units);
-        QFETCH(QString, stepped);
-        QFETCH(int, newCursor);
-        const std::optional<SteppedText> result = StepValue(text, cursor, units, RegionalOf(locale));
-        QCOMPARE(result.has_value(), !stepped.isEmpty());
-        if (!result) return;
-        QCOMPARE(result->text, stepped);
-        QCOMPARE(result->cursor, newCursor);
-    }
-
     void heldKeysFoldIntoOneRunOfTheLatestValue()
     {
         MainWindow window(PointLocale());
@@ -103,6 +61,39 @@ private slots:
         QCOMPARE(qcap->text(), QStringLiteral("Error"));
         QTest::qWait(20);
         QCOMPARE(runs.count(), 1);
+    }
+
+    void aHeldKeyAndASpunWheelStepEveryTime()
+    {
+        MainWindow window(CommaLocale());
+        QLineEdit* pcarga = window.inputBox(InputBox::Pcarga);
+        QVERIFY(qobject_cast<SteppingLineEdit*>(pcarga));
+        pcarga->setFocus();
+        pcarga->end(false);
+        QSignalSpy runs(window.chart()->series(Curve::LoadCharacteristic), &QXYSeries::pointsReplaced);
+        for (int press = 0; press < 3000; ++press) QTest::keyClick(pcarga, Qt::Key_Down);
+        QCOMPARE(pcarga->text(), QStringLiteral("-19,52"));
+        const QPointF at(pcarga->width() / 2.0, pcarga->height() / 2.0);
+        for (int part = 0; part < 2 * 3000; ++part) {
+            QWheelEvent half(at, pcarga->mapToGlobal(at), QPoint(), QPoint(0, 60), Qt::NoButton, Qt::NoModifier,
+                             Qt::NoScrollPhase, false);
+            QApplication::sendEvent(pcarga, &half);
+        }
+        QCOMPARE(pcarga->text(), QStringLiteral("10,48"));
+        QTRY_COMPARE(runs.count(), 1);
+        QCOMPARE(window.resultLabel(ResultLabel::MargenQ2)->text(), QStringLiteral("5,6193"));
+    }
+
+    void theFamilysBoxesStep()
+    {
+        MainWindow window(CommaLocale());
+        Action(window, "mnuFamilia")->trigger();
+        auto* primero = window.familyWindow()->findChild<QLineEdit*>(QStringLiteral("txtPrimero"));
+        QCOMPARE(primero->text(), QStringLiteral("0,03"));
+        primero->setFocus();
+        primero->end(false);
+        QTest::keyClick(primero, Qt::Key_PageDown);
+        QCOMPARE(primero->text(), QStringLiteral("-0,07"));
     }
 
     void aStepBeyondTheRangeKeepsTheText()

@@ -12,6 +12,7 @@
 #include "ui/common/number_text.h"
 #include "ui/common/qv_margin_text.h"
 #include "ui/common/quantities.h"
+#include "ui/common/stepping_line_edit.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -141,9 +142,9 @@ void FamilyWindow::buildControls()
     m_cboMagnitud->setObjectName(QStringLiteral("cboMagnitud"));
     m_cboMagnitud->setAccessibleName(QStringLiteral("Magnitud"));
     for (const InputBox box : kInputBoxes) m_cboMagnitud->addItem(QuantityName(box));
-    m_txtPrimero = new QLineEdit(this);
+    m_txtPrimero = new SteppingLineEdit(m_regional, this);
     m_txtPrimero->setObjectName(QStringLiteral("txtPrimero"));
-    m_txtUltimo = new QLineEdit(this);
+    m_txtUltimo = new SteppingLineEdit(m_regional, this);
     m_txtUltimo->setObjectName(QStringLiteral("txtUltimo"));
     m_spnValores = new QSpinBox(this);
     m_spnValores->setObjectName(QStringLiteral("spnValores"));

@@ -11,13 +11,13 @@
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
 
 namespace tarvilo {
 
+class SteppingLineEdit;
 class XyChartView;
 
 // frmFamilia: one quantity takes a range of values, the others come from
@@ -67,8 +67,8 @@ private:
     std::vector<FamilyMember> m_family;
 
     QComboBox* m_cboMagnitud = nullptr;
-    QLineEdit* m_txtPrimero = nullptr;
-    QLineEdit* m_txtUltimo = nullptr;
+    SteppingLineEdit* m_txtPrimero = nullptr;  // Up, Down and the wheel step them
+    SteppingLineEdit* m_txtUltimo = nullptr;
     QSpinBox* m_spnValores = nullptr;
     QLabel* m_lblAviso = nullptr;
     XyChartView* m_chart = nullptr;

@@ -13,6 +13,7 @@
 #include "ui/common/file_saving.h"
 #include "ui/common/form_font.h"
 #include "ui/common/message_box.h"
+#include "ui/common/stepping_line_edit.h"
 #include "ui/common/twips_layout.h"
 #include "ui/common/value_label.h"
 #include "ui/family/family_window.h"
@@ -21,7 +22,6 @@
 #include "ui/main/control_table.h"
 #include "ui/main/diagram_picture.h"
 #include "ui/main/result_exports.h"
-#include "ui/main/value_stepping.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
 #include <QAction>
@@ -30,7 +30,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QWheelEvent>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -56,9 +55,9 @@ constexpr const char* kPreviousNote = "del cálculo anterior";
 // Room for the window manager's title bar and borders.
 const QSize kWindowFrame(16, 40);
 
-QLineEdit* MakeTextBox(QWidget* parent, const InputControl& control)
+SteppingLineEdit* MakeTextBox(QWidget* parent, const InputControl& control, const RegionalSettings& regional)
 {
-    auto* box = Place(new QLineEdit(QStringLiteral("Text1"), parent), control.name,
+    auto* box = Place(new SteppingLineEdit(QStringLiteral("Text1"), regional, parent), control.name,
                       Twips(control.left, control.top, kInputBoxWidth, kInputBoxHeight));
     // Qt's usual limit: a paste of millions of characters would keep the
     // window busy for minutes.
@@ -205,7 +204,10 @@ void MainWindow::buildControls(const QLocale& locale)
     m_cmdValoresDefault = add(Place(new QPushButton(QStringLiteral("Cargar valores por defecto"), client),
                                     "cmdValoresDefault", Twips(5640, 6600, 3135, 375)));
     for (auto it = std::rbegin(kInputControls); it != std::rend(kInputControls); ++it) {
-        m_inputs[static_cast<size_t>(it->box)] = add(MakeTextBox(client, *it));
+        SteppingLineEdit* box = add(MakeTextBox(client, *it, m_regional));
+        // The run reads the boxes when it starts: steps made before it are folded in.
+        connect(box, &SteppingLineEdit::stepped, &m_steppedRun, [this] { m_steppedRun.start(); });
+        m_inputs[static_cast<size_t>(it->box)] = box;
     }
     m_chart = add(Place(new QvChart(locale, m_regional, client), "grfMsChart", Twips(120, 2280, 5415, 4815)));
     m_chkAgregar = add(Place(new QCheckBox(QStringLiteral("Agregar"), client), "chkAgregar",
@@ -300,7 +302,6 @@ void MainWindow::connectHandlers()
     connect(m_chart, &QvChart::doubleClicked, this, [this] { grfMsChart_DblClick(); });
     connect(m_cmdValoresDefault, &QPushButton::clicked, this,
             [this] { handle([this] { cmdValoresDefault_Click(); }); });
-    for (QLineEdit* box : m_inputs) box->installEventFilter(this);
     m_steppedRun.setSingleShot(true);
     m_steppedRun.setInterval(0);
     connect(&m_steppedRun, &QTimer::timeout, this, [this] { handle([this] { cmdCalcular_Click(); }); });
@@ -554,38 +555,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
         }
-        return QMainWindow::eventFilter(watched, event);
     }
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (!box || std::find(m_inputs.begin(), m_inputs.end(), box) == m_inputs.end()) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const int units = key == Qt::Key_Up ? 1 : key == Qt::Key_Down ? -1 : key == Qt::Key_PageUp ? 10
-                        : key == Qt::Key_PageDown ? -10 : 0;
-        if (units == 0) return false;
-        stepValue(box, units);
-        return true;
-    }
-    if (event->type() == QEvent::Wheel) {
-        m_wheelRest += static_cast<QWheelEvent*>(event)->angleDelta().y();
-        const int units = m_wheelRest / 120;
-        m_wheelRest %= 120;
-        if (units != 0) stepValue(box, units);
-        return true;
-    }
-    return false;
-}
-
-void MainWindow::stepValue(QLineEdit* box, int units)
-{
-    const std::optional<SteppedText> stepped = StepValue(box->text(), box->cursorPosition(), units, m_regional);
-    if (!stepped) return;  // "Error" and other non-numbers do not step
-    box->setText(stepped->text);
-    box->setCursorPosition(stepped->cursor);
-    // The run reads the boxes when it starts: steps made before it are folded in.
-    m_steppedRun.start();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showChartFocus(bool shown)
@@ -610,6 +581,7 @@ void MainWindow::checkInput(InputBox box)
     // The run reads the box with the same rule, so a text left standing here
     // can always be read by the run.
     QLineEdit* edit = inputBox(box);
+    if (const auto* stepping = qobject_cast<SteppingLineEdit*>(edit); stepping && stepping->isStepping()) return;
     if (!ReadRegionalNumber(edit->text().toStdString(), m_regional)) edit->setText(QLatin1String(kErrorText));
 }
 

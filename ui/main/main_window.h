@@ -79,7 +79,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Up, Down, Page Up, Page Down and the wheel step the value of a box.
+    // Enter or the space bar on the chart opens the large chart.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -126,9 +126,6 @@ private:
     // Runs a handler; a calculation that ends at a fault ends the handler
     // too, and is reported once.
     void handle(const std::function<void()>& handler);
-    // Steps a box's value and asks for a run; steps that come faster than
-    // runs are folded into one run of the latest value.
-    void stepValue(QLineEdit* box, int units);
     void showKeptCases();
     // The chart no longer shows the inputs' case: said on both charts.
     // inputsRead: the run stopped after reading every input box.
@@ -179,8 +176,8 @@ private:
     std::vector<QAction*> m_resultCommands;  // enabled once a run has reached the chart
     KeptCases m_kept;
     bool m_keepCases = false;
+    // Steps that come faster than runs are folded into one run of the latest value.
     QTimer m_steppedRun;
-    int m_wheelRest = 0;  // wheel turns of less than a step, kept for the next
 };
 
 }  // namespace tarvilo

@@ -175,7 +175,6 @@ void CaseCommands::becomeFile(const QString& path)
     m_path = path;
     m_saved = currentCase();
     rememberRecent(path);
-    fillRecentMenu();
     // "[*]" in the name itself is no mark.
     QString name = NameOf(path);
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
@@ -230,11 +229,14 @@ QStringList CaseCommands::recentCases() { return Settings().value(QString::fromL
 
 void CaseCommands::rememberRecent(const QString& path)
 {
-    QStringList recent = recentCases();
+    QSettings settings = Settings();
+    const QStringList before = settings.value(QString::fromLatin1(kRecentKey)).toStringList();
+    QStringList recent = before;
     recent.removeAll(path);
     recent.prepend(path);
     while (recent.size() > kMaxRecentCases) recent.removeLast();
-    Settings().setValue(QString::fromLatin1(kRecentKey), recent);
+    // Written only when changed: the store is synced to the disk.
+    if (recent != before) settings.setValue(QString::fromLatin1(kRecentKey), recent);
 }
 
 void CaseCommands::forgetRecent(const QString& path)

@@ -124,6 +124,8 @@ private slots:
             QVERIFY(window.caseCommands()->saveCase(path));
         }
         MainWindow window(opened);
+        // Keeping cases already: the case shown before the opening is not one of the file's.
+        Trigger(window, "mnuConservarCurvas");
         QVERIFY(window.caseCommands()->openCase(path));
         for (const InputBox box : kInputBoxes) {
             const QString text = window.inputBox(box)->text();
@@ -323,6 +325,8 @@ private slots:
         QVERIFY(!window.isWindowModified());
         QVERIFY(FileBytes(path).contains("\"conservarCurvas\": true"));
         QVERIFY(FileBytes(path).contains("\"casosConservados\": [\n    {\"X\": 0.03, \"B\": 3.33"));
+        Trigger(window, "mnuBorrarCurvas");  // the kept cases gone: a change
+        QVERIFY(window.isWindowModified());
     }
 
     // "Salir", or closing the window, with changes not saved asks; each
@@ -365,6 +369,37 @@ private slots:
         QCOMPARE(window.isVisible(), !closes);
         QCOMPARE(FileBytes(path).contains("\"Pcarga\": 8.5"), saved);
         QCOMPARE(window.isWindowModified(), !saved);
+    }
+
+    // Opening another case with changes not saved asks too; "Cancelar"
+    // keeps the window as it is.
+    void asksBeforeOpeningAnotherCase()
+    {
+        ClearRecent();
+        const QString other = Path(QStringLiteral("otro.tarvilo"));
+        Write(other, CaseFileText(OtherCase()));
+        MainWindow window(PointLocale());
+        QVERIFY(window.caseCommands()->openCase(other));
+        const QString path = Path(QStringLiteral("abierto.tarvilo"));
+        QVERIFY(window.caseCommands()->saveCase(path));
+        window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("8.5"));
+        emit window.findChild<QMenu*>(QStringLiteral("mnuArchivo"))->aboutToShow();
+        QAction* recentOther = window.findChild<QMenu*>(QStringLiteral("mnuCasosRecientes"))->actions().at(1);
+        QCOMPARE(recentOther->data().toString(), other);
+
+        m_watchdog->expect(1);
+        m_watchdog->press = QStringLiteral("Cancelar");
+        recentOther->trigger();
+        QCOMPARE(m_watchdog->seen().back().text, QStringLiteral("¿Guardar los cambios de abierto.tarvilo?"));
+        QCOMPARE(window.caseCommands()->casePath(), path);
+        QCOMPARE(window.inputBox(InputBox::Pcarga)->text(), QStringLiteral("8.5"));
+
+        m_watchdog->expect(1);
+        m_watchdog->press = QStringLiteral("No guardar");
+        recentOther->trigger();
+        QCOMPARE(window.caseCommands()->casePath(), other);
+        QCOMPARE(window.inputBox(InputBox::Pcarga)->text(), QStringLiteral("7"));
+        QVERIFY(!FileBytes(path).contains("8.5"));
     }
 
     // No case open, or no change: "Salir" closes at once, as always.

@@ -293,6 +293,26 @@ private slots:
         QCOMPARE(second.windowTitle(), QStringLiteral("reciente8.tarvilo[*] - Tarvilo"));
     }
 
+    // A case that cannot be written is told; the file open stays the one
+    // it was, and the list of recent cases does not take the new name.
+    void failedSaveChangesNothing()
+    {
+        ClearRecent();
+        MainWindow window(PointLocale());
+        const QString path = Path(QStringLiteral("guardado.tarvilo"));
+        QVERIFY(window.caseCommands()->saveCase(path));
+        const QString blocked = Path(QStringLiteral("ocupado.tarvilo"));
+        QDir::current().mkpath(QStringLiteral("ocupado.tarvilo"));  // a folder stands where the file would go
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0.04"));
+        m_watchdog->expect(1);
+        QVERIFY(!window.caseCommands()->saveCase(blocked));
+        QVERIFY(m_watchdog->seen().front().text.startsWith(QStringLiteral("No se pudo guardar el archivo %1: ").arg(blocked)));
+        QCOMPARE(window.caseCommands()->casePath(), path);
+        QCOMPARE(window.windowTitle(), QStringLiteral("guardado.tarvilo[*] - Tarvilo"));
+        QVERIFY(window.isWindowModified());
+        QCOMPARE(CaseCommands::recentCases(), QStringList{path});
+    }
+
     // "Tarvilo" until a case is saved or opened, then its name with the
     // modified mark while the window differs from the file.
     void captionNamesTheCaseAndMarksChanges()

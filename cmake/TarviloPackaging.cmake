@@ -14,5 +14,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hardinfo")
+# shared-mime-info and desktop-file-utils make a double click on a case file
+# open it: their triggers take in the installed type and menu entry.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hardinfo, shared-mime-info, desktop-file-utils")
 include(CPack)

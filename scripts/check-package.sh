@@ -2,7 +2,9 @@
 # Checks Tarvilo as a user installs it: validates the menu entry and the
 # AppStream description, builds the Debian package from build/default,
 # installs it, starts the installed program under Xvfb in an empty folder,
-# and checks that it wrote "salida.txt" there. Run as root (or through sudo).
+# and checks that it wrote "salida.txt" there; then that case files are of
+# their own type, open with Tarvilo and open from the command line. Run as
+# root (or through sudo).
 set -euo pipefail
 source_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 as_root=()
@@ -24,6 +26,7 @@ test -x /usr/bin/tarvilo
 test -f /usr/share/applications/org.tarvilo.Tarvilo.desktop
 test -f /usr/share/metainfo/org.tarvilo.Tarvilo.metainfo.xml
 test -f /usr/share/icons/hicolor/scalable/apps/org.tarvilo.Tarvilo.svg
+test -f /usr/share/mime/packages/org.tarvilo.Tarvilo.xml
 
 work="$(mktemp -d)"
 cd "$work"
@@ -42,4 +45,37 @@ fi
 sed -n 4p salida.txt | grep -q '^5[.,]03842; 0[.,]59063; ' || { echo "unexpected first curve line"; exit 1; }
 cd /
 rm -rf "$work"
-echo "installed program started and wrote salida.txt: package check passed"
+echo "installed program started and wrote salida.txt"
+
+# Case files: the system knows their type, opens them with Tarvilo, and the
+# installed program opens one given on its command line (its start-up run
+# then writes that case's curves, not the default case's).
+work="$(mktemp -d)"
+cd "$work"
+cat >muestra.tarvilo <<'CASE'
+{
+  "formato": "tarvilo-caso",
+  "version": 1,
+  "entradas": {"X": 0.05, "B": 3.33, "Uinf": 1, "Pcarga": 7, "Qcarga": 0.5, "Qcap": 0}
+}
+CASE
+type="$(gio info -a standard::content-type muestra.tarvilo | sed -n 's/^ *standard::content-type: //p')"
+[ "$type" = application/x-tarvilo-caso ] || { echo "muestra.tarvilo is of type '$type'"; exit 1; }
+opener="$(xdg-mime query default application/x-tarvilo-caso)"
+[ "$opener" = org.tarvilo.Tarvilo.desktop ] || { echo "case files open with '$opener'"; exit 1; }
+xvfb-run -a sh -c 'echo $$ >program.pid; exec /usr/bin/tarvilo muestra.tarvilo' &
+runner=$!
+for _ in $(seq 1 200); do
+    [ -s salida.txt ] && [ "$(wc -l < salida.txt)" -eq 303 ] && break
+    sleep 0.1
+done
+[ -s program.pid ] && kill "$(cat program.pid)" 2>/dev/null || true
+wait "$runner" 2>/dev/null || true
+if [ ! -s salida.txt ] || [ "$(wc -l < salida.txt)" -ne 303 ]; then
+    echo "the installed program given a case wrote no complete salida.txt in $work"
+    exit 1
+fi
+sed -n 4p salida.txt | grep -q '^2[.,]55000; 0[.,]61033; ' || { echo "salida.txt is not that of the case given"; exit 1; }
+cd /
+rm -rf "$work"
+echo "case files known to the system and opened from the command line: package check passed"

@@ -34,7 +34,7 @@ run_packages=(
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth imagemagick xdotool
+  xvfb xauth imagemagick xdotool xclip shared-mime-info xdg-utils libglib2.0-bin
   desktop-file-utils appstream dpkg-dev locales python3 valgrind
   clang ${clang_runtime:+"$clang_runtime"}
 )

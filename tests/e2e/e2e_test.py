@@ -76,7 +76,7 @@ def wait_for(condition, what):
 
 
 class Session:
-    def __init__(self, program, locale, folder):
+    def __init__(self, program, locale, folder, arguments=(), title="^Tarvilo$"):
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
@@ -87,14 +87,16 @@ class Session:
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_QPA", "LC_", "LANG"))}
         self.env.update(DISPLAY=display, LC_ALL=locale, LANG=locale)
         self.folder = folder
+        # The recent cases go to a settings store of the test's own.
+        self.config = tempfile.TemporaryDirectory()
         # The program's own output is kept outside its folder and shown when
         # the test fails (a sanitizer report, say).
         self.output = tempfile.TemporaryFile()
         # The program gets an empty PATH: no system-information program to find.
-        program_env = dict(self.env, PATH=os.path.join(folder, "no-programs"))
-        self.program = subprocess.Popen([program], cwd=folder, env=program_env,
+        program_env = dict(self.env, PATH=os.path.join(folder, "no-programs"), XDG_CONFIG_HOME=self.config.name)
+        self.program = subprocess.Popen([program, *arguments], cwd=folder, env=program_env,
                                         stdout=self.output, stderr=subprocess.STDOUT)
-        self.window = wait_for(lambda: self.find("^Tarvilo$"), "the main window")
+        self.window = wait_for(lambda: self.find(title), "the main window")
         geometry = self.xdotool("getwindowgeometry", "--shell", self.window)
         values = dict(line.split("=") for line in geometry.split())
         self.origin = (int(values["X"]), int(values["Y"]))
@@ -105,6 +107,7 @@ class Session:
             self.program.kill()
         self.xvfb.terminate()
         self.xvfb.wait()
+        self.config.cleanup()
 
     def xdotool(self, *args):
         result = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True)
@@ -168,6 +171,51 @@ def check_file(session, inputs, separator, what):
 
 def spell(number_text, separator):
     return number_text.replace(".", separator)
+
+
+def operating_points(x, b, uinf, pcarga, qcarga, qcap):
+    """Where the load characteristic meets the system's: with w = V2 squared,
+    (1 - X Beq)^2 w^2 + (2 X Qcarga - Uinf^2 - 2 X^2 Qcarga Beq) w + X^2 (Pcarga^2 + Qcarga^2) = 0."""
+    beq = qcap + b / 2
+    a = (1 - x * beq) ** 2
+    bb = 2 * x * qcarga - uinf * uinf - 2 * x * x * qcarga * beq
+    c = x * x * (pcarga * pcarga + qcarga * qcarga)
+    root = (bb * bb - 4 * a * c) ** 0.5
+    upper, lower = (-bb + root) / (2 * a), (-bb - root) / (2 * a)
+    return {"V2 sup": upper ** 0.5, "Q2 sup": qcarga - beq * upper,
+            "V2 inf": lower ** 0.5, "Q2 inf": qcarga - beq * lower}
+
+
+def check_case_from_command_line(program, locale, separator):
+    """A case file given on the command line: the window opens on it, and its
+    start-up run gives that case's curves and results."""
+    inputs = (0.05, 3.33, 1.0, 7.0, 0.5, 0.0)
+    with tempfile.TemporaryDirectory() as folder:
+        case = os.path.join(folder, "estudio.tarvilo")
+        with open(case, "w", encoding="utf-8") as f:
+            f.write('{"formato": "tarvilo-caso", "version": 1, "entradas": '
+                    '{"X": 0.05, "B": 3.33, "Uinf": 1, "Pcarga": 7, "Qcarga": 0.5, "Qcap": 0}}\n')
+        session = Session(program, locale, folder, [case], "^estudio.tarvilo - Tarvilo$")
+        try:
+            check_file(session, inputs, separator, "the file of the case given on the command line")
+            # The labels, through "Archivo" > "Copiar resultados" (its access key r).
+            session.click_menu(28)
+            session.xdotool("key", "--delay", "50", "r")
+
+            def copied():
+                result = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=session.env,
+                                        capture_output=True, text=True, timeout=5)
+                return result.stdout if result.returncode == 0 and "V2 sup" in result.stdout else ""
+            table = wait_for(copied, "the results on the clipboard")
+            values = {}
+            for line in table.splitlines():
+                fields = line.split("\t")
+                values[fields[0]] = float(fields[1].replace(separator, "."))
+            assert values["Reactancia X"] == 0.05 and values["Pcarga"] == 7, f"inputs: {table}"
+            for name, expected in operating_points(*inputs).items():
+                assert abs(values[name] - expected) <= 1e-9 * max(1, abs(expected)), f"{name}: {values[name]} vs {expected}"
+        finally:
+            session.close()
 
 
 def main():
@@ -234,6 +282,9 @@ def main():
             # Its folder holds the curve file and nothing else: no temporary
             # file of the safe writes is left behind.
             assert os.listdir(folder) == ["salida.txt"], f"left in its folder: {os.listdir(folder)}"
+            passed += 1
+
+            check_case_from_command_line(program, locale, separator)
             passed += 1
         except AssertionError as failure:
             print(f"FAIL ({locale}): {failure}")

@@ -29,6 +29,12 @@ void ModalWatchdog::poll()
         QTest::qFail(qPrintable(QStringLiteral("unexpected message box: ") + seen.text), __FILE__, __LINE__);
     }
     if (onOpen) onOpen(seen);
+    for (QAbstractButton* button : box->buttons()) {
+        if (!press.isEmpty() && button->text().remove(QLatin1Char('&')) == press) {
+            button->click();
+            return;
+        }
+    }
     box->done(QMessageBox::Ok);
 }
 

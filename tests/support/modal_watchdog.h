@@ -39,6 +39,9 @@ public:
     // Called while a box is open, before it is answered: lets a test look at
     // the window in that moment.
     std::function<void(const Seen&)> onOpen;
+    // The button to press in each box, by its text without "&" ("No
+    // guardar"); empty: the box is closed as its OK button does.
+    QString press;
 
 private:
     void poll();

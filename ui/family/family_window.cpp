@@ -230,6 +230,20 @@ void FamilyWindow::cboMagnitud_Change()
     m_txtUltimo->setText(ExactText(std::isfinite(twice) && readable(twice) ? twice : present, m_regional));
 }
 
+FamilyWindow::Choice FamilyWindow::choice() const
+{
+    return {m_quantity, m_txtPrimero->text(), m_txtUltimo->text(), m_spnValores->value()};
+}
+
+void FamilyWindow::setChoice(const Choice& choice)
+{
+    // The quantity first: choosing it proposes a range, replaced here.
+    m_cboMagnitud->setCurrentIndex(static_cast<int>(choice.quantity));
+    m_txtPrimero->setText(choice.first);
+    m_txtUltimo->setText(choice.last);
+    m_spnValores->setValue(choice.count);
+}
+
 void FamilyWindow::cmdDibujar_Click()
 {
     // The quantity's own box is not read: the range takes its place.

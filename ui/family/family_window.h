@@ -40,6 +40,16 @@ public:
     // Calculates and draws the family of the values chosen.
     void cmdDibujar_Click();
 
+    // The values chosen, the first and last as their boxes show them.
+    struct Choice {
+        InputBox quantity = InputBox::X;
+        QString first;
+        QString last;
+        int count = 0;
+    };
+    Choice choice() const;
+    void setChoice(const Choice& choice);
+
     const std::vector<FamilyMember>& family() const { return m_family; }
     QTableWidget* table() const { return m_grdFamilia; }
     XyChartView* chart() const { return m_chart; }

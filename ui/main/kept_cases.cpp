@@ -13,6 +13,13 @@ void KeptCases::keep(const QvInputs& inputs, const ChartGrid& grid)
     if (m_cases.size() > kMaxKeptCases) m_cases.pop_front();
 }
 
+std::vector<QvInputs> KeptCases::keptInputs() const
+{
+    std::vector<QvInputs> inputs;
+    for (const Kept& kept : m_cases) inputs.push_back(kept.inputs);
+    return inputs;
+}
+
 std::vector<KeptCurves> KeptCases::curvesAgainst(const QvInputs& current, const RegionalSettings& regional) const
 {
     std::vector<KeptCurves> curves;

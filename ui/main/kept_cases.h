@@ -16,6 +16,8 @@ public:
     void keep(const QvInputs& inputs, const ChartGrid& grid);
     void clear() { m_cases.clear(); }
     bool empty() const { return m_cases.empty(); }
+    // The inputs of each kept case, the oldest first.
+    std::vector<QvInputs> keptInputs() const;
 
     // The kept curves, each named by what differs from the current case.
     std::vector<KeptCurves> curvesAgainst(const QvInputs& current, const RegionalSettings& regional) const;

@@ -18,6 +18,7 @@
 #include "ui/common/value_label.h"
 #include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
+#include "ui/main/case_commands.h"
 #include "ui/main/chart_description.h"
 #include "ui/main/control_table.h"
 #include "ui/main/diagram_picture.h"
@@ -108,8 +109,20 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
 {
 }
 
+MainWindow::MainWindow(const QLocale& locale, const QString& startCase, QWidget* parent)
+    : QMainWindow(parent), m_locale(locale), m_regional(RegionalSettingsOf(locale)),
+      m_defaults(DefaultSetsFor(m_regional)), m_startCase(startCase)
+{
+    build();
+}
+
 MainWindow::MainWindow(const QLocale& locale, const StartUpSets& defaults, QWidget* parent)
     : QMainWindow(parent), m_locale(locale), m_regional(RegionalSettingsOf(locale)), m_defaults(defaults)
+{
+    build();
+}
+
+void MainWindow::build()
 {
     setObjectName(QStringLiteral("frmInicio"));
     setWindowTitle(QStringLiteral("Tarvilo"));
@@ -117,8 +130,9 @@ MainWindow::MainWindow(const QLocale& locale, const StartUpSets& defaults, QWidg
     setFont(FormFont());
 
     buildMenus();
-    buildControls(locale);
+    buildControls(m_locale);
     connectHandlers();
+    m_caseCommands = new CaseCommands(*this, findChild<QMenu*>(QStringLiteral("mnuArchivo")), m_resultCommands.front());
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     fitToScreen();
 
@@ -387,6 +401,7 @@ void MainWindow::markPreviousResults()
 void MainWindow::Form_Load()
 {
     m_cmdCalcular->setFocus();
+    if (!m_startCase.isEmpty() && m_caseCommands->openCase(m_startCase)) return;
     loadInputs(m_defaults.first);
     cmdCalcular_Click();
     if (resultLabel(ResultLabel::V2sup)->text() == QLatin1String(kErrorText)) {
@@ -452,6 +467,7 @@ void MainWindow::showKeptCases()
 {
     m_chart->plot()->showKeptCases(m_kept.curvesAgainst(m_shownInputs, m_regional));
     emit chartChanged(m_chart);
+    if (m_caseCommands) m_caseCommands->updateModified();
 }
 
 void MainWindow::mnuFamilia_Click()
@@ -567,6 +583,10 @@ void MainWindow::showChartFocus(bool shown)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!m_caseCommands->askToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     // The chart windows belong to this window's runs.
     for (QWidget* window : std::initializer_list<QWidget*>{m_largeChart, m_family, m_pvCurve}) {
         if (window) window->close();

@@ -31,6 +31,7 @@ class QPushButton;
 
 namespace tarvilo {
 
+class CaseCommands;
 class FamilyWindow;
 class LargeChartWindow;
 class PvCurveWindow;
@@ -43,6 +44,7 @@ class QvChart;
 class MainWindow : public QMainWindow, private RunHost {
     Q_OBJECT
     Q_MOC_INCLUDE("ui/chart/qv_chart.h")
+    friend class CaseCommands;  // a case opened sets the boxes, kept cases and family, then runs
 
 public:
     // Builds the window and runs Form_Load (the default case, calculated),
@@ -51,6 +53,12 @@ public:
     explicit MainWindow(const QLocale& locale, QWidget* parent = nullptr);
     // The same with other default sets, for tests.
     MainWindow(const QLocale& locale, const StartUpSets& defaults, QWidget* parent = nullptr);
+    // Opens on the case file at startCase instead of the default set; one
+    // that cannot be opened is told, and the default set follows.
+    MainWindow(const QLocale& locale, const QString& startCase, QWidget* parent = nullptr);
+
+    // "Abrir caso...", "Guardar caso" and the open case.
+    CaseCommands* caseCommands() const { return m_caseCommands; }
 
     QLineEdit* inputBox(InputBox box) const { return m_inputs[static_cast<size_t>(box)]; }
     QLabel* resultLabel(ResultLabel label) const { return m_results[static_cast<size_t>(label)]; }
@@ -115,6 +123,7 @@ private:
     void showNoSolutionMessage() override;
     void LoadChart(double q2crit, const QvCurves& curves) override;
 
+    void build();
     void fitToScreen();
     void buildMenus();
     QAction* addCommand(QMenu* menu, const char* name, const QString& text, void (MainWindow::*handler)());
@@ -146,6 +155,8 @@ private:
     QLocale m_locale;
     RegionalSettings m_regional;
     StartUpSets m_defaults;
+    QString m_startCase;
+    CaseCommands* m_caseCommands = nullptr;
     QvInputs m_qvInputs;
     QvResults m_qvResults;
     QvCurves m_qvCurves;

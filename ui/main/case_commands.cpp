@@ -1,0 +1,268 @@
+#include "ui/main/case_commands.h"
+
+#include "core/single_case.h"
+#include "ui/chart/chart_grid.h"
+#include "ui/common/file_saving.h"
+#include "ui/common/message_box.h"
+#include "ui/family/family_window.h"
+#include "ui/main/main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalBlocker>
+
+namespace tarvilo {
+namespace {
+
+constexpr int kMaxRecentCases = 8;
+constexpr const char* kRecentKey = "casosRecientes";
+const QString kCaseFilter = QStringLiteral("Casos de Tarvilo (*.tarvilo)");
+
+// Qt's usual settings store of the user: ~/.config/tarvilo/tarvilo.conf.
+QSettings Settings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("tarvilo"), QStringLiteral("tarvilo")); }
+
+QString NameOf(const QString& path) { return QFileInfo(path).fileName(); }
+
+}  // namespace
+
+CaseCommands::CaseCommands(MainWindow& window, QMenu* menu, QAction* before) : QObject(&window), m_window(window)
+{
+    const auto add = [&](const char* name, const QString& text, const QKeySequence& keys, void (CaseCommands::*handler)()) {
+        auto* action = new QAction(text, menu);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        menu->insertAction(before, action);
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    add("mnuAbrirCaso", QStringLiteral("&Abrir caso..."), QKeySequence::Open, &CaseCommands::mnuAbrirCaso_Click);
+    add("mnuGuardarCaso", QStringLiteral("G&uardar caso"), QKeySequence::Save, &CaseCommands::mnuGuardarCaso_Click);
+    add("mnuGuardarCasoComo", QStringLiteral("Guardar caso co&mo..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+        &CaseCommands::mnuGuardarCasoComo_Click);
+    m_recentMenu = new QMenu(QStringLiteral("Casos recien&tes"), menu);
+    m_recentMenu->setObjectName(QStringLiteral("mnuCasosRecientes"));
+    m_recentMenu->menuAction()->setObjectName(QStringLiteral("mnuCasosRecientes"));
+    menu->insertMenu(before, m_recentMenu);
+    menu->insertSeparator(before);
+    // Another window of the program may have changed the list meanwhile.
+    connect(menu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
+    fillRecentMenu();
+
+    for (const InputBox box : kInputBoxes) {
+        connect(m_window.inputBox(box), &QLineEdit::textChanged, this, [this] { updateModified(); });
+    }
+    if (auto* keep = m_window.findChild<QAction*>(QStringLiteral("mnuConservarCurvas"))) {
+        connect(keep, &QAction::toggled, this, [this] { updateModified(); });
+    }
+}
+
+// --- Handlers ---------------------------------------------------------------
+
+void CaseCommands::mnuAbrirCaso_Click()
+{
+    if (!askToSaveChanges()) return;
+    const QString folder = m_path.isEmpty() ? QDir::currentPath() : QFileInfo(m_path).absolutePath();
+    QFileDialog dialog(&m_window, QStringLiteral("Abrir caso"), folder,
+                       kCaseFilter + QStringLiteral(";;Todos los archivos (*)"));
+    dialog.setObjectName(QStringLiteral("dlgAbrir"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    openCase(dialog.selectedFiles().front());
+}
+
+void CaseCommands::mnuGuardarCaso_Click()
+{
+    if (m_path.isEmpty()) {
+        mnuGuardarCasoComo_Click();
+    } else {
+        saveCase(m_path);
+    }
+}
+
+void CaseCommands::mnuGuardarCasoComo_Click()
+{
+    const QString suggested = m_path.isEmpty() ? QStringLiteral("caso.tarvilo") : NameOf(m_path);
+    const QString path = AskSavePath(&m_window, QStringLiteral("Guardar caso como"), suggested, {kCaseFilter});
+    if (!path.isEmpty()) saveCase(path);
+}
+
+void CaseCommands::mnuCasoReciente_Click(const QString& path)
+{
+    if (!askToSaveChanges()) return;
+    if (!QFileInfo::exists(path)) {
+        forgetRecent(path);
+        ShowMessageBox(&m_window, QMessageBox::Warning,
+                       QStringLiteral("El caso %1 ya no existe: se quita de la lista de casos recientes.").arg(path));
+        return;
+    }
+    openCase(path);
+}
+
+// --- Opening and saving ------------------------------------------------------
+
+bool CaseCommands::openCase(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const CaseReading reading = ReadCaseFile(absolute);
+    if (!reading.document) {
+        ShowMessageBox(&m_window, QMessageBox::Warning, CaseOpenFailure(absolute, reading.problem));
+        return false;
+    }
+    return apply(absolute, *reading.document);
+}
+
+bool CaseCommands::apply(const QString& path, const CaseDocument& document)
+{
+    // Every kept case must reach its curves before anything changes.
+    std::vector<ChartGrid> keptGrids;
+    for (size_t i = 0; i < document.kept.size(); ++i) {
+        const CaseOutcome outcome = CalculateCase(document.kept[i]);
+        if (outcome.fault && outcome.fault->step() <= RunStep::LoadSweep) {
+            ShowMessageBox(&m_window, QMessageBox::Warning,
+                           CaseOpenFailure(path, QStringLiteral("el caso conservado %1 no tiene curvas que dibujar")
+                                                     .arg(i + 1)));
+            return false;
+        }
+        keptGrids.emplace_back(outcome.curves);
+    }
+
+    MainWindow& w = m_window;
+    for (const InputBox box : kInputBoxes) {
+        w.inputBox(box)->setText(BoxText(document.inputs[static_cast<size_t>(box)], w.m_regional));
+    }
+    w.m_kept.clear();
+    for (size_t i = 0; i < document.kept.size(); ++i) w.m_kept.keep(document.kept[i], keptGrids[i]);
+    if (auto* keep = w.findChild<QAction*>(QStringLiteral("mnuConservarCurvas"))) {
+        const QSignalBlocker quiet(keep);
+        keep->setChecked(document.keepCases);
+    }
+    w.m_chkAgregar->setCheckState(document.keepCases ? Qt::Checked : Qt::Unchecked);
+    // The case shown until now belongs to no file: not kept by this run.
+    w.m_keepCases = false;
+    w.handle([&w] { w.cmdCalcular_Click(); });
+    w.m_keepCases = document.keepCases;
+    w.showKeptCases();
+    if (document.family) {
+        const CaseFamily& family = *document.family;
+        w.mnuFamilia_Click();
+        if (FamilyWindow* window = w.familyWindow()) {
+            window->setChoice({family.quantity, BoxText(family.first, w.m_regional), BoxText(family.last, w.m_regional),
+                               family.count});
+            window->cmdDibujar_Click();
+        }
+    }
+    becomeFile(path);
+    return true;
+}
+
+bool CaseCommands::saveCase(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!SaveWhole(&m_window, absolute, CaseFileText(currentCase()))) return false;
+    becomeFile(absolute);
+    return true;
+}
+
+void CaseCommands::becomeFile(const QString& path)
+{
+    m_path = path;
+    m_saved = currentCase();
+    rememberRecent(path);
+    // "[*]" in the name itself is no mark.
+    QString name = NameOf(path);
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    m_window.setWindowFilePath(path);
+    m_window.setWindowTitle(name + QStringLiteral("[*] - Tarvilo"));
+    m_window.setWindowModified(false);
+}
+
+CaseDocument CaseCommands::currentCase() const
+{
+    const MainWindow& w = m_window;
+    CaseDocument document;
+    for (const InputBox box : kInputBoxes) {
+        document.inputs[static_cast<size_t>(box)] = BoxValueOf(w.inputBox(box)->text(), w.m_regional);
+    }
+    document.keepCases = w.m_keepCases;
+    document.kept = w.m_kept.keptInputs();
+    if (const FamilyWindow* family = w.familyWindow()) {
+        const FamilyWindow::Choice choice = family->choice();
+        document.family = CaseFamily{choice.quantity, BoxValueOf(choice.first, w.m_regional),
+                                     BoxValueOf(choice.last, w.m_regional), choice.count};
+    }
+    return document;
+}
+
+void CaseCommands::updateModified()
+{
+    if (m_path.isEmpty()) return;
+    m_window.setWindowModified(!SameCase(currentCase(), m_saved));
+}
+
+bool CaseCommands::askToSaveChanges()
+{
+    updateModified();
+    if (m_path.isEmpty() || !m_window.isWindowModified()) return true;
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle),
+                    QStringLiteral("¿Guardar los cambios de %1?").arg(NameOf(m_path)), QMessageBox::NoButton, &m_window);
+    box.setObjectName(QStringLiteral("msgGuardarCambios"));
+    QPushButton* save = box.addButton(QStringLiteral("&Guardar"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("&No guardar"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return saveCase(m_path);
+    return box.clickedButton() != nullptr && box.clickedButton() != cancel;
+}
+
+// --- Recent cases -------------------------------------------------------------
+
+QStringList CaseCommands::recentCases() { return Settings().value(QString::fromLatin1(kRecentKey)).toStringList(); }
+
+void CaseCommands::rememberRecent(const QString& path)
+{
+    QSettings settings = Settings();
+    const QStringList before = settings.value(QString::fromLatin1(kRecentKey)).toStringList();
+    QStringList recent = before;
+    recent.removeAll(path);
+    recent.prepend(path);
+    while (recent.size() > kMaxRecentCases) recent.removeLast();
+    // Written only when changed: the store is synced to the disk.
+    if (recent != before) settings.setValue(QString::fromLatin1(kRecentKey), recent);
+}
+
+void CaseCommands::forgetRecent(const QString& path)
+{
+    QStringList recent = recentCases();
+    recent.removeAll(path);
+    Settings().setValue(QString::fromLatin1(kRecentKey), recent);
+}
+
+void CaseCommands::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList recent = recentCases();
+    int number = 0;
+    for (const QString& path : recent) {
+        ++number;
+        // The whole path tells apart two cases of the same name; an "&" in
+        // it is no shortcut.
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(number).arg(shown));
+        action->setObjectName(QStringLiteral("mnuCasoReciente%1").arg(number));
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { mnuCasoReciente_Click(path); });
+    }
+    m_recentMenu->setEnabled(!recent.isEmpty());
+}
+
+}  // namespace tarvilo

@@ -32,6 +32,12 @@ QList<QPointF> Thinned(const QList<QPointF>& points)
     return thinned;
 }
 
+// Each new list lays the series out anew: not when nothing changed.
+void SetPoints(QXYSeries* series, const QList<QPointF>& points)
+{
+    if (series->points() != points) series->replace(points);
+}
+
 }  // namespace
 
 QString NameOf(Curve curve)
@@ -143,8 +149,14 @@ void QvPlot::buildMarks()
 
 void QvPlot::showCurves(const ChartGrid& grid)
 {
+    // A curve that did not change keeps its points: each new list strokes
+    // the whole curve again, and a step of Qcap or Qcarga moves only the
+    // load characteristic.
+    for (const Curve which : kCurves) {
+        QLineSeries* series = curve(which);
+        if (series->count() != ChartGrid::kRows || !grid.sameCurve(m_grid, which)) series->replace(grid.points(which));
+    }
     m_grid = grid;
-    for (const Curve which : kCurves) curve(which)->replace(m_grid.points(which));
 }
 
 void QvPlot::showMarks(const ChartMarks& marks)
@@ -152,14 +164,14 @@ void QvPlot::showMarks(const ChartMarks& marks)
     m_marks = marks;
     m_hasMarks = true;
     const QList<QPointF> none;
-    mark(Mark::UpperPoint)->replace(marks.hasSolution ? QList<QPointF>{marks.upper} : none);
-    mark(Mark::LowerPoint)->replace(marks.hasSolution ? QList<QPointF>{marks.lower} : none);
-    mark(Mark::Nose)->replace({marks.nose});
-    mark(Mark::Margin)->replace({QPointF(marks.marginFrom, marks.nose.y()), marks.nose});
+    SetPoints(mark(Mark::UpperPoint), marks.hasSolution ? QList<QPointF>{marks.upper} : none);
+    SetPoints(mark(Mark::LowerPoint), marks.hasSolution ? QList<QPointF>{marks.lower} : none);
+    SetPoints(mark(Mark::Nose), {marks.nose});
+    SetPoints(mark(Mark::Margin), {QPointF(marks.marginFrom, marks.nose.y()), marks.nose});
     if (QXYSeries* qvMargin = mark(Mark::QvMargin)) {
-        qvMargin->replace(marks.hasQvMargin ? QList<QPointF>{marks.qvMarginFrom, marks.qvMarginTo} : none);
-        mark(Mark::UpperReach)->replace(marks.upperReach);
-        mark(Mark::LowerReach)->replace(marks.lowerReach);
+        SetPoints(qvMargin, marks.hasQvMargin ? QList<QPointF>{marks.qvMarginFrom, marks.qvMarginTo} : none);
+        SetPoints(mark(Mark::UpperReach), marks.upperReach);
+        SetPoints(mark(Mark::LowerReach), marks.lowerReach);
     }
     stretchMinimumVoltageLine();
 }
@@ -177,56 +189,62 @@ QColor QvPlot::keptColour(int serial) { return kKeptColours[serial % kMaxKeptCas
 
 void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
 {
-    // Each case keeps its place (three series) while it is kept, so a new
-    // case refills only the series of the place it takes. The legend names
-    // the cases through series of their own without points, in the order
-    // kept: a new case renames them and moves no curve. A kept curve the
-    // same as the current one is left out: drawn over it, it would only hide it.
-    std::array<std::array<bool, 3>, kMaxKeptCases> shown{};
+    // Each case keeps its place (three series, in its own colour) while it
+    // is kept, so a new case refills only the series of the place it takes.
+    // A kept curve the same as the current one is left out: drawn over it,
+    // it would only hide it. It is made transparent, not emptied nor hidden:
+    // hiding or showing a series lays the whole chart out again (its legend
+    // marker follows it), and refilling it strokes it again, while with
+    // every step half of the kept curves may change sides.
     std::array<const KeptCurves*, kMaxKeptCases> inSlot{};
-    for (const KeptCurves& kept : cases) {
-        const int slot = kept.serial % kMaxKeptCases;
-        inSlot[slot] = &kept;
-        for (const Curve which : kCurves) shown[slot][static_cast<int>(which)] = !kept.grid.sameCurve(m_grid, which);
-    }
-    // A curve left out is emptied, not hidden: hiding or showing a series
-    // lays the whole chart out again (its legend marker follows it), and
-    // with every step half of the kept curves may change sides.
+    for (const KeptCurves& kept : cases) inSlot[kept.serial % kMaxKeptCases] = &kept;
     for (int slot = 0; slot < kMaxKeptCases; ++slot) {
         const KeptCurves* kept = inSlot[slot];
         const bool newCase = kept && m_slotSerials[slot] != kept->serial;
-        if (newCase) m_slotSerials[slot] = kept->serial;
+        m_slotSerials[slot] = kept ? kept->serial : -1;
         for (const Curve which : kCurves) {
-            const int i = static_cast<int>(which);
-            const bool wanted = shown[slot][i];
-            if (!wanted && !m_slotFilled[slot][i]) continue;
+            const bool wanted = kept && !kept->grid.sameCurve(m_grid, which);
+            bool& filled = m_slotFilled[slot][static_cast<int>(which)];
+            if (!wanted && !filled) continue;
             QLineSeries* series = keptSlot(slot, which);
-            if (wanted && (newCase || !m_slotFilled[slot][i])) {
+            if (wanted && (newCase || !filled)) {
                 series->replace(Thinned(kept->grid.points(which)));
                 const QColor colour = keptColour(kept->serial);
                 if (series->pen().color() != colour) series->setPen(CurvePen(colour));
-            } else if (!wanted) {
+                filled = true;
+            } else if (!wanted && (newCase || !kept)) {
                 series->clear();
+                filled = false;
             }
-            m_slotFilled[slot][i] = wanted;
+            const qreal opacity = wanted ? 1 : 0;
+            if (series->opacity() != opacity) series->setOpacity(opacity);
         }
     }
-    if (look() == Look::Large) {
-        for (size_t place = 0; place < kMaxKeptCases; ++place) {
-            const bool used = place < cases.size();
-            if (!used && !m_keptLegend[place]) continue;
-            QLineSeries* entry = keptLegendEntry(static_cast<int>(place));
-            if (used) {
-                if (entry->name() != cases[place].name) entry->setName(cases[place].name);
-                if (entry->pen().color() != keptColour(cases[place].serial)) {
-                    entry->setPen(CurvePen(keptColour(cases[place].serial), 2));
-                }
-            }
-            // Set whatever the marker reports: it reports hidden while the chart is.
-            for (QLegendMarker* marker : legend()->markers(entry)) marker->setVisible(used);
-        }
-    }
+    if (look() == Look::Large) showKeptLegend(cases);
     m_kept = cases;
+}
+
+void QvPlot::showKeptLegend(const std::vector<KeptCurves>& cases)
+{
+    // The legend names the cases through series of their own without
+    // points, oldest first: with a new case the names and colours move one
+    // entry on. The colours are given to the markers, which only repaint,
+    // not to the series, whose every change lays the whole chart out again.
+    for (size_t place = 0; place < kMaxKeptCases; ++place) {
+        const bool used = place < cases.size();
+        if (!used && !m_keptLegend[place]) continue;
+        QLineSeries* entry = keptLegendEntry(static_cast<int>(place));
+        const QList<QLegendMarker*> markers = legend()->markers(entry);
+        if (used) {
+            if (entry->name() != cases[place].name) entry->setName(cases[place].name);
+            const QColor colour = keptColour(cases[place].serial);
+            for (QLegendMarker* marker : markers) {
+                if (marker->brush().color() != colour) marker->setBrush(colour);
+            }
+        }
+        // Set whatever the marker reports: it reports hidden while the chart is.
+        for (QLegendMarker* marker : markers) marker->setVisible(used);
+    }
 }
 
 QLineSeries* QvPlot::keptLegendEntry(int place)
@@ -234,6 +252,7 @@ QLineSeries* QvPlot::keptLegendEntry(int place)
     QLineSeries*& entry = m_keptLegend[static_cast<size_t>(place)];
     if (entry) return entry;
     entry = new QLineSeries;
+    entry->setPen(CurvePen(Qt::black, 2));
     addSeries(entry);
     entry->attachAxis(m_axisX);
     entry->attachAxis(m_axisY);
@@ -257,7 +276,7 @@ QList<QLineSeries*> QvPlot::keptSeries() const
     QList<QLineSeries*> shown;
     for (const auto& slot : m_keptSlots) {
         for (QLineSeries* series : slot) {
-            if (series && series->count() > 0) shown << series;
+            if (series && series->count() > 0 && series->opacity() > 0) shown << series;
         }
     }
     return shown;
@@ -268,7 +287,7 @@ void QvPlot::stretchMinimumVoltageLine()
     // Across the whole width of the plot, whatever range it shows.
     if (!m_hasMarks) return;
     const double v = m_marks.minimumVoltage;
-    mark(Mark::MinimumVoltage)->replace({QPointF(m_axisX->min(), v), QPointF(m_axisX->max(), v)});
+    SetPoints(mark(Mark::MinimumVoltage), {QPointF(m_axisX->min(), v), QPointF(m_axisX->max(), v)});
 }
 
 void QvPlot::setNote(const QString& note)

@@ -74,6 +74,7 @@ private:
     void placeNote();
     QLineSeries* keptSlot(int slot, Curve curve);
     QLineSeries* keptLegendEntry(int place);
+    void showKeptLegend(const std::vector<KeptCurves>& cases);
 
     RegionalSettings m_regional;
     ChartGrid m_grid;
@@ -85,7 +86,8 @@ private:
     // Per place, its three series (made when first needed) and the case shown.
     std::array<std::array<QLineSeries*, 3>, kMaxKeptCases> m_keptSlots{};
     std::array<int, kMaxKeptCases> m_slotSerials{};
-    // Per place and curve, whether its series holds the case's points.
+    // Per place and curve, whether its series holds the case's points
+    // (drawn, or transparent while the same as the current curve).
     std::array<std::array<bool, 3>, kMaxKeptCases> m_slotFilled{};
     // The legend's entries of the kept cases, oldest first: series without points.
     std::array<QLineSeries*, kMaxKeptCases> m_keptLegend{};

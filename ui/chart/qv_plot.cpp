@@ -14,13 +14,6 @@
 namespace tarvilo {
 namespace {
 
-const QColor kCurveColours[3] = {QColor(220, 0, 0), QColor(0, 150, 0), QColor(0, 0, 202)};
-
-// The kept cases' colours, apart from the current curves' and marks'.
-const QColor kKeptColours[kMaxKeptCases] = {
-    QColor(240, 160, 30), QColor(140, 60, 170), QColor(0, 150, 160), QColor(150, 90, 40),
-    QColor(230, 90, 170), QColor(120, 120, 0), QColor(110, 110, 110), QColor(90, 150, 230)};
-
 // A kept curve is drawn with a third of its points: eight cases of three
 // curves each are drawn with every step.
 QList<QPointF> Thinned(const QList<QPointF>& points)
@@ -39,31 +32,6 @@ void SetPoints(QXYSeries* series, const QList<QPointF>& points)
 }
 
 }  // namespace
-
-QString NameOf(Curve curve)
-{
-    switch (curve) {
-    case Curve::LowerBranch: return QStringLiteral("Rama inferior");
-    case Curve::UpperBranch: return QStringLiteral("Rama superior");
-    case Curve::LoadCharacteristic: return QStringLiteral("Característica de la carga");
-    }
-    return {};
-}
-
-QString NameOf(Mark mark)
-{
-    switch (mark) {
-    case Mark::UpperPoint: return QStringLiteral("Punto superior");
-    case Mark::LowerPoint: return QStringLiteral("Punto inferior");
-    case Mark::Nose: return QStringLiteral("Punto crítico");
-    case Mark::MinimumVoltage: return QStringLiteral("V2 min");
-    case Mark::Margin: return QStringLiteral("Margen Q2");
-    case Mark::QvMargin: return QStringLiteral("Margen QV");
-    case Mark::UpperReach: return NameOf(Curve::UpperBranch);
-    case Mark::LowerReach: return NameOf(Curve::LowerBranch);
-    }
-    return {};
-}
 
 QvPlot::QvPlot(Look look, const QLocale& locale, const RegionalSettings& regional)
     : StyledChart(look, locale), m_regional(regional)
@@ -84,8 +52,8 @@ QvPlot::QvPlot(Look look, const QLocale& locale, const RegionalSettings& regiona
 
 void QvPlot::buildAxes()
 {
-    m_axisX = addValueAxis(QStringLiteral("Potencia reactiva en la carga [p.u.]"), Qt::AlignBottom);
-    m_axisY = addValueAxis(QStringLiteral("Tensión en la carga [p.u.]"), Qt::AlignLeft);
+    m_axisX = addValueAxis(AxisTitle(AxisQuantity::ReactivePower), Qt::AlignBottom);
+    m_axisY = addValueAxis(AxisTitle(AxisQuantity::Voltage), Qt::AlignLeft);
     connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { stretchMinimumVoltageLine(); });
 }
 
@@ -95,11 +63,9 @@ void QvPlot::buildCurves()
     for (const Curve curve : kCurves) {
         auto* series = new QLineSeries;
         series->setName(NameOf(curve));
-        series->setPen(CurvePen(kCurveColours[static_cast<int>(curve)]));
+        series->setPen(CurvePen(ColourOf(curve)));
         m_curves[static_cast<int>(curve)] = series;
-        addSeries(series);
-        series->attachAxis(m_axisX);
-        series->attachAxis(m_axisY);
+        addSeriesOnBothAxes(series);
     }
 }
 
@@ -107,27 +73,25 @@ void QvPlot::buildMarks()
 {
     const qreal size = look() == Look::Large ? 11 : 8;
     m_markSeries[static_cast<int>(Mark::UpperPoint)] =
-        PointMark(QScatterSeries::MarkerShapeCircle, QColor(0, 110, 0), size);
+        PointMark(QScatterSeries::MarkerShapeCircle, ColourOf(Mark::UpperPoint), size);
     m_markSeries[static_cast<int>(Mark::LowerPoint)] =
-        PointMark(QScatterSeries::MarkerShapeCircle, QColor(170, 0, 0), size);
+        PointMark(QScatterSeries::MarkerShapeCircle, ColourOf(Mark::LowerPoint), size);
     m_markSeries[static_cast<int>(Mark::Nose)] =
-        PointMark(QScatterSeries::MarkerShapeRectangle, QColor(230, 120, 0), size);
+        PointMark(QScatterSeries::MarkerShapeRectangle, ColourOf(Mark::Nose), size);
     auto* minimum = new QLineSeries;
-    minimum->setPen(CurvePen(QColor(110, 110, 110), 1, Qt::DashLine));
+    minimum->setPen(CurvePen(ColourOf(Mark::MinimumVoltage), 1, Qt::DashLine));
     m_markSeries[static_cast<int>(Mark::MinimumVoltage)] = minimum;
     auto* margin = new QLineSeries;
-    margin->setPen(CurvePen(QColor(200, 0, 200), look() == Look::Large ? 4 : 3));
+    margin->setPen(CurvePen(ColourOf(Mark::Margin), look() == Look::Large ? 4 : 3));
     m_markSeries[static_cast<int>(Mark::Margin)] = margin;
     for (const Mark which : kMarks) {
         QXYSeries* series = mark(which);
         series->setName(NameOf(which));
-        addSeries(series);
-        series->attachAxis(m_axisX);
-        series->attachAxis(m_axisY);
+        addSeriesOnBothAxes(series);
     }
     if (look() != Look::Large) return;
     auto* qvMargin = new QLineSeries;
-    qvMargin->setPen(CurvePen(QColor(0, 140, 160), 4));
+    qvMargin->setPen(CurvePen(ColourOf(Mark::QvMargin), 4));
     m_markSeries[static_cast<int>(Mark::QvMargin)] = qvMargin;
     for (const auto& [reach, branch] : {std::pair(Mark::UpperReach, Curve::UpperBranch),
                                         std::pair(Mark::LowerReach, Curve::LowerBranch)}) {
@@ -138,9 +102,7 @@ void QvPlot::buildMarks()
     for (const Mark which : kLargeChartMarks) {
         QXYSeries* series = mark(which);
         series->setName(NameOf(which));
-        addSeries(series);
-        series->attachAxis(m_axisX);
-        series->attachAxis(m_axisY);
+        addSeriesOnBothAxes(series);
         if (which != Mark::QvMargin) {
             for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
         }
@@ -185,7 +147,7 @@ void QvPlot::clearMarks()
     }
 }
 
-QColor QvPlot::keptColour(int serial) { return kKeptColours[serial % kMaxKeptCases]; }
+QColor QvPlot::keptColour(int serial) { return KeptColour(serial); }
 
 void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
 {
@@ -253,9 +215,7 @@ QLineSeries* QvPlot::keptLegendEntry(int place)
     if (entry) return entry;
     entry = new QLineSeries;
     entry->setPen(CurvePen(Qt::black, 2));
-    addSeries(entry);
-    entry->attachAxis(m_axisX);
-    entry->attachAxis(m_axisY);
+    addSeriesOnBothAxes(entry);
     return entry;
 }
 
@@ -264,9 +224,7 @@ QLineSeries* QvPlot::keptSlot(int slot, Curve curve)
     QLineSeries*& series = m_keptSlots[slot][static_cast<int>(curve)];
     if (series) return series;
     series = new QLineSeries;
-    addSeries(series);
-    series->attachAxis(m_axisX);
-    series->attachAxis(m_axisY);
+    addSeriesOnBothAxes(series);
     for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
     return series;
 }

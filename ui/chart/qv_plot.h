@@ -3,6 +3,7 @@
 #include "core/regional_settings.h"
 #include "ui/chart/chart_grid.h"
 #include "ui/chart/chart_marks.h"
+#include "ui/chart/chart_style.h"
 #include "ui/chart/styled_chart.h"
 
 #include <QLocale>
@@ -25,7 +26,7 @@ struct KeptCurves {
     QString name;
 };
 
-inline constexpr int kMaxKeptCases = 8;
+inline constexpr int kMaxKeptCases = kKeptColourCount;
 
 // The Q-V plot: the three curves first (lower branch, upper branch, load
 // characteristic), then the marks of the run's answers, on a reactive-power
@@ -95,9 +96,5 @@ private:
     QValueAxis* m_axisY = nullptr;
     QGraphicsSimpleTextItem* m_note = nullptr;
 };
-
-// The name of a curve or mark, as the legend and the hover text give it.
-QString NameOf(Curve curve);
-QString NameOf(Mark mark);
 
 }  // namespace tarvilo

@@ -277,28 +277,31 @@ private slots:
         }
         QvPlot* plot = window.largeChart()->view()->plot();
         QCoreApplication::processEvents();
-        // The legend's entries of kept cases.
+        // The legend's entries of kept cases, as painted.
         QStringList named;
-        QSet<QRgb> colours;
-        const QList<QLegendMarker*> markers = plot->legend()->markers();
-        for (qsizetype i = 0; i < markers.size(); ++i) {
-            if (!markers[i]->isVisible() || !markers[i]->label().startsWith(QStringLiteral("Qcap = "))) continue;
-            named << markers[i]->label();
-            colours.insert(qobject_cast<QLineSeries*>(markers[i]->series())->pen().color().rgb());
+        QList<QRgb> colours;
+        for (QLegendMarker* marker : plot->legend()->markers()) {
+            if (!marker->isVisible() || !marker->label().startsWith(QStringLiteral("Qcap = "))) continue;
+            named << marker->label();
+            colours << marker->brush().color().rgb();
         }
-        // The cases of Qcap 0.75 to 2.5, in the order kept, each its colour.
+        // The cases of Qcap 0.75 to 2.5, in the order kept, each in the
+        // colour of its curves: names and colours moved on together.
         QStringList expected;
         for (int run = 3; run <= 10; ++run) expected << QStringLiteral("Qcap = ") + QString::number(run * 0.25);
         QCOMPARE(named, expected);
-        QCOMPARE(colours.size(), 8);
-        // All curves of a case share its colour.
+        QList<QRgb> caseColours;
         for (const KeptCurves& kept : plot->keptCases()) {
             const QColor colour = QvPlot::keptColour(kept.serial);
             QVERIFY(colour != QColor(220, 0, 0) && colour != QColor(0, 150, 0) && colour != QColor(0, 0, 202));
+            caseColours << colour.rgb();
         }
+        QCOMPARE(colours, caseColours);
+        const QSet<QRgb> distinct(colours.cbegin(), colours.cend());
+        QCOMPARE(distinct.size(), 8);
         QSet<QRgb> seriesColours;
         for (QLineSeries* series : plot->keptSeries()) seriesColours.insert(series->pen().color().rgb());
-        QCOMPARE(seriesColours, colours);
+        QCOMPARE(seriesColours, distinct);
     }
 
     void largeChartAtItsMinimumSizeReadsEveryLabel()

@@ -101,16 +101,6 @@ private slots:
         QVERIFY(a != b && b != c && a != c);
     }
 
-    void gridLabels()
-    {
-        QStringList columns;
-        for (int c = 0; c < ChartGrid::kColumns; ++c) columns << ChartGrid::columnLabel(c);
-        QCOMPARE(columns, (QStringList{"q2", "vl", "q2", "vh", "qcapr", "v"}));
-        QCOMPARE(ChartGrid::kRows, 300);
-        QCOMPARE(ChartGrid::rowLabel(0), QStringLiteral("R1"));
-        QCOMPARE(ChartGrid::rowLabel(299), QStringLiteral("R300"));
-    }
-
     void initialContentBeforeAnyRun()
     {
         const ChartGrid grid;

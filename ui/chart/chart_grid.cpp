@@ -3,12 +3,6 @@
 #include "core/number_format.h"
 
 namespace tarvilo {
-namespace {
-
-const char* const kColumnLabels[ChartGrid::kColumns] = {"q2", "vl", "q2", "vh", "qcapr", "v"};
-
-}  // namespace
-
 ChartGrid::ChartGrid()
 {
     static const double kSampleRows[5][3] = {
@@ -61,9 +55,5 @@ bool ChartGrid::sameCurve(const ChartGrid& other, Curve curve) const
     }
     return true;
 }
-
-QString ChartGrid::columnLabel(int column) { return QString::fromLatin1(kColumnLabels[column]); }
-
-QString ChartGrid::rowLabel(int row) { return QStringLiteral("R%1").arg(row + 1); }
 
 }  // namespace tarvilo

@@ -36,9 +36,6 @@ public:
     QList<QPointF> points(Curve curve) const;
     bool sameCurve(const ChartGrid& other, Curve curve) const;
 
-    static QString columnLabel(int column);  // "q2", "vl", "q2", "vh", "qcapr", "v"
-    static QString rowLabel(int row);        // "R1" to "R300"
-
 private:
     std::array<std::array<double, kColumns>, kRows> m_values{};
 };

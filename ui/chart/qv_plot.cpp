@@ -14,13 +14,6 @@
 namespace tarvilo {
 namespace {
 
-const QColor kCurveColours[3] = {QColor(220, 0, 0), QColor(0, 150, 0), QColor(0, 0, 202)};
-
-// The kept cases' colours, apart from the current curves' and marks'.
-const QColor kKeptColours[kMaxKeptCases] = {
-    QColor(240, 160, 30), QColor(140, 60, 170), QColor(0, 150, 160), QColor(150, 90, 40),
-    QColor(230, 90, 170), QColor(120, 120, 0), QColor(110, 110, 110), QColor(90, 150, 230)};
-
 // A kept curve is drawn with a third of its points: eight cases of three
 // curves each are drawn with every step.
 QList<QPointF> Thinned(const QList<QPointF>& points)
@@ -32,32 +25,13 @@ QList<QPointF> Thinned(const QList<QPointF>& points)
     return thinned;
 }
 
+// Each new list lays the series out anew: not when nothing changed.
+void SetPoints(QXYSeries* series, const QList<QPointF>& points)
+{
+    if (series->points() != points) series->replace(points);
+}
+
 }  // namespace
-
-QString NameOf(Curve curve)
-{
-    switch (curve) {
-    case Curve::LowerBranch: return QStringLiteral("Rama inferior");
-    case Curve::UpperBranch: return QStringLiteral("Rama superior");
-    case Curve::LoadCharacteristic: return QStringLiteral("Característica de la carga");
-    }
-    return {};
-}
-
-QString NameOf(Mark mark)
-{
-    switch (mark) {
-    case Mark::UpperPoint: return QStringLiteral("Punto superior");
-    case Mark::LowerPoint: return QStringLiteral("Punto inferior");
-    case Mark::Nose: return QStringLiteral("Punto crítico");
-    case Mark::MinimumVoltage: return QStringLiteral("V2 min");
-    case Mark::Margin: return QStringLiteral("Margen Q2");
-    case Mark::QvMargin: return QStringLiteral("Margen QV");
-    case Mark::UpperReach: return NameOf(Curve::UpperBranch);
-    case Mark::LowerReach: return NameOf(Curve::LowerBranch);
-    }
-    return {};
-}
 
 QvPlot::QvPlot(Look look, const QLocale& locale, const RegionalSettings& regional)
     : StyledChart(look, locale), m_regional(regional)
@@ -78,8 +52,8 @@ QvPlot::QvPlot(Look look, const QLocale& locale, const RegionalSettings& regiona
 
 void QvPlot::buildAxes()
 {
-    m_axisX = addValueAxis(QStringLiteral("Potencia reactiva en la carga [p.u.]"), Qt::AlignBottom);
-    m_axisY = addValueAxis(QStringLiteral("Tensión en la carga [p.u.]"), Qt::AlignLeft);
+    m_axisX = addValueAxis(AxisTitle(AxisQuantity::ReactivePower), Qt::AlignBottom);
+    m_axisY = addValueAxis(AxisTitle(AxisQuantity::Voltage), Qt::AlignLeft);
     connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { stretchMinimumVoltageLine(); });
 }
 
@@ -89,11 +63,9 @@ void QvPlot::buildCurves()
     for (const Curve curve : kCurves) {
         auto* series = new QLineSeries;
         series->setName(NameOf(curve));
-        series->setPen(CurvePen(kCurveColours[static_cast<int>(curve)]));
+        series->setPen(CurvePen(ColourOf(curve)));
         m_curves[static_cast<int>(curve)] = series;
-        addSeries(series);
-        series->attachAxis(m_axisX);
-        series->attachAxis(m_axisY);
+        addSeriesOnBothAxes(series);
     }
 }
 
@@ -101,27 +73,25 @@ void QvPlot::buildMarks()
 {
     const qreal size = look() == Look::Large ? 11 : 8;
     m_markSeries[static_cast<int>(Mark::UpperPoint)] =
-        PointMark(QScatterSeries::MarkerShapeCircle, QColor(0, 110, 0), size);
+        PointMark(QScatterSeries::MarkerShapeCircle, ColourOf(Mark::UpperPoint), size);
     m_markSeries[static_cast<int>(Mark::LowerPoint)] =
-        PointMark(QScatterSeries::MarkerShapeCircle, QColor(170, 0, 0), size);
+        PointMark(QScatterSeries::MarkerShapeCircle, ColourOf(Mark::LowerPoint), size);
     m_markSeries[static_cast<int>(Mark::Nose)] =
-        PointMark(QScatterSeries::MarkerShapeRectangle, QColor(230, 120, 0), size);
+        PointMark(QScatterSeries::MarkerShapeRectangle, ColourOf(Mark::Nose), size);
     auto* minimum = new QLineSeries;
-    minimum->setPen(CurvePen(QColor(110, 110, 110), 1, Qt::DashLine));
+    minimum->setPen(CurvePen(ColourOf(Mark::MinimumVoltage), 1, Qt::DashLine));
     m_markSeries[static_cast<int>(Mark::MinimumVoltage)] = minimum;
     auto* margin = new QLineSeries;
-    margin->setPen(CurvePen(QColor(200, 0, 200), look() == Look::Large ? 4 : 3));
+    margin->setPen(CurvePen(ColourOf(Mark::Margin), look() == Look::Large ? 4 : 3));
     m_markSeries[static_cast<int>(Mark::Margin)] = margin;
     for (const Mark which : kMarks) {
         QXYSeries* series = mark(which);
         series->setName(NameOf(which));
-        addSeries(series);
-        series->attachAxis(m_axisX);
-        series->attachAxis(m_axisY);
+        addSeriesOnBothAxes(series);
     }
     if (look() != Look::Large) return;
     auto* qvMargin = new QLineSeries;
-    qvMargin->setPen(CurvePen(QColor(0, 140, 160), 4));
+    qvMargin->setPen(CurvePen(ColourOf(Mark::QvMargin), 4));
     m_markSeries[static_cast<int>(Mark::QvMargin)] = qvMargin;
     for (const auto& [reach, branch] : {std::pair(Mark::UpperReach, Curve::UpperBranch),
                                         std::pair(Mark::LowerReach, Curve::LowerBranch)}) {
@@ -132,9 +102,7 @@ void QvPlot::buildMarks()
     for (const Mark which : kLargeChartMarks) {
         QXYSeries* series = mark(which);
         series->setName(NameOf(which));
-        addSeries(series);
-        series->attachAxis(m_axisX);
-        series->attachAxis(m_axisY);
+        addSeriesOnBothAxes(series);
         if (which != Mark::QvMargin) {
             for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
         }
@@ -143,8 +111,14 @@ void QvPlot::buildMarks()
 
 void QvPlot::showCurves(const ChartGrid& grid)
 {
+    // A curve that did not change keeps its points: each new list strokes
+    // the whole curve again, and a step of Qcap or Qcarga moves only the
+    // load characteristic.
+    for (const Curve which : kCurves) {
+        QLineSeries* series = curve(which);
+        if (series->count() != ChartGrid::kRows || !grid.sameCurve(m_grid, which)) series->replace(grid.points(which));
+    }
     m_grid = grid;
-    for (const Curve which : kCurves) curve(which)->replace(m_grid.points(which));
 }
 
 void QvPlot::showMarks(const ChartMarks& marks)
@@ -152,14 +126,14 @@ void QvPlot::showMarks(const ChartMarks& marks)
     m_marks = marks;
     m_hasMarks = true;
     const QList<QPointF> none;
-    mark(Mark::UpperPoint)->replace(marks.hasSolution ? QList<QPointF>{marks.upper} : none);
-    mark(Mark::LowerPoint)->replace(marks.hasSolution ? QList<QPointF>{marks.lower} : none);
-    mark(Mark::Nose)->replace({marks.nose});
-    mark(Mark::Margin)->replace({QPointF(marks.marginFrom, marks.nose.y()), marks.nose});
+    SetPoints(mark(Mark::UpperPoint), marks.hasSolution ? QList<QPointF>{marks.upper} : none);
+    SetPoints(mark(Mark::LowerPoint), marks.hasSolution ? QList<QPointF>{marks.lower} : none);
+    SetPoints(mark(Mark::Nose), {marks.nose});
+    SetPoints(mark(Mark::Margin), {QPointF(marks.marginFrom, marks.nose.y()), marks.nose});
     if (QXYSeries* qvMargin = mark(Mark::QvMargin)) {
-        qvMargin->replace(marks.hasQvMargin ? QList<QPointF>{marks.qvMarginFrom, marks.qvMarginTo} : none);
-        mark(Mark::UpperReach)->replace(marks.upperReach);
-        mark(Mark::LowerReach)->replace(marks.lowerReach);
+        SetPoints(qvMargin, marks.hasQvMargin ? QList<QPointF>{marks.qvMarginFrom, marks.qvMarginTo} : none);
+        SetPoints(mark(Mark::UpperReach), marks.upperReach);
+        SetPoints(mark(Mark::LowerReach), marks.lowerReach);
     }
     stretchMinimumVoltageLine();
 }
@@ -173,60 +147,66 @@ void QvPlot::clearMarks()
     }
 }
 
-QColor QvPlot::keptColour(int serial) { return kKeptColours[serial % kMaxKeptCases]; }
+QColor QvPlot::keptColour(int serial) { return KeptColour(serial); }
 
 void QvPlot::showKeptCases(const std::vector<KeptCurves>& cases)
 {
-    // Each case keeps its place (three series) while it is kept, so a new
-    // case refills only the series of the place it takes. The legend names
-    // the cases through series of their own without points, in the order
-    // kept: a new case renames them and moves no curve. A kept curve the
-    // same as the current one is left out: drawn over it, it would only hide it.
-    std::array<std::array<bool, 3>, kMaxKeptCases> shown{};
+    // Each case keeps its place (three series, in its own colour) while it
+    // is kept, so a new case refills only the series of the place it takes.
+    // A kept curve the same as the current one is left out: drawn over it,
+    // it would only hide it. It is made transparent, not emptied nor hidden:
+    // hiding or showing a series lays the whole chart out again (its legend
+    // marker follows it), and refilling it strokes it again, while with
+    // every step half of the kept curves may change sides.
     std::array<const KeptCurves*, kMaxKeptCases> inSlot{};
-    for (const KeptCurves& kept : cases) {
-        const int slot = kept.serial % kMaxKeptCases;
-        inSlot[slot] = &kept;
-        for (const Curve which : kCurves) shown[slot][static_cast<int>(which)] = !kept.grid.sameCurve(m_grid, which);
-    }
-    // A curve left out is emptied, not hidden: hiding or showing a series
-    // lays the whole chart out again (its legend marker follows it), and
-    // with every step half of the kept curves may change sides.
+    for (const KeptCurves& kept : cases) inSlot[kept.serial % kMaxKeptCases] = &kept;
     for (int slot = 0; slot < kMaxKeptCases; ++slot) {
         const KeptCurves* kept = inSlot[slot];
         const bool newCase = kept && m_slotSerials[slot] != kept->serial;
-        if (newCase) m_slotSerials[slot] = kept->serial;
+        m_slotSerials[slot] = kept ? kept->serial : -1;
         for (const Curve which : kCurves) {
-            const int i = static_cast<int>(which);
-            const bool wanted = shown[slot][i];
-            if (!wanted && !m_slotFilled[slot][i]) continue;
+            const bool wanted = kept && !kept->grid.sameCurve(m_grid, which);
+            bool& filled = m_slotFilled[slot][static_cast<int>(which)];
+            if (!wanted && !filled) continue;
             QLineSeries* series = keptSlot(slot, which);
-            if (wanted && (newCase || !m_slotFilled[slot][i])) {
+            if (wanted && (newCase || !filled)) {
                 series->replace(Thinned(kept->grid.points(which)));
                 const QColor colour = keptColour(kept->serial);
                 if (series->pen().color() != colour) series->setPen(CurvePen(colour));
-            } else if (!wanted) {
+                filled = true;
+            } else if (!wanted && (newCase || !kept)) {
                 series->clear();
+                filled = false;
             }
-            m_slotFilled[slot][i] = wanted;
+            const qreal opacity = wanted ? 1 : 0;
+            if (series->opacity() != opacity) series->setOpacity(opacity);
         }
     }
-    if (look() == Look::Large) {
-        for (size_t place = 0; place < kMaxKeptCases; ++place) {
-            const bool used = place < cases.size();
-            if (!used && !m_keptLegend[place]) continue;
-            QLineSeries* entry = keptLegendEntry(static_cast<int>(place));
-            if (used) {
-                if (entry->name() != cases[place].name) entry->setName(cases[place].name);
-                if (entry->pen().color() != keptColour(cases[place].serial)) {
-                    entry->setPen(CurvePen(keptColour(cases[place].serial), 2));
-                }
-            }
-            // Set whatever the marker reports: it reports hidden while the chart is.
-            for (QLegendMarker* marker : legend()->markers(entry)) marker->setVisible(used);
-        }
-    }
+    if (look() == Look::Large) showKeptLegend(cases);
     m_kept = cases;
+}
+
+void QvPlot::showKeptLegend(const std::vector<KeptCurves>& cases)
+{
+    // The legend names the cases through series of their own without
+    // points, oldest first: with a new case the names and colours move one
+    // entry on. The colours are given to the markers, which only repaint,
+    // not to the series, whose every change lays the whole chart out again.
+    for (size_t place = 0; place < kMaxKeptCases; ++place) {
+        const bool used = place < cases.size();
+        if (!used && !m_keptLegend[place]) continue;
+        QLineSeries* entry = keptLegendEntry(static_cast<int>(place));
+        const QList<QLegendMarker*> markers = legend()->markers(entry);
+        if (used) {
+            if (entry->name() != cases[place].name) entry->setName(cases[place].name);
+            const QColor colour = keptColour(cases[place].serial);
+            for (QLegendMarker* marker : markers) {
+                if (marker->brush().color() != colour) marker->setBrush(colour);
+            }
+        }
+        // Set whatever the marker reports: it reports hidden while the chart is.
+        for (QLegendMarker* marker : markers) marker->setVisible(used);
+    }
 }
 
 QLineSeries* QvPlot::keptLegendEntry(int place)
@@ -234,9 +214,8 @@ QLineSeries* QvPlot::keptLegendEntry(int place)
     QLineSeries*& entry = m_keptLegend[static_cast<size_t>(place)];
     if (entry) return entry;
     entry = new QLineSeries;
-    addSeries(entry);
-    entry->attachAxis(m_axisX);
-    entry->attachAxis(m_axisY);
+    entry->setPen(CurvePen(Qt::black, 2));
+    addSeriesOnBothAxes(entry);
     return entry;
 }
 
@@ -245,9 +224,7 @@ QLineSeries* QvPlot::keptSlot(int slot, Curve curve)
     QLineSeries*& series = m_keptSlots[slot][static_cast<int>(curve)];
     if (series) return series;
     series = new QLineSeries;
-    addSeries(series);
-    series->attachAxis(m_axisX);
-    series->attachAxis(m_axisY);
+    addSeriesOnBothAxes(series);
     for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
     return series;
 }
@@ -257,7 +234,7 @@ QList<QLineSeries*> QvPlot::keptSeries() const
     QList<QLineSeries*> shown;
     for (const auto& slot : m_keptSlots) {
         for (QLineSeries* series : slot) {
-            if (series && series->count() > 0) shown << series;
+            if (series && series->count() > 0 && series->opacity() > 0) shown << series;
         }
     }
     return shown;
@@ -268,7 +245,7 @@ void QvPlot::stretchMinimumVoltageLine()
     // Across the whole width of the plot, whatever range it shows.
     if (!m_hasMarks) return;
     const double v = m_marks.minimumVoltage;
-    mark(Mark::MinimumVoltage)->replace({QPointF(m_axisX->min(), v), QPointF(m_axisX->max(), v)});
+    SetPoints(mark(Mark::MinimumVoltage), {QPointF(m_axisX->min(), v), QPointF(m_axisX->max(), v)});
 }
 
 void QvPlot::setNote(const QString& note)

@@ -3,6 +3,7 @@
 #include "core/regional_settings.h"
 #include "ui/chart/chart_grid.h"
 #include "ui/chart/chart_marks.h"
+#include "ui/chart/chart_style.h"
 #include "ui/chart/styled_chart.h"
 
 #include <QLocale>
@@ -25,7 +26,7 @@ struct KeptCurves {
     QString name;
 };
 
-inline constexpr int kMaxKeptCases = 8;
+inline constexpr int kMaxKeptCases = kKeptColourCount;
 
 // The Q-V plot: the three curves first (lower branch, upper branch, load
 // characteristic), then the marks of the run's answers, on a reactive-power
@@ -74,6 +75,7 @@ private:
     void placeNote();
     QLineSeries* keptSlot(int slot, Curve curve);
     QLineSeries* keptLegendEntry(int place);
+    void showKeptLegend(const std::vector<KeptCurves>& cases);
 
     RegionalSettings m_regional;
     ChartGrid m_grid;
@@ -85,7 +87,8 @@ private:
     // Per place, its three series (made when first needed) and the case shown.
     std::array<std::array<QLineSeries*, 3>, kMaxKeptCases> m_keptSlots{};
     std::array<int, kMaxKeptCases> m_slotSerials{};
-    // Per place and curve, whether its series holds the case's points.
+    // Per place and curve, whether its series holds the case's points
+    // (drawn, or transparent while the same as the current curve).
     std::array<std::array<bool, 3>, kMaxKeptCases> m_slotFilled{};
     // The legend's entries of the kept cases, oldest first: series without points.
     std::array<QLineSeries*, kMaxKeptCases> m_keptLegend{};
@@ -93,9 +96,5 @@ private:
     QValueAxis* m_axisY = nullptr;
     QGraphicsSimpleTextItem* m_note = nullptr;
 };
-
-// The name of a curve or mark, as the legend and the hover text give it.
-QString NameOf(Curve curve);
-QString NameOf(Mark mark);
 
 }  // namespace tarvilo

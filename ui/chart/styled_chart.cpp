@@ -93,6 +93,12 @@ QValueAxis* StyledChart::addValueAxis(const QString& title, Qt::Alignment side)
     return axis;
 }
 
+void StyledChart::addSeriesOnBothAxes(QAbstractSeries* series)
+{
+    addSeries(series);
+    for (const TickedAxis& ticked : m_axes) series->attachAxis(ticked.axis);
+}
+
 void StyledChart::setTickDivisions(QValueAxis* axis, int divisions, bool labelAtMinimum)
 {
     for (TickedAxis& ticked : m_axes) {

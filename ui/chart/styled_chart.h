@@ -36,6 +36,8 @@ public:
     // Its ticks follow its range and the plot's size: at most one label
     // every 70 pixels across, 40 down, on round values.
     QValueAxis* addValueAxis(const QString& title, Qt::Alignment side);
+    // Adds a series drawn against both axes of the chart.
+    void addSeriesOnBothAxes(QAbstractSeries* series);
     // At most this many divisions on the axis, whatever the plot's size.
     // Without a label at the axis' minimum, the tick there is only its
     // grid line: Qt gives each label of such an axis a share of the height

@@ -45,9 +45,7 @@ int XyChartView::add(const QString& name, PointStyle style, const QColor& colour
                                  colour, size);
     }
     entry.series->setName(name);
-    m_chart->addSeries(entry.series);
-    entry.series->attachAxis(m_axisX);
-    entry.series->attachAxis(m_axisY);
+    m_chart->addSeriesOnBothAxes(entry.series);
     m_entries.push_back(entry);
     return count() - 1;
 }

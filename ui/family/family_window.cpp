@@ -4,6 +4,7 @@
 #include "core/qv_method_margin.h"
 #include "core/system_curve.h"
 #include "ui/chart/axis_ticks.h"
+#include "ui/chart/chart_style.h"
 #include "ui/chart/xy_chart_view.h"
 #include "ui/common/companion_window.h"
 #include "ui/common/csv.h"
@@ -125,8 +126,8 @@ FamilyWindow::FamilyWindow(const QLocale& locale, const RegionalSettings& region
 {
     SetUpCompanionWindow(this, QStringLiteral("frmFamilia"), QStringLiteral("Familia de curvas - Tarvilo"));
 
-    m_chart = new XyChartView({QStringLiteral("Familia de curvas Q-V"), QStringLiteral("Potencia reactiva en la carga [p.u.]"),
-                               QStringLiteral("Tensión en la carga [p.u.]"), QStringLiteral("Q"), QStringLiteral("V")},
+    m_chart = new XyChartView({QStringLiteral("Familia de curvas Q-V"), AxisTitle(AxisQuantity::ReactivePower),
+                               AxisTitle(AxisQuantity::Voltage), QStringLiteral("Q"), QStringLiteral("V")},
                               locale, regional, this);
     m_chart->setObjectName(QStringLiteral("grfFamilia"));
     m_chart->setAccessibleName(QStringLiteral("Gráfico de la familia de curvas Q-V"));

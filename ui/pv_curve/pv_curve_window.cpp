@@ -4,6 +4,7 @@
 #include "core/pv_curve.h"
 #include "core/run_fault.h"
 #include "ui/chart/axis_ticks.h"
+#include "ui/chart/chart_style.h"
 #include "ui/chart/xy_chart_view.h"
 #include "ui/common/companion_window.h"
 #include "ui/common/fault_message.h"
@@ -65,14 +66,15 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
 {
     SetUpCompanionWindow(this, QStringLiteral("frmCurvaPV"), QStringLiteral("Curva P-V - Tarvilo"));
 
-    m_view = new XyChartView({QStringLiteral("Curva P-V"), QStringLiteral("Potencia activa de la carga [p.u.]"),
-                              QStringLiteral("Tensión en la carga [p.u.]"), QStringLiteral("P"), QStringLiteral("V")},
+    m_view = new XyChartView({QStringLiteral("Curva P-V"), AxisTitle(AxisQuantity::ActivePower),
+                              AxisTitle(AxisQuantity::Voltage), QStringLiteral("P"), QStringLiteral("V")},
                              locale, regional, this);
     m_view->setObjectName(QStringLiteral("grfCurvaPV"));
     m_view->setAccessibleName(QStringLiteral("Curva P-V"));
-    m_view->add(QStringLiteral("Rama superior"), PointStyle::Line, QColor(0, 150, 0));
-    m_view->add(QStringLiteral("Rama inferior"), PointStyle::Line, QColor(220, 0, 0));
-    m_view->add(QStringLiteral("Pmax"), PointStyle::Squares, QColor(230, 120, 0), 11);
+    m_view->add(NameOf(Curve::UpperBranch), PointStyle::Line, ColourOf(Curve::UpperBranch));
+    m_view->add(NameOf(Curve::LowerBranch), PointStyle::Line, ColourOf(Curve::LowerBranch));
+    // The P-V curve's nose, marked as the Q-V curves' critical point is.
+    m_view->add(QStringLiteral("Pmax"), PointStyle::Squares, ColourOf(Mark::Nose), 11);
     m_view->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 11);
 
     m_lblAviso = new QLabel(this);
@@ -193,8 +195,7 @@ bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
     }
     const double load = std::abs(inputs.Pcarga);
     const QString limitName = curve.exporting ? QStringLiteral("Límite de exportación") : QStringLiteral("Pmax");
-    m_view->setAxisTitleX(curve.exporting ? QStringLiteral("Potencia activa que exporta la barra 2 [p.u.]")
-                                          : QStringLiteral("Potencia activa de la carga [p.u.]"));
+    m_view->setAxisTitleX(AxisTitle(curve.exporting ? AxisQuantity::ExportedActivePower : AxisQuantity::ActivePower));
     m_lblPmaxTitle->setText(limitName + QStringLiteral(" [p.u.]"));
     m_lblV2PmaxTitle->setText(curve.exporting ? QStringLiteral("V2 en el límite [p.u.]") : QStringLiteral("V2 en Pmax [p.u.]"));
     const auto explain = [](QLabel* caption, QLabel* value, const QString& text) {

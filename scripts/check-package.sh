@@ -21,7 +21,12 @@ echo "package: $(basename "$package")"
 dpkg-deb -f "$package" Depends
 
 DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "$package" >/dev/null
-trap 'DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get remove -y -qq tarvilo >/dev/null' EXIT
+started=()  # the processes this script started, stopped by their ids on any exit
+finish() {
+    for pid in ${started[@]+"${started[@]}"}; do kill "$pid" 2>/dev/null || true; done
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get remove -y -qq tarvilo >/dev/null
+}
+trap finish EXIT
 test -x /usr/bin/tarvilo
 test -f /usr/share/applications/org.tarvilo.Tarvilo.desktop
 test -f /usr/share/metainfo/org.tarvilo.Tarvilo.metainfo.xml
@@ -30,14 +35,25 @@ test -f /usr/share/mime/packages/org.tarvilo.Tarvilo.xml
 
 work="$(mktemp -d)"
 cd "$work"
-xvfb-run -a /usr/bin/tarvilo &
-runner=$!
+# The program runs on an X server of its own on a free display (the server
+# writes its number when it is ready); both are stopped by their process ids.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/.display" >/dev/null 2>&1 &
+server=$!
+started+=("$server")
+for _ in $(seq 1 100); do
+    [ -s "$work/.display" ] && break
+    sleep 0.1
+done
+display=":$(head -n1 "$work/.display")"
+DISPLAY="$display" /usr/bin/tarvilo &
+program=$!
+started+=("$program")
 for _ in $(seq 1 200); do
     [ -s salida.txt ] && [ "$(wc -l < salida.txt)" -eq 303 ] && break
     sleep 0.1
 done
-pkill -f '^/usr/bin/tarvilo$' || true
-wait "$runner" 2>/dev/null || true
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
 if [ ! -s salida.txt ] || [ "$(wc -l < salida.txt)" -ne 303 ]; then
     echo "the installed program wrote no complete salida.txt in $work"
     exit 1
@@ -63,14 +79,15 @@ type="$(gio info -a standard::content-type muestra.tarvilo | sed -n 's/^ *standa
 [ "$type" = application/x-tarvilo-caso ] || { echo "muestra.tarvilo is of type '$type'"; exit 1; }
 opener="$(xdg-mime query default application/x-tarvilo-caso)"
 [ "$opener" = org.tarvilo.Tarvilo.desktop ] || { echo "case files open with '$opener'"; exit 1; }
-xvfb-run -a sh -c 'echo $$ >program.pid; exec /usr/bin/tarvilo muestra.tarvilo' &
-runner=$!
+DISPLAY="$display" /usr/bin/tarvilo muestra.tarvilo &
+program=$!
+started+=("$program")
 for _ in $(seq 1 200); do
     [ -s salida.txt ] && [ "$(wc -l < salida.txt)" -eq 303 ] && break
     sleep 0.1
 done
-[ -s program.pid ] && kill "$(cat program.pid)" 2>/dev/null || true
-wait "$runner" 2>/dev/null || true
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
 if [ ! -s salida.txt ] || [ "$(wc -l < salida.txt)" -ne 303 ]; then
     echo "the installed program given a case wrote no complete salida.txt in $work"
     exit 1

@@ -7,6 +7,7 @@ start_dir="$PWD"
 source_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$source_dir/scripts/install-deps.sh" run
 cd "$source_dir"
+export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 cmake --preset app >/dev/null
 cmake --build --preset app --target tarvilo
 cd "$start_dir"

@@ -147,17 +147,6 @@ TEST_F(Sweeps, BranchesMeetAtTheNoseAndSplitBelowIt)
     for (int i = 2; i <= kCurvePoints; ++i) ASSERT_GT(curves.vu[i], curves.vl[i]) << i;
 }
 
-TEST_F(Sweeps, IndexZeroIsNeverWritten)
-{
-    QvCurves marked;
-    marked.q2[0] = marked.vu[0] = marked.vl[0] = marked.v2[0] = marked.qcapr[0] = 42.0;
-    SweepSystemCharacteristic(inputs, results, marked);
-    SweepLoadCharacteristic(inputs, marked);
-    for (double value : {marked.q2[0], marked.vu[0], marked.vl[0], marked.v2[0], marked.qcapr[0]}) {
-        EXPECT_EQ(value, 42.0);
-    }
-}
-
 TEST(LoadSweep, WithoutShuntElementsTheLoadIsAVerticalLine)
 {
     QvInputs inputs = DefaultCase();

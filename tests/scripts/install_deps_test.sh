@@ -20,9 +20,9 @@ os_release ubuntu ubuntu noble "Ubuntu 24.04 LTS"
 # release profile: packages that must be listed / must not be listed
 cases=(
   "bookworm run     :qt6-base-dev qt6-translations-l10n libqt6opengl6-dev:libgtest-dev wine"
-  "bookworm test    :libclang-rt-14-dev wine wine64 g++-mingw-w64-x86-64-posix xvfb qt6-translations-l10n:libclang-rt-19-dev"
+  "bookworm test    :clang-format libclang-rt-14-dev wine wine64 g++-mingw-w64-x86-64-posix xvfb qt6-translations-l10n:libclang-rt-19-dev"
   "trixie   run     :qt6-base-dev qt6-translations-l10n libgl-dev:libqt6opengl6-dev libgtest-dev"
-  "trixie   test    :libclang-rt-19-dev wine wine64 g++-mingw-w64-x86-64-posix xdotool:libclang-rt-14-dev libqt6opengl6-dev"
+  "trixie   test    :clang-format libclang-rt-19-dev wine wine64 g++-mingw-w64-x86-64-posix xdotool:libclang-rt-14-dev libqt6opengl6-dev"
   "trixie   test-nowine:libclang-rt-19-dev xvfb xdotool libgtest-dev:wine wine64 g++-mingw-w64-x86-64-posix"
 )
 for row in "${cases[@]}"; do

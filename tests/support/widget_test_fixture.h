@@ -11,7 +11,9 @@ namespace tarvilo::testing {
 
 // What every widget test program shares: a scratch working folder for the
 // whole program, and a modal-box watchdog for each test that fails it on a
-// box it did not expect or on an expected one that never came.
+// box it did not expect or on an expected one that never came. A test class
+// that needs more set-up declares its own slot of the same name and calls
+// this one first (cleanup: last).
 class WidgetTestFixture : public QObject {
     Q_OBJECT
 
@@ -19,7 +21,7 @@ protected:
     std::unique_ptr<TemporaryWorkingFolder> m_folder;
     std::unique_ptr<ModalWatchdog> m_watchdog;
 
-private slots:
+protected slots:
     void initTestCase();
     void init();
     void cleanup();

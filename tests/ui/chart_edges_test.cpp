@@ -1,6 +1,7 @@
 // The charts at their edges: ticks for any range, a bounded zoom, readouts
 // inside the chart, kept cases told apart, Arabic settings.
 #include "tests/support/modal_watchdog.h"
+#include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
 #include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart.h"
@@ -103,21 +104,14 @@ void MoveMouse(QGraphicsView* view, const QPointF& scenePosition)
 
 }  // namespace
 
-class ChartEdgesTest : public QObject {
+class ChartEdgesTest : public WidgetTestFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TemporaryWorkingFolder> m_folder;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
-
 private slots:
-    void initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
-    void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
     void cleanup()
     {
-        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
-        m_watchdog.reset();
-        QLocale::setDefault(QLocale::c());
+        QLocale::setDefault(QLocale::c());  // one test changes Qt's default
+        WidgetTestFixture::cleanup();
     }
 
     void largeChartZoomIsBoundedBothWays()

@@ -1,6 +1,6 @@
-// The chart: its fixed look, the grid it is fed from, and the data and
-// scales of a run.
+// The chart: its fixed look, and the data and scales of a run.
 #include "tests/support/modal_watchdog.h"
+#include "tests/support/widget_test_fixture.h"
 #include "ui/chart/qv_chart.h"
 #include "tests/support/window_fixture.h"
 
@@ -55,24 +55,10 @@ QStringList TextsOf(const std::vector<SceneText>& texts)
 
 }  // namespace
 
-class ChartTest : public QObject {
+class ChartTest : public WidgetTestFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TemporaryWorkingFolder> m_folder;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
-
 private slots:
-    void cleanup()
-    {
-        QVERIFY2(m_watchdog->sawAllExpected(), "an expected message box never came");
-        m_watchdog->clear();
-    }
-    void initTestCase()
-    {
-        m_folder = std::make_unique<TemporaryWorkingFolder>();
-        m_watchdog = std::make_unique<ModalWatchdog>();
-    }
 
     void fixedLook()
     {
@@ -99,21 +85,6 @@ private slots:
                      b = view->series(Curve::UpperBranch)->pen().color(),
                      c = view->series(Curve::LoadCharacteristic)->pen().color();
         QVERIFY(a != b && b != c && a != c);
-    }
-
-    void initialContentBeforeAnyRun()
-    {
-        const ChartGrid grid;
-        QCOMPARE(grid.text(0, 0, PointSettings()), QStringLiteral("-4"));
-        QCOMPARE(grid.text(0, 1, PointSettings()), QStringLiteral("0.5"));
-        QCOMPARE(grid.text(2, 2, PointSettings()), QStringLiteral("1.01"));
-        QCOMPARE(grid.text(4, 1, PointSettings()), QStringLiteral("1"));
-        for (int row = 5; row < 300; ++row) {
-            for (int column = 0; column < 6; ++column) {
-                const double value = grid.value(row, column);
-                QVERIFY(value >= 0 && value <= 99 && value == int(value));
-            }
-        }
     }
 
     void runData_data()

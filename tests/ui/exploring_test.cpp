@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -59,7 +60,13 @@ private slots:
         qcap->setText(QStringLiteral("x"));
         QTest::keyClick(qcap, Qt::Key_Down);
         QCOMPARE(qcap->text(), QStringLiteral("Error"));
-        QTest::qWait(20);
+        // A run would be due on a zero timer started before this one.
+        QTimer after;
+        after.setSingleShot(true);
+        after.setInterval(0);
+        QSignalSpy passed(&after, &QTimer::timeout);
+        after.start();
+        QTRY_COMPARE(passed.count(), 1);
         QCOMPARE(runs.count(), 1);
     }
 

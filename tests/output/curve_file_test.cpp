@@ -138,6 +138,17 @@ TEST_F(CurveFileOnDisk, WritesSalidaInTheCurrentFolderAndReplacesIt)
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
 }
 
+TEST_F(CurveFileOnDisk, AReplacedFileKeepsItsPermissions)
+{
+    { std::ofstream("salida.txt") << "previous run"; }
+    fs::permissions(m_folder / "salida.txt", fs::perms(0640));
+    const mode_t savedMask = umask(022);
+    WriteCurveFile(DefaultCurves(), PointSettings());
+    umask(savedMask);
+    EXPECT_EQ(fs::status(m_folder / "salida.txt").permissions(), fs::perms(0640));
+    EXPECT_EQ(ReadFile(m_folder / "salida.txt"), CurveFileText(DefaultCurves(), PointSettings()));
+}
+
 TEST_F(CurveFileOnDisk, AFolderInTheWayIsAFaultAtTheFileStep)
 {
     fs::create_directory(m_folder / "salida.txt");

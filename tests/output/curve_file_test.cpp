@@ -149,6 +149,21 @@ TEST_F(CurveFileOnDisk, AReplacedFileKeepsItsPermissions)
     EXPECT_EQ(ReadFile(m_folder / "salida.txt"), CurveFileText(DefaultCurves(), PointSettings()));
 }
 
+// Root rewriting another user's file leaves it theirs.
+TEST_F(CurveFileOnDisk, AReplacedFileKeepsItsOwner)
+{
+    { std::ofstream("salida.txt") << "previous run"; }
+    testing::HandToUnprivilegedUser(m_folder / "salida.txt");
+    struct stat before {};
+    ASSERT_EQ(stat("salida.txt", &before), 0);
+    WriteCurveFile(DefaultCurves(), PointSettings());
+    struct stat after {};
+    ASSERT_EQ(stat("salida.txt", &after), 0);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    EXPECT_EQ(ReadFile(m_folder / "salida.txt"), CurveFileText(DefaultCurves(), PointSettings()));
+}
+
 TEST_F(CurveFileOnDisk, AFolderInTheWayIsAFaultAtTheFileStep)
 {
     fs::create_directory(m_folder / "salida.txt");

@@ -1,8 +1,9 @@
 // What the windows show and hand out after a run, value by value: stepped
-// boxes, kept cases, exported pictures and results, the readout over the
+// boxes, kept cases, exported pictures, the readout over the
 // margin, and the operating points of the family and P-V windows.
 #include "core/number_format.h"
 #include "core/operating_points.h"
+#include "core/pv_curve.h"
 #include "tests/support/default_inputs.h"
 #include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
@@ -164,20 +165,6 @@ private slots:
         QVERIFY(zoomedImage != fittedImage);
     }
 
-    void copiedResultsSayErrorAfterARunWithoutSolution()
-    {
-        MainWindow window(PointLocale());
-        SetInputs(window, {"0.03", "3.33", "1", "20", "0", "0"});
-        m_watchdog->expect();
-        Calcular(window);
-        Trigger(window, "mnuCopiarResultados");
-        const QStringList results = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QVERIFY(results.size() >= 12);
-        QCOMPARE(results.at(8), QStringLiteral("V2 sup\tError\tp.u."));
-        QCOMPARE(results.at(11), QStringLiteral("Q2 inf\tError\tp.u."));
-        QVERIFY(results.at(3).startsWith(QStringLiteral("Pcarga\t20\t")));
-    }
-
     void theMarginsReadoutGivesItsValue()
     {
         MainWindow window(PointLocale());
@@ -263,6 +250,24 @@ private slots:
         QCOMPARE(Label(points.at(1).y()), window.resultLabel(ResultLabel::V2inf)->text());
         QVERIFY(std::abs(points.at(0).y() - r.V2sup) < 1e-12);
         QVERIFY(std::abs(points.at(1).y() - r.V2inf) < 1e-12);
+    }
+
+    // A generator at bus 2: its point stands at the exported power, and the
+    // margin is what the export may still grow.
+    void pvExportPointsStandAtTheExportedPower()
+    {
+        MainWindow window(PointLocale());
+        SetInputs(window, {"0.2441", "0.193", "1", "-1.5019", "0", "0"});
+        Calcular(window);
+        Trigger(window, "mnuCurvaPV");
+        PvCurveWindow* pv = window.pvCurveWindow();
+        QVERIFY(pv);
+        const QList<QPointF> points = pv->chart()->points(PvCurveWindow::OperatingPoints);
+        QCOMPARE(points.size(), qsizetype(2));
+        QCOMPARE(points.at(0).x(), 1.5019);
+        QCOMPARE(points.at(1).x(), 1.5019);
+        const double limit = MaximumLoadability(testing::Inputs(0.2441, 0.193, 1, -1.5019, 0, 0));
+        QCOMPARE(pv->findChild<QLabel*>(QStringLiteral("lblMargenP"))->text(), Label(limit - 1.5019));
     }
 };
 

@@ -165,6 +165,23 @@ private slots:
         QVERIFY(zoomedImage != fittedImage);
     }
 
+    // On the main chart's axes the large chart keeps to them through the next run.
+    void theLargeChartKeepsToTheMainAxesAfterARun()
+    {
+        MainWindow window(PointLocale());
+        Trigger(window, "mnuGraficoAmpliado");
+        LargeChartWindow* large = window.largeChart();
+        large->findChild<QPushButton*>(QStringLiteral("cmdEjesPrincipales"))->click();
+        window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("5"));
+        Calcular(window);
+        const AxisRanges main = RangesOf(*window.chart()->plot());
+        const AxisRanges shown = RangesOf(*large->view()->plot());
+        QCOMPARE(shown.xMin, main.xMin);
+        QCOMPARE(shown.xMax, main.xMax);
+        QCOMPARE(shown.yMax, main.yMax);
+        QCOMPARE(large->view()->mode(), LargeChartView::Mode::MainAxes);
+    }
+
     void theMarginsReadoutGivesItsValue()
     {
         MainWindow window(PointLocale());
@@ -243,6 +260,7 @@ private slots:
         SolveOperatingPoints(DefaultCase(), r);
         const QList<QPointF> points = pv->chart()->points(PvCurveWindow::OperatingPoints);
         QCOMPARE(points.size(), qsizetype(2));
+        QCOMPARE(pv->chart()->ranges().xMin, 0.0);  // the power axis starts at no load
         QCOMPARE(points.at(0).x(), 10.48);
         QCOMPARE(points.at(1).x(), 10.48);
         // The same voltages as the main window's labels.

@@ -104,6 +104,32 @@ TEST(PvCurve, BothBranchesMeetAtPmax)
     EXPECT_EQ(curve.vLower.front(), 0.0);
 }
 
+// Just below Pmax both operating points stand at the nose, where the run's
+// own solver puts V2sup: the branches meet at the operating voltage.
+TEST(PvCurve, BranchesMeetAtTheOperatingVoltageJustBelowPmax)
+{
+    for (const QvInputs& inputs : {testing::DefaultCase(), Inputs(0.1, 0.2, 1.05, 2.5, 0.7, 0.3),
+                                   Inputs(0.05, 0, 1, 3, -0.8, 0.4), Inputs(0.5, 0, 1, 0.5, 0, 3),
+                                   Inputs(0.2441, 0.193, 1, -1.5019, 0, 0)}) {
+        QvInputs nearNose = inputs;
+        const double t = inputs.Qcarga / inputs.Pcarga;
+        const double pmax = MaximumLoadability(inputs);
+        nearNose.Pcarga = (inputs.Pcarga < 0 ? -pmax : pmax) * (1 - 1e-12);
+        nearNose.Qcarga = t * nearNose.Pcarga;
+        QvResults results;
+        SolveOperatingPoints(nearNose, results);
+        ASSERT_TRUE(results.HasSolution) << pmax;
+        const auto voltages = PvOperatingVoltages(nearNose);
+        ASSERT_TRUE(voltages) << pmax;
+        const auto traced = TracePvCurve(inputs, 50);
+        ASSERT_TRUE(std::holds_alternative<PvCurve>(traced));
+        const double vNose = std::get<PvCurve>(traced).vNose;
+        EXPECT_NEAR(voltages->upper / results.V2sup, 1.0, 1e-5) << pmax;
+        EXPECT_NEAR(voltages->lower / results.V2sup, 1.0, 1e-5) << pmax;
+        EXPECT_NEAR(vNose / results.V2sup, 1.0, 1e-5) << pmax;
+    }
+}
+
 // Near X Beq = 1 every point of the curve still solves the operating-point
 // equation a^2 y^2 + (2 X a Q - Uinf^2) y + X^2 (P^2 + Q^2) = 0: the roots'
 // product and sum, each checked in a form without cancellation.

@@ -138,6 +138,32 @@ TEST_F(CurveFileOnDisk, WritesSalidaInTheCurrentFolderAndReplacesIt)
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
 }
 
+TEST_F(CurveFileOnDisk, AReplacedFileKeepsItsPermissions)
+{
+    { std::ofstream("salida.txt") << "previous run"; }
+    fs::permissions(m_folder / "salida.txt", fs::perms(0640));
+    const mode_t savedMask = umask(022);
+    WriteCurveFile(DefaultCurves(), PointSettings());
+    umask(savedMask);
+    EXPECT_EQ(fs::status(m_folder / "salida.txt").permissions(), fs::perms(0640));
+    EXPECT_EQ(ReadFile(m_folder / "salida.txt"), CurveFileText(DefaultCurves(), PointSettings()));
+}
+
+// Root rewriting another user's file leaves it theirs.
+TEST_F(CurveFileOnDisk, AReplacedFileKeepsItsOwner)
+{
+    { std::ofstream("salida.txt") << "previous run"; }
+    testing::HandToUnprivilegedUser(m_folder / "salida.txt");
+    struct stat before {};
+    ASSERT_EQ(stat("salida.txt", &before), 0);
+    WriteCurveFile(DefaultCurves(), PointSettings());
+    struct stat after {};
+    ASSERT_EQ(stat("salida.txt", &after), 0);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    EXPECT_EQ(ReadFile(m_folder / "salida.txt"), CurveFileText(DefaultCurves(), PointSettings()));
+}
+
 TEST_F(CurveFileOnDisk, AFolderInTheWayIsAFaultAtTheFileStep)
 {
     fs::create_directory(m_folder / "salida.txt");

@@ -101,6 +101,27 @@ TEST_F(LinuxLauncher, ANonExecutableFileIsNotFound)
     EXPECT_EQ(FindOnPath(LinuxSysInfoPlatform::knownPrograms()), "");
 }
 
+// The found path, with its terminating zero, in a buffer of just that size
+// or in one a byte short.
+TEST_F(LinuxLauncher, ThePathFitsABufferOfItsOwnSize)
+{
+    InstallFakeProgram("kinfocenter");
+    setenv("PATH", m_bin.string().c_str(), 1);
+    RecordingLinuxPlatform platform;
+    RegistryKey key = 0;
+    ASSERT_EQ(platform.openKey(kHkeyLocalMachine, kMsinfoKey, kKeyRead, key), kErrorSuccess);
+    const std::string expected = (m_bin / "kinfocenter").string();
+    std::vector<unsigned char> buffer(expected.size() + 1);
+    std::uint32_t type = 0;
+    std::uint32_t length = static_cast<std::uint32_t>(buffer.size()) - 1;
+    EXPECT_EQ(platform.queryValue(key, kMsinfoValue, type, buffer.data(), length), kErrorMoreData);
+    EXPECT_EQ(length, buffer.size());
+    EXPECT_EQ(platform.queryValue(key, kMsinfoValue, type, buffer.data(), length), kErrorSuccess);
+    EXPECT_EQ(type, kRegSz);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(buffer.data())), expected);
+    platform.closeKey(key);
+}
+
 TEST_F(LinuxLauncher, LookupTwoIsAlwaysAbsent)
 {
     RecordingLinuxPlatform platform;

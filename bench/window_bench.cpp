@@ -16,7 +16,7 @@
 // 8 ms at the 95th percentile and at most twice a bare repaint of both
 // charts, the family in under 50 ms, a case opened in under 50 ms.
 #include "ui/chart/large_chart_view.h"
-#include "ui/chart/qv_chart.h"
+#include "ui/chart/qv_chart_view.h"
 #include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
 #include "ui/main/case_commands.h"
@@ -71,7 +71,7 @@ int main(int argc, char* argv[])
 
     auto* calcular = window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"));
     QLineEdit* qcarga = window.inputBox(tarvilo::InputBox::Qcarga);
-    QWidget* chart = window.chart()->viewport();
+    QWidget* chart = window.chartView()->viewport();
     // Runs of new curves each, each with the full repaint of the charts and
     // whatever else the run made dirty; then as many bare repaints of the
     // charts.

@@ -8,7 +8,7 @@
 #include "tests/support/window_fixture.h"
 #include "ui/chart/chart_hover.h"
 #include "ui/chart/large_chart_view.h"
-#include "ui/chart/qv_chart.h"
+#include "ui/chart/qv_chart_view.h"
 #include "ui/common/file_saving.h"
 #include "ui/large_chart/large_chart_window.h"
 
@@ -67,7 +67,7 @@ private slots:
     void marksStandAtTheRunsValues()
     {
         MainWindow window(PointLocale());
-        QvPlot* plot = window.chart()->plot();
+        QvChart* plot = window.chartView()->qvChart();
         // The three curves stay the first three series.
         QCOMPARE(plot->series().at(2), static_cast<QAbstractSeries*>(plot->curve(Curve::LoadCharacteristic)));
         QCOMPARE(plot->mark(Mark::UpperPoint)->points(), QList<QPointF>{kUpper});
@@ -92,7 +92,7 @@ private slots:
         MainWindow window(CommaLocale());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QvPlot* plot = window.chart()->plot();
+        QvChart* plot = window.chartView()->qvChart();
         const auto at = [plot](const QPointF& value) { return plot->mapToScene(plot->mapToPosition(value)); };
         QCOMPARE(HoverTextAt(*plot, at(kUpper) + QPointF(3, 2)),
                  QStringLiteral("Punto superior\nQ = -1,66201141920777  V = 0,999102125201044"));
@@ -102,35 +102,35 @@ private slots:
         QCOMPARE(HoverTextAt(*plot, QPointF(-50, -50)), QString());  // outside the plot
 
         // Moving the mouse shows it.
-        QTest::mouseMove(window.chart()->viewport(), window.chart()->mapFromScene(at(kLower)));
+        QTest::mouseMove(window.chartView()->viewport(), window.chartView()->mapFromScene(at(kLower)));
         QVERIFY(plot->hoverText().startsWith(QStringLiteral("Punto inferior")));
     }
 
     void aPictureThatIsNotTheCurrentCaseSaysSo()
     {
         MainWindow window(PointLocale());
-        QvPlot* plot = window.chart()->plot();
+        QvChart* plot = window.chartView()->qvChart();
         QCOMPARE(plot->note(), QString());
         window.inputBox(InputBox::X)->setText(QStringLiteral("0"));
         m_watchdog->expect();
         window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
         QCOMPARE(plot->note(), QStringLiteral("Gráfico del cálculo anterior"));
         Trigger(window, "mnuGraficoAmpliado");
-        QCOMPARE(window.largeChart()->view()->plot()->note(), QStringLiteral("Gráfico del cálculo anterior"));
+        QCOMPARE(window.largeChart()->view()->qvChart()->note(), QStringLiteral("Gráfico del cálculo anterior"));
         window.findChild<QPushButton*>(QStringLiteral("cmdValoresDefault"))->click();
         QCOMPARE(plot->note(), QString());
-        QCOMPARE(window.largeChart()->view()->plot()->note(), QString());
+        QCOMPARE(window.largeChart()->view()->qvChart()->note(), QString());
         // Open before the run: it follows the failure too, for screen readers as well.
         window.inputBox(InputBox::X)->setText(QStringLiteral("0"));
         m_watchdog->expect();
         window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
-        QCOMPARE(window.largeChart()->view()->plot()->note(), QStringLiteral("Gráfico del cálculo anterior"));
+        QCOMPARE(window.largeChart()->view()->qvChart()->note(), QStringLiteral("Gráfico del cálculo anterior"));
         QVERIFY(window.largeChart()->view()->accessibleDescription().startsWith(QStringLiteral("Gráfico del cálculo anterior. ")));
 
         // A start-up that never reached the chart shows the sample content.
         m_watchdog->expect();
         MainWindow failed(PointLocale(), StartUpSets{{"x", "1", "1", "1", "1", "1"}, {}});
-        QCOMPARE(failed.chart()->plot()->note(), QStringLiteral("Sin resultados"));
+        QCOMPARE(failed.chartView()->qvChart()->note(), QStringLiteral("Sin resultados"));
     }
 
     void largeChartFollowsEveryRun()
@@ -146,10 +146,10 @@ private slots:
 
         window.inputBox(InputBox::Qcarga)->setText(QStringLiteral("1"));
         window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
-        QvPlot* plot = large->view()->plot();
+        QvChart* plot = large->view()->qvChart();
         QCOMPARE(plot->curve(Curve::LoadCharacteristic)->points(),
-                 window.chart()->series(Curve::LoadCharacteristic)->points());
-        QCOMPARE(plot->mark(Mark::UpperPoint)->points(), window.chart()->plot()->mark(Mark::UpperPoint)->points());
+                 window.chartView()->series(Curve::LoadCharacteristic)->points());
+        QCOMPARE(plot->mark(Mark::UpperPoint)->points(), window.chartView()->qvChart()->mark(Mark::UpperPoint)->points());
         // Fitted: every curve point inside the axes.
         for (const Curve curve : kCurves) {
             for (const QPointF& point : plot->curve(curve)->points()) {
@@ -159,7 +159,7 @@ private slots:
         }
         const AxisRanges fitted = RangesOf(*plot);
         large->findChild<QPushButton*>(QStringLiteral("cmdEjesPrincipales"))->click();
-        QCOMPARE(RangesOf(*plot), RangesOf(*window.chart()->plot()));
+        QCOMPARE(RangesOf(*plot), RangesOf(*window.chartView()->qvChart()));
         QTest::keyClick(large->view(), Qt::Key_Escape);
         QCOMPARE(RangesOf(*plot), fitted);
     }
@@ -173,7 +173,7 @@ private slots:
         Trigger(window, "mnuGraficoAmpliado");
         LargeChartView* view = window.largeChart()->view();
         QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
-        QCOMPARE(view->plot()->locale().decimalPoint(), arabic.decimalPoint());
+        QCOMPARE(view->qvChart()->locale().decimalPoint(), arabic.decimalPoint());
         QString all;
         for (int turn = 0; turn < 6; ++turn) {
             const QPoint centre = view->viewport()->rect().center();
@@ -252,7 +252,7 @@ private slots:
         QVERIFY(lines.front().startsWith(QStringLiteral("Q2 rama inferior [p.u.];V2 rama inferior [p.u.];")));
         QCOMPARE(lines.size(), 1 + 300);
         const auto read = [&regional](const QString& text) { return *ReadRegionalNumber(text.toStdString(), regional); };
-        const ChartGrid& grid = window.chart()->grid();
+        const ChartGrid& grid = window.chartView()->grid();
         for (int row = 0; row < 300; row += 23) {
             const QStringList fields = lines.at(1 + row).split(QLatin1Char(';'));
             for (int column = 0; column < 6; ++column) QCOMPARE(read(fields.at(column)), grid.value(row, column));

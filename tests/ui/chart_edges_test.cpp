@@ -4,7 +4,7 @@
 #include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
 #include "ui/chart/large_chart_view.h"
-#include "ui/chart/qv_chart.h"
+#include "ui/chart/qv_chart_view.h"
 #include "ui/chart/xy_chart_view.h"
 #include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
@@ -120,33 +120,33 @@ private slots:
         Trigger(window, "mnuGraficoAmpliado");
         LargeChartView* view = window.largeChart()->view();
         QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
-        const AxisRanges fitted = RangesOf(*view->plot());
+        const AxisRanges fitted = RangesOf(*view->qvChart());
         QString why;
         for (int notch = 0; notch < 10000; ++notch) Wheel(view->viewport(), -1);
         QVERIFY(Answers());
-        const AxisRanges out = RangesOf(*view->plot());
+        const AxisRanges out = RangesOf(*view->qvChart());
         QVERIFY(out.xMax - out.xMin <= 4 * (fitted.xMax - fitted.xMin) * (1 + 1e-12));
         QVERIFY(out.yMin >= 0);  // no negative voltages
-        QVERIFY2(Readable(AxisLabels(view->plot(), Qt::Horizontal), why), qPrintable(why));
-        QVERIFY2(Readable(AxisLabels(view->plot(), Qt::Vertical), why), qPrintable(why));
+        QVERIFY2(Readable(AxisLabels(view->qvChart(), Qt::Horizontal), why), qPrintable(why));
+        QVERIFY2(Readable(AxisLabels(view->qvChart(), Qt::Vertical), why), qPrintable(why));
 
         for (int notch = 0; notch < 1000; ++notch) Wheel(view->viewport(), 1);
         QVERIFY(Answers());
-        const AxisRanges in = RangesOf(*view->plot());
+        const AxisRanges in = RangesOf(*view->qvChart());
         QVERIFY(in.xMax > in.xMin && in.yMax > in.yMin);
-        QVERIFY2(Readable(AxisLabels(view->plot(), Qt::Horizontal), why), qPrintable(why));
-        QVERIFY2(Readable(AxisLabels(view->plot(), Qt::Vertical), why), qPrintable(why));
-        QVERIFY2(FitAcross(view->plot(), why), qPrintable(why));
+        QVERIFY2(Readable(AxisLabels(view->qvChart(), Qt::Horizontal), why), qPrintable(why));
+        QVERIFY2(Readable(AxisLabels(view->qvChart(), Qt::Vertical), why), qPrintable(why));
+        QVERIFY2(FitAcross(view->qvChart(), why), qPrintable(why));
         view->viewport()->repaint();
         QVERIFY(Answers());
 
         // A band drawn by Qt's own zoom is held within the bounds as well.
-        for (int zoom = 0; zoom < 200; ++zoom) view->plot()->zoomOut();
+        for (int zoom = 0; zoom < 200; ++zoom) view->qvChart()->zoomOut();
         QVERIFY(Answers());
-        const AxisRanges band = RangesOf(*view->plot());
+        const AxisRanges band = RangesOf(*view->qvChart());
         QVERIFY(band.xMax - band.xMin <= 4 * (fitted.xMax - fitted.xMin) * (1 + 1e-12));
         QTest::keyClick(view, Qt::Key_Escape);
-        QCOMPARE(RangesOf(*view->plot()), fitted);
+        QCOMPARE(RangesOf(*view->qvChart()), fitted);
     }
 
     void rangeChangesNeverAskForManyTicks_data()
@@ -175,11 +175,11 @@ private slots:
                 Calculate(window);
             }
             QVERIFY(Answers());
-            pv->chart()->viewport()->repaint();
+            pv->chartView()->viewport()->repaint();
             window.largeChart()->view()->viewport()->repaint();
             QVERIFY(Answers());
-            for (const QChart* chart : {static_cast<const QChart*>(pv->chart()->styledChart()),
-                                        static_cast<const QChart*>(window.largeChart()->view()->plot())}) {
+            for (const QChart* chart : {static_cast<const QChart*>(pv->chartView()->styledChart()),
+                                        static_cast<const QChart*>(window.largeChart()->view()->qvChart())}) {
                 for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
                     QVERIFY(AxisLabels(chart, orientation).size() <= kMaxTicks + 1);
                 }
@@ -196,19 +196,19 @@ private slots:
         // Drawn on opening, before it showed: one entry per value and the
         // points, none for the load characteristics.
         QVERIFY(QTest::qWaitForWindowExposed(family));
-        QCOMPARE(family->chart()->legendNames().size(), qsizetype(6));
+        QCOMPARE(family->chartView()->legendNames().size(), qsizetype(6));
         family->findChild<QComboBox*>(QStringLiteral("cboMagnitud"))->setCurrentIndex(0);  // X
         family->findChild<QLineEdit*>(QStringLiteral("txtPrimero"))->setText(QStringLiteral("1e-6"));
         family->findChild<QLineEdit*>(QStringLiteral("txtUltimo"))->setText(QStringLiteral("1e-5"));
         family->cmdDibujar_Click();
         QVERIFY(QTest::qWaitForWindowExposed(family));
         // One entry per value and the points: no entries for the load characteristics.
-        QCOMPARE(family->chart()->legendNames().size(), qsizetype(6));
-        family->chart()->viewport()->repaint();
+        QCOMPARE(family->chartView()->legendNames().size(), qsizetype(6));
+        family->chartView()->viewport()->repaint();
         QVERIFY(Answers());
         QString why;
-        QVERIFY2(Readable(AxisLabels(family->chart()->styledChart(), Qt::Horizontal), why), qPrintable(why));
-        QVERIFY2(Readable(AxisLabels(family->chart()->styledChart(), Qt::Vertical), why), qPrintable(why));
+        QVERIFY2(Readable(AxisLabels(family->chartView()->styledChart(), Qt::Horizontal), why), qPrintable(why));
+        QVERIFY2(Readable(AxisLabels(family->chartView()->styledChart(), Qt::Vertical), why), qPrintable(why));
     }
 
     void hoverReadoutStaysInsideEveryChart()
@@ -217,10 +217,10 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The main chart, near its upper operating point (right edge of the plot).
-        QvPlot* plot = window.chart()->plot();
+        QvChart* plot = window.chartView()->qvChart();
         const QPointF upper = plot->marks().upper;
-        QTest::mouseMove(window.chart()->viewport(),
-                         window.chart()->mapFromScene(plot->mapToScene(plot->mapToPosition(upper))));
+        QTest::mouseMove(window.chartView()->viewport(),
+                         window.chartView()->mapFromScene(plot->mapToScene(plot->mapToPosition(upper))));
         QVERIFY2(plot->hoverText().contains(QStringLiteral("0,999102125201044")), qPrintable(plot->hoverText()));
         QVERIFY(plot->rect().contains(plot->hoverRect()));
         // At every corner of the plot.
@@ -235,13 +235,13 @@ private slots:
         // The P-V and family charts have one too.
         Trigger(window, "mnuCurvaPV");
         Trigger(window, "mnuFamilia");
-        for (XyChartView* view : {window.pvCurveWindow()->chart(), window.familyWindow()->chart()}) {
+        for (XyChartView* view : {window.pvCurveWindow()->chartView(), window.familyWindow()->chartView()}) {
             QVERIFY(QTest::qWaitForWindowExposed(view->window()));
             StyledChart* chart = view->styledChart();
             const int points = view->count() > 0 ? 0 : -1;
             QVERIFY(points == 0);
             // On the nose or the first operating point.
-            QList<QPointF> marks = view->points(window.pvCurveWindow()->chart() == view
+            QList<QPointF> marks = view->points(window.pvCurveWindow()->chartView() == view
                                                     ? int(PvCurveWindow::NoseMark)
                                                     : 0);
             QVERIFY(!marks.isEmpty());
@@ -250,7 +250,7 @@ private slots:
             QVERIFY2(view->hoverText().contains(QLatin1Char('\n')), qPrintable(view->hoverText()));
             QVERIFY(chart->rect().contains(view->hoverRect()));
             MoveMouse(view, chart->mapToScene(chart->plotArea().topRight() + QPointF(-2, 2)));
-            QVERIFY2(view->hoverText().startsWith(view == window.pvCurveWindow()->chart() ? QStringLiteral("P = ")
+            QVERIFY2(view->hoverText().startsWith(view == window.pvCurveWindow()->chartView() ? QStringLiteral("P = ")
                                                                                           : QStringLiteral("Q = ")),
                      qPrintable(view->hoverText()));
             QVERIFY(chart->rect().contains(view->hoverRect()));
@@ -269,7 +269,7 @@ private slots:
             qcap->setText(QString::number(run * 0.25));
             Calculate(window);
         }
-        QvPlot* plot = window.largeChart()->view()->plot();
+        QvChart* plot = window.largeChart()->view()->qvChart();
         QCoreApplication::processEvents();
         // The legend's entries of kept cases, as painted.
         QStringList named;
@@ -286,7 +286,7 @@ private slots:
         QCOMPARE(named, expected);
         QList<QRgb> caseColours;
         for (const KeptCurves& kept : plot->keptCases()) {
-            const QColor colour = QvPlot::keptColour(kept.serial);
+            const QColor colour = QvChart::keptColour(kept.serial);
             QVERIFY(colour != QColor(220, 0, 0) && colour != QColor(0, 150, 0) && colour != QColor(0, 0, 202));
             caseColours << colour.rgb();
         }
@@ -306,7 +306,7 @@ private slots:
         large->resize(large->minimumSizeHint());
         large->resize(1, 1);  // held at the minimum
         QVERIFY(QTest::qWaitForWindowExposed(large));
-        QvPlot* plot = large->view()->plot();
+        QvChart* plot = large->view()->qvChart();
         plot->layout()->activate();
         QCoreApplication::processEvents();
         const QStringList labels = AxisLabels(plot, Qt::Horizontal);
@@ -326,9 +326,9 @@ private slots:
             Trigger(*window, "mnuGraficoAmpliado");
             Trigger(*window, "mnuCurvaPV");
             Trigger(*window, "mnuFamilia");
-            const QList<const QChart*> charts{window->chart()->plot(), window->largeChart()->view()->plot(),
-                                              window->pvCurveWindow()->chart()->styledChart(),
-                                              window->familyWindow()->chart()->styledChart()};
+            const QList<const QChart*> charts{window->chartView()->qvChart(), window->largeChart()->view()->qvChart(),
+                                              window->pvCurveWindow()->chartView()->styledChart(),
+                                              window->familyWindow()->chartView()->styledChart()};
             for (QWidget* shown : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(window->largeChart()),
                                    static_cast<QWidget*>(window->pvCurveWindow()),
                                    static_cast<QWidget*>(window->familyWindow())}) {

@@ -1,7 +1,7 @@
 // The chart: its fixed look, and the data and scales of a run.
 #include "tests/support/modal_watchdog.h"
 #include "tests/support/widget_test_fixture.h"
-#include "ui/chart/qv_chart.h"
+#include "ui/chart/qv_chart_view.h"
 #include "tests/support/window_fixture.h"
 
 #include <QChart>
@@ -29,7 +29,7 @@ struct SceneText {
 };
 
 // Every visible text the chart has drawn: title, axis titles, tick labels.
-std::vector<SceneText> SceneTexts(QvChart* view)
+std::vector<SceneText> SceneTexts(QvChartView* view)
 {
     std::vector<SceneText> texts;
     for (QGraphicsItem* item : view->scene()->items()) {
@@ -63,7 +63,7 @@ private slots:
     void fixedLook()
     {
         MainWindow window(PointLocale());
-        QvChart* view = window.chart();
+        QvChartView* view = window.chartView();
         QChart* chart = view->chart();
         QCOMPARE(view->objectName(), QStringLiteral("grfMsChart"));
         QCOMPARE(chart->title(), QStringLiteral("Curvas Q vs. V"));
@@ -97,13 +97,13 @@ private slots:
     {
         QFETCH(QLocale, locale);
         MainWindow window(locale);
-        QvChart* view = window.chart();
+        QvChartView* view = window.chartView();
         QCOMPARE(view->axisX()->min(), -4.0);
         QCOMPARE(view->axisX()->max(), 6.0);
-        QCOMPARE(view->plot()->ticks(view->axisX()).size(), qsizetype(11));
+        QCOMPARE(view->qvChart()->ticks(view->axisX()).size(), qsizetype(11));
         QCOMPARE(view->axisY()->min(), 0.0);
         QCOMPARE(view->axisY()->max(), 1.2);
-        const QList<Tick> voltageTicks = view->plot()->ticks(view->axisY());
+        const QList<Tick> voltageTicks = view->qvChart()->ticks(view->axisY());
         QCOMPARE(voltageTicks.size(), qsizetype(13));  // 0 to 1.2
         QCOMPARE(voltageTicks.at(0).label, QStringLiteral("0"));
         QCOMPARE(voltageTicks.at(3).label, QStringLiteral("0") + locale.decimalPoint() + QStringLiteral("3"));
@@ -138,7 +138,7 @@ private slots:
         window.resize(600, 520);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QStringList texts = TextsOf(SceneTexts(window.chart()));
+        QStringList texts = TextsOf(SceneTexts(window.chartView()));
         QVERIFY2(texts.contains(QStringLiteral("1,2")), qPrintable(texts.join(QLatin1Char('|'))));
         QVERIFY(texts.contains(QStringLiteral("-4")));
 
@@ -146,9 +146,9 @@ private slots:
         SetInputs(window, {QStringLiteral("0,00000762976"), QStringLiteral("0"), QStringLiteral("1"),
                            QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
-        QCOMPARE(window.chart()->axisX()->max(), 32767.0);
+        QCOMPARE(window.chartView()->axisX()->max(), 32767.0);
         QCoreApplication::processEvents();
-        texts = TextsOf(SceneTexts(window.chart()));
+        texts = TextsOf(SceneTexts(window.chartView()));
         QVERIFY2(texts.contains(QStringLiteral("32767")), qPrintable(texts.join(QLatin1Char('|'))));
     }
 
@@ -167,7 +167,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCoreApplication::processEvents();
-        QvChart* view = window.chart();
+        QvChartView* view = window.chartView();
         const std::vector<SceneText> texts = SceneTexts(view);
         const QString sep = locale.decimalPoint();
         QStringList expected{QStringLiteral("0")};
@@ -177,11 +177,11 @@ private slots:
         qreal previousTop = 1e9;
         for (int i = 0; i < expected.size(); ++i) {
             const auto found = std::find_if(texts.begin(), texts.end(), [&](const SceneText& t) {
-                return t.text == expected[i] && t.bounds.right() <= view->plot()->plotArea().left() + 1;
+                return t.text == expected[i] && t.bounds.right() <= view->qvChart()->plotArea().left() + 1;
             });
             QVERIFY2(found != texts.end(), qPrintable(expected[i] + " | " + TextsOf(texts).join(QLatin1Char('|'))));
             // At its division, above the label below it.
-            const qreal y = view->plot()->mapToPosition(QPointF(0, i / 10.0)).y();
+            const qreal y = view->qvChart()->mapToPosition(QPointF(0, i / 10.0)).y();
             QVERIFY2(found->bounds.top() <= y && found->bounds.bottom() >= y, qPrintable(expected[i]));
             QVERIFY2(found->bounds.bottom() <= previousTop + 0.5, qPrintable(expected[i]));
             QVERIFY2(found->bounds.height() >= 7, qPrintable(expected[i]));  // readable, not a speck
@@ -196,7 +196,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCoreApplication::processEvents();
-        const QStringList texts = TextsOf(SceneTexts(window.chart()));
+        const QStringList texts = TextsOf(SceneTexts(window.chartView()));
         const QString all = texts.join(QLatin1Char('|'));
         QVERIFY2(texts.contains(QStringLiteral("1\u066B2")) && texts.contains(QStringLiteral("-4")), qPrintable(all));
         for (const QChar c : all) QVERIFY2(!c.isDigit() || c.unicode() < 0x80, qPrintable(all));
@@ -207,8 +207,8 @@ private slots:
         MainWindow window(PointLocale());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QRectF visible = window.chart()->mapToScene(window.chart()->viewport()->rect()).boundingRect();
-        const std::vector<SceneText> texts = SceneTexts(window.chart());
+        const QRectF visible = window.chartView()->mapToScene(window.chartView()->viewport()->rect()).boundingRect();
+        const std::vector<SceneText> texts = SceneTexts(window.chartView());
         QVERIFY(texts.size() >= 3 + 11 + 13);
         for (const SceneText& text : texts) {
             if (text.text.isEmpty()) continue;
@@ -251,14 +251,14 @@ private slots:
         SetInputs(window, {reactance, "0", "1", pcarga, "0", "0"});
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
         QCoreApplication::processEvents();
-        const std::vector<SceneText> texts = SceneTexts(window.chart());
+        const std::vector<SceneText> texts = SceneTexts(window.chartView());
         const QStringList all = TextsOf(texts);
         QVERIFY2(all.contains(lowest) && all.contains(highest), qPrintable(all.join(QLatin1Char('|'))));
         // No label leaves the chart, and the eleven tick labels of the
         // reactive-power axis stand apart.
-        const QRectF visible = window.chart()->mapToScene(window.chart()->viewport()->rect()).boundingRect();
+        const QRectF visible = window.chartView()->mapToScene(window.chartView()->viewport()->rect()).boundingRect();
         std::vector<QRectF> ticks;
-        QvPlot* shown = window.chart()->plot();
+        QvChart* shown = window.chartView()->qvChart();
         const qreal plotBottom = shown->mapToScene(shown->plotArea()).boundingRect().bottom();
         for (const SceneText& text : texts) {
             QVERIFY2(visible.contains(text.bounds), qPrintable(text.text));
@@ -270,11 +270,11 @@ private slots:
         QCOMPARE(ticks.size(), size_t(11));
         // Up to three characters stand level side by side; longer ones upright.
         const bool upright = std::max(lowest.size(), highest.size()) > 3;
-        QCOMPARE(window.chart()->axisX()->labelsAngle(), upright ? -90 : 0);
+        QCOMPARE(window.chartView()->axisX()->labelsAngle(), upright ? -90 : 0);
         // And they are painted: dark pixels where the tick labels of both
         // axes stand, after the scale changed (cached pixmaps must follow).
-        const QImage painted = window.chart()->grab().toImage();
-        const QRectF plot = window.chart()->chart()->plotArea();
+        const QImage painted = window.chartView()->grab().toImage();
+        const QRectF plot = window.chartView()->chart()->plotArea();
         auto darkPixels = [&painted](const QRect& area) {
             int dark = 0;
             for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -297,9 +297,9 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
         }
-        QCOMPARE(window.chart()->chart()->title(), QStringLiteral("Curvas Q vs. V"));
-        QVERIFY(!window.chart()->chart()->legend()->isVisible());
-        QCOMPARE(window.chart()->chart()->axes().size(), qsizetype(2));
+        QCOMPARE(window.chartView()->chart()->title(), QStringLiteral("Curvas Q vs. V"));
+        QVERIFY(!window.chartView()->chart()->legend()->isVisible());
+        QCOMPARE(window.chartView()->chart()->axes().size(), qsizetype(2));
     }
 };
 

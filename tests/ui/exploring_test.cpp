@@ -7,7 +7,7 @@
 #include "core/pv_curve.h"
 #include "tests/support/default_inputs.h"
 #include "ui/chart/large_chart_view.h"
-#include "ui/chart/qv_chart.h"
+#include "ui/chart/qv_chart_view.h"
 #include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
 #include "ui/common/stepping_line_edit.h"
@@ -47,14 +47,14 @@ private slots:
         QLineEdit* qcap = window.inputBox(InputBox::Qcap);
         qcap->setFocus();
         qcap->end(false);
-        QSignalSpy runs(window.chart()->series(Curve::LoadCharacteristic), &QXYSeries::pointsReplaced);
+        QSignalSpy runs(window.chartView()->series(Curve::LoadCharacteristic), &QXYSeries::pointsReplaced);
         for (int repeat = 0; repeat < 5; ++repeat) QTest::keyClick(qcap, Qt::Key_Up);
         QTest::keyClick(qcap, Qt::Key_PageUp);
         QCOMPARE(qcap->text(), QStringLiteral("0.15"));
         QCOMPARE(runs.count(), 0);  // not yet: the window was busy with the keys
         QTRY_COMPARE(runs.count(), 1);
         // The results are those of the text shown: Qcap 0.15 gives Beq 1.815.
-        QCOMPARE(window.chart()->series(Curve::LoadCharacteristic)->at(0).x(), 0 - 1.815 * 1.5 * 1.5);
+        QCOMPARE(window.chartView()->series(Curve::LoadCharacteristic)->at(0).x(), 0 - 1.815 * 1.5 * 1.5);
 
         // A box holding "Error" does not step, and nothing runs.
         qcap->setText(QStringLiteral("x"));
@@ -77,7 +77,7 @@ private slots:
         QVERIFY(qobject_cast<SteppingLineEdit*>(pcarga));
         pcarga->setFocus();
         pcarga->end(false);
-        QSignalSpy runs(window.chart()->series(Curve::LoadCharacteristic), &QXYSeries::pointsReplaced);
+        QSignalSpy runs(window.chartView()->series(Curve::LoadCharacteristic), &QXYSeries::pointsReplaced);
         for (int press = 0; press < 3000; ++press) QTest::keyClick(pcarga, Qt::Key_Down);
         QCOMPARE(pcarga->text(), QStringLiteral("-19,52"));
         const QPointF at(pcarga->width() / 2.0, pcarga->height() / 2.0);
@@ -124,7 +124,7 @@ private slots:
         Action(window, "mnuConservarCurvas")->trigger();
         QCOMPARE(agregar->checkState(), Qt::Checked);
         QVERIFY(!agregar->isVisible());
-        QvPlot* plot = window.chart()->plot();
+        QvChart* plot = window.chartView()->qvChart();
         for (int step = 1; step <= 10; ++step) {
             window.inputBox(InputBox::Qcap)->setText(QString::number(step * 0.1, 'f', 1).replace(u'.', u','));
             window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
@@ -136,13 +136,13 @@ private slots:
         QCOMPARE(plot->keptSeries().size(), qsizetype(8));
         QCOMPARE(plot->keptCases().front().name, QStringLiteral("Qcap = 0,2"));
         QCOMPARE(plot->keptCases().back().name, QStringLiteral("Qcap = 0,9"));
-        QCOMPARE(window.largeChart()->view()->plot()->keptCases().back().name, QStringLiteral("Qcap = 0,9"));
+        QCOMPARE(window.largeChart()->view()->qvChart()->keptCases().back().name, QStringLiteral("Qcap = 0,9"));
         // The current curves stay the first three series.
         QCOMPARE(plot->series().at(0), static_cast<QAbstractSeries*>(plot->curve(Curve::LowerBranch)));
 
         Action(window, "mnuBorrarCurvas")->trigger();
         QCOMPARE(plot->keptSeries().size(), qsizetype(0));
-        QCOMPARE(window.largeChart()->view()->plot()->keptCases().size(), size_t(0));
+        QCOMPARE(window.largeChart()->view()->qvChart()->keptCases().size(), size_t(0));
         Action(window, "mnuConservarCurvas")->trigger();
         QCOMPARE(agregar->checkState(), Qt::Unchecked);
         window.findChild<QPushButton*>(QStringLiteral("cmdValoresDefault"))->click();
@@ -187,8 +187,8 @@ private slots:
         const double pmax = MaximumLoadability(testing::DefaultCase());
         QCOMPARE(text("lblPmax"), QStringLiteral("17.5429"));
         QCOMPARE(text("lblMargenP"), QString::fromStdString(FormatWithPattern(pmax - 10.48, kLabelPattern, PointSettings())));
-        QCOMPARE(pv->chart()->points(PvCurveWindow::NoseMark).at(0).x(), pmax);
-        QCOMPARE(pv->chart()->points(PvCurveWindow::OperatingPoints).size(), qsizetype(2));
+        QCOMPARE(pv->chartView()->points(PvCurveWindow::NoseMark).at(0).x(), pmax);
+        QCOMPARE(pv->chartView()->points(PvCurveWindow::OperatingPoints).size(), qsizetype(2));
 
         window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("0"));
         window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();

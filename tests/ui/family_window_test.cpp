@@ -207,25 +207,25 @@ private slots:
         MainWindow window(PointLocale());
         FamilyWindow* family = Draw(window, InputBox::Pcarga, "5", "10.48", 7);
         QStringList names;
-        for (int id = 0; id < family->chart()->count(); ++id) {
-            const QString name = family->chart()->name(id);
-            if (family->chart()->shown(id) && name.startsWith(QStringLiteral("Pcarga = "))) names << name;
+        for (int id = 0; id < family->chartView()->count(); ++id) {
+            const QString name = family->chartView()->name(id);
+            if (family->chartView()->shown(id) && name.startsWith(QStringLiteral("Pcarga = "))) names << name;
         }
         QCOMPARE(names, QStringList({"Pcarga = 5", "Pcarga = 5.91", "Pcarga = 6.83", "Pcarga = 7.74", "Pcarga = 8.65",
                                      "Pcarga = 9.57", "Pcarga = 10.48"}));
         // Never a rounding that could be read as a neighbour: 0.0375, not 0.038.
         family = Draw(window, InputBox::X, "0.03", "0.06", 5);
         names.clear();
-        for (int id = 0; id < family->chart()->count(); ++id) {
-            const QString name = family->chart()->name(id);
-            if (family->chart()->shown(id) && name.startsWith(QStringLiteral("X = "))) names << name;
+        for (int id = 0; id < family->chartView()->count(); ++id) {
+            const QString name = family->chartView()->name(id);
+            if (family->chartView()->shown(id) && name.startsWith(QStringLiteral("X = "))) names << name;
         }
         QCOMPARE(names, QStringList({"X = 0.03", "X = 0.0375", "X = 0.045", "X = 0.0525", "X = 0.06"}));
         family = Draw(window, InputBox::X, "0.00001", "0.00002", 3);
         names.clear();
-        for (int id = 0; id < family->chart()->count(); ++id) {
-            const QString name = family->chart()->name(id);
-            if (family->chart()->shown(id) && name.startsWith(QStringLiteral("X = "))) names << name;
+        for (int id = 0; id < family->chartView()->count(); ++id) {
+            const QString name = family->chartView()->name(id);
+            if (family->chartView()->shown(id) && name.startsWith(QStringLiteral("X = "))) names << name;
         }
         QCOMPARE(names.size(), 3);
         QCOMPARE(names.removeDuplicates(), 0);
@@ -236,7 +236,7 @@ private slots:
     {
         MainWindow window(PointLocale());
         FamilyWindow* family = Draw(window, InputBox::Uinf, "1", "2", 5);
-        const AxisRanges view = family->chart()->ranges();
+        const AxisRanges view = family->chartView()->ranges();
         int reached = 0;
         for (const FamilyMember& member : family->family()) {
             const QvResults& r = member.outcome.results;
@@ -246,11 +246,11 @@ private slots:
                 QVERIFY2(point.y() >= view.yMin && point.y() <= view.yMax, qPrintable(QString::number(point.y())));
                 // Some segment of a drawn system curve passes through the point.
                 bool onCurve = false;
-                for (int id = 0; id < family->chart()->count(); ++id) {
-                    const QString name = family->chart()->name(id);
+                for (int id = 0; id < family->chartView()->count(); ++id) {
+                    const QString name = family->chartView()->name(id);
                     // System curves are named by their value; load curves are not.
-                    if (!family->chart()->shown(id) || !name.startsWith(QStringLiteral("Uinf = "))) continue;
-                    const QList<QPointF> points = family->chart()->points(id);
+                    if (!family->chartView()->shown(id) || !name.startsWith(QStringLiteral("Uinf = "))) continue;
+                    const QList<QPointF> points = family->chartView()->points(id);
                     for (qsizetype i = 1; i < points.size() && !onCurve; ++i) {
                         const QPointF a = points[i - 1], b = points[i];
                         if ((a.x() - point.x()) * (b.x() - point.x()) > 0 || a.x() == b.x()) continue;

@@ -3,7 +3,7 @@
 #include "core/run_host.h"
 #include "tests/support/modal_watchdog.h"
 #include "tests/support/widget_test_fixture.h"
-#include "ui/chart/qv_chart.h"
+#include "ui/chart/qv_chart_view.h"
 #include "ui/main/default_case.h"
 #include "ui/chart/large_chart_view.h"
 #include "ui/large_chart/large_chart_window.h"
@@ -196,16 +196,16 @@ private slots:
         QCOMPARE(value(window.resultLabel(ResultLabel::MargenQ2)), QStringLiteral("5,6193"));
         QCOMPARE(description(window.resultLabel(ResultLabel::MargenQ2)), QStringLiteral("Margen de reactivo disponible."));
         QCOMPARE(name(window.resultLabel(ResultLabel::Q2inf)), QStringLiteral("Q2 inf [p.u.]: -0,1827"));
-        QCOMPARE(name(window.chart()), QStringLiteral("Curvas Q vs. V"));
-        QVERIFY(description(window.chart()).contains(QStringLiteral("Margen de reactivo: 5,6193 p.u.")));
-        QVERIFY(description(window.chart()).contains(QStringLiteral("superior: V2 = 0,9991 p.u.")));
+        QCOMPARE(name(window.chartView()), QStringLiteral("Curvas Q vs. V"));
+        QVERIFY(description(window.chartView()).contains(QStringLiteral("Margen de reactivo: 5,6193 p.u.")));
+        QVERIFY(description(window.chartView()).contains(QStringLiteral("superior: V2 = 0,9991 p.u.")));
 
         // Each run tells its own results.
         SetInputs(window, {QStringLiteral("3"), QStringLiteral("333"), QStringLiteral("100"), QStringLiteral("1048"),
                            QStringLiteral("0"), QStringLiteral("0")});
         m_watchdog->expect();
         Click(window, "cmdCalcular");
-        QVERIFY(description(window.chart()).contains(QStringLiteral("No existe punto de operación")));
+        QVERIFY(description(window.chartView()).contains(QStringLiteral("No existe punto de operación")));
         QCOMPARE(name(window.resultLabel(ResultLabel::V2sup)), QStringLiteral("V2 sup [p.u.]: Error"));
         QCOMPARE(value(window.resultLabel(ResultLabel::MargenQ2)), window.resultLabel(ResultLabel::MargenQ2)->text());
 
@@ -250,12 +250,12 @@ private slots:
         QWidget* calcular = window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"));
         calcular->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.chart()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.chartView()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.inputBox(InputBox::X)));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         // Enter on the chart opens the large one, as a double click does.
-        QTest::keyClick(window.chart(), Qt::Key_Return);
+        QTest::keyClick(window.chartView(), Qt::Key_Return);
         QVERIFY(window.largeChart());
         window.close();
     }
@@ -375,12 +375,12 @@ private slots:
     {
         QFETCH(QLocale, locale);
         MainWindow window(locale);
-        const QPointF chartBefore = window.chart()->series(Curve::LowerBranch)->at(0);
+        const QPointF chartBefore = window.chartView()->series(Curve::LowerBranch)->at(0);
         QStringList labelsDuringMessage;
         QPointF chartDuringMessage;
         m_watchdog->onOpen = [&](const ModalWatchdog::Seen&) {
             labelsDuringMessage = LabelTexts(window);
-            chartDuringMessage = window.chart()->series(Curve::LowerBranch)->at(0);
+            chartDuringMessage = window.chartView()->series(Curve::LowerBranch)->at(0);
         };
         // The default case's values a hundred times too large.
         SetInputs(window, {QStringLiteral("3"), QStringLiteral("333"), QStringLiteral("100"), QStringLiteral("1048"),
@@ -398,7 +398,7 @@ private slots:
                                                    QStringLiteral("Error"), QStringLiteral("Error"),
                                                    QStringLiteral("Error"), QStringLiteral("Error")}));
         QCOMPARE(chartDuringMessage, chartBefore);                       // not yet reloaded
-        QVERIFY(window.chart()->series(Curve::LowerBranch)->at(0) != chartBefore);        // reloaded once closed
+        QVERIFY(window.chartView()->series(Curve::LowerBranch)->at(0) != chartBefore);        // reloaded once closed
         QCOMPARE(CurveFileLines().size(), 303);
 
         // A run with a solution afterwards replaces the four "Error" texts.
@@ -447,7 +447,7 @@ private slots:
     void aCriticalPointBeyondTheChartScaleEndsTheRunAtTheChart()
     {
         MainWindow window(PointLocale());
-        const double axisMaxBefore = window.chart()->axisX()->max();
+        const double axisMaxBefore = window.chartView()->axisX()->max();
         // Q2crit = 1 / (4 X) is 40,000: no 16-bit scale around it.
         SetInputs(window, {QStringLiteral("0.00000625"), QStringLiteral("0"), QStringLiteral("1"),
                            QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
@@ -457,7 +457,7 @@ private slots:
         QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("escala del gráfico")));
         QCOMPARE(LabelTexts(window).at(2), QStringLiteral("1."));       // labels were written
         QVERIFY(CurveFileLines().at(3).startsWith(QStringLiteral("40000.00000; ")));
-        QCOMPARE(window.chart()->axisX()->max(), axisMaxBefore);         // the chart kept its scale
+        QCOMPARE(window.chartView()->axisX()->max(), axisMaxBefore);         // the chart kept its scale
     }
 
     void anUnreadableBoxChangesNothing()

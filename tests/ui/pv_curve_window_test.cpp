@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(Text(&window, "lblPmax_tit"), pmaxTitle);
         QCOMPARE(Text(&window, "lblV2Pmax_tit"), pmaxTitle == QStringLiteral("Pmax [p.u.]") ? QStringLiteral("V2 en Pmax [p.u.]")
                                                                     : QStringLiteral("V2 en el límite [p.u.]"));
-        const XyChartView* chart = window.chart();
+        const XyChartView* chart = window.chartView();
         QCOMPARE(chart->points(PvCurveWindow::OperatingPoints).size(), points);
         // The nose mark at Pmax ends both branches.
         const QPointF nose = chart->points(PvCurveWindow::NoseMark).at(0);

@@ -6,7 +6,7 @@
 #include "tests/support/window_fixture.h"
 #include "ui/chart/chart_hover.h"
 #include "ui/chart/large_chart_view.h"
-#include "ui/chart/qv_chart.h"
+#include "ui/chart/qv_chart_view.h"
 #include "ui/large_chart/large_chart_window.h"
 
 #include <QAction>
@@ -70,7 +70,7 @@ private slots:
         calculate(window, inputs, boxes);
         QCOMPARE(window.resultLabel(ResultLabel::MargenQ2)->text(), margenQ2);
         LargeChartWindow* large = OpenLargeChart(window);
-        QvPlot* plot = large->view()->plot();
+        QvChart* plot = large->view()->qvChart();
         QXYSeries* segment = plot->mark(Mark::QvMargin);
         QVERIFY(segment);
         QCOMPARE(segment->count(), 2);
@@ -83,7 +83,7 @@ private slots:
         const double beq = inputs.at(5).toDouble() + inputs.at(1).toDouble() / 2;
         QVERIFY(std::abs(segment->at(0).x() - (inputs.at(4).toDouble() - beq * voltage * voltage)) < 1e-12);
         // The main chart draws no such mark.
-        QVERIFY(!window.chart()->plot()->mark(Mark::QvMargin));
+        QVERIFY(!window.chartView()->qvChart()->mark(Mark::QvMargin));
 
         // The hover readout over the middle of the segment.
         large->resize(900, 700);
@@ -96,7 +96,7 @@ private slots:
         QVERIFY2(hover.startsWith(QStringLiteral("Margen QV = ")), qPrintable(hover));
 
         // In words and among the copied results.
-        QVERIFY(window.chart()->accessibleDescription().contains(QStringLiteral("Margen QV, la mayor distancia")));
+        QVERIFY(window.chartView()->accessibleDescription().contains(QStringLiteral("Margen QV, la mayor distancia")));
         QVERIFY(CopiedResults(window).last().startsWith(QStringLiteral("Margen QV\t")));
     }
 
@@ -105,11 +105,11 @@ private slots:
         // X Beq = 1.5: the run completes, the distance grows without bound.
         MainWindow window(PointLocale());
         calculate(window, {"0.5", "0", "1", "0.5", "0", "3"}, 0);
-        QVERIFY2(window.chart()->accessibleDescription().contains(QStringLiteral("Margen QV sin máximo")),
-                 qPrintable(window.chart()->accessibleDescription()));
+        QVERIFY2(window.chartView()->accessibleDescription().contains(QStringLiteral("Margen QV sin máximo")),
+                 qPrintable(window.chartView()->accessibleDescription()));
         QCOMPARE(CopiedResults(window).last(), QStringLiteral("Margen QV\tSin máximo\tp.u."));
         LargeChartWindow* large = OpenLargeChart(window);
-        QCOMPARE(large->view()->plot()->mark(Mark::QvMargin)->count(), 0);
+        QCOMPARE(large->view()->qvChart()->mark(Mark::QvMargin)->count(), 0);
     }
 
     void theLargeChartsCurveReachesItsPoints()
@@ -117,7 +117,7 @@ private slots:
         MainWindow window(PointLocale());
         calculate(window, {"0.01", "3.33", "1", "10.48", "0", "0"}, 0);
         LargeChartWindow* large = OpenLargeChart(window);
-        QvPlot* plot = large->view()->plot();
+        QvChart* plot = large->view()->qvChart();
         const ChartMarks& marks = plot->marks();
         QVERIFY(marks.hasSolution);
         for (const auto& [point, reach] : {std::pair(marks.upper, Mark::UpperReach), std::pair(marks.lower, Mark::LowerReach)}) {
@@ -136,7 +136,7 @@ private slots:
             QVERIFY2(passes, qPrintable(QStringLiteral("%1 %2").arg(point.x()).arg(point.y())));
         }
         // The main chart and its grid keep the run's sweep.
-        QCOMPARE(window.chart()->plot()->grid().value(299, 0), plot->grid().value(299, 0));
+        QCOMPARE(window.chartView()->qvChart()->grid().value(299, 0), plot->grid().value(299, 0));
     }
 };
 

@@ -9,7 +9,7 @@
 #include "tests/support/window_fixture.h"
 #include "ui/chart/chart_hover.h"
 #include "ui/chart/large_chart_view.h"
-#include "ui/chart/qv_chart.h"
+#include "ui/chart/qv_chart_view.h"
 #include "ui/chart/xy_chart_view.h"
 #include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
@@ -123,7 +123,7 @@ private slots:
     {
         MainWindow window(PointLocale());
         Trigger(window, "mnuConservarCurvas");
-        QvPlot* plot = window.chart()->plot();
+        QvChart* plot = window.chartView()->qvChart();
         window.inputBox(InputBox::Qcap)->setText(QStringLiteral("0.5"));
         Calcular(window);
         QCOMPARE(plot->keptCases().size(), size_t(1));
@@ -149,7 +149,7 @@ private slots:
         Trigger(window, "mnuGraficoAmpliado");
         LargeChartView* view = window.largeChart()->view();
         // As a rubber band sets them.
-        ShowRanges(*view->plot(), {-2.5, -0.5, 0.25, 1.25});
+        ShowRanges(*view->qvChart(), {-2.5, -0.5, 0.25, 1.25});
         QCOMPARE(view->mode(), LargeChartView::Mode::Zoomed);
         QVERIFY(window.saveChart(QStringLiteral("ampliado.svg")));
         const QString zoomed = SvgText(QStringLiteral("ampliado.svg"));
@@ -174,8 +174,8 @@ private slots:
         large->findChild<QPushButton*>(QStringLiteral("cmdEjesPrincipales"))->click();
         window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("5"));
         Calcular(window);
-        const AxisRanges main = RangesOf(*window.chart()->plot());
-        const AxisRanges shown = RangesOf(*large->view()->plot());
+        const AxisRanges main = RangesOf(*window.chartView()->qvChart());
+        const AxisRanges shown = RangesOf(*large->view()->qvChart());
         QCOMPARE(shown.xMin, main.xMin);
         QCOMPARE(shown.xMax, main.xMax);
         QCOMPARE(shown.yMax, main.yMax);
@@ -187,7 +187,7 @@ private slots:
         MainWindow window(PointLocale());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QvPlot* plot = window.chart()->plot();
+        QvChart* plot = window.chartView()->qvChart();
         const ChartMarks& marks = plot->marks();
         const QPointF middle((marks.marginFrom + marks.nose.x()) / 2, marks.nose.y());
         const QString text = HoverTextAt(*plot, plot->mapToScene(plot->mapToPosition(middle)));
@@ -217,10 +217,10 @@ private slots:
             expected << QPointF(r.Q2sup, r.V2sup) << QPointF(r.Q2inf, r.V2inf);
         }
         int found = 0;
-        for (int id = 0; id < family->chart()->count(); ++id) {
-            if (family->chart()->name(id) != QStringLiteral("Puntos de operación")) continue;
+        for (int id = 0; id < family->chartView()->count(); ++id) {
+            if (family->chartView()->name(id) != QStringLiteral("Puntos de operación")) continue;
             ++found;
-            QCOMPARE(family->chart()->points(id), expected);
+            QCOMPARE(family->chartView()->points(id), expected);
         }
         QCOMPARE(found, 1);
     }
@@ -258,9 +258,9 @@ private slots:
         QVERIFY(pv);
         QvResults r;
         SolveOperatingPoints(DefaultCase(), r);
-        const QList<QPointF> points = pv->chart()->points(PvCurveWindow::OperatingPoints);
+        const QList<QPointF> points = pv->chartView()->points(PvCurveWindow::OperatingPoints);
         QCOMPARE(points.size(), qsizetype(2));
-        QCOMPARE(pv->chart()->ranges().xMin, 0.0);  // the power axis starts at no load
+        QCOMPARE(pv->chartView()->ranges().xMin, 0.0);  // the power axis starts at no load
         QCOMPARE(points.at(0).x(), 10.48);
         QCOMPARE(points.at(1).x(), 10.48);
         // The same voltages as the main window's labels.
@@ -280,7 +280,7 @@ private slots:
         Trigger(window, "mnuCurvaPV");
         PvCurveWindow* pv = window.pvCurveWindow();
         QVERIFY(pv);
-        const QList<QPointF> points = pv->chart()->points(PvCurveWindow::OperatingPoints);
+        const QList<QPointF> points = pv->chartView()->points(PvCurveWindow::OperatingPoints);
         QCOMPARE(points.size(), qsizetype(2));
         QCOMPARE(points.at(0).x(), 1.5019);
         QCOMPARE(points.at(1).x(), 1.5019);

@@ -1,6 +1,6 @@
 #include "ui/chart/axis_ticks.h"
 
-#include "ui/chart/qv_plot.h"
+#include "ui/chart/qv_chart.h"
 #include "ui/chart/tick_labels.h"
 
 #include <QValueAxis>
@@ -10,7 +10,7 @@
 
 namespace tarvilo {
 
-AxisRanges FittedRanges(const QvPlot& plot)
+AxisRanges FittedRanges(const QvChart& plot)
 {
     double left = INFINITY, right = -INFINITY, top = 0;
     const auto take = [&](const QPointF& point) {
@@ -59,12 +59,12 @@ AxisRanges RoundRangesAround(double left, double right, double top)
     return {left, right, 0.0, top};
 }
 
-AxisRanges RangesOf(const QvPlot& plot)
+AxisRanges RangesOf(const QvChart& plot)
 {
     return {plot.axisX()->min(), plot.axisX()->max(), plot.axisY()->min(), plot.axisY()->max()};
 }
 
-void ShowRanges(QvPlot& plot, const AxisRanges& ranges)
+void ShowRanges(QvChart& plot, const AxisRanges& ranges)
 {
     plot.axisX()->setRange(ranges.xMin, ranges.xMax);
     plot.axisY()->setRange(ranges.yMin, ranges.yMax);

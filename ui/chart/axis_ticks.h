@@ -2,7 +2,7 @@
 
 namespace tarvilo {
 
-class QvPlot;
+class QvChart;
 
 // What a plot shows: reactive power from xMin to xMax, voltage from yMin to yMax.
 struct AxisRanges {
@@ -20,9 +20,9 @@ AxisRanges RoundRangesAround(double left, double right, double top);
 
 // The ranges that show all curves of the plot (those of kept cases too) and
 // its marks, with a little room, on round values; the voltage from 0.
-AxisRanges FittedRanges(const QvPlot& plot);
+AxisRanges FittedRanges(const QvChart& plot);
 
-AxisRanges RangesOf(const QvPlot& plot);
-void ShowRanges(QvPlot& plot, const AxisRanges& ranges);
+AxisRanges RangesOf(const QvChart& plot);
+void ShowRanges(QvChart& plot, const AxisRanges& ranges);
 
 }  // namespace tarvilo

@@ -1,7 +1,7 @@
 #include "ui/chart/chart_hover.h"
 
 #include "ui/common/number_text.h"
-#include "ui/chart/qv_plot.h"
+#include "ui/chart/qv_chart.h"
 
 #include <QLineF>
 #include <QLineSeries>
@@ -34,7 +34,7 @@ qreal DistanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b)
     return QLineF(p, a + t * ab).length();
 }
 
-void ConsiderPoints(QvPlot& plot, QXYSeries* series, const QPointF& cursor, Nearest& nearest)
+void ConsiderPoints(QvChart& plot, QXYSeries* series, const QPointF& cursor, Nearest& nearest)
 {
     if (!series->isVisible()) return;
     const QList<QPointF> points = series->points();
@@ -46,7 +46,7 @@ void ConsiderPoints(QvPlot& plot, QXYSeries* series, const QPointF& cursor, Near
     }
 }
 
-void ConsiderLine(QvPlot& plot, Mark mark, const QString& values, const QPointF& cursor, Nearest& nearest)
+void ConsiderLine(QvChart& plot, Mark mark, const QString& values, const QPointF& cursor, Nearest& nearest)
 {
     QXYSeries* series = plot.mark(mark);
     if (!series || series->count() < 2) return;
@@ -57,7 +57,7 @@ void ConsiderLine(QvPlot& plot, Mark mark, const QString& values, const QPointF&
 
 }  // namespace
 
-QString HoverTextAt(QvPlot& plot, const QPointF& scenePosition)
+QString HoverTextAt(QvChart& plot, const QPointF& scenePosition)
 {
     const QPointF cursor = plot.mapFromScene(scenePosition);
     if (!plot.plotArea().contains(cursor)) return {};

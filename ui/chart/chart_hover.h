@@ -5,12 +5,12 @@
 
 namespace tarvilo {
 
-class QvPlot;
+class QvChart;
 
 // What the plot shows at a scene position: the curve point or mark within a
 // few pixels, by name with its exact values ("Punto superior",
 // "Q = -1,66201141920777  V = 0,999102125201044"), else the coordinates
 // there to four decimals ("Q = -1,662  V = 0,9991"); "" outside the plot.
-QString HoverTextAt(QvPlot& plot, const QPointF& scenePosition);
+QString HoverTextAt(QvChart& plot, const QPointF& scenePosition);
 
 }  // namespace tarvilo

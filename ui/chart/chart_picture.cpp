@@ -1,6 +1,6 @@
 #include "ui/chart/chart_picture.h"
 
-#include "ui/chart/qv_plot.h"
+#include "ui/chart/qv_chart.h"
 
 #include <QBuffer>
 #include <QGraphicsLayout>
@@ -26,16 +26,16 @@ constexpr qreal kCaptionHeight = 26;
 
 // Lays out a copy of the plot, with a legend, at the page size and hands a
 // painter over to draw it into target.
-void RenderCopy(const QvPlot& source, const AxisRanges& ranges, const QString& caption, QPainter& painter,
+void RenderCopy(const QvChart& source, const AxisRanges& ranges, const QString& caption, QPainter& painter,
                 const QRectF& target, bool penWidthsInPagePixels = false)
 {
     QGraphicsScene scene;
-    auto* plot = new QvPlot(QvPlot::Look::Large, source.locale(), source.regional());
+    auto* plot = new QvChart(QvChart::Look::Large, source.locale(), source.regional());
     scene.addItem(plot);
     QSizeF plotSize = kPageSize;
     if (!caption.isEmpty()) {
         plotSize.rheight() -= kCaptionHeight;
-        QGraphicsSimpleTextItem* line = scene.addSimpleText(caption, source.font());
+        QGraphicsSimpleTextItem* line = scene.addSimpleText(caption, source.lookFont());
         line->setBrush(Qt::black);
         // Long cases shrink to the page's width rather than run off it.
         const qreal room = kPageSize.width() - 24;
@@ -93,7 +93,7 @@ std::optional<PictureFormat> PictureFormatOf(const QString& fileName)
     return std::nullopt;
 }
 
-QImage ChartImage(const QvPlot& source, const AxisRanges& ranges, const QString& caption)
+QImage ChartImage(const QvChart& source, const AxisRanges& ranges, const QString& caption)
 {
     // Twice the page's pixels, so that it stays sharp when printed, and
     // tagged so that it prints across an A4 page (about 192 dots per inch)
@@ -109,7 +109,7 @@ QImage ChartImage(const QvPlot& source, const AxisRanges& ranges, const QString&
     return image;
 }
 
-QByteArray ChartPicture(const QvPlot& source, const AxisRanges& ranges, PictureFormat format, const QString& caption)
+QByteArray ChartPicture(const QvChart& source, const AxisRanges& ranges, PictureFormat format, const QString& caption)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -10,7 +10,7 @@
 
 namespace tarvilo {
 
-class QvPlot;
+class QvChart;
 
 enum class PictureFormat { Png, Svg, Pdf };
 
@@ -21,10 +21,10 @@ std::optional<PictureFormat> PictureFormatOf(const QString& fileName);
 // and legend, and the caption (the case shown) on a line below: an A4 page
 // across, a PNG image tagged with the resolution that prints it at that
 // size, or SVG (297 x 210 mm) and PDF as vectors.
-QByteArray ChartPicture(const QvPlot& source, const AxisRanges& ranges, PictureFormat format,
+QByteArray ChartPicture(const QvChart& source, const AxisRanges& ranges, PictureFormat format,
                         const QString& caption = QString());
 
 // The same as an image, for the clipboard.
-QImage ChartImage(const QvPlot& source, const AxisRanges& ranges, const QString& caption = QString());
+QImage ChartImage(const QvChart& source, const AxisRanges& ranges, const QString& caption = QString());
 
 }  // namespace tarvilo

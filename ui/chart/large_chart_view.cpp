@@ -14,8 +14,8 @@
 namespace tarvilo {
 
 LargeChartView::LargeChartView(const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
-    : StyledChartView(new QvPlot(QvPlot::Look::Large, locale, regional), parent),
-      m_plot(static_cast<QvPlot*>(chart()))
+    : StyledChartView(new QvChart(QvChart::Look::Large, locale, regional), parent),
+      m_qvChart(static_cast<QvChart*>(chart()))
 {
     setObjectName(QStringLiteral("grfAmpliado"));
     setRubberBand(QChartView::RectangleRubberBand);
@@ -25,25 +25,25 @@ LargeChartView::LargeChartView(const QLocale& locale, const RegionalSettings& re
     setMinimumSize(700, 360);
     // Any range set by other means than showRanges() is the user's zoom,
     // held within the bounds once Qt has finished with it.
-    for (QValueAxis* axis : {m_plot->axisX(), m_plot->axisY()}) {
+    for (QValueAxis* axis : {m_qvChart->axisX(), m_qvChart->axisY()}) {
         connect(axis, &QValueAxis::rangeChanged, this, [this] {
             if (m_settingRanges) return;
             m_mode = Mode::Zoomed;
-            QTimer::singleShot(0, this, [this] { showRanges(RangesOf(*m_plot), m_mode); });
+            QTimer::singleShot(0, this, [this] { showRanges(RangesOf(*m_qvChart), m_mode); });
         });
     }
 }
 
-void LargeChartView::follow(QvPlot& main)
+void LargeChartView::follow(QvChart& main)
 {
-    m_plot->showCurves(main.grid());
+    m_qvChart->showCurves(main.grid());
     if (main.hasMarks()) {
-        m_plot->showMarks(main.marks());
+        m_qvChart->showMarks(main.marks());
     } else {
-        m_plot->clearMarks();
+        m_qvChart->clearMarks();
     }
-    m_plot->showKeptCases(main.keptCases());
-    m_plot->setNote(main.note());
+    m_qvChart->showKeptCases(main.keptCases());
+    m_qvChart->setNote(main.note());
     m_mainRanges = RangesOf(main);
     if (m_mode == Mode::Fitted) fitAll();
     if (m_mode == Mode::MainAxes) showMainAxes();
@@ -51,7 +51,7 @@ void LargeChartView::follow(QvPlot& main)
 
 void LargeChartView::fitAll()
 {
-    showRanges(FittedRanges(*m_plot), Mode::Fitted);
+    showRanges(FittedRanges(*m_qvChart), Mode::Fitted);
 }
 
 void LargeChartView::showMainAxes() { showRanges(m_mainRanges, Mode::MainAxes); }
@@ -59,7 +59,7 @@ void LargeChartView::showMainAxes() { showRanges(m_mainRanges, Mode::MainAxes); 
 void LargeChartView::showRanges(const AxisRanges& ranges, Mode mode)
 {
     m_settingRanges = true;
-    ShowRanges(*m_plot, mode == Mode::Zoomed ? BoundedZoom(ranges, FittedRanges(*m_plot)) : ranges);
+    ShowRanges(*m_qvChart, mode == Mode::Zoomed ? BoundedZoom(ranges, FittedRanges(*m_qvChart)) : ranges);
     m_settingRanges = false;
     m_mode = mode;
 }
@@ -67,9 +67,9 @@ void LargeChartView::showRanges(const AxisRanges& ranges, Mode mode)
 void LargeChartView::wheelEvent(QWheelEvent* event)
 {
     // Zooms about the point under the cursor, which stays where it is.
-    const QPointF centre = m_plot->mapToValue(m_plot->mapFromScene(mapToScene(event->position().toPoint())));
+    const QPointF centre = m_qvChart->mapToValue(m_qvChart->mapFromScene(mapToScene(event->position().toPoint())));
     const double factor = std::pow(0.8, event->angleDelta().y() / 120.0);
-    AxisRanges ranges = RangesOf(*m_plot);
+    AxisRanges ranges = RangesOf(*m_qvChart);
     ranges = {centre.x() + (ranges.xMin - centre.x()) * factor, centre.x() + (ranges.xMax - centre.x()) * factor,
               centre.y() + (ranges.yMin - centre.y()) * factor, centre.y() + (ranges.yMax - centre.y()) * factor};
     showRanges(ranges, Mode::Zoomed);
@@ -86,7 +86,7 @@ void LargeChartView::mouseMoveEvent(QMouseEvent* event)
 {
     StyledChartView::mouseMoveEvent(event);
     const QPointF at = mapToScene(event->position().toPoint());
-    m_plot->showHover(HoverTextAt(*m_plot, at), at);
+    m_qvChart->showHover(HoverTextAt(*m_qvChart, at), at);
 }
 
 void LargeChartView::mouseReleaseEvent(QMouseEvent* event)
@@ -113,7 +113,7 @@ void LargeChartView::keyPressEvent(QKeyEvent* event)
 void LargeChartView::leaveEvent(QEvent* event)
 {
     StyledChartView::leaveEvent(event);
-    m_plot->showHover(QString(), QPointF());
+    m_qvChart->showHover(QString(), QPointF());
 }
 
 }  // namespace tarvilo

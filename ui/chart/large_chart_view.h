@@ -2,7 +2,7 @@
 
 #include "core/regional_settings.h"
 #include "ui/chart/axis_ticks.h"
-#include "ui/chart/qv_plot.h"
+#include "ui/chart/qv_chart.h"
 #include "ui/chart/styled_chart.h"
 
 #include <QLocale>
@@ -22,11 +22,11 @@ public:
 
     // Shows what the main chart shows (curves, marks, note); keeps the
     // user's zoom, refits a fitted view, follows the main chart's axes.
-    void follow(QvPlot& main);
+    void follow(QvChart& main);
     void fitAll();
     void showMainAxes();
 
-    QvPlot* plot() const { return m_plot; }
+    QvChart* qvChart() const { return m_qvChart; }
     Mode mode() const { return m_mode; }
 
 protected:
@@ -40,7 +40,7 @@ protected:
 private:
     void showRanges(const AxisRanges& ranges, Mode mode);
 
-    QvPlot* m_plot;
+    QvChart* m_qvChart;
     Mode m_mode = Mode::Fitted;
     AxisRanges m_mainRanges;
     bool m_settingRanges = false;

@@ -1,94 +1,266 @@
 #include "ui/chart/qv_chart.h"
 
-#include "core/run_fault.h"
-#include "ui/chart/chart_hover.h"
-
-#include <QMouseEvent>
+#include <QBrush>
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPen>
+#include <QScatterSeries>
 #include <QValueAxis>
 
-#include <algorithm>
+#include <utility>
 
 namespace tarvilo {
 namespace {
 
-constexpr qsizetype kUprightLabelCharacters = 3;
+// A kept curve is drawn with a third of its points: eight cases of three
+// curves each are drawn with every step.
+QList<QPointF> Thinned(const QList<QPointF>& points)
+{
+    QList<QPointF> thinned;
+    thinned.reserve(points.size() / 3 + 2);
+    for (qsizetype i = 0; i < points.size(); i += 3) thinned << points[i];
+    if (!points.isEmpty() && (points.size() - 1) % 3 != 0) thinned << points.back();
+    return thinned;
+}
+
+// Each new list lays the series out anew: not when nothing changed.
+void SetPoints(QXYSeries* series, const QList<QPointF>& points)
+{
+    if (series->points() != points) series->replace(points);
+}
 
 }  // namespace
 
-QvChart::QvChart(const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
-    : StyledChartView(new QvPlot(QvPlot::Look::Small, locale, regional), parent),
-      m_plot(static_cast<QvPlot*>(chart()))
+QvChart::QvChart(Look look, const QLocale& locale, const RegionalSettings& regional)
+    : StyledChart(look, locale), m_regional(regional)
 {
-    // Thirteen voltage labels, 0 included: the plot sets them smaller where
-    // the chart's height gives each too little room.
-    m_plot->setTickDivisions(axisY(), kVoltageScale.divisions);
-    m_plot->setTickDivisions(axisX(), ReactivePowerScale(0.0)->divisions);
-    setScale(axisX(), *ReactivePowerScale(0.0));
-    setScale(axisY(), kVoltageScale);
-    setFocusPolicy(Qt::NoFocus);
+    m_slotSerials.fill(-1);
+    setTitle(QStringLiteral("Curvas Q vs. V"));
+    buildAxes();
+    buildCurves();
+    buildMarks();
+    showCurves(m_grid);
+
+    m_note = new QGraphicsSimpleTextItem(this);
+    m_note->setFont(lookFont());
+    m_note->setBrush(QColor(150, 0, 0));
+    m_note->setZValue(20);
+    connect(this, &QChart::plotAreaChanged, this, [this] { placeNote(); });
 }
 
-void QvChart::repaintChart(bool agregar)
+void QvChart::buildAxes()
 {
-    // Asked of the scene, not forced on the view: the paint comes with the
-    // next pass of the event loop (at the latest while a message box waits),
-    // and a reload that follows at once joins the same paint.
-    if (!agregar) scene()->update();
+    m_axisX = addValueAxis(AxisTitle(AxisQuantity::ReactivePower), Qt::AlignBottom);
+    m_axisY = addValueAxis(AxisTitle(AxisQuantity::Voltage), Qt::AlignLeft);
+    connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { stretchMinimumVoltageLine(); });
 }
 
-void QvChart::loadChart(double q2crit, const QvCurves& curves)
+void QvChart::buildCurves()
 {
-    const std::optional<AxisScale> scale = ReactivePowerScale(q2crit);
-    if (!scale) {
-        throw RunFault::beyondChartScale(q2crit);
+    // Lower branch, upper branch, load characteristic: told apart by colour.
+    for (const Curve curve : kCurves) {
+        auto* series = new QLineSeries;
+        series->setName(NameOf(curve));
+        series->setPen(CurvePen(ColourOf(curve)));
+        m_curves[static_cast<int>(curve)] = series;
+        addSeriesOnBothAxes(series);
     }
-    setScale(axisX(), *scale);
-    setScale(axisY(), kVoltageScale);
-    fitReactivePowerLabels();
-    m_plot->showCurves(ChartGrid(curves));
-    m_plot->setNote(QString());
-    m_loaded = true;
 }
 
-void QvChart::showMarks(const ChartMarks& marks) { m_plot->showMarks(marks); }
-
-void QvChart::markOutdated()
+void QvChart::buildMarks()
 {
-    m_plot->setNote(m_loaded ? QStringLiteral("Gráfico del cálculo anterior") : QStringLiteral("Sin resultados"));
+    const qreal size = look() == Look::Large ? 11 : 8;
+    m_markSeries[static_cast<int>(Mark::UpperPoint)] =
+        PointMark(QScatterSeries::MarkerShapeCircle, ColourOf(Mark::UpperPoint), size);
+    m_markSeries[static_cast<int>(Mark::LowerPoint)] =
+        PointMark(QScatterSeries::MarkerShapeCircle, ColourOf(Mark::LowerPoint), size);
+    m_markSeries[static_cast<int>(Mark::Nose)] =
+        PointMark(QScatterSeries::MarkerShapeRectangle, ColourOf(Mark::Nose), size);
+    auto* minimum = new QLineSeries;
+    minimum->setPen(CurvePen(ColourOf(Mark::MinimumVoltage), 1, Qt::DashLine));
+    m_markSeries[static_cast<int>(Mark::MinimumVoltage)] = minimum;
+    auto* margin = new QLineSeries;
+    margin->setPen(CurvePen(ColourOf(Mark::Margin), look() == Look::Large ? 4 : 3));
+    m_markSeries[static_cast<int>(Mark::Margin)] = margin;
+    for (const Mark which : kMarks) {
+        QXYSeries* series = mark(which);
+        series->setName(NameOf(which));
+        addSeriesOnBothAxes(series);
+    }
+    if (look() != Look::Large) return;
+    auto* qvMargin = new QLineSeries;
+    qvMargin->setPen(CurvePen(ColourOf(Mark::QvMargin), 4));
+    m_markSeries[static_cast<int>(Mark::QvMargin)] = qvMargin;
+    for (const auto& [reach, branch] : {std::pair(Mark::UpperReach, Curve::UpperBranch),
+                                        std::pair(Mark::LowerReach, Curve::LowerBranch)}) {
+        auto* series = new QLineSeries;
+        series->setPen(curve(branch)->pen());
+        m_markSeries[static_cast<int>(reach)] = series;
+    }
+    for (const Mark which : kLargeChartMarks) {
+        QXYSeries* series = mark(which);
+        series->setName(NameOf(which));
+        addSeriesOnBothAxes(series);
+        if (which != Mark::QvMargin) {
+            for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
+        }
+    }
 }
 
-void QvChart::mouseMoveEvent(QMouseEvent* event)
+void QvChart::showCurves(const ChartGrid& grid)
 {
-    StyledChartView::mouseMoveEvent(event);
-    const QPointF at = mapToScene(event->position().toPoint());
-    m_plot->showHover(HoverTextAt(*m_plot, at), at);
+    // A curve that did not change keeps its points: each new list strokes
+    // the whole curve again, and a step of Qcap or Qcarga moves only the
+    // load characteristic.
+    for (const Curve which : kCurves) {
+        QLineSeries* series = curve(which);
+        if (series->count() != ChartGrid::kRows || !grid.sameCurve(m_grid, which)) series->replace(grid.points(which));
+    }
+    m_grid = grid;
 }
 
-void QvChart::leaveEvent(QEvent* event)
+void QvChart::showMarks(const ChartMarks& marks)
 {
-    StyledChartView::leaveEvent(event);
-    m_plot->showHover(QString(), QPointF());
+    m_marks = marks;
+    m_hasMarks = true;
+    const QList<QPointF> none;
+    SetPoints(mark(Mark::UpperPoint), marks.hasSolution ? QList<QPointF>{marks.upper} : none);
+    SetPoints(mark(Mark::LowerPoint), marks.hasSolution ? QList<QPointF>{marks.lower} : none);
+    SetPoints(mark(Mark::Nose), {marks.nose});
+    SetPoints(mark(Mark::Margin), {QPointF(marks.marginFrom, marks.nose.y()), marks.nose});
+    if (QXYSeries* qvMargin = mark(Mark::QvMargin)) {
+        SetPoints(qvMargin, marks.hasQvMargin ? QList<QPointF>{marks.qvMarginFrom, marks.qvMarginTo} : none);
+        SetPoints(mark(Mark::UpperReach), marks.upperReach);
+        SetPoints(mark(Mark::LowerReach), marks.lowerReach);
+    }
+    stretchMinimumVoltageLine();
 }
 
-void QvChart::mouseDoubleClickEvent(QMouseEvent* event)
+void QvChart::clearMarks()
 {
-    StyledChartView::mouseDoubleClickEvent(event);
-    emit doubleClicked();
+    m_hasMarks = false;
+    for (const Mark which : kMarks) mark(which)->clear();
+    for (const Mark which : kLargeChartMarks) {
+        if (mark(which)) mark(which)->clear();
+    }
 }
 
-void QvChart::fitReactivePowerLabels()
+QColor QvChart::keptColour(int serial) { return KeptColour(serial); }
+
+void QvChart::showKeptCases(const std::vector<KeptCurves>& cases)
 {
-    // Eleven labels share the width of the plot: up to three characters
-    // ("-10") fit side by side, longer ones ("-32768") only turned upright.
-    const auto characters = [](double value) { return QString::number(value, 'f', 0).size(); };
-    const qsizetype longest = std::max(characters(axisX()->min()), characters(axisX()->max()));
-    const int angle = longest > kUprightLabelCharacters ? -90 : 0;
-    if (axisX()->labelsAngle() != angle) axisX()->setLabelsAngle(angle);
+    // Each case keeps its place (three series, in its own colour) while it
+    // is kept, so a new case refills only the series of the place it takes.
+    // A kept curve the same as the current one is left out: drawn over it,
+    // it would only hide it. It is made transparent, not emptied nor hidden:
+    // hiding or showing a series lays the whole chart out again (its legend
+    // marker follows it), and refilling it strokes it again, while with
+    // every step half of the kept curves may change sides.
+    std::array<const KeptCurves*, kMaxKeptCases> inSlot{};
+    for (const KeptCurves& kept : cases) inSlot[kept.serial % kMaxKeptCases] = &kept;
+    for (int slot = 0; slot < kMaxKeptCases; ++slot) {
+        const KeptCurves* kept = inSlot[slot];
+        const bool newCase = kept && m_slotSerials[slot] != kept->serial;
+        m_slotSerials[slot] = kept ? kept->serial : -1;
+        for (const Curve which : kCurves) {
+            const bool wanted = kept && !kept->grid.sameCurve(m_grid, which);
+            bool& filled = m_slotFilled[slot][static_cast<int>(which)];
+            if (!wanted && !filled) continue;
+            QLineSeries* series = keptSlot(slot, which);
+            if (wanted && (newCase || !filled)) {
+                series->replace(Thinned(kept->grid.points(which)));
+                const QColor colour = keptColour(kept->serial);
+                if (series->pen().color() != colour) series->setPen(CurvePen(colour));
+                filled = true;
+            } else if (!wanted && (newCase || !kept)) {
+                series->clear();
+                filled = false;
+            }
+            const qreal opacity = wanted ? 1 : 0;
+            if (series->opacity() != opacity) series->setOpacity(opacity);
+        }
+    }
+    if (look() == Look::Large) showKeptLegend(cases);
+    m_kept = cases;
 }
 
-void QvChart::setScale(QValueAxis* axis, const AxisScale& scale)
+void QvChart::showKeptLegend(const std::vector<KeptCurves>& cases)
 {
-    axis->setRange(scale.minimum, scale.maximum);
+    // The legend names the cases through series of their own without
+    // points, oldest first: with a new case the names and colours move one
+    // entry on. The colours are given to the markers, which only repaint,
+    // not to the series, whose every change lays the whole chart out again.
+    for (size_t place = 0; place < kMaxKeptCases; ++place) {
+        const bool used = place < cases.size();
+        if (!used && !m_keptLegend[place]) continue;
+        QLineSeries* entry = keptLegendEntry(static_cast<int>(place));
+        const QList<QLegendMarker*> markers = legend()->markers(entry);
+        if (used) {
+            if (entry->name() != cases[place].name) entry->setName(cases[place].name);
+            const QColor colour = keptColour(cases[place].serial);
+            for (QLegendMarker* marker : markers) {
+                if (marker->brush().color() != colour) marker->setBrush(colour);
+            }
+        }
+        // Set whatever the marker reports: it reports hidden while the chart is.
+        for (QLegendMarker* marker : markers) marker->setVisible(used);
+    }
+}
+
+QLineSeries* QvChart::keptLegendEntry(int place)
+{
+    QLineSeries*& entry = m_keptLegend[static_cast<size_t>(place)];
+    if (entry) return entry;
+    entry = new QLineSeries;
+    entry->setPen(CurvePen(Qt::black, 2));
+    addSeriesOnBothAxes(entry);
+    return entry;
+}
+
+QLineSeries* QvChart::keptSlot(int slot, Curve curve)
+{
+    QLineSeries*& series = m_keptSlots[slot][static_cast<int>(curve)];
+    if (series) return series;
+    series = new QLineSeries;
+    addSeriesOnBothAxes(series);
+    for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
+    return series;
+}
+
+QList<QLineSeries*> QvChart::keptSeries() const
+{
+    QList<QLineSeries*> shown;
+    for (const auto& slot : m_keptSlots) {
+        for (QLineSeries* series : slot) {
+            if (series && series->count() > 0 && series->opacity() > 0) shown << series;
+        }
+    }
+    return shown;
+}
+
+void QvChart::stretchMinimumVoltageLine()
+{
+    // Across the whole width of the plot, whatever range it shows.
+    if (!m_hasMarks) return;
+    const double v = m_marks.minimumVoltage;
+    SetPoints(mark(Mark::MinimumVoltage), {QPointF(m_axisX->min(), v), QPointF(m_axisX->max(), v)});
+}
+
+void QvChart::setNote(const QString& note)
+{
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
+    placeNote();
+}
+
+QString QvChart::note() const { return m_note->isVisible() ? m_note->text() : QString(); }
+
+void QvChart::placeNote()
+{
+    const QRectF plot = plotArea();
+    m_note->setPos(plot.right() - m_note->boundingRect().width() - 4, plot.top() + 2);
 }
 
 }  // namespace tarvilo

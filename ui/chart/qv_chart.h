@@ -1,64 +1,100 @@
 #pragma once
 
-#include "core/qv_types.h"
 #include "core/regional_settings.h"
 #include "ui/chart/chart_grid.h"
 #include "ui/chart/chart_marks.h"
-#include "ui/chart/chart_scale.h"
-#include "ui/chart/qv_plot.h"
+#include "ui/chart/chart_style.h"
 #include "ui/chart/styled_chart.h"
 
 #include <QLocale>
 
+#include <array>
+#include <vector>
+
+class QGraphicsSimpleTextItem;
+class QLineSeries;
+class QValueAxis;
+class QXYSeries;
+
 namespace tarvilo {
 
-// The main window's Q-V chart grfMsChart: the three curves of a 6 x 300 grid
-// and the marks of the run, on the fixed scales of a run (the reactive power
-// around the nose, the voltage from 0 to 1.2). Its look is set once; each
-// run only reloads the grid, the marks and the scales. The point under the
-// cursor is named beside it.
-class QvChart : public StyledChartView {
+// An earlier case kept on the plot, all its curves in one colour of its
+// own: its curves and what sets it apart from the current case ("Qcap = 0,5").
+struct KeptCurves {
+    int serial = 0;  // tells cases apart, and gives each its place among the series
+    ChartGrid grid;
+    QString name;
+};
+
+inline constexpr int kMaxKeptCases = kKeptColourCount;
+
+// The Q-V plot: the three curves first (lower branch, upper branch, load
+// characteristic), then the marks of the run's answers, on a reactive-power
+// axis and a voltage axis. The main window's small chart shows it without a
+// legend; the large chart and the exported pictures with one.
+class QvChart : public StyledChart {
     Q_OBJECT
 
 public:
-    QvChart(const QLocale& locale, const RegionalSettings& regional, QWidget* parent = nullptr);
+    // The locale spells the tick labels (its decimal separator, never
+    // grouped); the regional settings the values under the cursor.
+    QvChart(Look look, const QLocale& locale, const RegionalSettings& regional);
 
-    // Repaints at once with the current contents, unless "Agregar" is set.
-    void repaintChart(bool agregar);
-
-    // Sets the axis scales around Q2crit and refills the grid with the
-    // curves. Throws RunFault when Q2crit is beyond the axis scaling; the
-    // chart then keeps what it showed.
-    void loadChart(double q2crit, const QvCurves& curves);
-
-    // The marks of the run whose curves were just loaded.
+    void showCurves(const ChartGrid& grid);
     void showMarks(const ChartMarks& marks);
+    void clearMarks();
+    // At most kMaxKeptCases earlier cases, the oldest first: each in a
+    // colour of its own, named once in the legend, in the order kept.
+    void showKeptCases(const std::vector<KeptCurves>& cases);
+    // The colour of a kept case, by its serial.
+    static QColor keptColour(int serial);
 
-    // Says over the plot that it no longer shows the current case: the
-    // previous run's picture, or the sample content before any run.
-    void markOutdated();
-    bool loaded() const { return m_loaded; }
+    const ChartGrid& grid() const { return m_grid; }
+    const ChartMarks& marks() const { return m_marks; }
+    bool hasMarks() const { return m_hasMarks; }
+    const std::vector<KeptCurves>& keptCases() const { return m_kept; }
+    const RegionalSettings& regional() const { return m_regional; }
 
-    QvPlot* plot() const { return m_plot; }
-    const ChartGrid& grid() const { return m_plot->grid(); }
-    QLineSeries* series(Curve curve) const { return m_plot->curve(curve); }
-    QValueAxis* axisX() const { return m_plot->axisX(); }
-    QValueAxis* axisY() const { return m_plot->axisY(); }
+    QLineSeries* curve(Curve curve) const { return m_curves[static_cast<int>(curve)]; }
+    // Null for the large chart's own marks on the small chart.
+    QXYSeries* mark(Mark mark) const { return m_markSeries[static_cast<int>(mark)]; }
+    // The series of kept curves drawn now, up to three per case.
+    QList<QLineSeries*> keptSeries() const;
+    QValueAxis* axisX() const { return m_axisX; }
+    QValueAxis* axisY() const { return m_axisY; }
 
-signals:
-    void doubleClicked();
-
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // A short note over the plot ("Sin resultados"), or none for "".
+    void setNote(const QString& note);
+    QString note() const;
 
 private:
-    void setScale(QValueAxis* axis, const AxisScale& scale);
-    void fitReactivePowerLabels();
+    void buildAxes();
+    void buildCurves();
+    void buildMarks();
+    void stretchMinimumVoltageLine();
+    void placeNote();
+    QLineSeries* keptSlot(int slot, Curve curve);
+    QLineSeries* keptLegendEntry(int place);
+    void showKeptLegend(const std::vector<KeptCurves>& cases);
 
-    QvPlot* m_plot;
-    bool m_loaded = false;
+    RegionalSettings m_regional;
+    ChartGrid m_grid;
+    ChartMarks m_marks;
+    bool m_hasMarks = false;
+    QLineSeries* m_curves[3] = {};
+    QXYSeries* m_markSeries[kMarkCount] = {};
+    std::vector<KeptCurves> m_kept;
+    // Per place, its three series (made when first needed) and the case shown.
+    std::array<std::array<QLineSeries*, 3>, kMaxKeptCases> m_keptSlots{};
+    std::array<int, kMaxKeptCases> m_slotSerials{};
+    // Per place and curve, whether its series holds the case's points
+    // (drawn, or transparent while the same as the current curve).
+    std::array<std::array<bool, 3>, kMaxKeptCases> m_slotFilled{};
+    // The legend's entries of the kept cases, oldest first: series without points.
+    std::array<QLineSeries*, kMaxKeptCases> m_keptLegend{};
+    QValueAxis* m_axisX = nullptr;
+    QValueAxis* m_axisY = nullptr;
+    QGraphicsSimpleTextItem* m_note = nullptr;
 };
 
 }  // namespace tarvilo

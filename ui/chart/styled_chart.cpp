@@ -28,7 +28,7 @@ constexpr qreal kSmallestLabelPoints = 6;
 StyledChart::StyledChart(Look look, const QLocale& locale) : m_look(look), m_decimalPoint(locale.decimalPoint())
 {
     setAnimationOptions(QChart::NoAnimation);
-    QFont titleFont = font();
+    QFont titleFont = lookFont();
     if (look == Look::Large) titleFont.setPointSize(12);
     setTitleFont(titleFont);
     setTitleBrush(Qt::black);
@@ -43,7 +43,7 @@ StyledChart::StyledChart(Look look, const QLocale& locale) : m_look(look), m_dec
     } else {
         // Beside the plot, one entry a line: long names are never cut.
         legend()->setAlignment(Qt::AlignRight);
-        legend()->setFont(font());
+        legend()->setFont(lookFont());
         legend()->setLabelColor(Qt::black);
     }
     // The tick labels are made here, not by Qt from a locale: Qt would
@@ -58,13 +58,13 @@ StyledChart::StyledChart(Look look, const QLocale& locale) : m_look(look), m_dec
     m_hoverBox->setZValue(30);
     m_hoverBox->hide();
     m_hover = new QGraphicsSimpleTextItem(m_hoverBox);
-    m_hover->setFont(font());
+    m_hover->setFont(lookFont());
     m_hover->setPos(4, 3);
 
     connect(this, &QChart::plotAreaChanged, this, [this] { placeAllTicks(); });
 }
 
-QFont StyledChart::font() const
+QFont StyledChart::lookFont() const
 {
     QFont font = FormFont();
     if (m_look == Look::Large) font.setPointSize(10);
@@ -76,9 +76,9 @@ QValueAxis* StyledChart::addValueAxis(const QString& title, Qt::Alignment side)
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     axis->setTitleText(title);
-    axis->setTitleFont(font());
+    axis->setTitleFont(lookFont());
     axis->setTitleBrush(Qt::black);
-    axis->setLabelsFont(font());
+    axis->setLabelsFont(lookFont());
     axis->setLabelsBrush(Qt::black);
     axis->setGridLinePen(QPen(QColor(218, 218, 218), 0));
     axis->setLinePen(QPen(QColor(96, 96, 96), 0));
@@ -162,7 +162,7 @@ void StyledChart::placeTicks(TickedAxis& ticked)
         // Qt gives each label down the plot an equal share of the height, one
         // share more than there are labels: where the usual font is taller
         // than a share, a smaller one keeps every label whole.
-        QFont labelsFont = font();
+        QFont labelsFont = lookFont();
         const qreal share = pixels / (ticks.size() + 1) - 2 * kQtLabelPadding;
         while (QFontMetricsF(labelsFont).height() + 1 > share && labelsFont.pointSizeF() > kSmallestLabelPoints) {
             labelsFont.setPointSizeF(labelsFont.pointSizeF() - 0.5);
@@ -188,7 +188,7 @@ void StyledChart::showHover(const QString& text, const QPointF& at)
     // their own, then a smaller font, where the chart is too narrow.
     const QRectF bounds = rect().adjusted(2, 2, -2, -2);
     QString shown = text;
-    QFont hoverFont = font();
+    QFont hoverFont = lookFont();
     const auto widthOf = [&] { return QFontMetricsF(hoverFont).boundingRect(QRectF(), 0, shown).width() + 8; };
     if (widthOf() > bounds.width()) shown.replace(QStringLiteral("  "), QStringLiteral("\n"));
     while (widthOf() > bounds.width() && hoverFont.pointSizeF() > 6) hoverFont.setPointSizeF(hoverFont.pointSizeF() - 1);

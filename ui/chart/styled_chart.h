@@ -30,7 +30,7 @@ public:
     StyledChart(Look look, const QLocale& locale);
 
     Look look() const { return m_look; }
-    QFont font() const;
+    QFont lookFont() const;
 
     // An axis with its title, in this chart's look, added at the given side.
     // Its ticks follow its range and the plot's size: at most one label

@@ -126,12 +126,12 @@ FamilyWindow::FamilyWindow(const QLocale& locale, const RegionalSettings& region
 {
     SetUpCompanionWindow(this, QStringLiteral("frmFamilia"), QStringLiteral("Familia de curvas - Tarvilo"));
 
-    m_chart = new XyChartView({QStringLiteral("Familia de curvas Q-V"), AxisTitle(AxisQuantity::ReactivePower),
+    m_chartView = new XyChartView({QStringLiteral("Familia de curvas Q-V"), AxisTitle(AxisQuantity::ReactivePower),
                                AxisTitle(AxisQuantity::Voltage), QStringLiteral("Q"), QStringLiteral("V")},
                               locale, regional, this);
-    m_chart->setObjectName(QStringLiteral("grfFamilia"));
-    m_chart->setAccessibleName(QStringLiteral("Gráfico de la familia de curvas Q-V"));
-    m_points = m_chart->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 9);
+    m_chartView->setObjectName(QStringLiteral("grfFamilia"));
+    m_chartView->setAccessibleName(QStringLiteral("Gráfico de la familia de curvas Q-V"));
+    m_points = m_chartView->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 9);
     buildControls();
     cboMagnitud_Change();
     resize(960, 760);
@@ -198,7 +198,7 @@ void FamilyWindow::buildControls()
     lowerLayout->addWidget(m_grdFamilia);
     lowerLayout->addLayout(tableButtons);
     auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->addWidget(m_chart);
+    splitter->addWidget(m_chartView);
     splitter->addWidget(lower);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
@@ -271,7 +271,7 @@ void FamilyWindow::describeChart()
 {
     int solved = 0;
     for (const FamilyMember& member : m_family) solved += !member.outcome.fault && member.outcome.results.HasSolution;
-    m_chart->setAccessibleDescription(
+    m_chartView->setAccessibleDescription(
         QStringLiteral("Curvas Q-V para %1 valores de %2, de %3 a %4 p.u.; %5 con puntos de operación.")
             .arg(m_family.size())
             .arg(QuantityName(m_quantity), ExactText(m_family.front().value, m_regional),
@@ -282,9 +282,9 @@ void FamilyWindow::describeChart()
 std::pair<int, int> FamilyWindow::curvesOf(int index)
 {
     while (static_cast<int>(m_curves.size()) <= index) {
-        const int system = m_chart->add(QString(), PointStyle::Line, Qt::black);
-        const int load = m_chart->add(QString(), PointStyle::DashedLine, Qt::black);
-        m_chart->setInLegend(load, false);
+        const int system = m_chartView->add(QString(), PointStyle::Line, Qt::black);
+        const int load = m_chartView->add(QString(), PointStyle::DashedLine, Qt::black);
+        m_chartView->setInLegend(load, false);
         m_curves.emplace_back(system, load);
     }
     return m_curves[static_cast<size_t>(index)];
@@ -334,23 +334,23 @@ void FamilyWindow::drawFamily()
     for (const FamilyMember& member : m_family) values.push_back(member.value);
     const QStringList names = ShortestDistinctTexts(values, m_regional);
     // The axes first: each curve then works out its shape once.
-    if (left <= right) m_chart->setRanges(RoundRangesAround(left, right, top));
+    if (left <= right) m_chartView->setRanges(RoundRangesAround(left, right, top));
     for (int i = 0; i < std::max(count, static_cast<int>(m_curves.size())); ++i) {
         const bool drawn = i < count && !curves[static_cast<size_t>(i)].first.isEmpty();
         if (!drawn && i >= static_cast<int>(m_curves.size())) continue;
         const auto [system, load] = curvesOf(i);
         if (drawn) {
             const QColor colour = RampColour(i, count);
-            m_chart->setName(system, ShortName(m_quantity) + QStringLiteral(" = ") + names[i]);
-            m_chart->setColour(system, colour);
-            m_chart->setColour(load, colour);
-            m_chart->setPoints(system, curves[static_cast<size_t>(i)].first);
-            m_chart->setPoints(load, curves[static_cast<size_t>(i)].second);
+            m_chartView->setName(system, ShortName(m_quantity) + QStringLiteral(" = ") + names[i]);
+            m_chartView->setColour(system, colour);
+            m_chartView->setColour(load, colour);
+            m_chartView->setPoints(system, curves[static_cast<size_t>(i)].first);
+            m_chartView->setPoints(load, curves[static_cast<size_t>(i)].second);
         }
-        m_chart->setShown(system, drawn);
-        m_chart->setShown(load, drawn);
+        m_chartView->setShown(system, drawn);
+        m_chartView->setShown(load, drawn);
     }
-    m_chart->setPoints(m_points, operatingPoints);
+    m_chartView->setPoints(m_points, operatingPoints);
 }
 
 QList<QStringList> FamilyWindow::tableRows(bool exact) const

@@ -52,7 +52,7 @@ public:
 
     const std::vector<FamilyMember>& family() const { return m_family; }
     QTableWidget* table() const { return m_grdFamilia; }
-    XyChartView* chart() const { return m_chart; }
+    XyChartView* chartView() const { return m_chartView; }
 
     // The table as tab-separated lines, and as a CSV document.
     QString tableText() const;
@@ -81,7 +81,7 @@ private:
     SteppingLineEdit* m_txtUltimo = nullptr;
     QSpinBox* m_spnValores = nullptr;
     QLabel* m_lblAviso = nullptr;
-    XyChartView* m_chart = nullptr;
+    XyChartView* m_chartView = nullptr;
     // Two curves per value, made when first needed and kept for the next
     // drawing: the system characteristic and the load characteristic.
     std::vector<std::pair<int, int>> m_curves;

@@ -1,7 +1,7 @@
 #include "ui/large_chart/large_chart_window.h"
 
 #include "ui/chart/large_chart_view.h"
-#include "ui/chart/qv_chart.h"
+#include "ui/chart/qv_chart_view.h"
 #include "ui/common/companion_window.h"
 
 #include <QHBoxLayout>
@@ -34,9 +34,9 @@ LargeChartWindow::LargeChartWindow(const QLocale& locale, const RegionalSettings
     connect(m_cmdEjesPrincipales, &QPushButton::clicked, this, [this] { cmdEjesPrincipales_Click(); });
 }
 
-void LargeChartWindow::showChart(const QvChart* main)
+void LargeChartWindow::showChart(const QvChartView* main)
 {
-    m_view->follow(*main->plot());
+    m_view->follow(*main->qvChart());
     m_view->setAccessibleDescription(main->accessibleDescription());
 }
 

@@ -10,7 +10,7 @@ class QPushButton;
 namespace tarvilo {
 
 class LargeChartView;
-class QvChart;
+class QvChartView;
 
 // frmGrafico: the Q-V chart as large as the user wants it, with a legend,
 // following every run of the main window while it is open. It fits
@@ -22,7 +22,7 @@ public:
     LargeChartWindow(const QLocale& locale, const RegionalSettings& regional, QWidget* parent = nullptr);
 
     // Shows what the main chart shows, and says it to screen readers.
-    void showChart(const QvChart* main);
+    void showChart(const QvChartView* main);
 
     LargeChartView* view() const { return m_view; }
 

@@ -2,7 +2,7 @@
 
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
-#include "ui/chart/qv_plot.h"
+#include "ui/chart/qv_chart.h"
 
 #include <deque>
 #include <vector>

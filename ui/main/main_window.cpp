@@ -7,7 +7,7 @@
 #include "ui/about/about_dialog.h"
 #include "ui/chart/chart_picture.h"
 #include "ui/chart/large_chart_view.h"
-#include "ui/chart/qv_chart.h"
+#include "ui/chart/qv_chart_view.h"
 #include "ui/common/app_icon.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/file_saving.h"
@@ -223,7 +223,7 @@ void MainWindow::buildControls(const QLocale& locale)
         connect(box, &SteppingLineEdit::stepped, &m_steppedRun, [this] { m_steppedRun.start(); });
         m_inputs[static_cast<size_t>(it->box)] = box;
     }
-    m_chart = add(Place(new QvChart(locale, m_regional, client), "grfMsChart", Twips(120, 2280, 5415, 4815)));
+    m_chartView = add(Place(new QvChartView(locale, m_regional, client), "grfMsChart", Twips(120, 2280, 5415, 4815)));
     m_chkAgregar = add(Place(new QCheckBox(QStringLiteral("Agregar"), client), "chkAgregar",
                              Twips(5640, 2520, 1815, 495)));
     m_chkAgregar->setTristate(true);
@@ -264,14 +264,14 @@ void MainWindow::buildControls(const QLocale& locale)
 
     // Focus cycle: Calcular, the chart, the six boxes, the default button.
     // On the chart, Enter or the space bar opens the large chart.
-    m_chart->setFocusPolicy(Qt::TabFocus);
-    m_chart->installEventFilter(this);
-    m_chartFocus = Place(new QFrame(client), "fraFocoGrafico", m_chart->geometry());
+    m_chartView->setFocusPolicy(Qt::TabFocus);
+    m_chartView->installEventFilter(this);
+    m_chartFocus = Place(new QFrame(client), "fraFocoGrafico", m_chartView->geometry());
     m_chartFocus->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_chartFocus->setStyleSheet(QStringLiteral("QFrame { border: 2px solid palette(highlight); background: transparent; }"));
     m_chartFocus->hide();
-    setTabOrder(m_cmdCalcular, m_chart);
-    QWidget* previous = m_chart;
+    setTabOrder(m_cmdCalcular, m_chartView);
+    QWidget* previous = m_chartView;
     for (QLineEdit* box : m_inputs) {
         setTabOrder(previous, box);
         previous = box;
@@ -313,7 +313,7 @@ void MainWindow::buildResultsFrame()
 void MainWindow::connectHandlers()
 {
     connect(m_cmdCalcular, &QPushButton::clicked, this, [this] { handle([this] { cmdCalcular_Click(); }); });
-    connect(m_chart, &QvChart::doubleClicked, this, [this] { grfMsChart_DblClick(); });
+    connect(m_chartView, &QvChartView::doubleClicked, this, [this] { grfMsChart_DblClick(); });
     connect(m_cmdValoresDefault, &QPushButton::clicked, this,
             [this] { handle([this] { cmdValoresDefault_Click(); }); });
     m_steppedRun.setSingleShot(true);
@@ -350,12 +350,12 @@ void MainWindow::handle(const std::function<void()>& handler)
 
 void MainWindow::markChartsOutdated(bool inputsRead)
 {
-    m_chart->markOutdated();
-    if (m_chart->loaded()) {
-        m_chart->setAccessibleDescription(QStringLiteral("Gráfico del cálculo anterior. ") +
+    m_chartView->markOutdated();
+    if (m_chartView->loaded()) {
+        m_chartView->setAccessibleDescription(QStringLiteral("Gráfico del cálculo anterior. ") +
                                           ChartDescription(m_shownInputs, m_shownResults, m_regional));
     }
-    emit chartChanged(m_chart);
+    emit chartChanged(m_chartView);
     m_failedRun = inputsRead ? std::optional<QvInputs>(m_qvInputs) : std::nullopt;
     m_lastRunFailed = true;
     emit runFailed(m_failedRun);
@@ -443,7 +443,7 @@ void MainWindow::mnuGraficoAmpliado_Click()
     ShowSingle(m_largeChart, [this] {
         auto* window = new LargeChartWindow(m_locale, m_regional, this);
         window->view()->setAccessibleName(QStringLiteral("Gráfico ampliado de las curvas Q-V"));
-        window->showChart(m_chart);
+        window->showChart(m_chartView);
         connect(this, &MainWindow::chartChanged, window, &LargeChartWindow::showChart);
         return window;
     });
@@ -465,8 +465,8 @@ void MainWindow::mnuBorrarCurvas_Click()
 
 void MainWindow::showKeptCases()
 {
-    m_chart->plot()->showKeptCases(m_kept.curvesAgainst(m_shownInputs, m_regional));
-    emit chartChanged(m_chart);
+    m_chartView->qvChart()->showKeptCases(m_kept.curvesAgainst(m_shownInputs, m_regional));
+    emit chartChanged(m_chartView);
     if (m_caseCommands) m_caseCommands->updateModified();
 }
 
@@ -484,7 +484,7 @@ void MainWindow::mnuCurvaPV_Click()
 {
     ShowSingle(m_pvCurve, [this] {
         auto* window = new PvCurveWindow(m_locale, m_regional, this);
-        if (m_chart->loaded()) window->showRun(m_shownInputs);
+        if (m_chartView->loaded()) window->showRun(m_shownInputs);
         if (m_lastRunFailed) window->showFailedRun(m_failedRun);
         connect(this, &MainWindow::caseShown, window, &PvCurveWindow::showRun);
         connect(this, &MainWindow::runFailed, window, &PvCurveWindow::showFailedRun);
@@ -519,7 +519,7 @@ void MainWindow::mnuCopiarGrafico_Click()
 {
     exportCommand([this] {
         QGuiApplication::clipboard()->setImage(
-            ChartImage(*m_chart->plot(), pictureRanges(), CaseCaption(m_shownInputs, m_regional)));
+            ChartImage(*m_chartView->qvChart(), pictureRanges(), CaseCaption(m_shownInputs, m_regional)));
     });
 }
 
@@ -544,24 +544,24 @@ bool MainWindow::saveChart(const QString& path)
 {
     const PictureFormat format = PictureFormatOf(path).value_or(PictureFormat::Png);
     return SaveWhole(this, path,
-                     ChartPicture(*m_chart->plot(), pictureRanges(), format, CaseCaption(m_shownInputs, m_regional)));
+                     ChartPicture(*m_chartView->qvChart(), pictureRanges(), format, CaseCaption(m_shownInputs, m_regional)));
 }
 
 bool MainWindow::saveCurves(const QString& path)
 {
     return SaveWhole(this, path,
-                     CurvesCsv(m_chart->grid(), m_chart->plot()->marks(), m_shownInputs, m_chart->plot()->note(), m_regional));
+                     CurvesCsv(m_chartView->grid(), m_chartView->qvChart()->marks(), m_shownInputs, m_chartView->qvChart()->note(), m_regional));
 }
 
 AxisRanges MainWindow::pictureRanges() const
 {
-    if (largeChart()) return RangesOf(*m_largeChart->view()->plot());
-    return FittedRanges(*m_chart->plot());
+    if (largeChart()) return RangesOf(*m_largeChart->view()->qvChart());
+    return FittedRanges(*m_chartView->qvChart());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_chart) {
+    if (watched == m_chartView) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             showChartFocus(event->type() == QEvent::FocusIn);
         } else if (event->type() == QEvent::KeyPress) {
@@ -647,7 +647,7 @@ void MainWindow::setLabelCaption(ResultLabel label, const std::string& text)
 
 void MainWindow::WriteCurveFile(const QvCurves& curves) { tarvilo::WriteCurveFile(curves, m_regional); }
 
-void MainWindow::RepaintChart(bool agregar) { m_chart->repaintChart(agregar); }
+void MainWindow::RepaintChart(bool agregar) { m_chartView->repaintChart(agregar); }
 
 void MainWindow::showNoSolutionMessage()
 {
@@ -657,14 +657,14 @@ void MainWindow::showNoSolutionMessage()
 void MainWindow::LoadChart(double q2crit, const QvCurves& curves)
 {
     // The case shown until now is kept, unless it is the same again.
-    const bool keepShown = m_keepCases && m_chart->loaded() && !SameInputs(m_shownInputs, m_qvInputs);
-    const ChartGrid shown = keepShown ? m_chart->grid() : ChartGrid();
-    m_chart->loadChart(q2crit, curves);
+    const bool keepShown = m_keepCases && m_chartView->loaded() && !SameInputs(m_shownInputs, m_qvInputs);
+    const ChartGrid shown = keepShown ? m_chartView->grid() : ChartGrid();
+    m_chartView->loadChart(q2crit, curves);
     if (keepShown) m_kept.keep(m_shownInputs, shown);
     m_shownInputs = m_qvInputs;
     m_shownResults = m_qvResults;
-    m_chart->showMarks(MarksOf(m_shownInputs, m_shownResults));
-    m_chart->setAccessibleDescription(ChartDescription(m_shownInputs, m_shownResults, m_regional));
+    m_chartView->showMarks(MarksOf(m_shownInputs, m_shownResults));
+    m_chartView->setAccessibleDescription(ChartDescription(m_shownInputs, m_shownResults, m_regional));
     showKeptCases();
     m_lastRunFailed = false;
     emit caseShown(m_shownInputs, m_shownResults);

@@ -35,7 +35,7 @@ class CaseCommands;
 class FamilyWindow;
 class LargeChartWindow;
 class PvCurveWindow;
-class QvChart;
+class QvChartView;
 
 // The main window frmInicio: the diagram with the six input boxes, the Q-V
 // chart, the results frame, the two buttons and the menus. It owns the run's
@@ -43,7 +43,7 @@ class QvChart;
 // listen to its signals.
 class MainWindow : public QMainWindow, private RunHost {
     Q_OBJECT
-    Q_MOC_INCLUDE("ui/chart/qv_chart.h")
+    Q_MOC_INCLUDE("ui/chart/qv_chart_view.h")
     friend class CaseCommands;  // a case opened sets the boxes, kept cases and family, then runs
 
 public:
@@ -62,7 +62,7 @@ public:
 
     QLineEdit* inputBox(InputBox box) const { return m_inputs[static_cast<size_t>(box)]; }
     QLabel* resultLabel(ResultLabel label) const { return m_results[static_cast<size_t>(label)]; }
-    QvChart* chart() const { return m_chart; }
+    QvChartView* chartView() const { return m_chartView; }
     // The large chart while it is open, else null.
     LargeChartWindow* largeChart() const;
     FamilyWindow* familyWindow() const;
@@ -77,7 +77,7 @@ public:
 signals:
     // The main chart shows something new: a run's case, the mark of a run
     // that failed, other kept cases.
-    void chartChanged(const tarvilo::QvChart* chart);
+    void chartChanged(const tarvilo::QvChartView* chart);
     // A run reached the chart with this case.
     void caseShown(const tarvilo::QvInputs& inputs, const tarvilo::QvResults& results);
     // A run stopped at a fault; its inputs when it had read them all.
@@ -178,7 +178,7 @@ private:
     QPushButton* m_cmdValoresDefault = nullptr;
     QCheckBox* m_chkAgregar = nullptr;
     QGroupBox* m_fraResultados = nullptr;
-    QvChart* m_chart = nullptr;
+    QvChartView* m_chartView = nullptr;
     QLabel* m_lblResultadosAnteriores = nullptr;  // says what the greyed values are
     QWidget* m_chartFocus = nullptr;               // a frame round the chart while it has the focus
     QPointer<LargeChartWindow> m_largeChart;

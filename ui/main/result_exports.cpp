@@ -1,7 +1,7 @@
 #include "ui/main/result_exports.h"
 
 #include "core/calculation_run.h"
-#include "ui/chart/qv_plot.h"
+#include "ui/chart/qv_chart.h"
 #include "ui/common/csv.h"
 #include "ui/common/number_text.h"
 #include "ui/common/qv_margin_text.h"

@@ -37,7 +37,7 @@ public:
     // What the chart draws, in the order drawn.
     enum Drawn { UpperBranch, LowerBranch, NoseMark, OperatingPoints };
 
-    XyChartView* chart() const { return m_view; }
+    XyChartView* chartView() const { return m_view; }
 
 private:
     // Traces the case; false, with the reason in *why, where it cannot.

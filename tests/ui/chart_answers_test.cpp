@@ -278,11 +278,12 @@ private slots:
         QDir(m_folder->path()).mkdir(QStringLiteral("informes"));
         const QString folder = QDir(m_folder->path()).filePath(QStringLiteral("informes"));
         QString opened;
-        const auto answer = [&opened](const QString& name) {
-            QTimer::singleShot(0, [&opened, name] {
+        const auto answer = [&opened](const QString& name, const QString& type = QString()) {
+            QTimer::singleShot(0, [&opened, name, type] {
                 auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
                 if (!dialog) return;
                 opened = dialog->directory().absolutePath();
+                if (!type.isEmpty()) dialog->selectNameFilter(type);
                 // Typed into the name box, which has the focus, as a user would.
                 QVERIFY(QTest::qWaitForWindowActive(dialog));
                 auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
@@ -305,6 +306,10 @@ private slots:
         answer(QStringLiteral("curvas"));
         QCOMPARE(AskSavePath(&parent, QStringLiteral("Guardar"), QStringLiteral("a.png"), types),
                  QDir(folder).filePath(QStringLiteral("curvas.png")));
+        // Another ending gets the type chosen, not the first one offered.
+        answer(QStringLiteral("foto.jpg"), types.at(1));
+        QCOMPARE(AskSavePath(&parent, QStringLiteral("Guardar"), QStringLiteral("a.png"), types),
+                 QDir(folder).filePath(QStringLiteral("foto.jpg.svg")));
     }
 
     void theCurvesOfThePreviousCaseSaySo()

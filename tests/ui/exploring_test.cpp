@@ -47,7 +47,7 @@ private slots:
         QLineEdit* qcap = window.inputBox(InputBox::Qcap);
         qcap->setFocus();
         qcap->end(false);
-        QSignalSpy runs(window.chartView()->series(Curve::LoadCharacteristic), &QXYSeries::pointsReplaced);
+        QSignalSpy runs(&window, &MainWindow::caseShown);
         for (int repeat = 0; repeat < 5; ++repeat) QTest::keyClick(qcap, Qt::Key_Up);
         QTest::keyClick(qcap, Qt::Key_PageUp);
         QCOMPARE(qcap->text(), QStringLiteral("0.15"));
@@ -77,7 +77,7 @@ private slots:
         QVERIFY(qobject_cast<SteppingLineEdit*>(pcarga));
         pcarga->setFocus();
         pcarga->end(false);
-        QSignalSpy runs(window.chartView()->series(Curve::LoadCharacteristic), &QXYSeries::pointsReplaced);
+        QSignalSpy runs(&window, &MainWindow::caseShown);
         for (int press = 0; press < 3000; ++press) QTest::keyClick(pcarga, Qt::Key_Down);
         QCOMPARE(pcarga->text(), QStringLiteral("-19,52"));
         const QPointF at(pcarga->width() / 2.0, pcarga->height() / 2.0);

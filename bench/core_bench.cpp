@@ -17,7 +17,7 @@ using namespace tarvilo;
 using testing::DefaultCase;
 using testing::DefaultCurves;
 
-void ComputingPass(benchmark::State& state)
+void ComputingPass(benchmark::State &state)
 {
     const QvInputs inputs = DefaultCase();
     QvResults results;
@@ -33,7 +33,7 @@ void ComputingPass(benchmark::State& state)
 }
 BENCHMARK(ComputingPass);
 
-void CurveFileWrite(benchmark::State& state)
+void CurveFileWrite(benchmark::State &state)
 {
     const QvCurves curves = DefaultCurves();
     const auto folder = std::filesystem::temp_directory_path() / "tarvilo-bench";
@@ -46,7 +46,7 @@ void CurveFileWrite(benchmark::State& state)
 }
 BENCHMARK(CurveFileWrite)->Unit(benchmark::kMicrosecond);
 
-void CurveFileText(benchmark::State& state)
+void CurveFileText(benchmark::State &state)
 {
     const QvCurves curves = DefaultCurves();
     for (auto _ : state) {
@@ -55,6 +55,6 @@ void CurveFileText(benchmark::State& state)
 }
 BENCHMARK(CurveFileText)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

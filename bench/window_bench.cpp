@@ -51,9 +51,9 @@ double Percentile90(std::vector<double> values)
     return values[values.size() * 9 / 10];
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
@@ -66,62 +66,67 @@ int main(int argc, char* argv[])
 
     tarvilo::MainWindow window(QLocale::c());
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
     const double startupMs = sinceStart.nsecsElapsed() / 1e6;
 
-    auto* calcular = window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"));
-    QLineEdit* qcarga = window.inputBox(tarvilo::InputBox::Qcarga);
-    QWidget* chart = window.chartView()->viewport();
+    auto *calcular = window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"));
+    QLineEdit *qcarga = window.inputBox(tarvilo::InputBox::Qcarga);
+    QWidget *chart = window.chartView()->viewport();
     // Runs of new curves each, each with the full repaint of the charts and
     // whatever else the run made dirty; then as many bare repaints of the
     // charts.
-    const auto measure = [&](const std::vector<QWidget*>& charts, std::vector<double>& runs, std::vector<double>& bare) {
+    const auto measure = [&](const std::vector<QWidget *> &charts, std::vector<double> &runs,
+                             std::vector<double> &bare) {
         for (int run = 0; run < 200; ++run) {
             qcarga->setText(run % 2 ? QStringLiteral("0.00") : QStringLiteral("0.50"));
             QElapsedTimer timer;
             timer.start();
             calcular->click();
-            for (QWidget* view : charts) view->update();
+            for (QWidget *view : charts)
+                view->update();
             QCoreApplication::processEvents();
             runs.push_back(timer.nsecsElapsed() / 1e6);
 
             timer.restart();
-            for (QWidget* view : charts) view->update();
+            for (QWidget *view : charts)
+                view->update();
             QCoreApplication::processEvents();
             bare.push_back(timer.nsecsElapsed() / 1e6);
         }
     };
     std::vector<double> runsMs, bareMs;
-    measure({chart}, runsMs, bareMs);
+    measure({ chart }, runsMs, bareMs);
 
     QElapsedTimer opening;
     opening.start();
-    window.findChild<QAction*>(QStringLiteral("mnuGraficoAmpliado"))->trigger();
-    if (!QTest::qWaitForWindowExposed(window.largeChart())) return 1;
+    window.findChild<QAction *>(QStringLiteral("mnuGraficoAmpliado"))->trigger();
+    if (!QTest::qWaitForWindowExposed(window.largeChart()))
+        return 1;
     QCoreApplication::processEvents();
     const double openingMs = opening.nsecsElapsed() / 1e6;
     std::vector<double> runsLargeMs, bareLargeMs;
-    measure({chart, window.largeChart()->view()->viewport()}, runsLargeMs, bareLargeMs);
+    measure({ chart, window.largeChart()->view()->viewport() }, runsLargeMs, bareLargeMs);
 
     // Steps with eight earlier cases kept and the large chart open.
-    window.findChild<QAction*>(QStringLiteral("mnuConservarCurvas"))->trigger();
-    QLineEdit* qcap = window.inputBox(tarvilo::InputBox::Qcap);
+    window.findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))->trigger();
+    QLineEdit *qcap = window.inputBox(tarvilo::InputBox::Qcap);
     for (int kept = 1; kept <= 9; ++kept) {
         qcap->setText(QString::number(kept * 0.25));
         calcular->click();
     }
     qcap->setFocus();
     qcap->end(false);
-    QWidget* large = window.largeChart()->view()->viewport();
+    QWidget *large = window.largeChart()->view()->viewport();
     std::vector<double> stepsMs, bareStepsMs;
     for (int step = 0; step < 200; ++step) {
         QElapsedTimer timer;
         timer.start();
         QTest::keyClick(qcap, step % 2 ? Qt::Key_Down : Qt::Key_Up);
-        QCoreApplication::processEvents();  // the run
+        QCoreApplication::processEvents(); // the run
         chart->update();
         large->update();
-        QCoreApplication::processEvents();  // the paint
+        QCoreApplication::processEvents(); // the paint
         stepsMs.push_back(timer.nsecsElapsed() / 1e6);
 
         timer.restart();
@@ -132,13 +137,15 @@ int main(int argc, char* argv[])
     }
 
     const QString casePath = folder.filePath(QStringLiteral("estudio.tarvilo"));
-    if (!window.caseCommands()->saveCase(casePath)) return 1;
+    if (!window.caseCommands()->saveCase(casePath))
+        return 1;
 
     // A family of 25 values, calculated and drawn.
-    window.findChild<QAction*>(QStringLiteral("mnuFamilia"))->trigger();
-    tarvilo::FamilyWindow* family = window.familyWindow();
-    family->findChild<QSpinBox*>(QStringLiteral("spnValores"))->setValue(25);
-    if (!QTest::qWaitForWindowExposed(family)) return 1;
+    window.findChild<QAction *>(QStringLiteral("mnuFamilia"))->trigger();
+    tarvilo::FamilyWindow *family = window.familyWindow();
+    family->findChild<QSpinBox *>(QStringLiteral("spnValores"))->setValue(25);
+    if (!QTest::qWaitForWindowExposed(family))
+        return 1;
     std::vector<double> familyMs;
     for (int drawing = 0; drawing < 20; ++drawing) {
         QElapsedTimer timer;
@@ -155,7 +162,8 @@ int main(int argc, char* argv[])
     for (int opened = 0; opened < 20; ++opened) {
         QElapsedTimer timer;
         timer.start();
-        if (!window.caseCommands()->openCase(casePath)) return 1;
+        if (!window.caseCommands()->openCase(casePath))
+            return 1;
         QCoreApplication::processEvents();
         openingCaseMs.push_back(timer.nsecsElapsed() / 1e6);
     }

@@ -6,24 +6,24 @@
 #include "core/qv_model.h"
 #include "core/run_fault.h"
 
-
 namespace tarvilo {
 namespace {
 
-void ShowValue(RunHost& host, ResultLabel label, double value, const RegionalSettings& regional)
+void ShowValue(RunHost &host, ResultLabel label, double value, const RegionalSettings &regional)
 {
     host.setLabelCaption(label, FormatWithPattern(value, kLabelPattern, regional));
 }
 
-}  // namespace
+} // namespace
 
-void RunCalculation(RunHost& host, const RegionalSettings& regional, QvInputs& inputs,
-                    QvResults& results, QvCurves& curves)
+void RunCalculation(RunHost &host, const RegionalSettings &regional, QvInputs &inputs, QvResults &results,
+                    QvCurves &curves)
 {
     // 1. Inputs.
     const InputsReading reading = ReadInputs([&host](InputBox box) { return host.readInputText(box); }, regional);
     for (const InputBox box : kInputBoxes) {
-        if (box == reading.unreadable) throw RunFault::unreadableInput(box);
+        if (box == reading.unreadable)
+            throw RunFault::unreadableInput(box);
         ValueOf(inputs, box) = ValueOf(reading.inputs, box);
     }
     inputs.Agregar = host.readCheckBoxValue() != 0;
@@ -46,8 +46,8 @@ void RunCalculation(RunHost& host, const RegionalSettings& regional, QvInputs& i
         ShowValue(host, ResultLabel::V2inf, results.V2inf, regional);
         ShowValue(host, ResultLabel::Q2inf, results.Q2inf, regional);
     } else {
-        for (const ResultLabel label : {ResultLabel::V2sup, ResultLabel::Q2sup, ResultLabel::V2inf,
-                                        ResultLabel::Q2inf}) {
+        for (const ResultLabel label :
+             { ResultLabel::V2sup, ResultLabel::Q2sup, ResultLabel::V2inf, ResultLabel::Q2inf }) {
             host.setLabelCaption(label, kErrorText);
         }
     }
@@ -55,8 +55,9 @@ void RunCalculation(RunHost& host, const RegionalSettings& regional, QvInputs& i
     // 9-11. The chart keeps showing the previous curves while the message is
     // open and is reloaded once it has been closed.
     host.RepaintChart(inputs.Agregar);
-    if (!results.HasSolution) host.showNoSolutionMessage();
+    if (!results.HasSolution)
+        host.showNoSolutionMessage();
     host.LoadChart(results.Q2crit, curves);
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

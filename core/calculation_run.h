@@ -11,12 +11,12 @@
 namespace tarvilo {
 
 // What a run writes into the four operating-point labels without a solution.
-inline constexpr const char* kErrorText = "Error";
+inline constexpr const char *kErrorText = "Error";
 
 // One calculation run (the body of cmdCalcular_Click). The records belong to
 // the window and are overwritten in place. A step that cannot be completed
 // throws RunFault; nothing after it happens and what came before stays.
-void RunCalculation(RunHost& host, const RegionalSettings& regional, QvInputs& inputs,
-                    QvResults& results, QvCurves& curves);
+void RunCalculation(RunHost &host, const RegionalSettings &regional, QvInputs &inputs, QvResults &results,
+                    QvCurves &curves);
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -6,7 +6,8 @@ namespace tarvilo {
 namespace {
 
 // A sum carried as a double and the error of its roundings (Neumaier).
-struct CompensatedSum {
+struct CompensatedSum
+{
     double sum = 0.0;
     double error = 0.0;
 
@@ -19,15 +20,16 @@ struct CompensatedSum {
     double value() const { return sum + error; }
 };
 
-}  // namespace
+} // namespace
 
-double UncompensatedFraction(const QvInputs& inputs)
+double UncompensatedFraction(const QvInputs &inputs)
 {
     // Each product split into its rounded value and the exact remainder.
     const double halfB = inputs.B / 2;
     const double byQcap = inputs.X * inputs.Qcap;
     const double byHalfB = inputs.X * halfB;
-    if (!std::isfinite(byQcap) || !std::isfinite(byHalfB)) return 1.0 - byQcap - byHalfB;
+    if (!std::isfinite(byQcap) || !std::isfinite(byHalfB))
+        return 1.0 - byQcap - byHalfB;
     CompensatedSum a;
     a.add(1.0);
     a.add(-byQcap);
@@ -37,4 +39,4 @@ double UncompensatedFraction(const QvInputs& inputs)
     return a.value();
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -9,6 +9,6 @@ namespace tarvilo {
 // (Beq = Qcap + B/2 is not rounded first). The P-V nose and the Q-V method's
 // margin both divide by it, and near X Beq = 1 a plain 1 - X * Beq would keep
 // only the digits that the subtraction did not cancel.
-double UncompensatedFraction(const QvInputs& inputs);
+double UncompensatedFraction(const QvInputs &inputs);
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -18,49 +18,60 @@ constexpr int kSignificantDigits = 15;
 
 // The digits of a to_chars scientific text ("d.ddde-XX"), kept on the stack:
 // a shortest form has up to 17 digits, past std::string's inline room.
-struct ScientificForm {
+struct ScientificForm
+{
     std::array<char, 24> digits{};
     int count = 0;
     int exponent = 0;
 };
 
-ScientificForm ParseScientific(const char* first, const char* last)
+ScientificForm ParseScientific(const char *first, const char *last)
 {
     // "d" or "d.ddd", then "e", a sign and the exponent digits.
     ScientificForm form;
-    const char* cursor = first;
+    const char *cursor = first;
     form.digits[form.count++] = *cursor++;
-    if (cursor != last && *cursor == '.') ++cursor;
+    if (cursor != last && *cursor == '.')
+        ++cursor;
     for (; cursor != last && *cursor != 'e'; ++cursor) {
-        if (form.count < static_cast<int>(form.digits.size())) form.digits[form.count++] = *cursor;
+        if (form.count < static_cast<int>(form.digits.size()))
+            form.digits[form.count++] = *cursor;
     }
-    if (cursor == last) return form;
-    ++cursor;  // past 'e'
+    if (cursor == last)
+        return form;
+    ++cursor; // past 'e'
     const bool negative = cursor != last && *cursor == '-';
-    if (cursor != last && (*cursor == '-' || *cursor == '+')) ++cursor;
-    for (; cursor != last; ++cursor) form.exponent = form.exponent * 10 + (*cursor - '0');
-    if (negative) form.exponent = -form.exponent;
+    if (cursor != last && (*cursor == '-' || *cursor == '+'))
+        ++cursor;
+    for (; cursor != last; ++cursor)
+        form.exponent = form.exponent * 10 + (*cursor - '0');
+    if (negative)
+        form.exponent = -form.exponent;
     return form;
 }
 
 // Adds one unit in the last of count digits. True when the carry ran out of
 // the front (every digit was 9): the digits are then all 0.
-bool CarryOne(char* digits, size_t count)
+bool CarryOne(char *digits, size_t count)
 {
-    while (count > 0 && digits[count - 1] == '9') digits[--count] = '0';
-    if (count == 0) return true;
+    while (count > 0 && digits[count - 1] == '9')
+        digits[--count] = '0';
+    if (count == 0)
+        return true;
     ++digits[count - 1];
     return false;
 }
 
-DecimalDigits ToDecimalDigits(const ScientificForm& form, bool negative)
+DecimalDigits ToDecimalDigits(const ScientificForm &form, bool negative)
 {
     DecimalDigits number;
     number.negative = negative;
     number.digits.assign(form.digits.data(), static_cast<size_t>(form.count));
     number.pointPosition = form.exponent + 1;
-    while (!number.digits.empty() && number.digits.back() == '0') number.digits.pop_back();
-    if (number.digits.empty()) number.pointPosition = 0;
+    while (!number.digits.empty() && number.digits.back() == '0')
+        number.digits.pop_back();
+    if (number.digits.empty())
+        number.pointPosition = 0;
     return number;
 }
 
@@ -78,42 +89,47 @@ ScientificForm FifteenDigitsExactly(double magnitude)
 // give what rounding the exact binary value B would: S lies within half an
 // ulp of B, so only a tail of S closer than that to one half of the 15th
 // digit's unit could round the other way. Returns false for those.
-bool RoundShortestForm(ScientificForm& form, double magnitude)
+bool RoundShortestForm(ScientificForm &form, double magnitude)
 {
     // Subnormals carry fewer bits than 15 digits need: their ulp is no
     // longer small against the 15th digit.
-    if (magnitude < std::numeric_limits<double>::min()) return false;
+    if (magnitude < std::numeric_limits<double>::min())
+        return false;
     // Otherwise 15-digit decimals lie further apart than doubles do, so a
     // shortest form of 15 digits or fewer is the rounded value itself.
-    if (form.count <= kSignificantDigits) return true;
+    if (form.count <= kSignificantDigits)
+        return true;
 
     // Half an ulp in units of the 15th digit: 2^-53 * 10^14 * (decimal
     // mantissa / binary mantissa), with a little room for the estimate.
     int binaryExponent = 0;
-    const double binaryMantissa = 2 * std::frexp(magnitude, &binaryExponent);  // [1, 2)
+    const double binaryMantissa = 2 * std::frexp(magnitude, &binaryExponent); // [1, 2)
     const double decimalMantissa = (form.digits[0] - '0') + (form.digits[1] - '0') / 10.0 + 0.1;
     const double halfUlp = 0x1p-53 * 1e14 * decimalMantissa / binaryMantissa * 1.05;
 
-    double tail = 0;  // digits beyond the 15th, as a fraction of its unit
+    double tail = 0; // digits beyond the 15th, as a fraction of its unit
     double scale = 0.1;
-    for (int i = kSignificantDigits; i < form.count; ++i, scale /= 10) tail += (form.digits[i] - '0') * scale;
-    if (std::abs(tail - 0.5) <= halfUlp) return false;
+    for (int i = kSignificantDigits; i < form.count; ++i, scale /= 10)
+        tail += (form.digits[i] - '0') * scale;
+    if (std::abs(tail - 0.5) <= halfUlp)
+        return false;
 
     form.count = kSignificantDigits;
     if (tail > 0.5 && CarryOne(form.digits.data(), kSignificantDigits)) {
-        form.digits[0] = '1';  // 9.99...9|7 -> 10.0...0: one digit, one place up
+        form.digits[0] = '1'; // 9.99...9|7 -> 10.0...0: one digit, one place up
         ++form.exponent;
     }
     return true;
 }
 
 // Powers of ten that a double holds exactly.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kExactPowersOfTen[] = { 1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
 constexpr int kLargestExactPower = 22;
 
 // The value to 15 digits as an integer of 15 digits times 10^(exponent - 14).
-struct ScaledDigits {
+struct ScaledDigits
+{
     std::uint64_t digits = 0;
     int exponent = 0;
 };
@@ -125,11 +141,13 @@ struct ScaledDigits {
 // magnitudes beyond the exact powers, are left to the other routes.
 std::optional<ScaledDigits> RoundByScaling(double magnitude)
 {
-    if (!(magnitude >= 1e-7 && magnitude < 1e21)) return std::nullopt;
+    if (!(magnitude >= 1e-7 && magnitude < 1e21))
+        return std::nullopt;
     int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int shift = kSignificantDigits - 1 - exponent;
-        if (std::abs(shift) > kLargestExactPower) return std::nullopt;
+        if (std::abs(shift) > kLargestExactPower)
+            return std::nullopt;
         const double scaled = shift >= 0 ? magnitude * kExactPowersOfTen[shift] : magnitude / kExactPowersOfTen[-shift];
         if (scaled < 1e14) {
             --exponent;
@@ -137,11 +155,12 @@ std::optional<ScaledDigits> RoundByScaling(double magnitude)
             ++exponent;
         } else {
             const double whole = std::floor(scaled);
-            const double fraction = scaled - whole;  // exact
+            const double fraction = scaled - whole; // exact
             const double halfUlp = std::ldexp(1.0, std::ilogb(scaled) - 53);
-            if (std::abs(fraction - 0.5) <= halfUlp) return std::nullopt;
-            ScaledDigits result{static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0), exponent};
-            if (result.digits == 1'000'000'000'000'000) {  // 999...9|7 -> 1000...0: one place up
+            if (std::abs(fraction - 0.5) <= halfUlp)
+                return std::nullopt;
+            ScaledDigits result{ static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0), exponent };
+            if (result.digits == 1'000'000'000'000'000) { // 999...9|7 -> 1000...0: one place up
                 result.digits /= 10;
                 ++result.exponent;
             }
@@ -151,16 +170,17 @@ std::optional<ScaledDigits> RoundByScaling(double magnitude)
     return std::nullopt;
 }
 
-ScientificForm FormOf(const ScaledDigits& scaled)
+ScientificForm FormOf(const ScaledDigits &scaled)
 {
     ScientificForm form;
-    form.count = static_cast<int>(std::to_chars(form.digits.data(), form.digits.data() + form.digits.size(),
-                                                scaled.digits).ptr - form.digits.data());
+    form.count = static_cast<int>(
+            std::to_chars(form.digits.data(), form.digits.data() + form.digits.size(), scaled.digits).ptr
+            - form.digits.data());
     form.exponent = scaled.exponent;
     return form;
 }
 
-}  // namespace
+} // namespace
 
 DecimalDigits ToFifteenDigits(double value)
 {
@@ -176,10 +196,11 @@ DecimalDigits ToFifteenDigits(double value)
         return ToDecimalDigits(FormOf(*scaled), negative);
     }
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific);
+    const auto result =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific);
     ScientificForm form = ParseScientific(buffer.data(), result.ptr);
-    if (!RoundShortestForm(form, magnitude)) form = FifteenDigitsExactly(magnitude);
+    if (!RoundShortestForm(form, magnitude))
+        form = FifteenDigitsExactly(magnitude);
     return ToDecimalDigits(form, negative);
 }
 
@@ -196,11 +217,13 @@ DecimalDigits ToFifteenDigitsExactly(double value)
 std::optional<double> FifteenDigitValueByScaling(double value)
 {
     const std::optional<ScaledDigits> scaled = RoundByScaling(std::abs(value));
-    if (!scaled) return std::nullopt;
+    if (!scaled)
+        return std::nullopt;
     // An integer below 2^53 times or over an exact power of ten is rounded
     // once, correctly: the double nearest to the 15-digit value.
     const int shift = kSignificantDigits - 1 - scaled->exponent;
-    if (std::abs(shift) > kLargestExactPower) return std::nullopt;
+    if (std::abs(shift) > kLargestExactPower)
+        return std::nullopt;
     const auto digits = static_cast<double>(scaled->digits);
     const double magnitude = shift >= 0 ? digits / kExactPowersOfTen[shift] : digits * kExactPowersOfTen[-shift];
     return std::signbit(value) ? -magnitude : magnitude;
@@ -209,7 +232,8 @@ std::optional<double> FifteenDigitValueByScaling(double value)
 DecimalDigits RoundToDecimals(DecimalDigits number, int decimals)
 {
     const long long keep = static_cast<long long>(number.pointPosition) + decimals;
-    if (keep >= static_cast<long long>(number.digits.size())) return number;
+    if (keep >= static_cast<long long>(number.digits.size()))
+        return number;
     if (keep < 0) {
         // Even the first digit lies beyond the next place after the last kept one.
         number.digits.clear();
@@ -220,18 +244,20 @@ DecimalDigits RoundToDecimals(DecimalDigits number, int decimals)
     const bool roundUp = number.digits[static_cast<size_t>(keep)] >= '5';
     number.digits.resize(static_cast<size_t>(keep));
     if (roundUp && CarryOne(number.digits.data(), number.digits.size())) {
-        number.digits.insert(number.digits.begin(), '1');  // 0.99995 -> 1.
+        number.digits.insert(number.digits.begin(), '1'); // 0.99995 -> 1.
         ++number.pointPosition;
     }
-    while (!number.digits.empty() && number.digits.back() == '0') number.digits.pop_back();
-    if (number.digits.empty()) number.pointPosition = 0;
+    while (!number.digits.empty() && number.digits.back() == '0')
+        number.digits.pop_back();
+    if (number.digits.empty())
+        number.pointPosition = 0;
     return number;
 }
 
 namespace {
 
 // The digits of a number by place: element i is the digit of 10^(low + i).
-std::vector<int> DigitsByPlace(const DecimalDigits& number, int low, int high)
+std::vector<int> DigitsByPlace(const DecimalDigits &number, int low, int high)
 {
     std::vector<int> byPlace(static_cast<size_t>(high - low), 0);
     for (size_t i = 0; i < number.digits.size(); ++i) {
@@ -241,30 +267,35 @@ std::vector<int> DigitsByPlace(const DecimalDigits& number, int low, int high)
     return byPlace;
 }
 
-int CompareMagnitudes(const DecimalDigits& a, const DecimalDigits& b)
+int CompareMagnitudes(const DecimalDigits &a, const DecimalDigits &b)
 {
-    if (a.isZero() || b.isZero()) return (a.isZero() ? 0 : 1) - (b.isZero() ? 0 : 1);
-    if (a.pointPosition != b.pointPosition) return a.pointPosition < b.pointPosition ? -1 : 1;
+    if (a.isZero() || b.isZero())
+        return (a.isZero() ? 0 : 1) - (b.isZero() ? 0 : 1);
+    if (a.pointPosition != b.pointPosition)
+        return a.pointPosition < b.pointPosition ? -1 : 1;
     // Without trailing zeros, a longer string of equal start is the larger.
     const int common = a.digits.compare(0, b.digits.size(), b.digits, 0, a.digits.size());
-    if (common != 0) return common < 0 ? -1 : 1;
+    if (common != 0)
+        return common < 0 ? -1 : 1;
     return a.digits.size() == b.digits.size() ? 0 : (a.digits.size() < b.digits.size() ? -1 : 1);
 }
 
-}  // namespace
+} // namespace
 
-DecimalDigits AddExactly(const DecimalDigits& a, const DecimalDigits& b)
+DecimalDigits AddExactly(const DecimalDigits &a, const DecimalDigits &b)
 {
-    if (a.isZero()) return b.isZero() ? DecimalDigits{} : b;
-    if (b.isZero()) return a;
+    if (a.isZero())
+        return b.isZero() ? DecimalDigits{} : b;
+    if (b.isZero())
+        return a;
     const int low = std::min(a.pointPosition - static_cast<int>(a.digits.size()),
                              b.pointPosition - static_cast<int>(b.digits.size()));
-    const int high = std::max(a.pointPosition, b.pointPosition) + 1;  // room for a carry
+    const int high = std::max(a.pointPosition, b.pointPosition) + 1; // room for a carry
 
     const bool sameSign = a.negative == b.negative;
     const bool aLarger = CompareMagnitudes(a, b) >= 0;
-    const DecimalDigits& larger = aLarger ? a : b;
-    const DecimalDigits& smaller = aLarger ? b : a;
+    const DecimalDigits &larger = aLarger ? a : b;
+    const DecimalDigits &smaller = aLarger ? b : a;
     std::vector<int> sum = DigitsByPlace(larger, low, high);
     const std::vector<int> other = DigitsByPlace(smaller, low, high);
     int carry = 0;
@@ -277,16 +308,20 @@ DecimalDigits AddExactly(const DecimalDigits& a, const DecimalDigits& b)
     DecimalDigits result;
     result.negative = larger.negative;
     size_t top = sum.size();
-    while (top > 0 && sum[top - 1] == 0) --top;
+    while (top > 0 && sum[top - 1] == 0)
+        --top;
     size_t bottom = 0;
-    while (bottom < top && sum[bottom] == 0) ++bottom;
-    if (top == bottom) return DecimalDigits{};
-    for (size_t i = top; i-- > bottom;) result.digits += static_cast<char>('0' + sum[i]);
+    while (bottom < top && sum[bottom] == 0)
+        ++bottom;
+    if (top == bottom)
+        return DecimalDigits{};
+    for (size_t i = top; i-- > bottom;)
+        result.digits += static_cast<char>('0' + sum[i]);
     result.pointPosition = low + static_cast<int>(top);
     return result;
 }
 
-bool BeyondLargestDouble(const DecimalDigits& number)
+bool BeyondLargestDouble(const DecimalDigits &number)
 {
     static const DecimalDigits largest = [] {
         // to_chars with a precision writes the exact value: all 309 digits.
@@ -296,10 +331,11 @@ bool BeyondLargestDouble(const DecimalDigits& number)
         DecimalDigits digits;
         digits.digits.assign(buffer.data(), written.ptr);
         digits.pointPosition = static_cast<int>(digits.digits.size());
-        while (!digits.digits.empty() && digits.digits.back() == '0') digits.digits.pop_back();
+        while (!digits.digits.empty() && digits.digits.back() == '0')
+            digits.digits.pop_back();
         return digits;
     }();
     return CompareMagnitudes(number, largest) > 0;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

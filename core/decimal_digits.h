@@ -8,7 +8,8 @@ namespace tarvilo {
 // A number as decimal digits: value = 0.d1d2d3... x 10^pointPosition, with
 // no leading or trailing zeros in digits. Zero has no digits. Formatting
 // works on these digits so that rounding is decimal, not binary.
-struct DecimalDigits {
+struct DecimalDigits
+{
     bool negative = false;
     std::string digits;
     int pointPosition = 0;
@@ -34,9 +35,9 @@ DecimalDigits RoundToDecimals(DecimalDigits number, int decimals);
 // The exact sum. Its digits span the places of both numbers, so they should
 // lie near each other (a step within a number's own digits); a zero sum is
 // positive.
-DecimalDigits AddExactly(const DecimalDigits& a, const DecimalDigits& b);
+DecimalDigits AddExactly(const DecimalDigits &a, const DecimalDigits &b);
 
 // Whether the number's magnitude is larger than that of the largest double.
-bool BeyondLargestDouble(const DecimalDigits& number);
+bool BeyondLargestDouble(const DecimalDigits &number);
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -2,8 +2,7 @@
 
 namespace tarvilo {
 
-std::vector<FamilyMember> CalculateFamily(const QvInputs& base, InputBox quantity, double first, double last,
-                                          int count)
+std::vector<FamilyMember> CalculateFamily(const QvInputs &base, InputBox quantity, double first, double last, int count)
 {
     std::vector<FamilyMember> family;
     family.reserve(static_cast<size_t>(count));
@@ -12,9 +11,9 @@ std::vector<FamilyMember> CalculateFamily(const QvInputs& base, InputBox quantit
         const double value = i + 1 == count ? last : first + (last - first) * i / (count - 1);
         QvInputs inputs = base;
         ValueOf(inputs, quantity) = value;
-        family.push_back({value, inputs, CalculateCase(inputs)});
+        family.push_back({ value, inputs, CalculateCase(inputs) });
     }
     return family;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -9,13 +9,14 @@ namespace tarvilo {
 
 // A family of cases: one quantity takes count values evenly spread from
 // first to last, the others stay as in base.
-struct FamilyMember {
+struct FamilyMember
+{
     double value = 0.0;
-    QvInputs inputs;  // base with the quantity at value
+    QvInputs inputs; // base with the quantity at value
     CaseOutcome outcome;
 };
 
-std::vector<FamilyMember> CalculateFamily(const QvInputs& base, InputBox quantity, double first, double last,
+std::vector<FamilyMember> CalculateFamily(const QvInputs &base, InputBox quantity, double first, double last,
                                           int count);
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -4,12 +4,13 @@
 
 namespace tarvilo {
 
-InputsReading ReadInputs(const std::function<std::string(InputBox)>& textOf, const RegionalSettings& regional,
+InputsReading ReadInputs(const std::function<std::string(InputBox)> &textOf, const RegionalSettings &regional,
                          std::optional<InputBox> skipped)
 {
     InputsReading reading;
     for (const InputBox box : kInputBoxes) {
-        if (box == skipped) continue;
+        if (box == skipped)
+            continue;
         const std::optional<double> value = ReadRegionalNumber(textOf(box), regional);
         if (!value) {
             reading.unreadable = box;
@@ -20,9 +21,9 @@ InputsReading ReadInputs(const std::function<std::string(InputBox)>& textOf, con
     return reading;
 }
 
-InputsReading ReadInputs(const InputBoxTexts& texts, const RegionalSettings& regional, std::optional<InputBox> skipped)
+InputsReading ReadInputs(const InputBoxTexts &texts, const RegionalSettings &regional, std::optional<InputBox> skipped)
 {
     return ReadInputs([&texts](InputBox box) { return texts[static_cast<size_t>(box)]; }, regional, skipped);
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -19,7 +19,8 @@ namespace tarvilo {
 using InputBoxTexts = std::array<std::string, std::size(kInputBoxes)>;
 
 // The values read, and the box whose text is no number, if one is.
-struct InputsReading {
+struct InputsReading
+{
     QvInputs inputs;
     std::optional<InputBox> unreadable;
 };
@@ -28,9 +29,9 @@ struct InputsReading {
 // turn comes, with the regional rule; the first text that is no number ends
 // the reading, and the boxes after it stay 0. A skipped box is not read
 // (its value will be replaced anyway) and stays 0.
-InputsReading ReadInputs(const std::function<std::string(InputBox)>& textOf, const RegionalSettings& regional,
+InputsReading ReadInputs(const std::function<std::string(InputBox)> &textOf, const RegionalSettings &regional,
                          std::optional<InputBox> skipped = std::nullopt);
-InputsReading ReadInputs(const InputBoxTexts& texts, const RegionalSettings& regional,
+InputsReading ReadInputs(const InputBoxTexts &texts, const RegionalSettings &regional,
                          std::optional<InputBox> skipped = std::nullopt);
 
-}  // namespace tarvilo
+} // namespace tarvilo

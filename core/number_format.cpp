@@ -15,7 +15,8 @@
 namespace tarvilo {
 namespace {
 
-struct PatternShape {
+struct PatternShape
+{
     int minIntegerDigits = 0;
     int minDecimals = 0;
     int maxDecimals = 0;
@@ -36,20 +37,23 @@ PatternShape ShapeOf(std::string_view pattern)
 }
 
 // Digits of a number in fixed notation: integer part and fraction part.
-struct FixedParts {
+struct FixedParts
+{
     std::string integer;
     std::string fraction;
 };
 
-FixedParts SplitAtPoint(const DecimalDigits& number)
+FixedParts SplitAtPoint(const DecimalDigits &number)
 {
     FixedParts parts;
     const long long size = static_cast<long long>(number.digits.size());
     const long long point = number.pointPosition;
     if (point > 0) {
         parts.integer = number.digits.substr(0, static_cast<size_t>(std::min(point, size)));
-        if (point > size) parts.integer.append(static_cast<size_t>(point - size), '0');
-        if (point < size) parts.fraction = number.digits.substr(static_cast<size_t>(point));
+        if (point > size)
+            parts.integer.append(static_cast<size_t>(point - size), '0');
+        if (point < size)
+            parts.fraction = number.digits.substr(static_cast<size_t>(point));
     } else {
         parts.fraction.assign(static_cast<size_t>(-point), '0');
         parts.fraction += number.digits;
@@ -57,9 +61,9 @@ FixedParts SplitAtPoint(const DecimalDigits& number)
     return parts;
 }
 
-}  // namespace
+} // namespace
 
-std::string FormatWithPattern(double value, std::string_view pattern, const RegionalSettings& regional)
+std::string FormatWithPattern(double value, std::string_view pattern, const RegionalSettings &regional)
 {
     const PatternShape shape = ShapeOf(pattern);
     const DecimalDigits rounded = RoundToDecimals(ToFifteenDigits(value), shape.maxDecimals);
@@ -74,7 +78,8 @@ std::string FormatWithPattern(double value, std::string_view pattern, const Regi
 
     std::string text;
     text.reserve(parts.integer.size() + parts.fraction.size() + 4);
-    if (rounded.negative && !rounded.isZero()) text += '-';
+    if (rounded.negative && !rounded.isZero())
+        text += '-';
     text += parts.integer;
     if (shape.maxDecimals > 0 || pattern.find('.') != std::string_view::npos) {
         text += regional.decimalSeparator;
@@ -83,13 +88,15 @@ std::string FormatWithPattern(double value, std::string_view pattern, const Regi
     return text;
 }
 
-std::string ToGeneralText(double value, const RegionalSettings& regional)
+std::string ToGeneralText(double value, const RegionalSettings &regional)
 {
     const DecimalDigits number = ToFifteenDigits(value);
-    if (number.isZero()) return "0";
+    if (number.isZero())
+        return "0";
 
     std::string text;
-    if (number.negative) text += '-';
+    if (number.negative)
+        text += '-';
     const int exponent = number.pointPosition - 1;
     if (exponent < -4 || exponent >= 15) {
         text += number.digits.front();
@@ -99,7 +106,8 @@ std::string ToGeneralText(double value, const RegionalSettings& regional)
         }
         text += exponent < 0 ? "E-" : "E+";
         const std::string exponentDigits = std::to_string(std::abs(exponent));
-        if (exponentDigits.size() < 2) text += '0';
+        if (exponentDigits.size() < 2)
+            text += '0';
         text += exponentDigits;
         return text;
     }
@@ -115,12 +123,15 @@ std::string ToGeneralText(double value, const RegionalSettings& regional)
 
 double ToFifteenDigitValue(double value)
 {
-    if (const std::optional<double> quick = FifteenDigitValueByScaling(value)) return *quick;
+    if (const std::optional<double> quick = FifteenDigitValueByScaling(value))
+        return *quick;
     const DecimalDigits number = ToFifteenDigits(value);
-    if (number.isZero()) return value;
-    std::array<char, 48> text{};  // "-0.<15 digits>e-324"
-    char* cursor = text.data();
-    if (number.negative) *cursor++ = '-';
+    if (number.isZero())
+        return value;
+    std::array<char, 48> text{}; // "-0.<15 digits>e-324"
+    char *cursor = text.data();
+    if (number.negative)
+        *cursor++ = '-';
     *cursor++ = '0';
     *cursor++ = '.';
     cursor = std::copy(number.digits.begin(), number.digits.end(), cursor);
@@ -135,7 +146,7 @@ double ToFifteenDigitValue(double value)
     return result;
 }
 
-std::string FormatCurveFileField(double value, const RegionalSettings& regional)
+std::string FormatCurveFileField(double value, const RegionalSettings &regional)
 {
     // Reading the general text back gives the same 15 digits again (15 digits
     // survive a round trip through a double), so the two steps reduce to one:
@@ -143,4 +154,4 @@ std::string FormatCurveFileField(double value, const RegionalSettings& regional)
     return FormatWithPattern(value, kCurveFilePattern, regional);
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -15,13 +15,13 @@ namespace tarvilo {
 inline constexpr std::string_view kLabelPattern = "#.####";
 inline constexpr std::string_view kCurveFilePattern = "0.00000";
 
-std::string FormatWithPattern(double value, std::string_view pattern, const RegionalSettings& regional);
+std::string FormatWithPattern(double value, std::string_view pattern, const RegionalSettings &regional);
 
 // The general number-to-text conversion: at most 15 significant digits,
 // trailing zeros dropped, the regional decimal separator, no grouping, and
 // exponent form ("4.1625E-05", "1E+15") for magnitudes below 1E-04 or from
 // 1E+15 on.
-std::string ToGeneralText(double value, const RegionalSettings& regional);
+std::string ToGeneralText(double value, const RegionalSettings &regional);
 
 // The value as its general text reads back: the double nearest to the value
 // taken to 15 significant digits. For the few largest doubles, whose 15-digit
@@ -29,6 +29,6 @@ std::string ToGeneralText(double value, const RegionalSettings& regional);
 double ToFifteenDigitValue(double value);
 
 // A curve-file field: the general text read back and written with "0.00000".
-std::string FormatCurveFileField(double value, const RegionalSettings& regional);
+std::string FormatCurveFileField(double value, const RegionalSettings &regional);
 
-}  // namespace tarvilo
+} // namespace tarvilo

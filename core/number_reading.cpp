@@ -4,11 +4,12 @@
 
 namespace tarvilo {
 
-std::optional<double> ReadRegionalNumber(std::string_view text, const RegionalSettings& regional)
+std::optional<double> ReadRegionalNumber(std::string_view text, const RegionalSettings &regional)
 {
     const std::optional<ScannedNumber> number = ScanNumber(text, regional);
-    if (!number) return std::nullopt;
+    if (!number)
+        return std::nullopt;
     return ValueOf(*number);
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

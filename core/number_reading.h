@@ -21,6 +21,6 @@ namespace tarvilo {
 // The window's input check and the calculation run both use this function,
 // so a text that passes the check can always be read by the run; stepping a
 // value scans its text by the same grammar (core/number_scanning.h).
-std::optional<double> ReadRegionalNumber(std::string_view text, const RegionalSettings& regional);
+std::optional<double> ReadRegionalNumber(std::string_view text, const RegionalSettings &regional);
 
-}  // namespace tarvilo
+} // namespace tarvilo

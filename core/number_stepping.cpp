@@ -11,11 +11,12 @@ namespace tarvilo {
 namespace {
 
 // The mantissa's value, its exponent left aside.
-DecimalDigits MantissaOf(const ScannedNumber& number)
+DecimalDigits MantissaOf(const ScannedNumber &number)
 {
     DecimalDigits mantissa;
     const size_t leading = number.digits.find_first_not_of('0');
-    if (leading == std::string::npos) return mantissa;
+    if (leading == std::string::npos)
+        return mantissa;
     const size_t trailing = number.digits.find_last_not_of('0');
     mantissa.negative = number.negative;
     mantissa.digits = number.digits.substr(leading, trailing + 1 - leading);
@@ -28,18 +29,19 @@ DecimalDigits UnitsAt(long long units, int place)
 {
     DecimalDigits step;
     step.negative = units < 0;
-    const unsigned long long magnitude = units < 0 ? 0ULL - static_cast<unsigned long long>(units)
-                                                   : static_cast<unsigned long long>(units);
+    const unsigned long long magnitude =
+            units < 0 ? 0ULL - static_cast<unsigned long long>(units) : static_cast<unsigned long long>(units);
     char buffer[24];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude);
     step.digits.assign(buffer, written.ptr);
     step.pointPosition = static_cast<int>(step.digits.size()) + place;
-    while (!step.digits.empty() && step.digits.back() == '0') step.digits.pop_back();
+    while (!step.digits.empty() && step.digits.back() == '0')
+        step.digits.pop_back();
     return step;
 }
 
 // The digits of a value from the place integerPlaces - 1 down to -decimals.
-std::string DigitsAtPlaces(const DecimalDigits& value, int integerPlaces, int decimals)
+std::string DigitsAtPlaces(const DecimalDigits &value, int integerPlaces, int decimals)
 {
     std::string text;
     for (int place = integerPlaces - 1; place >= -decimals; --place) {
@@ -51,7 +53,8 @@ std::string DigitsAtPlaces(const DecimalDigits& value, int integerPlaces, int de
 }
 
 // A mantissa's text and where each of its digits stands in it.
-struct MantissaText {
+struct MantissaText
+{
     std::string text;
     std::vector<size_t> digitPlaces;
 
@@ -62,34 +65,38 @@ struct MantissaText {
     }
 };
 
-MantissaText WriteMantissa(const std::string& digits, size_t integerPlaces, bool grouped, bool decimalSeparator,
-                           const RegionalSettings& regional)
+MantissaText WriteMantissa(const std::string &digits, size_t integerPlaces, bool grouped, bool decimalSeparator,
+                           const RegionalSettings &regional)
 {
     MantissaText mantissa;
     for (size_t i = 0; i < integerPlaces; ++i) {
-        if (grouped && i > 0 && (integerPlaces - i) % 3 == 0) mantissa.text += regional.groupSeparator;
+        if (grouped && i > 0 && (integerPlaces - i) % 3 == 0)
+            mantissa.text += regional.groupSeparator;
         mantissa.addDigit(digits[i]);
     }
     if (decimalSeparator) {
         mantissa.text += regional.decimalSeparator;
-        for (size_t i = integerPlaces; i < digits.size(); ++i) mantissa.addDigit(digits[i]);
+        for (size_t i = integerPlaces; i < digits.size(); ++i)
+            mantissa.addDigit(digits[i]);
     }
     return mantissa;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<SteppedNumberText> StepNumberText(std::string_view text, size_t cursor, long long units,
-                                                const RegionalSettings& regional)
+                                                const RegionalSettings &regional)
 {
-    if (units == 0) return std::nullopt;
+    if (units == 0)
+        return std::nullopt;
     // A text beyond the range of the doubles reads as no number: no step either.
     const std::optional<ScannedNumber> number = ScanNumber(text, regional);
-    if (!number || !ValueOf(*number)) return std::nullopt;
+    if (!number || !ValueOf(*number))
+        return std::nullopt;
     cursor = std::min(cursor, text.size());
 
     // The digit just left of the cursor; with none there, the last digit.
-    const std::vector<size_t>& places = number->digitPlaces;
+    const std::vector<size_t> &places = number->digitPlaces;
     const bool beforeDigits = cursor <= places.front();
     size_t target = places.size() - 1;
     if (!beforeDigits && cursor < number->mantissaEnd) {
@@ -102,16 +109,17 @@ std::optional<SteppedNumberText> StepNumberText(std::string_view text, size_t cu
     const DecimalDigits sum = AddExactly(MantissaOf(*number), UnitsAt(units, targetPlace));
     DecimalDigits value = sum;
     value.pointPosition = static_cast<int>(sum.pointPosition + number->exponent);
-    if (!sum.isZero() && BeyondLargestDouble(value)) return std::nullopt;
+    if (!sum.isZero() && BeyondLargestDouble(value))
+        return std::nullopt;
 
     // The same decimals; the integer digits the sum needs, and at least up
     // to the stepped digit, so that the next step steps the same place
     // ("10" down in the tens is "00", then "-10").
     const int integerPlaces =
-        std::max({sum.isZero() ? 0 : sum.pointPosition, targetPlace + 1, integerDigits > 0 ? 1 : 0});
-    const MantissaText mantissa = WriteMantissa(DigitsAtPlaces(sum, integerPlaces, decimals),
-                                                static_cast<size_t>(integerPlaces), number->grouped,
-                                                number->decimalSeparator, regional);
+            std::max({ sum.isZero() ? 0 : sum.pointPosition, targetPlace + 1, integerDigits > 0 ? 1 : 0 });
+    const MantissaText mantissa =
+            WriteMantissa(DigitsAtPlaces(sum, integerPlaces, decimals), static_cast<size_t>(integerPlaces),
+                          number->grouped, number->decimalSeparator, regional);
     const std::string sign = sum.negative ? "-" : (number->plusSign ? "+" : "");
 
     SteppedNumberText stepped;
@@ -134,11 +142,11 @@ std::optional<SteppedNumberText> StepNumberText(std::string_view text, size_t cu
         const size_t newTarget = mantissa.digitPlaces.size() - 1 - digitsRight;
         const size_t afterDigit = mantissaStart + mantissa.digitPlaces[newTarget] + 1;
         const size_t nextDigit = newTarget + 1 < mantissa.digitPlaces.size()
-                                     ? mantissaStart + mantissa.digitPlaces[newTarget + 1]
-                                     : mantissaEnd;
+                ? mantissaStart + mantissa.digitPlaces[newTarget + 1]
+                : mantissaEnd;
         stepped.cursor = afterDigit + std::min(cursor - (places[target] + 1), nextDigit - afterDigit);
     }
     return stepped;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -10,9 +10,10 @@
 namespace tarvilo {
 
 // A number's text after a step, and where the cursor then stands.
-struct SteppedNumberText {
+struct SteppedNumberText
+{
     std::string text;
-    size_t cursor = 0;  // a byte offset into text
+    size_t cursor = 0; // a byte offset into text
 };
 
 // Adds units of the digit just left of the cursor, a byte offset into the
@@ -28,6 +29,6 @@ struct SteppedNumberText {
 // "Error"), a step of no units, or one that would leave the range of the
 // doubles ("1e308" up) does not step: nullopt.
 std::optional<SteppedNumberText> StepNumberText(std::string_view text, size_t cursor, long long units,
-                                                const RegionalSettings& regional);
+                                                const RegionalSettings &regional);
 
-}  // namespace tarvilo
+} // namespace tarvilo

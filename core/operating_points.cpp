@@ -4,7 +4,7 @@
 
 namespace tarvilo {
 
-void SolveOperatingPoints(const QvInputs& inputs, QvResults& results)
+void SolveOperatingPoints(const QvInputs &inputs, QvResults &results)
 {
     RunCheckedStep(RunStep::OperatingPoints, [&] {
         const Checked X = inputs.X;
@@ -20,7 +20,8 @@ void SolveOperatingPoints(const QvInputs& inputs, QvResults& results)
         const Checked discriminant = Sq(k1) - (4 * k2) * k0;
         results.Discriminant = discriminant.value();
         results.HasSolution = results.Discriminant >= 0.0;
-        if (!results.HasSolution) return;
+        if (!results.HasSolution)
+            return;
 
         const Checked y1 = (-k1 + Sqrt(discriminant)) / (2 * k2);
         const Checked y2 = (-k1 - Sqrt(discriminant)) / (2 * k2);
@@ -31,4 +32,4 @@ void SolveOperatingPoints(const QvInputs& inputs, QvResults& results)
     });
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

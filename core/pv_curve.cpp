@@ -10,23 +10,27 @@ namespace {
 
 double Finite(double value)
 {
-    if (!std::isfinite(value)) throw RunFault(RunStep::OperatingPoints, FaultCause::Overflow);
+    if (!std::isfinite(value))
+        throw RunFault(RunStep::OperatingPoints, FaultCause::Overflow);
     return value;
 }
 
 // The load grown along its power factor: P = |Pcarga| s, Q = t P. Every
 // quantity below is a sum or a product of positive terms, so none cancels.
-struct PvModel {
-    double u2 = 0;    // Uinf^2
+struct PvModel
+{
+    double u2 = 0; // Uinf^2
     double X = 0;
-    double a = 0;     // 1 - X Beq, not zero
-    double t = 0;     // Qcarga per unit of |Pcarga|
-    double h = 0;     // sqrt(1 + t^2)
-    double m = 0;     // |a| h - t a, never negative
+    double a = 0; // 1 - X Beq, not zero
+    double t = 0; // Qcarga per unit of |Pcarga|
+    double h = 0; // sqrt(1 + t^2)
+    double m = 0; // |a| h - t a, never negative
     double pmax = 0;
 
-    explicit PvModel(const QvInputs& inputs)
-        : u2(Finite(inputs.Uinf * inputs.Uinf)), X(inputs.X), a(UncompensatedFraction(inputs)),
+    explicit PvModel(const QvInputs &inputs)
+        : u2(Finite(inputs.Uinf * inputs.Uinf)),
+          X(inputs.X),
+          a(UncompensatedFraction(inputs)),
           t(Finite(inputs.Pcarga < 0 ? -inputs.Qcarga / inputs.Pcarga : inputs.Qcarga / inputs.Pcarga)),
           h(std::hypot(1.0, t))
     {
@@ -57,30 +61,39 @@ struct PvModel {
     double noseVoltage() const { return std::sqrt(Finite(X * pmax * h / std::abs(a))); }
 };
 
-}  // namespace
+} // namespace
 
-std::optional<PvObstacle> PvObstacleOf(const QvInputs& inputs)
+std::optional<PvObstacle> PvObstacleOf(const QvInputs &inputs)
 {
-    if (!(inputs.X > 0) || inputs.Uinf == 0) return PvObstacle::NoLine;
-    if (inputs.Pcarga == 0) return PvObstacle::NoLoad;
-    if (UncompensatedFraction(inputs) == 0) return PvObstacle::NoNose;
+    if (!(inputs.X > 0) || inputs.Uinf == 0)
+        return PvObstacle::NoLine;
+    if (inputs.Pcarga == 0)
+        return PvObstacle::NoLoad;
+    if (UncompensatedFraction(inputs) == 0)
+        return PvObstacle::NoNose;
     return std::nullopt;
 }
 
-double MaximumLoadability(const QvInputs& inputs) { return PvModel(inputs).pmax; }
+double MaximumLoadability(const QvInputs &inputs)
+{
+    return PvModel(inputs).pmax;
+}
 
-std::optional<PvVoltages> PvOperatingVoltages(const QvInputs& inputs)
+std::optional<PvVoltages> PvOperatingVoltages(const QvInputs &inputs)
 {
     const PvModel model(inputs);
     const double p = std::abs(inputs.Pcarga);
-    if (p > model.pmax) return std::nullopt;
-    if (p == model.pmax) return PvVoltages{model.noseVoltage(), model.noseVoltage()};
+    if (p > model.pmax)
+        return std::nullopt;
+    if (p == model.pmax)
+        return PvVoltages{ model.noseVoltage(), model.noseVoltage() };
     return model.at(p, 1 - p / model.pmax);
 }
 
-std::variant<PvCurve, PvObstacle> TracePvCurve(const QvInputs& inputs, int points)
+std::variant<PvCurve, PvObstacle> TracePvCurve(const QvInputs &inputs, int points)
 {
-    if (const auto obstacle = PvObstacleOf(inputs)) return *obstacle;
+    if (const auto obstacle = PvObstacleOf(inputs))
+        return *obstacle;
 
     const PvModel model(inputs);
     PvCurve curve;
@@ -101,9 +114,9 @@ std::variant<PvCurve, PvObstacle> TracePvCurve(const QvInputs& inputs, int point
     return curve;
 }
 
-double UncompensatedLineVoltage(const QvInputs& inputs)
+double UncompensatedLineVoltage(const QvInputs &inputs)
 {
     return Finite(inputs.X * std::hypot(inputs.Pcarga, inputs.Qcarga) / std::abs(inputs.Uinf));
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

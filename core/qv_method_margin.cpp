@@ -6,10 +6,11 @@
 
 namespace tarvilo {
 
-QvMethodMargin ComputeQvMethodMargin(const QvInputs& inputs)
+QvMethodMargin ComputeQvMethodMargin(const QvInputs &inputs)
 {
     QvMethodMargin margin;
-    if (!(inputs.X > 0) || inputs.Uinf == 0) return margin;
+    if (!(inputs.X > 0) || inputs.Uinf == 0)
+        return margin;
     const double a = UncompensatedFraction(inputs);
     if (!(a > 0)) {
         margin.kind = QvMethodMargin::Kind::Unbounded;
@@ -22,10 +23,10 @@ QvMethodMargin ComputeQvMethodMargin(const QvInputs& inputs)
     // The two largest terms first: their difference is exact when they are close.
     margin.value = (atNose - loadDrop) - inputs.Qcarga;
     margin.voltage = std::sqrt(u2 / (4 * a * a) + xp * xp / u2);
-    const bool finite = std::isfinite(margin.value) && std::isfinite(margin.voltage) && std::isfinite(atNose) &&
-                        std::isfinite(loadDrop);
+    const bool finite = std::isfinite(margin.value) && std::isfinite(margin.voltage) && std::isfinite(atNose)
+            && std::isfinite(loadDrop);
     margin.kind = finite ? QvMethodMargin::Kind::Maximum : QvMethodMargin::Kind::TooLarge;
     return margin;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -13,18 +13,19 @@ namespace tarvilo {
 // at V^2 = Uinf^2 / (4 a^2) + X^2 Pcarga^2 / Uinf^2. It equals MargenQ2 when
 // Beq = 0; otherwise MargenQ2 measures at the nose of the system
 // characteristic, which is not where the distance is largest.
-struct QvMethodMargin {
+struct QvMethodMargin
+{
     enum class Kind {
-        Maximum,    // value at voltage
-        Unbounded,  // X Beq >= 1: the distance grows without bound with V
-        NoLine,     // X <= 0 or Uinf = 0: no characteristic of a line
-        TooLarge,   // beyond the range of a double
+        Maximum, // value at voltage
+        Unbounded, // X Beq >= 1: the distance grows without bound with V
+        NoLine, // X <= 0 or Uinf = 0: no characteristic of a line
+        TooLarge, // beyond the range of a double
     };
     Kind kind = Kind::NoLine;
     double value = 0.0;
     double voltage = 0.0;
 };
 
-QvMethodMargin ComputeQvMethodMargin(const QvInputs& inputs);
+QvMethodMargin ComputeQvMethodMargin(const QvInputs &inputs);
 
-}  // namespace tarvilo
+} // namespace tarvilo

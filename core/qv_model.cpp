@@ -6,7 +6,7 @@
 
 namespace tarvilo {
 
-void ComputeCriticalPoint(const QvInputs& inputs, QvResults& results)
+void ComputeCriticalPoint(const QvInputs &inputs, QvResults &results)
 {
     RunCheckedStep(RunStep::CriticalPoint, [&] {
         const Checked X = inputs.X;
@@ -19,12 +19,11 @@ void ComputeCriticalPoint(const QvInputs& inputs, QvResults& results)
         // A generator at bus 2 (Pcarga < 0) or a negative Uinf gives the
         // curves of the positive load, which use Pcarga squared.
         results.V2min = std::abs(((Pcarga * X) / Uinf).value());
-        results.MargenQ2 =
-            (Checked(results.Q2crit) - (Checked(inputs.Qcarga) - beq * Sq(results.V2crit))).value();
+        results.MargenQ2 = (Checked(results.Q2crit) - (Checked(inputs.Qcarga) - beq * Sq(results.V2crit))).value();
     });
 }
 
-void SweepSystemCharacteristic(const QvInputs& inputs, const QvResults& results, QvCurves& curves)
+void SweepSystemCharacteristic(const QvInputs &inputs, const QvResults &results, QvCurves &curves)
 {
     RunCheckedStep(RunStep::SystemSweep, [&] {
         const Checked X = inputs.X;
@@ -53,7 +52,7 @@ void SweepSystemCharacteristic(const QvInputs& inputs, const QvResults& results,
     });
 }
 
-void SweepLoadCharacteristic(const QvInputs& inputs, QvCurves& curves)
+void SweepLoadCharacteristic(const QvInputs &inputs, QvCurves &curves)
 {
     RunCheckedStep(RunStep::LoadSweep, [&] {
         const Checked Qcarga = inputs.Qcarga;
@@ -63,9 +62,9 @@ void SweepLoadCharacteristic(const QvInputs& inputs, QvCurves& curves)
         for (int i = 1; i <= kCurvePoints; ++i) {
             curves.v2[i] = v.value();
             curves.qcapr[i] = (Qcarga - beq * Sq(curves.v2[i])).value();
-            v = v - 0.005;  // accumulates: v2(300) is 0.005000000000009838
+            v = v - 0.005; // accumulates: v2(300) is 0.005000000000009838
         }
     });
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -12,14 +12,14 @@ namespace tarvilo {
 
 // Sets Q2crit and V2crit (the nose of the system characteristic), V2min and
 // the reactive margin MargenQ2.
-void ComputeCriticalPoint(const QvInputs& inputs, QvResults& results);
+void ComputeCriticalPoint(const QvInputs &inputs, QvResults &results);
 
 // 300 points of the system characteristic, downwards from the nose in steps
 // of 0.05: q2, vu, vl. Needs Q2crit.
-void SweepSystemCharacteristic(const QvInputs& inputs, const QvResults& results, QvCurves& curves);
+void SweepSystemCharacteristic(const QvInputs &inputs, const QvResults &results, QvCurves &curves);
 
 // 300 points of the load characteristic, downwards from 1.5 in steps of
 // 0.005: v2, qcapr.
-void SweepLoadCharacteristic(const QvInputs& inputs, QvCurves& curves);
+void SweepLoadCharacteristic(const QvInputs &inputs, QvCurves &curves);
 
-}  // namespace tarvilo
+} // namespace tarvilo

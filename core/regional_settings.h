@@ -8,12 +8,19 @@ namespace tarvilo {
 // window reads them from the system once). Both are UTF-8 texts and may be
 // more than one byte long: French groups digits with a narrow no-break space.
 // An empty group separator means digits are never grouped.
-struct RegionalSettings {
+struct RegionalSettings
+{
     std::string decimalSeparator = ".";
     std::string groupSeparator = ",";
 };
 
-inline RegionalSettings PointSettings() { return {".", ","}; }
-inline RegionalSettings CommaSettings() { return {",", "."}; }
+inline RegionalSettings PointSettings()
+{
+    return { ".", "," };
+}
+inline RegionalSettings CommaSettings()
+{
+    return { ",", "." };
+}
 
-}  // namespace tarvilo
+} // namespace tarvilo

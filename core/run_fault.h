@@ -20,31 +20,32 @@ enum class RunStep : int {
 
 // Why a step could not be completed.
 enum class FaultCause {
-    UnreadableInput,     // a box whose text is not a number: box()
+    UnreadableInput, // a box whose text is not a number: box()
     DivisionByZero,
     NegativeSquareRoot,
-    Overflow,            // a value beyond the range of a double
-    FileNotWritten,      // the curve file: path() and fileFailure()
-    BeyondChartScale,    // Q2crit outside the chart's 16-bit scale: value()
+    Overflow, // a value beyond the range of a double
+    FileNotWritten, // the curve file: path() and fileFailure()
+    BeyondChartScale, // Q2crit outside the chart's 16-bit scale: value()
 };
 
 // Why a file could not be written, as the system reported it.
 enum class FileFailure {
-    NoPermission,    // no right to write in the folder, or a read-only medium
-    ReadOnlyFile,    // the file itself may not be written
+    NoPermission, // no right to write in the folder, or a read-only medium
+    ReadOnlyFile, // the file itself may not be written
     DiskFull,
-    FileTooLarge,    // beyond the file-size limit of the process
-    FolderMissing,   // the folder no longer exists
-    FolderInTheWay,  // a folder stands where the file should be
+    FileTooLarge, // beyond the file-size limit of the process
+    FolderMissing, // the folder no longer exists
+    FolderInTheWay, // a folder stands where the file should be
     Other,
 };
 
 // A calculation run that could not be completed: the step where it stopped
 // and what went wrong, in numbers. The window words it for the user.
 // Whatever earlier steps wrote stays.
-class RunFault : public std::exception {
+class RunFault : public std::exception
+{
 public:
-    RunFault(RunStep step, FaultCause cause) : m_step(step), m_cause(cause) {}
+    RunFault(RunStep step, FaultCause cause) : m_step(step), m_cause(cause) { }
 
     static RunFault unreadableInput(InputBox box);
     static RunFault fileNotWritten(std::string path, FileFailure failure);
@@ -53,11 +54,11 @@ public:
     RunStep step() const { return m_step; }
     FaultCause cause() const { return m_cause; }
     InputBox box() const { return m_box; }
-    const std::string& path() const { return m_path; }
+    const std::string &path() const { return m_path; }
     FileFailure fileFailure() const { return m_fileFailure; }
     double value() const { return m_value; }
 
-    const char* what() const noexcept override { return "calculation run ended at a fault"; }
+    const char *what() const noexcept override { return "calculation run ended at a fault"; }
 
 private:
     RunStep m_step;
@@ -90,4 +91,4 @@ inline RunFault RunFault::beyondChartScale(double q2crit)
     return fault;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

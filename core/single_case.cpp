@@ -5,7 +5,7 @@
 
 namespace tarvilo {
 
-CaseOutcome CalculateCase(const QvInputs& inputs)
+CaseOutcome CalculateCase(const QvInputs &inputs)
 {
     CaseOutcome outcome;
     try {
@@ -13,10 +13,10 @@ CaseOutcome CalculateCase(const QvInputs& inputs)
         SweepSystemCharacteristic(inputs, outcome.results, outcome.curves);
         SweepLoadCharacteristic(inputs, outcome.curves);
         SolveOperatingPoints(inputs, outcome.results);
-    } catch (const RunFault& fault) {
+    } catch (const RunFault &fault) {
         outcome.fault = fault;
     }
     return outcome;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -9,12 +9,13 @@ namespace tarvilo {
 
 // One case through the computing steps of a run, without its host: the
 // critical point, both sweeps and the operating points.
-struct CaseOutcome {
+struct CaseOutcome
+{
     QvResults results;
     QvCurves curves;
-    std::optional<RunFault> fault;  // where and why it stopped, if it did
+    std::optional<RunFault> fault; // where and why it stopped, if it did
 };
 
-CaseOutcome CalculateCase(const QvInputs& inputs);
+CaseOutcome CalculateCase(const QvInputs &inputs);
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -9,10 +9,11 @@ namespace tarvilo {
 // The system characteristic for the analysis windows, which draw it down to
 // the operating points wherever they lie; "salida.txt" and the main chart
 // keep the run's 300 points in steps of 0.05.
-struct SystemCurve {
-    std::vector<double> q;   // reactive power, from Q2crit downwards
-    std::vector<double> vu;  // upper-branch voltage at q[i]
-    std::vector<double> vl;  // lower-branch voltage at q[i]
+struct SystemCurve
+{
+    std::vector<double> q; // reactive power, from Q2crit downwards
+    std::vector<double> vu; // upper-branch voltage at q[i]
+    std::vector<double> vl; // lower-branch voltage at q[i]
 };
 
 // The run's sweep (steps of 0.05 from Q2crit) and, where the operating
@@ -20,6 +21,6 @@ struct SystemCurve {
 // little room. The lower branch comes from the product of the roots,
 // X^2 (Pcarga^2 + q^2), so that it keeps its digits far below the nose.
 // Needs the results of the critical point and of the operating points.
-SystemCurve SystemCurveReachingThePoints(const QvInputs& inputs, const QvResults& results);
+SystemCurve SystemCurveReachingThePoints(const QvInputs &inputs, const QvResults &results);
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -7,17 +7,18 @@
 namespace tarvilo {
 namespace {
 
-constexpr const char* kLineEnd = "\r\n";  // the file keeps CR LF on every system
+constexpr const char *kLineEnd = "\r\n"; // the file keeps CR LF on every system
 
-void AppendField(std::string& line, const std::string& field)
+void AppendField(std::string &line, const std::string &field)
 {
-    if (!line.empty()) line += "; ";
+    if (!line.empty())
+        line += "; ";
     line += field;
 }
 
-}  // namespace
+} // namespace
 
-std::string CurveFileText(const QvCurves& curves, const RegionalSettings& regional)
+std::string CurveFileText(const QvCurves &curves, const RegionalSettings &regional)
 {
     std::string text;
     text.reserve(64 * (kCurvePoints + 3));
@@ -45,10 +46,11 @@ std::string CurveFileText(const QvCurves& curves, const RegionalSettings& region
     return text;
 }
 
-void WriteCurveFile(const QvCurves& curves, const RegionalSettings& regional, const std::string& path)
+void WriteCurveFile(const QvCurves &curves, const RegionalSettings &regional, const std::string &path)
 {
     const int error = ReplaceFileContents(path, CurveFileText(curves, regional));
-    if (error != 0) throw RunFault::fileNotWritten(AbsolutePathOf(path), FileFailureOf(error));
+    if (error != 0)
+        throw RunFault::fileNotWritten(AbsolutePathOf(path), FileFailureOf(error));
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

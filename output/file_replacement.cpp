@@ -17,7 +17,8 @@ int WriteAll(int fd, std::string_view text)
     while (done < text.size()) {
         const ssize_t written = pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
         if (written < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return errno;
         }
         done += static_cast<size_t>(written);
@@ -27,16 +28,22 @@ int WriteAll(int fd, std::string_view text)
 
 // The file a write must end up in: the target of a symbolic link (one that
 // points nowhere yet too), so that the link stays a link.
-std::string FinalPath(const std::string& path)
+std::string FinalPath(const std::string &path)
 {
-    struct stat status {};
-    if (lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
+    struct stat status
+    {
+    };
+    if (lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+        return path;
     char resolved[PATH_MAX];
-    if (realpath(path.c_str(), resolved)) return resolved;
+    if (realpath(path.c_str(), resolved))
+        return resolved;
     const ssize_t length = readlink(path.c_str(), resolved, sizeof resolved - 1);
-    if (length <= 0) return path;
+    if (length <= 0)
+        return path;
     const std::string target(resolved, static_cast<size_t>(length));
-    if (target.front() == '/') return target;
+    if (target.front() == '/')
+        return target;
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? target : path.substr(0, slash + 1) + target;
 }
@@ -44,56 +51,75 @@ std::string FinalPath(const std::string& path)
 // 0 when the file may be replaced: it does not exist, or it is an ordinary
 // file the user may write (a read-only file stays as it is, as it would for
 // any editor that asks the system).
-int ReplaceableError(const std::string& path)
+int ReplaceableError(const std::string &path)
 {
-    struct stat status {};
-    if (stat(path.c_str(), &status) != 0) return 0;
-    if (S_ISDIR(status.st_mode)) return EISDIR;
-    if (!S_ISREG(status.st_mode)) return EINVAL;  // a pipe or a device is no file to replace
-    if (access(path.c_str(), W_OK) == 0) return 0;
+    struct stat status
+    {
+    };
+    if (stat(path.c_str(), &status) != 0)
+        return 0;
+    if (S_ISDIR(status.st_mode))
+        return EISDIR;
+    if (!S_ISREG(status.st_mode))
+        return EINVAL; // a pipe or a device is no file to replace
+    if (access(path.c_str(), W_OK) == 0)
+        return 0;
     return errno == EACCES ? kReadOnlyFile : errno;
 }
 
 // A new file beside path, with a name no one else uses, or -1 with errno set.
-int CreateBeside(const std::string& path, std::string& tempPath)
+int CreateBeside(const std::string &path, std::string &tempPath)
 {
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = path + "." + std::to_string(getpid()) + "-" + std::to_string(++counter);
         const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
     }
     return -1;
 }
 
-int WriteBesideAndRename(const std::string& path, std::string_view text, int fd, const std::string& tempPath)
+int WriteBesideAndRename(const std::string &path, std::string_view text, int fd, const std::string &tempPath)
 {
     // The new file keeps the permissions and, where allowed, the owner of
     // the one it replaces.
-    struct stat status {};
+    struct stat status
+    {
+    };
     int error = 0;
     if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
         // Only root may give a file to another owner; anyone else's new file is theirs.
-        if (geteuid() == 0 && fchown(fd, status.st_uid, status.st_gid) != 0) error = errno;
-        if (error == 0 && fchmod(fd, status.st_mode & 07777) != 0) error = errno;
+        if (geteuid() == 0 && fchown(fd, status.st_uid, status.st_gid) != 0)
+            error = errno;
+        if (error == 0 && fchmod(fd, status.st_mode & 07777) != 0)
+            error = errno;
     }
 
-    if (error == 0) error = WriteAll(fd, text);
-    if (close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && rename(tempPath.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) unlink(tempPath.c_str());
+    if (error == 0)
+        error = WriteAll(fd, text);
+    if (close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && rename(tempPath.c_str(), path.c_str()) != 0)
+        error = errno;
+    if (error != 0)
+        unlink(tempPath.c_str());
     return error;
 }
 
-int RewriteInPlace(const std::string& path, std::string_view text)
+int RewriteInPlace(const std::string &path, std::string_view text)
 {
     // Read access lets the system emulate the reservation where the file
     // system cannot reserve room itself.
     int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0 && errno == EACCES) fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) return errno;
+    if (fd < 0 && errno == EACCES)
+        fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno;
     const auto size = static_cast<off_t>(text.size());
-    struct stat before {};
+    struct stat before
+    {
+    };
     fstat(fd, &before);
     int error = posix_fallocate(fd, 0, size);
     if (error != 0) {
@@ -103,46 +129,59 @@ int RewriteInPlace(const std::string& path, std::string_view text)
         const int truncated = ftruncate(fd, before.st_size);
         static_cast<void>(truncated);
     }
-    if (error == 0) error = WriteAll(fd, text);
-    if (error == 0 && ftruncate(fd, size) != 0) error = errno;
-    if (close(fd) != 0 && error == 0) error = errno;
+    if (error == 0)
+        error = WriteAll(fd, text);
+    if (error == 0 && ftruncate(fd, size) != 0)
+        error = errno;
+    if (close(fd) != 0 && error == 0)
+        error = errno;
     return error;
 }
 
-}  // namespace
+} // namespace
 
-int ReplaceFileContents(const std::string& path, std::string_view text)
+int ReplaceFileContents(const std::string &path, std::string_view text)
 {
     const std::string target = FinalPath(path);
-    if (const int error = ReplaceableError(target)) return error;
+    if (const int error = ReplaceableError(target))
+        return error;
     std::string tempPath;
     const int fd = CreateBeside(target, tempPath);
-    if (fd >= 0) return WriteBesideAndRename(target, text, fd, tempPath);
+    if (fd >= 0)
+        return WriteBesideAndRename(target, text, fd, tempPath);
     return RewriteInPlace(target, text);
 }
 
 FileFailure FileFailureOf(int error)
 {
     switch (error) {
-    case kReadOnlyFile: return FileFailure::ReadOnlyFile;
+    case kReadOnlyFile:
+        return FileFailure::ReadOnlyFile;
     case EACCES:
     case EPERM:
     case EROFS:
-    case ETXTBSY: return FileFailure::NoPermission;
+    case ETXTBSY:
+        return FileFailure::NoPermission;
     case ENOSPC:
-    case EDQUOT: return FileFailure::DiskFull;
-    case EFBIG: return FileFailure::FileTooLarge;
+    case EDQUOT:
+        return FileFailure::DiskFull;
+    case EFBIG:
+        return FileFailure::FileTooLarge;
     case ENOENT:
-    case ENOTDIR: return FileFailure::FolderMissing;
-    case EISDIR: return FileFailure::FolderInTheWay;
-    default: return FileFailure::Other;  // a pipe or a device in its place too
+    case ENOTDIR:
+        return FileFailure::FolderMissing;
+    case EISDIR:
+        return FileFailure::FolderInTheWay;
+    default:
+        return FileFailure::Other; // a pipe or a device in its place too
     }
 }
 
-std::string AbsolutePathOf(const std::string& path)
+std::string AbsolutePathOf(const std::string &path)
 {
     namespace fs = std::filesystem;
-    if (fs::path(path).is_absolute()) return path;
+    if (fs::path(path).is_absolute())
+        return path;
     std::error_code error;
     fs::path folder = fs::current_path(error);
     if (error) {
@@ -151,10 +190,11 @@ std::string AbsolutePathOf(const std::string& path)
         folder = fs::read_symlink("/proc/self/cwd", error);
         const std::string deleted = " (deleted)";
         std::string name = folder.string();
-        if (name.ends_with(deleted)) name.resize(name.size() - deleted.size());
+        if (name.ends_with(deleted))
+            name.resize(name.size() - deleted.size());
         folder = name;
     }
     return (folder / path).lexically_normal().string();
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

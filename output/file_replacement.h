@@ -21,13 +21,13 @@ inline constexpr int kReadOnlyFile = -1;
 // the disk: the file must survive a failed run, not a power cut.
 // Returns 0, kReadOnlyFile for a file the user may not write, or the
 // system's error number of the failure.
-int ReplaceFileContents(const std::string& path, std::string_view text);
+int ReplaceFileContents(const std::string &path, std::string_view text);
 
 // What an error number from ReplaceFileContents means for the user.
 FileFailure FileFailureOf(int error);
 
 // The path made absolute against the current folder, also when that folder
 // has been removed meanwhile.
-std::string AbsolutePathOf(const std::string& path);
+std::string AbsolutePathOf(const std::string &path);
 
-}  // namespace tarvilo
+} // namespace tarvilo

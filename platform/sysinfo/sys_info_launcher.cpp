@@ -11,17 +11,18 @@ namespace {
 
 // A 32-bit number's text: its bytes read last first as hexadecimal, then
 // written as the plain decimal number they make.
-std::string DwordText(const std::string& bytes)
+std::string DwordText(const std::string &bytes)
 {
     std::uint32_t value = 0;
-    for (auto it = bytes.rbegin(); it != bytes.rend(); ++it) value = (value << 8) | static_cast<unsigned char>(*it);
+    for (auto it = bytes.rbegin(); it != bytes.rend(); ++it)
+        value = (value << 8) | static_cast<unsigned char>(*it);
     return std::to_string(value);
 }
 
-}  // namespace
+} // namespace
 
-bool GetKeyValue(SysInfoPlatform& platform, std::uint32_t keyRoot, const std::string& keyName,
-                 const std::string& subKeyRef, std::string& keyVal)
+bool GetKeyValue(SysInfoPlatform &platform, std::uint32_t keyRoot, const std::string &keyName,
+                 const std::string &subKeyRef, std::string &keyVal)
 {
     RegistryKey key = 0;
     if (platform.openKey(keyRoot, keyName, kKeyRead, key) != kErrorSuccess) {
@@ -42,25 +43,26 @@ bool GetKeyValue(SysInfoPlatform& platform, std::uint32_t keyRoot, const std::st
         platform.closeKey(key);
         throw ZeroLengthValue();
     }
-    std::string text(reinterpret_cast<const char*>(buffer.data()), std::min<std::size_t>(length, buffer.size()));
-    if (text.back() == '\0') text.pop_back();  // stored with its terminator
+    std::string text(reinterpret_cast<const char *>(buffer.data()), std::min<std::size_t>(length, buffer.size()));
+    if (text.back() == '\0')
+        text.pop_back(); // stored with its terminator
 
     if (type == kRegSz) {
         keyVal = text;
     } else if (type == kRegDword) {
         keyVal = DwordText(text);
-    }  // any other type leaves keyVal as it was
+    } // any other type leaves keyVal as it was
     platform.closeKey(key);
     return true;
 }
 
-void StartSysInfo(SysInfoPlatform& platform)
+void StartSysInfo(SysInfoPlatform &platform)
 {
     bool started = false;
     try {
         std::string programPath;
         if (GetKeyValue(platform, kHkeyLocalMachine, kMsinfoKey, kMsinfoValue, programPath)) {
-            started = platform.startProgram(programPath);  // the path as stored, untested
+            started = platform.startProgram(programPath); // the path as stored, untested
         } else {
             std::string folder;
             if (GetKeyValue(platform, kHkeyLocalMachine, kSharedToolsKey, kSharedToolsValue, folder)) {
@@ -68,10 +70,11 @@ void StartSysInfo(SysInfoPlatform& platform)
                 started = platform.isOrdinaryFile(candidate) && platform.startProgram(candidate);
             }
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
         started = false;
     }
-    if (!started) platform.showMessage(kUnavailableText);
+    if (!started)
+        platform.showMessage(kUnavailableText);
 }
 
-}  // namespace tarvilo::sysinfo
+} // namespace tarvilo::sysinfo

@@ -15,75 +15,87 @@ namespace {
 
 constexpr RegistryKey kMsinfoKeyHandle = 1;
 
-}  // namespace
+} // namespace
 
-const std::vector<std::string>& LinuxSysInfoPlatform::knownPrograms()
+const std::vector<std::string> &LinuxSysInfoPlatform::knownPrograms()
 {
-    static const std::vector<std::string> names = {"kinfocenter", "hardinfo2", "hardinfo"};
+    static const std::vector<std::string> names = { "kinfocenter", "hardinfo2", "hardinfo" };
     return names;
 }
 
-std::string FindOnPath(const std::vector<std::string>& names)
+std::string FindOnPath(const std::vector<std::string> &names)
 {
-    const char* path = std::getenv("PATH");
-    if (!path) return {};
-    for (const std::string& name : names) {
-        const char* start = path;
+    const char *path = std::getenv("PATH");
+    if (!path)
+        return {};
+    for (const std::string &name : names) {
+        const char *start = path;
         while (true) {
-            const char* end = std::strchr(start, ':');
+            const char *end = std::strchr(start, ':');
             const std::string folder = end ? std::string(start, end) : std::string(start);
             if (!folder.empty()) {
                 const std::string candidate = folder + "/" + name;
-                struct stat info {};
-                if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-                    access(candidate.c_str(), X_OK) == 0) {
+                struct stat info
+                {
+                };
+                if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode)
+                    && access(candidate.c_str(), X_OK) == 0) {
                     return candidate;
                 }
             }
-            if (!end) break;
+            if (!end)
+                break;
             start = end + 1;
         }
     }
     return {};
 }
 
-long LinuxSysInfoPlatform::openKey(std::uint32_t root, const std::string& keyName, std::uint32_t, RegistryKey& key)
+long LinuxSysInfoPlatform::openKey(std::uint32_t root, const std::string &keyName, std::uint32_t, RegistryKey &key)
 {
-    if (root != kHkeyLocalMachine || keyName != kMsinfoKey) return kErrorFileNotFound;
+    if (root != kHkeyLocalMachine || keyName != kMsinfoKey)
+        return kErrorFileNotFound;
     m_foundProgram = FindOnPath(knownPrograms());
-    if (m_foundProgram.empty()) return kErrorFileNotFound;
+    if (m_foundProgram.empty())
+        return kErrorFileNotFound;
     key = kMsinfoKeyHandle;
     return kErrorSuccess;
 }
 
-long LinuxSysInfoPlatform::queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type,
-                                      unsigned char* data, std::uint32_t& dataLength)
+long LinuxSysInfoPlatform::queryValue(RegistryKey key, const std::string &valueName, std::uint32_t &type,
+                                      unsigned char *data, std::uint32_t &dataLength)
 {
-    if (key != kMsinfoKeyHandle || valueName != kMsinfoValue) return kErrorFileNotFound;
-    const std::uint32_t needed = static_cast<std::uint32_t>(m_foundProgram.size() + 1);  // with its NUL
+    if (key != kMsinfoKeyHandle || valueName != kMsinfoValue)
+        return kErrorFileNotFound;
+    const std::uint32_t needed = static_cast<std::uint32_t>(m_foundProgram.size() + 1); // with its NUL
     const std::uint32_t room = dataLength;
     dataLength = needed;
-    if (needed > room) return kErrorMoreData;
+    if (needed > room)
+        return kErrorMoreData;
     std::memcpy(data, m_foundProgram.c_str(), needed);
     type = kRegSz;
     return kErrorSuccess;
 }
 
-void LinuxSysInfoPlatform::closeKey(RegistryKey) {}
+void LinuxSysInfoPlatform::closeKey(RegistryKey) { }
 
-bool LinuxSysInfoPlatform::isOrdinaryFile(const std::string& path)
+bool LinuxSysInfoPlatform::isOrdinaryFile(const std::string &path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool LinuxSysInfoPlatform::startProgram(const std::string& path)
+bool LinuxSysInfoPlatform::startProgram(const std::string &path)
 {
-    if (path.empty()) return false;
+    if (path.empty())
+        return false;
     // Started twice removed, so the program is nobody's child to wait for;
     // a pipe closed on exec tells whether the exec itself went through.
     int report[2];
-    if (pipe2(report, O_CLOEXEC) != 0) return false;
+    if (pipe2(report, O_CLOEXEC) != 0)
+        return false;
     const pid_t child = fork();
     if (child < 0) {
         close(report[0]);
@@ -94,7 +106,7 @@ bool LinuxSysInfoPlatform::startProgram(const std::string& path)
         setsid();
         const pid_t grandchild = fork();
         if (grandchild == 0) {
-            char* const argv[] = {const_cast<char*>(path.c_str()), nullptr};
+            char *const argv[] = { const_cast<char *>(path.c_str()), nullptr };
             execv(path.c_str(), argv);
             const int error = errno;
             (void)!write(report[1], &error, sizeof error);
@@ -114,4 +126,4 @@ bool LinuxSysInfoPlatform::startProgram(const std::string& path)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 && got == 0;
 }
 
-}  // namespace tarvilo::sysinfo
+} // namespace tarvilo::sysinfo

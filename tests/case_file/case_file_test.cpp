@@ -21,15 +21,15 @@ namespace {
 CaseDocument SampleCase()
 {
     CaseDocument document;
-    document.inputs = {0.03, 3.33, 1.0, 10.48, 0.0, QStringLiteral("Error")};
+    document.inputs = { 0.03, 3.33, 1.0, 10.48, 0.0, QStringLiteral("Error") };
     document.keepCases = true;
-    document.kept = {{0.03, 3.33, 1.0, 10.48, 0.0, 0.5, false}, {0.05, 3.33, 1.0, 9.0, 0.0, 0.0, false}};
-    document.family = CaseFamily{InputBox::Pcarga, 5.0, QStringLiteral("doce"), 7};
+    document.kept = { { 0.03, 3.33, 1.0, 10.48, 0.0, 0.5, false }, { 0.05, 3.33, 1.0, 9.0, 0.0, 0.0, false } };
+    document.family = CaseFamily{ InputBox::Pcarga, 5.0, QStringLiteral("doce"), 7 };
     return document;
 }
 
 // Written by hand: the format as the README shows it.
-const char* const kSampleText = R"({
+const char *const kSampleText = R"({
   "formato": "tarvilo-caso",
   "version": 1,
   "entradas": {"X": 0.03, "B": 3.33, "Uinf": 1, "Pcarga": 10.48, "Qcarga": 0, "Qcap": "Error"},
@@ -53,7 +53,7 @@ TEST(CaseFileText, ReadsBackTheSameCase)
     ASSERT_TRUE(reading.document) << reading.problem.toStdString();
     EXPECT_TRUE(SameCase(*reading.document, SampleCase()));
     EXPECT_EQ(reading.document->kept.size(), 2u);
-    EXPECT_EQ(reading.document->kept[0].Qcap, 0.5);  // the order kept
+    EXPECT_EQ(reading.document->kept[0].Qcap, 0.5); // the order kept
     ASSERT_TRUE(reading.document->family);
     EXPECT_EQ(reading.document->family->count, 7);
     EXPECT_EQ(std::get<QString>(reading.document->family->last), QStringLiteral("doce"));
@@ -61,33 +61,35 @@ TEST(CaseFileText, ReadsBackTheSameCase)
 
 // Values whose shortest text is known independently (the classic cases of
 // shortest round-trip printing).
-struct ShortestCase {
+struct ShortestCase
+{
     double value;
-    const char* text;
+    const char *text;
 };
 
 TEST(CaseFileText, WritesEachNumberInItsShortestExactForm)
 {
     const ShortestCase cases[] = {
-        {0.1 + 0.2, "0.30000000000000004"},
-        {1e22, "1e+22"},
-        {5e-324, "5e-324"},
-        {DBL_MAX, "1.7976931348623157e+308"},
-        {2.2250738585072014e-308, "2.2250738585072014e-308"},
-        {9007199254740993.0, "9007199254740992"},
-        {123456.789, "123456.789"},
-        {-1.5, "-1.5"},
-        {1e-7, "1e-07"},
+        { 0.1 + 0.2, "0.30000000000000004" },
+        { 1e22, "1e+22" },
+        { 5e-324, "5e-324" },
+        { DBL_MAX, "1.7976931348623157e+308" },
+        { 2.2250738585072014e-308, "2.2250738585072014e-308" },
+        { 9007199254740993.0, "9007199254740992" },
+        { 123456.789, "123456.789" },
+        { -1.5, "-1.5" },
+        { 1e-7, "1e-07" },
     };
-    for (const auto& [value, text] : cases) {
+    for (const auto &[value, text] : cases) {
         CaseDocument document;
         document.inputs.fill(value);
         const QByteArray file = CaseFileText(document);
         EXPECT_TRUE(file.contains(QByteArray("\"X\": ") + text + ",")) << text << "\n" << file.toStdString();
         const CaseReading reading = ParseCaseText(file);
         ASSERT_TRUE(reading.document) << text;
-        for (const BoxValue& read : reading.document->inputs) {
-            EXPECT_EQ(std::bit_cast<std::uint64_t>(std::get<double>(read)), std::bit_cast<std::uint64_t>(value)) << text;
+        for (const BoxValue &read : reading.document->inputs) {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(std::get<double>(read)), std::bit_cast<std::uint64_t>(value))
+                    << text;
         }
     }
 }
@@ -106,12 +108,12 @@ TEST(CaseFileText, KeepsMinusZeroOfABoxAsItsText)
 
 TEST(BoxText, ReadsBackToTheSameDoubleUnderEitherSeparator)
 {
-    const double values[] = {0.03, 0.1 + 0.2, 1e22, 5e-324, DBL_MAX, -0.0, 1e-7, 10.48, -123456.789, 1.0 / 3};
-    for (const RegionalSettings& regional : {PointSettings(), CommaSettings(), RegionalSettings{",", "\u202f"}}) {
+    const double values[] = { 0.03, 0.1 + 0.2, 1e22, 5e-324, DBL_MAX, -0.0, 1e-7, 10.48, -123456.789, 1.0 / 3 };
+    for (const RegionalSettings &regional : { PointSettings(), CommaSettings(), RegionalSettings{ ",", "\u202f" } }) {
         for (const double value : values) {
             const QString text = BoxText(value, regional);
             EXPECT_FALSE(text.contains(regional.decimalSeparator == "," ? QLatin1Char('.') : QLatin1Char(',')))
-                << text.toStdString();
+                    << text.toStdString();
             const auto read = ReadRegionalNumber(text.toStdString(), regional);
             ASSERT_TRUE(read) << text.toStdString();
             EXPECT_EQ(std::bit_cast<std::uint64_t>(*read), std::bit_cast<std::uint64_t>(value)) << text.toStdString();
@@ -120,13 +122,13 @@ TEST(BoxText, ReadsBackToTheSameDoubleUnderEitherSeparator)
     }
     EXPECT_EQ(BoxText(0.03, CommaSettings()), QStringLiteral("0,03"));
     EXPECT_EQ(std::get<QString>(BoxValueOf(QStringLiteral("Error"), CommaSettings())), QStringLiteral("Error"));
-    EXPECT_EQ(BoxText(QStringLiteral("1.5"), CommaSettings()), QStringLiteral("1.5"));  // a text stays a text
+    EXPECT_EQ(BoxText(QStringLiteral("1.5"), CommaSettings()), QStringLiteral("1.5")); // a text stays a text
 }
 
 TEST(CaseFileText, KeepsAnyTextOfABox)
 {
-    for (const QString& text : {QString(), QStringLiteral("Error"), QStringLiteral("a\"b\\c\n\td"),
-                                QStringLiteral("señal ñ €"), QString(QChar(1))}) {
+    for (const QString &text : { QString(), QStringLiteral("Error"), QStringLiteral("a\"b\\c\n\td"),
+                                 QStringLiteral("señal ñ €"), QString(QChar(1)) }) {
         CaseDocument document;
         document.inputs.fill(text);
         const CaseReading reading = ParseCaseText(CaseFileText(document));
@@ -135,60 +137,74 @@ TEST(CaseFileText, KeepsAnyTextOfABox)
     }
 }
 
-std::string Replaced(const std::string& text, const std::string& from, const std::string& to)
+std::string Replaced(const std::string &text, const std::string &from, const std::string &to)
 {
     std::string result = text;
     const size_t at = result.find(from);
-    if (at != std::string::npos) result.replace(at, from.size(), to);
+    if (at != std::string::npos)
+        result.replace(at, from.size(), to);
     return result;
 }
 
-struct BadText {
+struct BadText
+{
     std::string text;
-    const char* problem;
+    const char *problem;
 };
 
 TEST(ParseCaseText, RefusesABadDocumentSayingWhy)
 {
     const std::string good = kSampleText;
     std::string nineKept = good;
-    for (int i = 0; i < 7; ++i) nineKept = Replaced(nineKept, "\"casosConservados\": [", "\"casosConservados\": [{\"X\": 1, \"B\": 1, \"Uinf\": 1, \"Pcarga\": 1, \"Qcarga\": 1, \"Qcap\": 1},");
+    for (int i = 0; i < 7; ++i)
+        nineKept = Replaced(
+                nineKept, "\"casosConservados\": [",
+                "\"casosConservados\": [{\"X\": 1, \"B\": 1, \"Uinf\": 1, \"Pcarga\": 1, \"Qcarga\": 1, \"Qcap\": 1},");
     const BadText cases[] = {
-        {"hola", "no es un caso de Tarvilo"},
-        {"<?xml version=\"1.0\"?><caso/>", "no es un caso de Tarvilo"},
-        {"[1, 2]", "no es un caso de Tarvilo"},
-        {"{\"formato\": \"otro\", \"version\": 1}", "no es un caso de Tarvilo"},
-        {Replaced(good, "\"formato\": \"tarvilo-caso\",", ""), "no es un caso de Tarvilo"},
-        {"", "el archivo está vacío"},
-        {" \n", "el archivo está vacío"},
-        {good.substr(0, good.size() / 2), "el archivo está incompleto"},
-        {Replaced(good, "\"version\": 1", "\"version\": 2"), "versión 2 no admitida"},
-        {Replaced(good, "\"version\": 1", "\"version\": 0"), "versión 0 no admitida"},
-        {Replaced(good, "\"version\": 1", "\"version\": \"1\""), "su versión no es un número entero"},
-        {Replaced(good, "\"version\": 1", "\"version\": 1.5"), "su versión no es un número entero"},
-        {Replaced(good, "\"Qcap\": \"Error\"", "\"Qcap\": true"), "el valor de Qcap no es un número"},
-        {Replaced(good, "\"Qcap\": \"Error\"", "\"Qcap\": null"), "el valor de Qcap no es un número"},
-        {Replaced(good, "\"X\": 0.03", "\"X\": [0.03]"), "el valor de X no es un número"},
-        {Replaced(good, ", \"Qcap\": \"Error\"", ""), "falta el valor de Qcap"},
-        {Replaced(good, "\"Qcap\": 0.5", "\"Qcap\": \"0.5\""), "en el caso conservado 1, el valor de Qcap no es un número"},
-        {Replaced(good, "\"Pcarga\": 9,", ""), "en el caso conservado 2, falta el valor de Pcarga"},
-        {Replaced(good, "\"X\": 0.03", "\"X\": 1e999"), "el valor de X no es un número finito representable"},
-        {Replaced(good, "\"X\": 0.03", "\"X\": -1e400"), "el valor de X no es un número finito representable"},
-        {Replaced(good, "\"X\": 0.03", "\"X\": NaN"), "el valor de X no es un número finito representable"},
-        {Replaced(good, "\"X\": 0.03", "\"X\": Infinity"), "el valor de X no es un número finito representable"},
-        {nineKept, "guarda 9 casos conservados y el programa conserva 8 como mucho"},
-        {Replaced(good, "\"casosConservados\": [", "\"casosConservados\": 3, \"otros\": ["), "los casos conservados no son una lista"},
-        {Replaced(good, "\"entradas\"", "\"inputs\""), "faltan los valores de las entradas"},
-        {Replaced(good, "\"conservarCurvas\": true", "\"conservarCurvas\": 1"), "el valor de conservarCurvas no es true ni false"},
-        {Replaced(good, "\"magnitud\": \"Pcarga\"", "\"magnitud\": \"Pload\""), "la magnitud de la familia de curvas no es ninguna de las seis entradas"},
-        {Replaced(good, "\"primerValor\": 5", "\"primerValor\": false"), "el valor de primerValor no es un número en la familia de curvas"},
-        {Replaced(good, "\"valores\": 7", "\"valores\": 26"), "el número de valores de la familia de curvas no es un entero de 2 a 25"},
-        {Replaced(good, "\"valores\": 7", "\"valores\": 1"), "el número de valores de la familia de curvas no es un entero de 2 a 25"},
-        {Replaced(good, "\"valores\": 7", "\"valores\": 2.5"), "el número de valores de la familia de curvas no es un entero de 2 a 25"},
-        {Replaced(good, "\"familia\": {", "\"familia\": 3, \"f\": {"), "los datos de la familia de curvas no son un objeto"},
-        {good + "x", "no es un caso de Tarvilo"},
+        { "hola", "no es un caso de Tarvilo" },
+        { "<?xml version=\"1.0\"?><caso/>", "no es un caso de Tarvilo" },
+        { "[1, 2]", "no es un caso de Tarvilo" },
+        { "{\"formato\": \"otro\", \"version\": 1}", "no es un caso de Tarvilo" },
+        { Replaced(good, "\"formato\": \"tarvilo-caso\",", ""), "no es un caso de Tarvilo" },
+        { "", "el archivo está vacío" },
+        { " \n", "el archivo está vacío" },
+        { good.substr(0, good.size() / 2), "el archivo está incompleto" },
+        { Replaced(good, "\"version\": 1", "\"version\": 2"), "versión 2 no admitida" },
+        { Replaced(good, "\"version\": 1", "\"version\": 0"), "versión 0 no admitida" },
+        { Replaced(good, "\"version\": 1", "\"version\": \"1\""), "su versión no es un número entero" },
+        { Replaced(good, "\"version\": 1", "\"version\": 1.5"), "su versión no es un número entero" },
+        { Replaced(good, "\"Qcap\": \"Error\"", "\"Qcap\": true"), "el valor de Qcap no es un número" },
+        { Replaced(good, "\"Qcap\": \"Error\"", "\"Qcap\": null"), "el valor de Qcap no es un número" },
+        { Replaced(good, "\"X\": 0.03", "\"X\": [0.03]"), "el valor de X no es un número" },
+        { Replaced(good, ", \"Qcap\": \"Error\"", ""), "falta el valor de Qcap" },
+        { Replaced(good, "\"Qcap\": 0.5", "\"Qcap\": \"0.5\""),
+          "en el caso conservado 1, el valor de Qcap no es un número" },
+        { Replaced(good, "\"Pcarga\": 9,", ""), "en el caso conservado 2, falta el valor de Pcarga" },
+        { Replaced(good, "\"X\": 0.03", "\"X\": 1e999"), "el valor de X no es un número finito representable" },
+        { Replaced(good, "\"X\": 0.03", "\"X\": -1e400"), "el valor de X no es un número finito representable" },
+        { Replaced(good, "\"X\": 0.03", "\"X\": NaN"), "el valor de X no es un número finito representable" },
+        { Replaced(good, "\"X\": 0.03", "\"X\": Infinity"), "el valor de X no es un número finito representable" },
+        { nineKept, "guarda 9 casos conservados y el programa conserva 8 como mucho" },
+        { Replaced(good, "\"casosConservados\": [", "\"casosConservados\": 3, \"otros\": ["),
+          "los casos conservados no son una lista" },
+        { Replaced(good, "\"entradas\"", "\"inputs\""), "faltan los valores de las entradas" },
+        { Replaced(good, "\"conservarCurvas\": true", "\"conservarCurvas\": 1"),
+          "el valor de conservarCurvas no es true ni false" },
+        { Replaced(good, "\"magnitud\": \"Pcarga\"", "\"magnitud\": \"Pload\""),
+          "la magnitud de la familia de curvas no es ninguna de las seis entradas" },
+        { Replaced(good, "\"primerValor\": 5", "\"primerValor\": false"),
+          "el valor de primerValor no es un número en la familia de curvas" },
+        { Replaced(good, "\"valores\": 7", "\"valores\": 26"),
+          "el número de valores de la familia de curvas no es un entero de 2 a 25" },
+        { Replaced(good, "\"valores\": 7", "\"valores\": 1"),
+          "el número de valores de la familia de curvas no es un entero de 2 a 25" },
+        { Replaced(good, "\"valores\": 7", "\"valores\": 2.5"),
+          "el número de valores de la familia de curvas no es un entero de 2 a 25" },
+        { Replaced(good, "\"familia\": {", "\"familia\": 3, \"f\": {"),
+          "los datos de la familia de curvas no son un objeto" },
+        { good + "x", "no es un caso de Tarvilo" },
     };
-    for (const auto& [text, problem] : cases) {
+    for (const auto &[text, problem] : cases) {
         const CaseReading reading = ParseCaseText(QByteArray::fromStdString(text));
         EXPECT_FALSE(reading.document) << text;
         EXPECT_EQ(reading.problem.toStdString(), problem) << text;
@@ -206,16 +222,18 @@ TEST(ParseCaseText, CallsEveryCutOfAGoodFileIncomplete)
         const QByteArray cut = whole.left(length);
         const CaseReading reading = ParseCaseText(cut);
         EXPECT_FALSE(reading.document) << cut.toStdString();
-        if (cut.trimmed().isEmpty()) continue;
+        if (cut.trimmed().isEmpty())
+            continue;
         EXPECT_EQ(reading.problem.toStdString(), "el archivo está incompleto") << cut.toStdString();
     }
 }
 
 // Files on disk: what is refused before any parsing, each message naming
 // the file with its full path.
-class CaseFileOnDisk : public ::testing::Test {
+class CaseFileOnDisk : public ::testing::Test
+{
 protected:
-    QString write(const QString& name, const QByteArray& bytes)
+    QString write(const QString &name, const QByteArray &bytes)
     {
         const QString path = m_folder.filePath(name);
         QFile file(path);
@@ -242,16 +260,18 @@ TEST_F(CaseFileOnDisk, RefusesWhatIsNoCaseFile)
     justFits += QByteArray(kMaxCaseFileSize - justFits.size(), ' ');
     EXPECT_TRUE(ReadCaseFile(write(QStringLiteral("cabe.tarvilo"), justFits)).document);
     QDir(m_folder.path()).mkdir(QStringLiteral("carpeta.tarvilo"));
-    const struct {
+    const struct
+    {
         QString path;
-        const char* problem;
+        const char *problem;
     } cases[] = {
-        {write(QStringLiteral("grande.tarvilo"), large), "el archivo es demasiado grande para ser un caso (más de 1 MiB)"},
-        {m_folder.filePath(QStringLiteral("carpeta.tarvilo")), "es una carpeta, no un archivo"},
-        {m_folder.filePath(QStringLiteral("falta.tarvilo")), "el archivo no existe"},
-        {QStringLiteral("/dev/zero"), "no es un archivo normal"},
+        { write(QStringLiteral("grande.tarvilo"), large),
+          "el archivo es demasiado grande para ser un caso (más de 1 MiB)" },
+        { m_folder.filePath(QStringLiteral("carpeta.tarvilo")), "es una carpeta, no un archivo" },
+        { m_folder.filePath(QStringLiteral("falta.tarvilo")), "el archivo no existe" },
+        { QStringLiteral("/dev/zero"), "no es un archivo normal" },
     };
-    for (const auto& [path, problem] : cases) {
+    for (const auto &[path, problem] : cases) {
         const CaseReading reading = ReadCaseFile(path);
         EXPECT_FALSE(reading.document);
         EXPECT_EQ(reading.problem.toStdString(), problem);
@@ -265,8 +285,10 @@ TEST_F(CaseFileOnDisk, RefusesAFileItMayNotRead)
     testing::HandToUnprivilegedUser(std::filesystem::path(m_folder.path().toStdString()));
     const std::string failure = testing::InUnprivilegedChild([&]() -> std::string {
         const CaseReading reading = ReadCaseFile(path);
-        if (reading.document) return "read";
-        if (reading.problem != QStringLiteral("no tiene permiso para leerlo")) return reading.problem.toStdString();
+        if (reading.document)
+            return "read";
+        if (reading.problem != QStringLiteral("no tiene permiso para leerlo"))
+            return reading.problem.toStdString();
         return "";
     });
     EXPECT_EQ(failure, "");
@@ -275,9 +297,10 @@ TEST_F(CaseFileOnDisk, RefusesAFileItMayNotRead)
 TEST(CaseOpenFailure, NamesTheFileWithItsFullPath)
 {
     const QString message = CaseOpenFailure(QStringLiteral("casos/x.tarvilo"), QStringLiteral("versión 2 no admitida"));
-    EXPECT_EQ(message, QStringLiteral("No se pudo abrir el caso %1: versión 2 no admitida.")
-                           .arg(QDir::current().absoluteFilePath(QStringLiteral("casos/x.tarvilo"))));
+    EXPECT_EQ(message,
+              QStringLiteral("No se pudo abrir el caso %1: versión 2 no admitida.")
+                      .arg(QDir::current().absoluteFilePath(QStringLiteral("casos/x.tarvilo"))));
 }
 
-}  // namespace
-}  // namespace tarvilo
+} // namespace
+} // namespace tarvilo

@@ -10,24 +10,27 @@ using namespace tarvilo;
 
 namespace {
 
-constexpr FileFailure kFailures[] = {FileFailure::NoPermission,  FileFailure::ReadOnlyFile,
-                                     FileFailure::DiskFull,      FileFailure::FileTooLarge,
-                                     FileFailure::FolderMissing, FileFailure::FolderInTheWay,
-                                     FileFailure::Other};
+constexpr FileFailure kFailures[] = { FileFailure::NoPermission,  FileFailure::ReadOnlyFile,
+                                      FileFailure::DiskFull,      FileFailure::FileTooLarge,
+                                      FileFailure::FolderMissing, FileFailure::FolderInTheWay,
+                                      FileFailure::Other };
 
 QString MessageFor(FileFailure failure)
 {
     return FaultMessage(RunFault::fileNotWritten("/home/ana/estudio/salida.txt", failure), PointSettings());
 }
 
-struct Reason {
+struct Reason
+{
     FileFailure failure;
-    const char* word;  // what the reason must speak of
+    const char *word; // what the reason must speak of
 };
 
-class FileFaultReason : public ::testing::TestWithParam<Reason> {};
+class FileFaultReason : public ::testing::TestWithParam<Reason>
+{
+};
 
-}  // namespace
+} // namespace
 
 TEST_P(FileFaultReason, NamesThePathAndWhatWentWrong)
 {
@@ -38,12 +41,12 @@ TEST_P(FileFaultReason, NamesThePathAndWhatWentWrong)
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, FileFaultReason,
-                         ::testing::Values(Reason{FileFailure::NoPermission, "permiso"},
-                                           Reason{FileFailure::ReadOnlyFile, "solo lectura"},
-                                           Reason{FileFailure::DiskFull, "disco"},
-                                           Reason{FileFailure::FileTooLarge, "tamaño"},
-                                           Reason{FileFailure::FolderMissing, "no existe"},
-                                           Reason{FileFailure::FolderInTheWay, "carpeta con ese nombre"}));
+                         ::testing::Values(Reason{ FileFailure::NoPermission, "permiso" },
+                                           Reason{ FileFailure::ReadOnlyFile, "solo lectura" },
+                                           Reason{ FileFailure::DiskFull, "disco" },
+                                           Reason{ FileFailure::FileTooLarge, "tamaño" },
+                                           Reason{ FileFailure::FolderMissing, "no existe" },
+                                           Reason{ FileFailure::FolderInTheWay, "carpeta con ese nombre" }));
 
 TEST(FileFault, EveryFailureHasAReasonOfItsOwn)
 {

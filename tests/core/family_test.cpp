@@ -14,8 +14,9 @@ namespace {
 
 using testing::DefaultCase;
 
-struct SpreadRow {
-    const char* name;
+struct SpreadRow
+{
+    const char *name;
     InputBox quantity;
     double first;
     double last;
@@ -23,14 +24,20 @@ struct SpreadRow {
     std::vector<double> values;
 };
 
-void PrintTo(const SpreadRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const SpreadRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
-class FamilySpread : public ::testing::TestWithParam<SpreadRow> {};
+class FamilySpread : public ::testing::TestWithParam<SpreadRow>
+{
+};
 
 TEST_P(FamilySpread, ValuesRunEvenlyFromFirstToLast)
 {
-    const SpreadRow& row = GetParam();
-    const std::vector<FamilyMember> family = CalculateFamily(DefaultCase(), row.quantity, row.first, row.last, row.count);
+    const SpreadRow &row = GetParam();
+    const std::vector<FamilyMember> family =
+            CalculateFamily(DefaultCase(), row.quantity, row.first, row.last, row.count);
     ASSERT_EQ(family.size(), row.values.size());
     for (size_t i = 0; i < family.size(); ++i) {
         EXPECT_DOUBLE_EQ(family[i].value, row.values[i]) << i;
@@ -49,14 +56,14 @@ TEST_P(FamilySpread, ValuesRunEvenlyFromFirstToLast)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Family, FamilySpread,
-    ::testing::Values(SpreadRow{"DefaultX", InputBox::X, 0.03, 0.06, 5, {0.03, 0.0375, 0.045, 0.0525, 0.06}},
-                      SpreadRow{"TwoValues", InputBox::Pcarga, 2, 12, 2, {2, 12}},
-                      SpreadRow{"ThreeValues", InputBox::Qcap, 0, 1, 3, {0, 0.5, 1}},
-                      SpreadRow{"Downwards", InputBox::Uinf, 1.1, 0.9, 3, {1.1, 1.0, 0.9}},
-                      SpreadRow{"ThroughZero", InputBox::Qcarga, -2, 2, 5, {-2, -1, 0, 1, 2}},
-                      SpreadRow{"OneValue", InputBox::B, 1, 4, 1, {4}}),
-    [](const ::testing::TestParamInfo<SpreadRow>& info) { return std::string(info.param.name); });
+        Family, FamilySpread,
+        ::testing::Values(SpreadRow{ "DefaultX", InputBox::X, 0.03, 0.06, 5, { 0.03, 0.0375, 0.045, 0.0525, 0.06 } },
+                          SpreadRow{ "TwoValues", InputBox::Pcarga, 2, 12, 2, { 2, 12 } },
+                          SpreadRow{ "ThreeValues", InputBox::Qcap, 0, 1, 3, { 0, 0.5, 1 } },
+                          SpreadRow{ "Downwards", InputBox::Uinf, 1.1, 0.9, 3, { 1.1, 1.0, 0.9 } },
+                          SpreadRow{ "ThroughZero", InputBox::Qcarga, -2, 2, 5, { -2, -1, 0, 1, 2 } },
+                          SpreadRow{ "OneValue", InputBox::B, 1, 4, 1, { 4 } }),
+        [](const ::testing::TestParamInfo<SpreadRow> &info) { return std::string(info.param.name); });
 
 // Each member carries a whole case: both characteristics and its operating
 // points, as a single run of its inputs gives them.
@@ -64,7 +71,7 @@ TEST(Family, EachMemberIsAWholeCase)
 {
     const std::vector<FamilyMember> family = CalculateFamily(DefaultCase(), InputBox::Qcap, 0, 1, 3);
     ASSERT_EQ(family.size(), 3u);
-    for (const FamilyMember& member : family) {
+    for (const FamilyMember &member : family) {
         EXPECT_FALSE(member.outcome.fault);
         const double beq = member.value + 3.33 / 2;
         // The load characteristic Qcarga - Beq V^2 from V = 1.5 down to 0.005.
@@ -91,5 +98,5 @@ TEST(Family, AFailedMemberKeepsItsFault)
     EXPECT_TRUE(family.front().outcome.fault);
 }
 
-}  // namespace
-}  // namespace tarvilo
+} // namespace
+} // namespace tarvilo

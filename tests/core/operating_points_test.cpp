@@ -32,7 +32,7 @@ TEST(OperatingPoints, DefaultCaseToTheLastDigit)
 TEST(OperatingPoints, PointTextsReadUnderCommaSettingsHaveNoSolution)
 {
     QvResults results;
-    results.V2sup = 7.0;  // left over from an earlier run
+    results.V2sup = 7.0; // left over from an earlier run
     SolveOperatingPoints(Case(3, 333, 100, 1048, 0, 0), results);
     EXPECT_EQ(results.Discriminant, -98254.16546624001);
     EXPECT_FALSE(results.HasSolution);
@@ -76,9 +76,9 @@ TEST(OperatingPoints, PointsLieOnTheSystemCharacteristic)
     const QvInputs inputs = Case(0.03, 3.33, 1.00, 10.48, 0, 0);
     QvResults results;
     SolveOperatingPoints(inputs, results);
-    for (auto [v, q] : {std::pair{results.V2sup, results.Q2sup}, std::pair{results.V2inf, results.Q2inf}}) {
-        const double residual = std::pow(v, 4) + (2 * inputs.X * q - 1) * v * v +
-                                inputs.X * inputs.X * (inputs.Pcarga * inputs.Pcarga + q * q);
+    for (auto [v, q] : { std::pair{ results.V2sup, results.Q2sup }, std::pair{ results.V2inf, results.Q2inf } }) {
+        const double residual = std::pow(v, 4) + (2 * inputs.X * q - 1) * v * v
+                + inputs.X * inputs.X * (inputs.Pcarga * inputs.Pcarga + q * q);
         EXPECT_NEAR(residual, 0.0, 1e-12);
     }
 }
@@ -86,9 +86,10 @@ TEST(OperatingPoints, PointsLieOnTheSystemCharacteristic)
 TEST(OperatingPoints, ZeroLeadingCoefficientIsAFault)
 {
     QvResults results;
-    testing::ExpectFault([&] { SolveOperatingPoints(Case(0.5, 4, 1.00, 10.48, 0, 0), results); }, RunStep::OperatingPoints, FaultCause::DivisionByZero);
+    testing::ExpectFault([&] { SolveOperatingPoints(Case(0.5, 4, 1.00, 10.48, 0, 0), results); },
+                         RunStep::OperatingPoints, FaultCause::DivisionByZero);
     EXPECT_EQ(results.Discriminant, 1.0);
 }
 
-}  // namespace
-}  // namespace tarvilo
+} // namespace
+} // namespace tarvilo

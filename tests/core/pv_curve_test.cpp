@@ -26,61 +26,67 @@ bool HasOperatingPoint(QvInputs inputs, double p)
     return results.HasSolution;
 }
 
-struct PmaxRow {
-    const char* name;
+struct PmaxRow
+{
+    const char *name;
     QvInputs inputs;
-    double pmax;   // from a 60-digit maximisation of the AC power flow over the load angle
-    double vNose;  // the voltage there
+    double pmax; // from a 60-digit maximisation of the AC power flow over the load angle
+    double vNose; // the voltage there
 };
 
-void PrintTo(const PmaxRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const PmaxRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
-class PmaxTable : public ::testing::TestWithParam<PmaxRow> {};
+class PmaxTable : public ::testing::TestWithParam<PmaxRow>
+{
+};
 
 TEST_P(PmaxTable, EqualsTheMaximumOfThePowerFlow)
 {
-    const PmaxRow& row = GetParam();
+    const PmaxRow &row = GetParam();
     EXPECT_NEAR(MaximumLoadability(row.inputs), row.pmax, 2e-15 * row.pmax);
     const auto traced = TracePvCurve(row.inputs, 50);
     ASSERT_TRUE(std::holds_alternative<PvCurve>(traced));
-    const PvCurve& curve = std::get<PvCurve>(traced);
+    const PvCurve &curve = std::get<PvCurve>(traced);
     EXPECT_EQ(curve.Pmax, MaximumLoadability(row.inputs));
     EXPECT_NEAR(curve.vNose, row.vNose, 2e-15 * row.vNose);
     EXPECT_EQ(curve.exporting, row.inputs.Pcarga < 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    PvCurve, PmaxTable,
-    ::testing::Values(
-        PmaxRow{"DefaultCase", testing::DefaultCase(), 1.75429363366840362914e+01, 7.44283754735590275e-01},
-        PmaxRow{"UnityPowerFactor", Inputs(0.5, 0, 1, 0.5, 0.5, 0), 4.14213562373095034452e-01,
-                5.41196100146197012e-01},
-        // X Beq > 1: the bank over-compensates the line and the nose is still there.
-        PmaxRow{"OverCompensated", Inputs(0.5, 0, 1, 0.5, 0, 3), 2.0, 1.41421356237309515e+00},
-        PmaxRow{"OverCompensatedInductive", Inputs(0.1, 0, 1, 0.5, 0.3, 15), 1.76619037896905979323e+01,
-                2.02963751807136017e+00},
-        PmaxRow{"OverCompensatedCapacitive", Inputs(0.25, 0, 1, 0.5, -0.2, 6), 2.70813184570760334680e+00,
-                1.20763141349439862e+00},
-        // Strongly capacitive loads, where 1 / (alpha + sqrt(beta)) cancelled.
-        PmaxRow{"CapacitiveRatio1e6", Inputs(0.1, 0, 1, 1e-6, -1, 0), 1.00000000000024996698e+07,
-                1.00000000000037509e+06},
-        PmaxRow{"CapacitiveRatio2e8", Inputs(0.45, 0, 1, 3e-9, -0.7, 0), 5.18518518518518507481e+08,
-                2.33333333333333313e+08},
-        PmaxRow{"CapacitiveRatio1e8", Inputs(0.1, 0, 1, 1e-8, -1, 0), 1e9, 1e8},
-        PmaxRow{"CapacitiveRatio1e12", Inputs(0.1, 0, 1, 1e-12, -1, 0), 1e13, 1e12},
-        PmaxRow{"InductiveRatio1e12", Inputs(0.1, 0, 1, 1e-12, 1, 0), 2.49999999999999984874e-12, 0.5},
-        // X Beq = 1 - 1e-10: the run's solver finds its leading coefficient zero.
-        PmaxRow{"AlmostFullyCompensated", Inputs(0.5, 0, 1, 0.5, 0.1, 1.9999999998), 8.19803834887683486938e+09,
-                6.46544306721478844e+09},
-        // A generator at bus 2: the limit of the exported power.
-        PmaxRow{"Exporting", Inputs(0.2441, 0.193, 1, -1.5019, 0, 0), 2.09775482229625032105e+00,
-                7.24164957466902792e-01}),
-    [](const ::testing::TestParamInfo<PmaxRow>& info) { return std::string(info.param.name); });
+        PvCurve, PmaxTable,
+        ::testing::Values(
+                PmaxRow{ "DefaultCase", testing::DefaultCase(), 1.75429363366840362914e+01, 7.44283754735590275e-01 },
+                PmaxRow{ "UnityPowerFactor", Inputs(0.5, 0, 1, 0.5, 0.5, 0), 4.14213562373095034452e-01,
+                         5.41196100146197012e-01 },
+                // X Beq > 1: the bank over-compensates the line and the nose is still there.
+                PmaxRow{ "OverCompensated", Inputs(0.5, 0, 1, 0.5, 0, 3), 2.0, 1.41421356237309515e+00 },
+                PmaxRow{ "OverCompensatedInductive", Inputs(0.1, 0, 1, 0.5, 0.3, 15), 1.76619037896905979323e+01,
+                         2.02963751807136017e+00 },
+                PmaxRow{ "OverCompensatedCapacitive", Inputs(0.25, 0, 1, 0.5, -0.2, 6), 2.70813184570760334680e+00,
+                         1.20763141349439862e+00 },
+                // Strongly capacitive loads, where 1 / (alpha + sqrt(beta)) cancelled.
+                PmaxRow{ "CapacitiveRatio1e6", Inputs(0.1, 0, 1, 1e-6, -1, 0), 1.00000000000024996698e+07,
+                         1.00000000000037509e+06 },
+                PmaxRow{ "CapacitiveRatio2e8", Inputs(0.45, 0, 1, 3e-9, -0.7, 0), 5.18518518518518507481e+08,
+                         2.33333333333333313e+08 },
+                PmaxRow{ "CapacitiveRatio1e8", Inputs(0.1, 0, 1, 1e-8, -1, 0), 1e9, 1e8 },
+                PmaxRow{ "CapacitiveRatio1e12", Inputs(0.1, 0, 1, 1e-12, -1, 0), 1e13, 1e12 },
+                PmaxRow{ "InductiveRatio1e12", Inputs(0.1, 0, 1, 1e-12, 1, 0), 2.49999999999999984874e-12, 0.5 },
+                // X Beq = 1 - 1e-10: the run's solver finds its leading coefficient zero.
+                PmaxRow{ "AlmostFullyCompensated", Inputs(0.5, 0, 1, 0.5, 0.1, 1.9999999998),
+                         8.19803834887683486938e+09, 6.46544306721478844e+09 },
+                // A generator at bus 2: the limit of the exported power.
+                PmaxRow{ "Exporting", Inputs(0.2441, 0.193, 1, -1.5019, 0, 0), 2.09775482229625032105e+00,
+                         7.24164957466902792e-01 }),
+        [](const ::testing::TestParamInfo<PmaxRow> &info) { return std::string(info.param.name); });
 
 TEST(PvCurve, PmaxIsWhereTheOperatingPointsCease)
 {
-    for (const QvInputs& inputs : {testing::DefaultCase(), Inputs(0.1, 0.2, 1.05, 2.5, 0.7, 0.3),
-                                   Inputs(0.05, 0, 1, 3, -0.8, 0.4), Inputs(0.5, 0, 1, 0.5, 0, 3)}) {
+    for (const QvInputs &inputs : { testing::DefaultCase(), Inputs(0.1, 0.2, 1.05, 2.5, 0.7, 0.3),
+                                    Inputs(0.05, 0, 1, 3, -0.8, 0.4), Inputs(0.5, 0, 1, 0.5, 0, 3) }) {
         const double pmax = MaximumLoadability(inputs);
         EXPECT_TRUE(HasOperatingPoint(inputs, pmax * (1 - 1e-9))) << pmax;
         EXPECT_FALSE(HasOperatingPoint(inputs, pmax * (1 + 1e-9))) << pmax;
@@ -91,7 +97,7 @@ TEST(PvCurve, BothBranchesMeetAtPmax)
 {
     const auto traced = TracePvCurve(testing::DefaultCase(), 101);
     ASSERT_TRUE(std::holds_alternative<PvCurve>(traced));
-    const PvCurve& curve = std::get<PvCurve>(traced);
+    const PvCurve &curve = std::get<PvCurve>(traced);
     ASSERT_EQ(curve.p.size(), 101u);
     EXPECT_EQ(curve.p.back(), curve.Pmax);
     EXPECT_EQ(curve.vUpper.back(), curve.vLower.back());
@@ -108,9 +114,9 @@ TEST(PvCurve, BothBranchesMeetAtPmax)
 // own solver puts V2sup: the branches meet at the operating voltage.
 TEST(PvCurve, BranchesMeetAtTheOperatingVoltageJustBelowPmax)
 {
-    for (const QvInputs& inputs : {testing::DefaultCase(), Inputs(0.1, 0.2, 1.05, 2.5, 0.7, 0.3),
-                                   Inputs(0.05, 0, 1, 3, -0.8, 0.4), Inputs(0.5, 0, 1, 0.5, 0, 3),
-                                   Inputs(0.2441, 0.193, 1, -1.5019, 0, 0)}) {
+    for (const QvInputs &inputs :
+         { testing::DefaultCase(), Inputs(0.1, 0.2, 1.05, 2.5, 0.7, 0.3), Inputs(0.05, 0, 1, 3, -0.8, 0.4),
+           Inputs(0.5, 0, 1, 0.5, 0, 3), Inputs(0.2441, 0.193, 1, -1.5019, 0, 0) }) {
         QvInputs nearNose = inputs;
         const double t = inputs.Qcarga / inputs.Pcarga;
         const double pmax = MaximumLoadability(inputs);
@@ -135,13 +141,13 @@ TEST(PvCurve, BranchesMeetAtTheOperatingVoltageJustBelowPmax)
 // product and sum, each checked in a form without cancellation.
 TEST(PvCurve, PointsStayAccurateAsTheShuntApproachesTheLine)
 {
-    for (const double a : {1e-4, 1e-6, 1e-7, 1e-8, 1e-10, 1e-12}) {
+    for (const double a : { 1e-4, 1e-6, 1e-7, 1e-8, 1e-10, 1e-12 }) {
         // X = 0.5 makes 1 - X Qcap exact in doubles.
         const QvInputs inputs = Inputs(0.5, 0, 1, 0.5, 0.1, (1 - a) / 0.5);
         const double exactA = 1 - 0.5 * inputs.Qcap;
         const auto traced = TracePvCurve(inputs, 200);
         ASSERT_TRUE(std::holds_alternative<PvCurve>(traced)) << a;
-        const PvCurve& curve = std::get<PvCurve>(traced);
+        const PvCurve &curve = std::get<PvCurve>(traced);
         ASSERT_EQ(curve.p.size(), 200u) << a;
         const double t = 0.2;
         for (size_t i = 1; i < curve.p.size(); ++i) {
@@ -175,18 +181,19 @@ TEST(PvCurve, OperatingVoltagesLieOnTheCurve)
 
 TEST(PvCurve, ObstaclesOnlyWhereTheCurveCannotExist)
 {
-    struct Row {
+    struct Row
+    {
         QvInputs inputs;
         std::optional<PvObstacle> obstacle;
     };
-    for (const Row& row : {Row{Inputs(0.03, 3.33, 1, 0, 0, 0), PvObstacle::NoLoad},
-                           Row{Inputs(0.5, 4, 1, 10.48, 0, 0), PvObstacle::NoNose},
-                           Row{Inputs(0.5, 0, 1, 1, 0, 2), PvObstacle::NoNose},
-                           Row{Inputs(0, 3.33, 1, 10.48, 0, 0), PvObstacle::NoLine},
-                           Row{Inputs(-0.03, 3.33, 1, 10.48, 0, 0), PvObstacle::NoLine},
-                           Row{Inputs(0.03, 3.33, 0, 10.48, 0, 0), PvObstacle::NoLine},
-                           Row{Inputs(0.5, 0, 1, 0.5, 0, 3), std::nullopt},
-                           Row{Inputs(0.2441, 0.193, 1, -1.5019, 0, 0), std::nullopt}}) {
+    for (const Row &row : { Row{ Inputs(0.03, 3.33, 1, 0, 0, 0), PvObstacle::NoLoad },
+                            Row{ Inputs(0.5, 4, 1, 10.48, 0, 0), PvObstacle::NoNose },
+                            Row{ Inputs(0.5, 0, 1, 1, 0, 2), PvObstacle::NoNose },
+                            Row{ Inputs(0, 3.33, 1, 10.48, 0, 0), PvObstacle::NoLine },
+                            Row{ Inputs(-0.03, 3.33, 1, 10.48, 0, 0), PvObstacle::NoLine },
+                            Row{ Inputs(0.03, 3.33, 0, 10.48, 0, 0), PvObstacle::NoLine },
+                            Row{ Inputs(0.5, 0, 1, 0.5, 0, 3), std::nullopt },
+                            Row{ Inputs(0.2441, 0.193, 1, -1.5019, 0, 0), std::nullopt } }) {
         EXPECT_EQ(PvObstacleOf(row.inputs), row.obstacle);
         EXPECT_EQ(std::holds_alternative<PvObstacle>(TracePvCurve(row.inputs, 10)), row.obstacle.has_value());
     }
@@ -199,5 +206,5 @@ TEST(PvCurve, BeyondTheRangeOfADoubleIsAFault)
     EXPECT_THROW(MaximumLoadability(Inputs(1e-300, 0, 1e200, 1, 0, 0)), RunFault);
 }
 
-}  // namespace
-}  // namespace tarvilo
+} // namespace
+} // namespace tarvilo

@@ -37,7 +37,7 @@ TEST(CriticalPoint, MinimumVoltageIsNeverNegative)
 {
     // A generator at bus 2 or a negative source voltage: the curves are
     // those of the positive load, and so is their lowest voltage.
-    for (auto [pcarga, uinf] : {std::pair{-10.48, 1.0}, std::pair{10.48, -1.0}, std::pair{-10.48, -1.0}}) {
+    for (auto [pcarga, uinf] : { std::pair{ -10.48, 1.0 }, std::pair{ 10.48, -1.0 }, std::pair{ -10.48, -1.0 } }) {
         QvInputs inputs = DefaultCase();
         inputs.Pcarga = pcarga;
         inputs.Uinf = uinf;
@@ -47,15 +47,21 @@ TEST(CriticalPoint, MinimumVoltageIsNeverNegative)
     }
 }
 
-struct FaultCase {
-    const char* name;
+struct FaultCase
+{
+    const char *name;
     double x;
     double uinf;
 };
 
-void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FaultCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
-class CriticalPointFault : public ::testing::TestWithParam<FaultCase> {};
+class CriticalPointFault : public ::testing::TestWithParam<FaultCase>
+{
+};
 
 TEST_P(CriticalPointFault, DivisionByZeroEndsTheStep)
 {
@@ -63,20 +69,20 @@ TEST_P(CriticalPointFault, DivisionByZeroEndsTheStep)
     inputs.X = GetParam().x;
     inputs.Uinf = GetParam().uinf;
     QvResults results;
-    testing::ExpectFault([&] { ComputeCriticalPoint(inputs, results); }, RunStep::CriticalPoint, FaultCause::DivisionByZero);
+    testing::ExpectFault([&] { ComputeCriticalPoint(inputs, results); }, RunStep::CriticalPoint,
+                         FaultCause::DivisionByZero);
 }
 
-INSTANTIATE_TEST_SUITE_P(Zeros, CriticalPointFault, ::testing::Values(
-    FaultCase{"zero_reactance", 0.0, 1.0},
-    FaultCase{"zero_source_voltage", 0.03, 0.0},
-    FaultCase{"negative_zero_reactance", -0.0, 1.0},
-    FaultCase{"both_zero", 0.0, 0.0}
-));
+INSTANTIATE_TEST_SUITE_P(Zeros, CriticalPointFault,
+                         ::testing::Values(FaultCase{ "zero_reactance", 0.0, 1.0 },
+                                           FaultCase{ "zero_source_voltage", 0.03, 0.0 },
+                                           FaultCase{ "negative_zero_reactance", -0.0, 1.0 },
+                                           FaultCase{ "both_zero", 0.0, 0.0 }));
 
 TEST(CriticalPoint, OverflowIsAFaultNotAnInfinity)
 {
     QvInputs inputs = DefaultCase();
-    inputs.Uinf = 1e100;  // Uinf^4 is beyond a double
+    inputs.Uinf = 1e100; // Uinf^4 is beyond a double
     QvResults results;
     testing::ExpectFault([&] { ComputeCriticalPoint(inputs, results); }, RunStep::CriticalPoint, FaultCause::Overflow);
 }
@@ -84,13 +90,14 @@ TEST(CriticalPoint, OverflowIsAFaultNotAnInfinity)
 TEST(CriticalPoint, UnderflowToZeroIsNoFault)
 {
     QvInputs inputs = DefaultCase();
-    inputs.Pcarga = 1e-200;  // X^2 * Pcarga^2 underflows to 0
+    inputs.Pcarga = 1e-200; // X^2 * Pcarga^2 underflows to 0
     QvResults results;
     EXPECT_NO_THROW(ComputeCriticalPoint(inputs, results));
     EXPECT_DOUBLE_EQ(results.Q2crit, 1.0 / (4 * 0.03));
 }
 
-class Sweeps : public ::testing::Test {
+class Sweeps : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -144,7 +151,8 @@ TEST_F(Sweeps, StepsAccumulateBySuccessiveSubtraction)
 TEST_F(Sweeps, BranchesMeetAtTheNoseAndSplitBelowIt)
 {
     EXPECT_EQ(curves.vu[1], curves.vl[1]);
-    for (int i = 2; i <= kCurvePoints; ++i) ASSERT_GT(curves.vu[i], curves.vl[i]) << i;
+    for (int i = 2; i <= kCurvePoints; ++i)
+        ASSERT_GT(curves.vu[i], curves.vl[i]) << i;
 }
 
 TEST(LoadSweep, WithoutShuntElementsTheLoadIsAVerticalLine)
@@ -154,7 +162,8 @@ TEST(LoadSweep, WithoutShuntElementsTheLoadIsAVerticalLine)
     inputs.Qcarga = 0.7;
     QvCurves curves;
     SweepLoadCharacteristic(inputs, curves);
-    for (int i = 1; i <= kCurvePoints; ++i) ASSERT_EQ(curves.qcapr[i], 0.7);
+    for (int i = 1; i <= kCurvePoints; ++i)
+        ASSERT_EQ(curves.qcapr[i], 0.7);
 }
 
 TEST(SystemSweep, NegativeReactanceFailsAtTheSecondPoint)
@@ -164,11 +173,12 @@ TEST(SystemSweep, NegativeReactanceFailsAtTheSecondPoint)
     QvResults results;
     ComputeCriticalPoint(inputs, results);
     QvCurves curves;
-    testing::ExpectFault([&] { SweepSystemCharacteristic(inputs, results, curves); }, RunStep::SystemSweep, FaultCause::NegativeSquareRoot);
-    EXPECT_EQ(curves.vu[1], curves.vl[1]);  // the nose was written
-    EXPECT_EQ(curves.q2[2], results.Q2crit - 0.05);  // the second point got its q
-    EXPECT_EQ(curves.vu[2], 0.0);                    // but no voltage
+    testing::ExpectFault([&] { SweepSystemCharacteristic(inputs, results, curves); }, RunStep::SystemSweep,
+                         FaultCause::NegativeSquareRoot);
+    EXPECT_EQ(curves.vu[1], curves.vl[1]); // the nose was written
+    EXPECT_EQ(curves.q2[2], results.Q2crit - 0.05); // the second point got its q
+    EXPECT_EQ(curves.vu[2], 0.0); // but no voltage
 }
 
-}  // namespace
-}  // namespace tarvilo
+} // namespace
+} // namespace tarvilo

@@ -2,15 +2,15 @@
 
 namespace tarvilo::testing {
 
-const char* ControlName(InputBox box)
+const char *ControlName(InputBox box)
 {
-    static const char* const names[] = {"txtX", "txtB", "txtUinf", "txtPcarga", "txtQcarga", "txtQcap"};
+    static const char *const names[] = { "txtX", "txtB", "txtUinf", "txtPcarga", "txtQcarga", "txtQcap" };
     return names[static_cast<int>(box)];
 }
 
-const char* ControlName(ResultLabel label)
+const char *ControlName(ResultLabel label)
 {
-    static const char* const names[] = {"lblMargenQ2", "lblV2min", "lblV2sup", "lblQ2sup", "lblV2inf", "lblQ2inf"};
+    static const char *const names[] = { "lblMargenQ2", "lblV2min", "lblV2sup", "lblQ2sup", "lblV2inf", "lblQ2inf" };
     return names[static_cast<int>(label)];
 }
 
@@ -26,16 +26,17 @@ int RecordingHost::readCheckBoxValue()
     return m_checkBoxValue;
 }
 
-void RecordingHost::setLabelCaption(ResultLabel label, const std::string& text)
+void RecordingHost::setLabelCaption(ResultLabel label, const std::string &text)
 {
     m_events.push_back(std::string("label ") + ControlName(label) + " " + text);
     m_captions[label] = text;
 }
 
-void RecordingHost::WriteCurveFile(const QvCurves& curves)
+void RecordingHost::WriteCurveFile(const QvCurves &curves)
 {
     m_events.emplace_back("file");
-    if (onWriteCurveFile) onWriteCurveFile();
+    if (onWriteCurveFile)
+        onWriteCurveFile();
     m_filedCurves.push_back(curves);
 }
 
@@ -44,20 +45,24 @@ void RecordingHost::RepaintChart(bool agregar)
     m_events.push_back(agregar ? "repaint 1" : "repaint 0");
 }
 
-void RecordingHost::showNoSolutionMessage() { m_events.emplace_back("message"); }
+void RecordingHost::showNoSolutionMessage()
+{
+    m_events.emplace_back("message");
+}
 
-void RecordingHost::LoadChart(double q2crit, const QvCurves&)
+void RecordingHost::LoadChart(double q2crit, const QvCurves &)
 {
     m_events.emplace_back("chart");
-    if (onLoadChart) onLoadChart();
+    if (onLoadChart)
+        onLoadChart();
     m_chartedQ2crit.push_back(q2crit);
 }
 
-std::map<InputBox, std::string> InputTexts(const char* x, const char* b, const char* uinf,
-                                           const char* pcarga, const char* qcarga, const char* qcap)
+std::map<InputBox, std::string> InputTexts(const char *x, const char *b, const char *uinf, const char *pcarga,
+                                           const char *qcarga, const char *qcap)
 {
-    return {{InputBox::X, x},         {InputBox::B, b},           {InputBox::Uinf, uinf},
-            {InputBox::Pcarga, pcarga}, {InputBox::Qcarga, qcarga}, {InputBox::Qcap, qcap}};
+    return { { InputBox::X, x },           { InputBox::B, b },           { InputBox::Uinf, uinf },
+             { InputBox::Pcarga, pcarga }, { InputBox::Qcarga, qcarga }, { InputBox::Qcap, qcap } };
 }
 
-}  // namespace tarvilo::testing
+} // namespace tarvilo::testing

@@ -12,24 +12,27 @@ namespace tarvilo::testing {
 // A RunHost that records every operation in order, as short texts such as
 // "read txtX", "label lblV2sup .9991", "file", "repaint 0", "message",
 // "chart", and answers reads from the texts it was given.
-class RecordingHost : public RunHost {
+class RecordingHost : public RunHost
+{
 public:
     explicit RecordingHost(std::map<InputBox, std::string> texts, int checkBoxValue = 0)
-        : m_texts(std::move(texts)), m_checkBoxValue(checkBoxValue) {}
+        : m_texts(std::move(texts)), m_checkBoxValue(checkBoxValue)
+    {
+    }
 
     std::string readInputText(InputBox box) override;
     int readCheckBoxValue() override;
-    void setLabelCaption(ResultLabel label, const std::string& text) override;
-    void WriteCurveFile(const QvCurves& curves) override;
+    void setLabelCaption(ResultLabel label, const std::string &text) override;
+    void WriteCurveFile(const QvCurves &curves) override;
     void RepaintChart(bool agregar) override;
     void showNoSolutionMessage() override;
-    void LoadChart(double q2crit, const QvCurves& curves) override;
+    void LoadChart(double q2crit, const QvCurves &curves) override;
 
-    const std::vector<std::string>& events() const { return m_events; }
-    const std::map<ResultLabel, std::string>& captions() const { return m_captions; }
+    const std::vector<std::string> &events() const { return m_events; }
+    const std::map<ResultLabel, std::string> &captions() const { return m_captions; }
     // What the file and the chart were handed, for checks on their values.
-    const std::vector<QvCurves>& filedCurves() const { return m_filedCurves; }
-    const std::vector<double>& chartedQ2crit() const { return m_chartedQ2crit; }
+    const std::vector<QvCurves> &filedCurves() const { return m_filedCurves; }
+    const std::vector<double> &chartedQ2crit() const { return m_chartedQ2crit; }
 
     // Lets a test make the file or chart operation fail.
     std::function<void()> onWriteCurveFile;
@@ -45,11 +48,11 @@ private:
 };
 
 // The window's names of the boxes and labels, as the events spell them.
-const char* ControlName(InputBox box);
-const char* ControlName(ResultLabel label);
+const char *ControlName(InputBox box);
+const char *ControlName(ResultLabel label);
 
 // The six texts of an input set, in box order.
-std::map<InputBox, std::string> InputTexts(const char* x, const char* b, const char* uinf,
-                                           const char* pcarga, const char* qcarga, const char* qcap);
+std::map<InputBox, std::string> InputTexts(const char *x, const char *b, const char *uinf, const char *pcarga,
+                                           const char *qcarga, const char *qcap);
 
-}  // namespace tarvilo::testing
+} // namespace tarvilo::testing

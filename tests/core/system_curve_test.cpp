@@ -14,14 +14,16 @@ namespace {
 using testing::Inputs;
 
 // The voltage of the branch through (q, v), read off the curve between its points.
-bool PassesThrough(const SystemCurve& curve, double q, double v)
+bool PassesThrough(const SystemCurve &curve, double q, double v)
 {
     for (size_t i = 1; i < curve.q.size(); ++i) {
-        if ((curve.q[i - 1] - q) * (curve.q[i] - q) > 0) continue;
+        if ((curve.q[i - 1] - q) * (curve.q[i] - q) > 0)
+            continue;
         const double f = (q - curve.q[i - 1]) / (curve.q[i] - curve.q[i - 1]);
-        for (const auto* branch : {&curve.vu, &curve.vl}) {
+        for (const auto *branch : { &curve.vu, &curve.vl }) {
             const double at = (*branch)[i - 1] + f * ((*branch)[i] - (*branch)[i - 1]);
-            if (std::abs(at - v) < 1e-3) return true;
+            if (std::abs(at - v) < 1e-3)
+                return true;
         }
     }
     return false;
@@ -30,8 +32,8 @@ bool PassesThrough(const SystemCurve& curve, double q, double v)
 TEST(SystemCurve, ReachesTheOperatingPointsWhereverTheyLie)
 {
     // X 0.01: the points lie far below the run's 15 p.u. of sweep; U inf 2 likewise.
-    for (const QvInputs& inputs : {Inputs(0.01, 3.33, 1, 10.48, 0, 0), Inputs(0.03, 3.33, 2, 10.48, 0, 0),
-                                   Inputs(0.03, 3.33, 1.75, 10.48, 0, 0), testing::DefaultCase()}) {
+    for (const QvInputs &inputs : { Inputs(0.01, 3.33, 1, 10.48, 0, 0), Inputs(0.03, 3.33, 2, 10.48, 0, 0),
+                                    Inputs(0.03, 3.33, 1.75, 10.48, 0, 0), testing::DefaultCase() }) {
         QvResults results;
         ComputeCriticalPoint(inputs, results);
         SolveOperatingPoints(inputs, results);
@@ -58,5 +60,5 @@ TEST(SystemCurve, WithoutOperatingPointsItIsTheRunsSpan)
     EXPECT_NEAR(curve.q.back(), results.Q2crit - 0.05 * (kCurvePoints - 1), 1e-9);
 }
 
-}  // namespace
-}  // namespace tarvilo
+} // namespace
+} // namespace tarvilo

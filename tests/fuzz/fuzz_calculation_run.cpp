@@ -17,35 +17,38 @@ namespace {
 
 using namespace tarvilo;
 
-class CheckingHost : public RunHost {
+class CheckingHost : public RunHost
+{
 public:
-    explicit CheckingHost(std::vector<std::string> texts) : m_texts(std::move(texts)) {}
+    explicit CheckingHost(std::vector<std::string> texts) : m_texts(std::move(texts)) { }
 
     std::string readInputText(InputBox box) override { return m_texts[static_cast<size_t>(box)]; }
     int readCheckBoxValue() override { return 0; }
-    void setLabelCaption(ResultLabel, const std::string& text) override
+    void setLabelCaption(ResultLabel, const std::string &text) override
     {
         if (text.empty() || text.find("nan") != std::string::npos || text.find("inf") != std::string::npos) {
             std::abort();
         }
     }
-    void WriteCurveFile(const QvCurves& curves) override { CheckFinite(curves); }
-    void RepaintChart(bool) override {}
-    void showNoSolutionMessage() override {}
-    void LoadChart(double q2crit, const QvCurves& curves) override
+    void WriteCurveFile(const QvCurves &curves) override { CheckFinite(curves); }
+    void RepaintChart(bool) override { }
+    void showNoSolutionMessage() override { }
+    void LoadChart(double q2crit, const QvCurves &curves) override
     {
-        if (!std::isfinite(q2crit)) std::abort();
+        if (!std::isfinite(q2crit))
+            std::abort();
         CheckFinite(curves);
         completed = true;
     }
     bool completed = false;
 
 private:
-    static void CheckFinite(const QvCurves& curves)
+    static void CheckFinite(const QvCurves &curves)
     {
-        for (const QvCurves::Curve* curve : {&curves.q2, &curves.vu, &curves.vl, &curves.v2, &curves.qcapr}) {
+        for (const QvCurves::Curve *curve : { &curves.q2, &curves.vu, &curves.vl, &curves.v2, &curves.qcapr }) {
             for (int i = 1; i <= kCurvePoints; ++i) {
-                if (!std::isfinite((*curve)[i])) std::abort();
+                if (!std::isfinite((*curve)[i]))
+                    std::abort();
             }
         }
     }
@@ -53,11 +56,12 @@ private:
     std::vector<std::string> m_texts;
 };
 
-}  // namespace
+} // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    if (size == 0) return 0;
+    if (size == 0)
+        return 0;
     const RegionalSettings regional = fuzz::SettingsFor(data[0]);
     std::vector<std::string> texts(6);
     size_t box = 0;
@@ -74,8 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QvCurves curves;
     try {
         RunCalculation(host, regional, inputs, results, curves);
-        if (!host.completed) std::abort();
-    } catch (const RunFault& fault) {
+        if (!host.completed)
+            std::abort();
+    } catch (const RunFault &fault) {
         switch (fault.step()) {
         case RunStep::ReadInputs:
         case RunStep::CriticalPoint:
@@ -86,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         default:
             std::abort();
         }
-        if (fault.cause() == FaultCause::FileNotWritten || fault.cause() == FaultCause::BeyondChartScale) std::abort();
+        if (fault.cause() == FaultCause::FileNotWritten || fault.cause() == FaultCause::BeyondChartScale)
+            std::abort();
     }
     return 0;
 }

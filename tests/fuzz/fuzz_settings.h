@@ -10,11 +10,15 @@ namespace tarvilo::fuzz {
 inline RegionalSettings SettingsFor(uint8_t selector)
 {
     switch (selector % 4) {
-    case 0: return PointSettings();
-    case 1: return CommaSettings();
-    case 2: return {",", "\u202F"};  // French: narrow no-break space
-    default: return {",", " "};
+    case 0:
+        return PointSettings();
+    case 1:
+        return CommaSettings();
+    case 2:
+        return { ",", "\u202F" }; // French: narrow no-break space
+    default:
+        return { ",", " " };
     }
 }
 
-}  // namespace tarvilo::fuzz
+} // namespace tarvilo::fuzz

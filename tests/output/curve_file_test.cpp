@@ -33,14 +33,15 @@ QvCurves CurvesOf(double x, double b, double uinf, double pcarga, double qcarga,
 }
 
 // Splits at CR LF; fails the test on a bare LF or a missing last line end.
-std::vector<std::string> CrLfLines(const std::string& text)
+std::vector<std::string> CrLfLines(const std::string &text)
 {
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {
         const size_t end = text.find("\r\n", start);
         EXPECT_NE(end, std::string::npos) << "last line without CR LF";
-        if (end == std::string::npos) break;
+        if (end == std::string::npos)
+            break;
         const std::string line = text.substr(start, end - start);
         EXPECT_EQ(line.find('\n'), std::string::npos);
         EXPECT_EQ(line.find('\r'), std::string::npos);
@@ -50,7 +51,7 @@ std::vector<std::string> CrLfLines(const std::string& text)
     return lines;
 }
 
-std::string ReadFile(const fs::path& path)
+std::string ReadFile(const fs::path &path)
 {
     std::ifstream in(path, std::ios::binary);
     std::stringstream buffer;
@@ -81,22 +82,27 @@ TEST(CurveFileText, DefaultCaseUnderCommaSettings)
 TEST(CurveFileText, EveryDataLineHasSixFieldsAndOnlyAsciiText)
 {
     const std::string text = CurveFileText(CurvesOf(0.1, 0.2, 1.05, 2.5, 0.7, 0.3), CommaSettings());
-    for (unsigned char c : text) ASSERT_LT(c, 0x80);
+    for (unsigned char c : text)
+        ASSERT_LT(c, 0x80);
     const std::vector<std::string> lines = CrLfLines(text);
     for (size_t i = 3; i < lines.size(); ++i) {
         size_t separators = 0;
-        for (size_t at = lines[i].find("; "); at != std::string::npos; at = lines[i].find("; ", at + 2)) ++separators;
+        for (size_t at = lines[i].find("; "); at != std::string::npos; at = lines[i].find("; ", at + 2))
+            ++separators;
         ASSERT_EQ(separators, 5u) << lines[i];
     }
 }
 
 TEST(CurveFileText, WithoutShuntElementsTheLoadColumnIsQcarga)
 {
-    const std::vector<std::string> lines = CrLfLines(CurveFileText(CurvesOf(0.03, 0, 1, 10.48, 0.25, 0), PointSettings()));
-    for (size_t i = 3; i < lines.size(); ++i) ASSERT_NE(lines[i].find("; 0.25000; "), std::string::npos) << lines[i];
+    const std::vector<std::string> lines =
+            CrLfLines(CurveFileText(CurvesOf(0.03, 0, 1, 10.48, 0.25, 0), PointSettings()));
+    for (size_t i = 3; i < lines.size(); ++i)
+        ASSERT_NE(lines[i].find("; 0.25000; "), std::string::npos) << lines[i];
 }
 
-class CurveFileOnDisk : public ::testing::Test {
+class CurveFileOnDisk : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -117,9 +123,11 @@ protected:
 
     // A file the unprivileged child may write, in a folder where it can make
     // no new file.
-    void PreviousFileInAReadOnlyFolder(const std::string& content)
+    void PreviousFileInAReadOnlyFolder(const std::string &content)
     {
-        { std::ofstream("salida.txt") << content; }
+        {
+            std::ofstream("salida.txt") << content;
+        }
         testing::HandToUnprivilegedUser(m_folder / "salida.txt");
         fs::permissions(m_folder, fs::perms::owner_write, fs::perm_options::remove);
     }
@@ -140,7 +148,9 @@ TEST_F(CurveFileOnDisk, WritesSalidaInTheCurrentFolderAndReplacesIt)
 
 TEST_F(CurveFileOnDisk, AReplacedFileKeepsItsPermissions)
 {
-    { std::ofstream("salida.txt") << "previous run"; }
+    {
+        std::ofstream("salida.txt") << "previous run";
+    }
     fs::permissions(m_folder / "salida.txt", fs::perms(0640));
     const mode_t savedMask = umask(022);
     WriteCurveFile(DefaultCurves(), PointSettings());
@@ -152,12 +162,18 @@ TEST_F(CurveFileOnDisk, AReplacedFileKeepsItsPermissions)
 // Root rewriting another user's file leaves it theirs.
 TEST_F(CurveFileOnDisk, AReplacedFileKeepsItsOwner)
 {
-    { std::ofstream("salida.txt") << "previous run"; }
+    {
+        std::ofstream("salida.txt") << "previous run";
+    }
     testing::HandToUnprivilegedUser(m_folder / "salida.txt");
-    struct stat before {};
+    struct stat before
+    {
+    };
     ASSERT_EQ(stat("salida.txt", &before), 0);
     WriteCurveFile(DefaultCurves(), PointSettings());
-    struct stat after {};
+    struct stat after
+    {
+    };
     ASSERT_EQ(stat("salida.txt", &after), 0);
     EXPECT_EQ(after.st_uid, before.st_uid);
     EXPECT_EQ(after.st_gid, before.st_gid);
@@ -177,8 +193,8 @@ TEST_F(CurveFileOnDisk, AFolderInTheWayIsAFaultAtTheFileStep)
 
 TEST_F(CurveFileOnDisk, AWritableFileInAReadOnlyFolderIsStillWritten)
 {
-    PreviousFileInAReadOnlyFolder("an older and longer file than the new one will be, by far: " +
-                                  std::string(20000, 'x'));
+    PreviousFileInAReadOnlyFolder("an older and longer file than the new one will be, by far: "
+                                  + std::string(20000, 'x'));
     const std::string failure = testing::InUnprivilegedChild([] {
         WriteCurveFile(DefaultCurves(), PointSettings());
         return ReadFile("salida.txt") == CurveFileText(DefaultCurves(), PointSettings()) ? "" : "not rewritten";
@@ -193,13 +209,14 @@ TEST_F(CurveFileOnDisk, AFullDiskOnTheInPlaceRouteKeepsThePreviousFileWhole)
     PreviousFileInAReadOnlyFolder("previous run");
     const std::string failure = testing::InUnprivilegedChild([]() -> std::string {
         std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit tight{4096, 4096};
+        const rlimit tight{ 4096, 4096 };
         setrlimit(RLIMIT_FSIZE, &tight);
         try {
             WriteCurveFile(DefaultCurves(), PointSettings());
             return "written despite the limit";
-        } catch (const RunFault& fault) {
-            if (fault.fileFailure() != FileFailure::FileTooLarge) return "another reason";
+        } catch (const RunFault &fault) {
+            if (fault.fileFailure() != FileFailure::FileTooLarge)
+                return "another reason";
         }
         return ReadFile("salida.txt") == "previous run" ? "" : "previous file changed";
     });
@@ -213,8 +230,9 @@ TEST_F(CurveFileOnDisk, AReadOnlyFolderIsNamedWithTheReason)
     const std::string failure = testing::InUnprivilegedChild([&]() -> std::string {
         try {
             WriteCurveFile(DefaultCurves(), PointSettings());
-        } catch (const RunFault& fault) {
-            if (fault.path() != expectedPath) return "path " + fault.path();
+        } catch (const RunFault &fault) {
+            if (fault.path() != expectedPath)
+                return "path " + fault.path();
             return fault.fileFailure() == FileFailure::NoPermission ? "" : "another reason";
         }
         return "written";
@@ -235,15 +253,18 @@ TEST_F(CurveFileOnDisk, AFolderRemovedMeanwhileIsNamed)
 
 TEST_F(CurveFileOnDisk, AReadOnlyFileStaysAsItIs)
 {
-    { std::ofstream("salida.txt") << "kept"; }
+    {
+        std::ofstream("salida.txt") << "kept";
+    }
     testing::HandToUnprivilegedUser(m_folder / "salida.txt");
     fs::permissions(m_folder / "salida.txt", fs::perms::owner_read);
     const std::string failure = testing::InUnprivilegedChild([]() -> std::string {
         try {
             WriteCurveFile(DefaultCurves(), PointSettings());
             return "replaced";
-        } catch (const RunFault& fault) {
-            if (fault.fileFailure() != FileFailure::ReadOnlyFile) return "another reason";
+        } catch (const RunFault &fault) {
+            if (fault.fileFailure() != FileFailure::ReadOnlyFile)
+                return "another reason";
         }
         return ReadFile("salida.txt") == "kept" ? "" : "changed";
     });
@@ -279,7 +300,9 @@ TEST_F(CurveFileOnDisk, AWriteCutShortKeepsThePreviousFileWhole)
 {
     // A file-size limit makes the write fail half-way, as a full disk would,
     // and works for root too.
-    { std::ofstream("salida.txt") << "previous run"; }
+    {
+        std::ofstream("salida.txt") << "previous run";
+    }
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -293,5 +316,5 @@ TEST_F(CurveFileOnDisk, AWriteCutShortKeepsThePreviousFileWhole)
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
 }
 
-}  // namespace
-}  // namespace tarvilo
+} // namespace
+} // namespace tarvilo

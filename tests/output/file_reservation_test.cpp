@@ -23,21 +23,28 @@ namespace {
 // Zeros up to the end of the asked range, then no room left.
 int GrowThenFail(int fd, off_t offset, off_t length)
 {
-    if (ftruncate(fd, offset + length) != 0) return errno;
+    if (ftruncate(fd, offset + length) != 0)
+        return errno;
     return ENOSPC;
 }
 
-}  // namespace
+} // namespace
 
-extern "C" int posix_fallocate(int fd, off_t offset, off_t length) { return GrowThenFail(fd, offset, length); }
-extern "C" int posix_fallocate64(int fd, off64_t offset, off64_t length) { return GrowThenFail(fd, offset, length); }
+extern "C" int posix_fallocate(int fd, off_t offset, off_t length)
+{
+    return GrowThenFail(fd, offset, length);
+}
+extern "C" int posix_fallocate64(int fd, off64_t offset, off64_t length)
+{
+    return GrowThenFail(fd, offset, length);
+}
 
 namespace tarvilo {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path)
+std::string ReadFile(const fs::path &path)
 {
     std::ifstream in(path, std::ios::binary);
     std::stringstream buffer;
@@ -51,17 +58,21 @@ TEST(FileReservation, AFailedReservationLeavesThePreviousTextWithoutZeros)
     ASSERT_NE(mkdtemp(pattern), nullptr);
     const fs::path folder = pattern;
     // No new file can be made in the folder: salida.txt is rewritten in place.
-    { std::ofstream(folder / "salida.txt") << "previous run"; }
+    {
+        std::ofstream(folder / "salida.txt") << "previous run";
+    }
     testing::HandToUnprivilegedUser(folder);
     testing::HandToUnprivilegedUser(folder / "salida.txt");
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
     const std::string failure = testing::InUnprivilegedChild([&]() -> std::string {
-        if (chdir(folder.c_str()) != 0) return "no folder";
+        if (chdir(folder.c_str()) != 0)
+            return "no folder";
         try {
             WriteCurveFile(testing::DefaultCurves(), PointSettings());
             return "written despite the failed reservation";
-        } catch (const RunFault& fault) {
-            if (fault.fileFailure() != FileFailure::DiskFull) return "another reason";
+        } catch (const RunFault &fault) {
+            if (fault.fileFailure() != FileFailure::DiskFull)
+                return "another reason";
         }
         return "";
     });
@@ -71,5 +82,5 @@ TEST(FileReservation, AFailedReservationLeavesThePreviousTextWithoutZeros)
     fs::remove_all(folder);
 }
 
-}  // namespace
-}  // namespace tarvilo
+} // namespace
+} // namespace tarvilo

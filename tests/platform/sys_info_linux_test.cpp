@@ -18,13 +18,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class RecordingLinuxPlatform : public LinuxSysInfoPlatform {
+class RecordingLinuxPlatform : public LinuxSysInfoPlatform
+{
 public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showMessage(const std::string &text) override { messages.push_back(text); }
     std::vector<std::string> messages;
 };
 
-class LinuxLauncher : public ::testing::Test {
+class LinuxLauncher : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -36,7 +38,7 @@ protected:
         m_bin = m_root / "bin dir 'q' $(touch INJECTED)";
         fs::create_directories(m_bin);
         m_record = m_root / "record";
-        const char* path = std::getenv("PATH");
+        const char *path = std::getenv("PATH");
         m_savedPath = path ? path : "";
     }
 
@@ -46,7 +48,7 @@ protected:
         fs::remove_all(m_root);
     }
 
-    void InstallFakeProgram(const std::string& name)
+    void InstallFakeProgram(const std::string &name)
     {
         const fs::path program = m_bin / name;
         std::ofstream(program) << "#!/bin/sh\n"
@@ -118,7 +120,7 @@ TEST_F(LinuxLauncher, ThePathFitsABufferOfItsOwnSize)
     EXPECT_EQ(length, buffer.size());
     EXPECT_EQ(platform.queryValue(key, kMsinfoValue, type, buffer.data(), length), kErrorSuccess);
     EXPECT_EQ(type, kRegSz);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(buffer.data())), expected);
+    EXPECT_EQ(std::string(reinterpret_cast<const char *>(buffer.data())), expected);
     platform.closeKey(key);
 }
 
@@ -133,12 +135,12 @@ TEST_F(LinuxLauncher, AStartThatCannotRunReportsFailure)
 {
     RecordingLinuxPlatform platform;
     EXPECT_FALSE(platform.startProgram((m_root / "missing").string()));
-    EXPECT_FALSE(platform.startProgram(m_bin.string()));  // a folder
+    EXPECT_FALSE(platform.startProgram(m_bin.string())); // a folder
     std::ofstream(m_root / "text") << "plain text";
     fs::permissions(m_root / "text", fs::perms::owner_all);
-    EXPECT_FALSE(platform.startProgram((m_root / "text").string()));  // no interpreter, no format
+    EXPECT_FALSE(platform.startProgram((m_root / "text").string())); // no interpreter, no format
     EXPECT_FALSE(platform.startProgram(""));
 }
 
-}  // namespace
-}  // namespace tarvilo::sysinfo
+} // namespace
+} // namespace tarvilo::sysinfo

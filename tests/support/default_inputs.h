@@ -19,10 +19,13 @@ inline QvInputs Inputs(double x, double b, double uinf, double pcarga, double qc
 }
 
 // The program's default case: X 0.03, B 3.33, Uinf 1, Pcarga 10.48.
-inline QvInputs DefaultCase() { return Inputs(0.03, 3.33, 1.00, 10.48, 0.0, 0.0); }
+inline QvInputs DefaultCase()
+{
+    return Inputs(0.03, 3.33, 1.00, 10.48, 0.0, 0.0);
+}
 
 // Both characteristics of an input set, as a run computes them.
-inline QvCurves CurvesOf(const QvInputs& inputs)
+inline QvCurves CurvesOf(const QvInputs &inputs)
 {
     QvResults results;
     QvCurves curves;
@@ -32,6 +35,9 @@ inline QvCurves CurvesOf(const QvInputs& inputs)
     return curves;
 }
 
-inline QvCurves DefaultCurves() { return CurvesOf(DefaultCase()); }
+inline QvCurves DefaultCurves()
+{
+    return CurvesOf(DefaultCase());
+}
 
-}  // namespace tarvilo::testing
+} // namespace tarvilo::testing

@@ -9,12 +9,12 @@ namespace tarvilo::testing {
 // Runs body, which must end with a RunFault of the given cause at the given
 // step. Returns the fault for further checks.
 template <typename Body>
-RunFault ExpectFault(Body&& body, RunStep step, FaultCause cause)
+RunFault ExpectFault(Body &&body, RunStep step, FaultCause cause)
 {
     try {
         body();
         ADD_FAILURE() << "no fault";
-    } catch (const RunFault& fault) {
+    } catch (const RunFault &fault) {
         EXPECT_EQ(fault.step(), step);
         EXPECT_EQ(fault.cause(), cause);
         return fault;
@@ -22,4 +22,4 @@ RunFault ExpectFault(Body&& body, RunStep step, FaultCause cause)
     return RunFault(step, cause);
 }
 
-}  // namespace tarvilo::testing
+} // namespace tarvilo::testing

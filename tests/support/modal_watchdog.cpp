@@ -6,7 +6,7 @@
 
 namespace tarvilo::testing {
 
-ModalWatchdog::ModalWatchdog(QObject* parent) : QObject(parent)
+ModalWatchdog::ModalWatchdog(QObject *parent) : QObject(parent)
 {
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &ModalWatchdog::poll);
@@ -21,15 +21,17 @@ void ModalWatchdog::clear()
 
 void ModalWatchdog::poll()
 {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible()) return;
-    const Seen seen{box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())};
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    const Seen seen{ box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size()) };
     m_seen.push_back(seen);
     if (static_cast<int>(m_seen.size()) > m_expected) {
         QTest::qFail(qPrintable(QStringLiteral("unexpected message box: ") + seen.text), __FILE__, __LINE__);
     }
-    if (onOpen) onOpen(seen);
-    for (QAbstractButton* button : box->buttons()) {
+    if (onOpen)
+        onOpen(seen);
+    for (QAbstractButton *button : box->buttons()) {
         if (!press.isEmpty() && button->text().remove(QLatin1Char('&')) == press) {
             button->click();
             return;
@@ -38,4 +40,4 @@ void ModalWatchdog::poll()
     box->done(QMessageBox::Ok);
 }
 
-}  // namespace tarvilo::testing
+} // namespace tarvilo::testing

@@ -15,30 +15,32 @@ namespace tarvilo::testing {
 // boxes it expects with expect(); any box beyond those fails the running
 // test. Arm it before creating a window: the window's start-up already runs
 // a calculation.
-class ModalWatchdog : public QObject {
+class ModalWatchdog : public QObject
+{
     Q_OBJECT
 
 public:
-    struct Seen {
+    struct Seen
+    {
         QString title;
         QString text;
         QMessageBox::Icon icon;
         int buttonCount;
     };
 
-    explicit ModalWatchdog(QObject* parent = nullptr);
+    explicit ModalWatchdog(QObject *parent = nullptr);
 
     // The next count boxes are expected.
     void expect(int count = 1) { m_expected += count; }
     // Every box expected has come.
     bool sawAllExpected() const { return static_cast<int>(m_seen.size()) >= m_expected; }
-    const std::vector<Seen>& seen() const { return m_seen; }
+    const std::vector<Seen> &seen() const { return m_seen; }
     // Forgets the boxes seen and those expected.
     void clear();
 
     // Called while a box is open, before it is answered: lets a test look at
     // the window in that moment.
-    std::function<void(const Seen&)> onOpen;
+    std::function<void(const Seen &)> onOpen;
     // The button to press in each box, by its text without "&" ("No
     // guardar"); empty: the box is closed as its OK button does.
     QString press;
@@ -51,4 +53,4 @@ private:
     int m_expected = 0;
 };
 
-}  // namespace tarvilo::testing
+} // namespace tarvilo::testing

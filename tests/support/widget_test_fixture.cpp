@@ -4,9 +4,15 @@
 
 namespace tarvilo::testing {
 
-void WidgetTestFixture::initTestCase() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
+void WidgetTestFixture::initTestCase()
+{
+    m_folder = std::make_unique<TemporaryWorkingFolder>();
+}
 
-void WidgetTestFixture::init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
+void WidgetTestFixture::init()
+{
+    m_watchdog = std::make_unique<ModalWatchdog>();
+}
 
 void WidgetTestFixture::cleanup()
 {
@@ -14,4 +20,4 @@ void WidgetTestFixture::cleanup()
     m_watchdog.reset();
 }
 
-}  // namespace tarvilo::testing
+} // namespace tarvilo::testing

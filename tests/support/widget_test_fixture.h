@@ -14,7 +14,8 @@ namespace tarvilo::testing {
 // box it did not expect or on an expected one that never came. A test class
 // that needs more set-up declares its own slot of the same name and calls
 // this one first (cleanup: last).
-class WidgetTestFixture : public QObject {
+class WidgetTestFixture : public QObject
+{
     Q_OBJECT
 
 protected:
@@ -27,4 +28,4 @@ protected slots:
     void cleanup();
 };
 
-}  // namespace tarvilo::testing
+} // namespace tarvilo::testing

@@ -25,47 +25,46 @@ using namespace tarvilo::testing;
 
 namespace {
 
-QList<AboutDialog*> OpenDialogs()
+QList<AboutDialog *> OpenDialogs()
 {
-    QList<AboutDialog*> dialogs;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<AboutDialog*>(widget); dialog && dialog->isVisible()) dialogs << dialog;
+    QList<AboutDialog *> dialogs;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<AboutDialog *>(widget); dialog && dialog->isVisible())
+            dialogs << dialog;
     }
     return dialogs;
 }
 
-QString LabelText(QWidget* dialog, const char* name)
+QString LabelText(QWidget *dialog, const char *name)
 {
-    return dialog->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    return dialog->findChild<QLabel *>(QString::fromLatin1(name))->text();
 }
 
 // The separator as painted, its upper and its lower line.
-std::pair<QColor, QColor> SeparatorAsPainted(AboutDialog& dialog)
+std::pair<QColor, QColor> SeparatorAsPainted(AboutDialog &dialog)
 {
     const QImage shot = dialog.grab().toImage();
-    QList<QFrame*> lines = dialog.findChildren<QFrame*>(QStringLiteral("Line1"));
-    std::sort(lines.begin(), lines.end(), [](QFrame* a, QFrame* b) { return a->y() < b->y(); });
-    const auto colour = [&](QFrame* line) { return shot.pixelColor(line->mapTo(&dialog, line->rect().center())); };
-    return {colour(lines.first()), colour(lines.last())};
+    QList<QFrame *> lines = dialog.findChildren<QFrame *>(QStringLiteral("Line1"));
+    std::sort(lines.begin(), lines.end(), [](QFrame *a, QFrame *b) { return a->y() < b->y(); });
+    const auto colour = [&](QFrame *line) { return shot.pixelColor(line->mapTo(&dialog, line->rect().center())); };
+    return { colour(lines.first()), colour(lines.last()) };
 }
 
-}  // namespace
+} // namespace
 
-class AboutDialogTest : public WidgetTestFixture {
+class AboutDialogTest : public WidgetTestFixture
+{
     Q_OBJECT
 
 private:
-    static AboutDialog* OpenFrom(MainWindow& window)
+    static AboutDialog *OpenFrom(MainWindow &window)
     {
-        window.findChild<QAction*>(QStringLiteral("mnuAcercaDe"))->trigger();
-        const QList<AboutDialog*> dialogs = OpenDialogs();
+        window.findChild<QAction *>(QStringLiteral("mnuAcercaDe"))->trigger();
+        const QList<AboutDialog *> dialogs = OpenDialogs();
         return dialogs.size() == 1 ? dialogs.front() : nullptr;
     }
 
-    static void WaitUntilGone(QPointer<AboutDialog>& dialog)
-    {
-        QTRY_VERIFY(dialog.isNull());
-    }
+    static void WaitUntilGone(QPointer<AboutDialog> &dialog) { QTRY_VERIFY(dialog.isNull()); }
 
 private slots:
     // Runs the real event loop, which ends the program when its last window
@@ -78,12 +77,13 @@ private slots:
         QVERIFY(dialog);
         bool dialogOutlivedTheWindow = false;
         QTimer::singleShot(0, window.get(), [&] {
-            window->findChild<QAction*>(QStringLiteral("mnuSalir"))->trigger();
+            window->findChild<QAction *>(QStringLiteral("mnuSalir"))->trigger();
             // Once what "Salir" set off has been handled (dropped if the
             // program already ended and this test returned).
             QTimer::singleShot(0, window.get(), [&] {
                 dialogOutlivedTheWindow = !window->isVisible() && dialog && dialog->isVisible();
-                if (dialog) dialog->close();
+                if (dialog)
+                    dialog->close();
             });
         });
         const int exitCode = QApplication::exec();
@@ -103,11 +103,11 @@ private slots:
             QCOMPARE(LabelText(dialog, "lblVersion"), QStringLiteral("Version 1 (prueba)"));
             QCOMPARE(LabelText(dialog, "lblDescription"), QString());
             QVERIFY(!LabelText(dialog, "lblDisclaimer").isEmpty());
-            QCOMPARE(dialog->findChildren<QFrame*>(QStringLiteral("Line1")).size(), qsizetype(2));
-            QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text(),
+            QCOMPARE(dialog->findChildren<QFrame *>(QStringLiteral("Line1")).size(), qsizetype(2));
+            QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"))->text(),
                      QStringLiteral("&System Info..."));
-            QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->isDefault());
-            QVERIFY(!dialog->parentWidget());  // no owner
+            QVERIFY(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"))->isDefault());
+            QVERIFY(!dialog->parentWidget()); // no owner
             QVERIFY(!dialog->windowIcon().isNull());
             QTest::keyClick(dialog, Qt::Key_Escape);
             WaitUntilGone(dialog);
@@ -149,7 +149,7 @@ private slots:
         QPointer<AboutDialog> dialog = OpenFrom(window);
         QVERIFY(!dialog->isModal());
         window.inputBox(InputBox::Qcarga)->setText(QStringLiteral("1"));
-        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
         QCOMPARE(window.resultLabel(ResultLabel::MargenQ2)->text(), QStringLiteral("4.6193"));
         dialog->close();
         WaitUntilGone(dialog);
@@ -177,8 +177,9 @@ private slots:
     void versionTextFitsItsLabel()
     {
         QPointer<AboutDialog> dialog = AboutDialog::showSingle();
-        for (QLabel* label : dialog->findChildren<QLabel*>()) {
-            if (label->text().isEmpty()) continue;
+        for (QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (label->text().isEmpty())
+                continue;
             const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap,
                                                                    label->text());
             QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
@@ -193,15 +194,15 @@ private slots:
         QPointer<AboutDialog> dialog = AboutDialog::showSingle();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         auto platform = std::make_unique<sysinfo::testing::FakePlatform>();
-        auto* fake = platform.get();
+        auto *fake = platform.get();
         dialog->setPlatform(std::move(platform));
         // Alt+S is the button's own shortcut; offscreen key events do not
         // reach the shortcut map, so the button is clicked.
-        auto* sysInfo = dialog->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
+        auto *sysInfo = dialog->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"));
         QCOMPARE(sysInfo->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
         QTest::mouseClick(sysInfo, Qt::LeftButton);
         QCOMPARE(fake->opened.size(), size_t(2));
-        QCOMPARE(fake->messages, std::vector<std::string>{"System Information Is Unavailable At This Time"});
+        QCOMPARE(fake->messages, std::vector<std::string>{ "System Information Is Unavailable At This Time" });
         QVERIFY(dialog->isVisible());
         dialog->close();
         WaitUntilGone(dialog);
@@ -215,10 +216,10 @@ private slots:
         QPointer<AboutDialog> dialog = AboutDialog::showSingle();
         m_watchdog->clear();
         m_watchdog->expect();
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
         qputenv("PATH", savedPath);
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
-        const ModalWatchdog::Seen& box = m_watchdog->seen().front();
+        const ModalWatchdog::Seen &box = m_watchdog->seen().front();
         QCOMPARE(box.text, QStringLiteral("System Information Is Unavailable At This Time"));
         QCOMPARE(box.title, QStringLiteral("tarvilo"));
         QCOMPARE(box.icon, QMessageBox::NoIcon);
@@ -227,7 +228,6 @@ private slots:
         dialog->close();
         WaitUntilGone(dialog);
     }
-
 };
 
 QTEST_MAIN(AboutDialogTest)

@@ -24,7 +24,8 @@
 using namespace tarvilo;
 using namespace tarvilo::testing;
 
-class CaseFileWindowTest : public WidgetTestFixture {
+class CaseFileWindowTest : public WidgetTestFixture
+{
     Q_OBJECT
 
 public:
@@ -39,49 +40,51 @@ private:
 
     static QLocale SpanishLocale() { return QLocale(QLocale::Spanish, QLocale::Spain); }
     static QLocale EnglishLocale() { return QLocale(QLocale::English, QLocale::UnitedStates); }
-    static QString Path(const QString& name) { return QDir::current().absoluteFilePath(name); }
-    static QString Local(const QLocale& locale, const char* pointText)
+    static QString Path(const QString &name) { return QDir::current().absoluteFilePath(name); }
+    static QString Local(const QLocale &locale, const char *pointText)
     {
         return QString::fromLatin1(pointText).replace(QLatin1Char('.'), locale.decimalPoint());
     }
     // A text with the decimal separator made "."; nothing in these texts is grouped.
-    static QString PointSpelt(QString text, const QLocale& locale)
+    static QString PointSpelt(QString text, const QLocale &locale)
     {
         return text.replace(locale.decimalPoint(), QStringLiteral("."));
     }
-    static QStringList PointSpelt(const QStringList& texts, const QLocale& locale)
+    static QStringList PointSpelt(const QStringList &texts, const QLocale &locale)
     {
         QStringList spelt;
-        for (const QString& text : texts) spelt << PointSpelt(text, locale);
+        for (const QString &text : texts)
+            spelt << PointSpelt(text, locale);
         return spelt;
     }
-    static QByteArray FileBytes(const QString& path)
+    static QByteArray FileBytes(const QString &path)
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    static void Write(const QString& path, const QByteArray& bytes)
+    static void Write(const QString &path, const QByteArray &bytes)
     {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    static void Trigger(MainWindow& window, const char* name)
+    static void Trigger(MainWindow &window, const char *name)
     {
-        window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
+        window.findChild<QAction *>(QString::fromLatin1(name))->trigger();
     }
-    static void Calculate(MainWindow& window)
+    static void Calculate(MainWindow &window)
     {
-        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
     }
     static void ClearRecent()
     {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("tarvilo"), QStringLiteral("tarvilo")).clear();
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("tarvilo"), QStringLiteral("tarvilo"))
+                .clear();
     }
     static CaseDocument OtherCase()
     {
         CaseDocument document;
-        document.inputs = {0.05, 3.33, 1.0, 7.0, 0.5, 0.0};
+        document.inputs = { 0.05, 3.33, 1.0, 7.0, 0.5, 0.0 };
         return document;
     }
 
@@ -109,13 +112,13 @@ private slots:
         {
             MainWindow window(saved);
             // Values that need all 17 digits, or an exponent, to read back.
-            SetInputs(window, {Local(saved, "0.030000000000000002"), Local(saved, "3.33"),
-                               Local(saved, "1.0000000000000002"), Local(saved, "10.48"), QStringLiteral("0"),
-                               Local(saved, "1e-17")});
+            SetInputs(window,
+                      { Local(saved, "0.030000000000000002"), Local(saved, "3.33"), Local(saved, "1.0000000000000002"),
+                        Local(saved, "10.48"), QStringLiteral("0"), Local(saved, "1e-17") });
             Trigger(window, "mnuConservarCurvas");
-            Calculate(window);  // keeps the default case shown at start
+            Calculate(window); // keeps the default case shown at start
             window.inputBox(InputBox::Pcarga)->setText(Local(saved, "9.25"));
-            Calculate(window);  // keeps the case before
+            Calculate(window); // keeps the case before
             for (const InputBox box : kInputBoxes) {
                 values.push_back(*ReadRegionalNumber(window.inputBox(box)->text().toStdString(), RegionalOf(saved)));
             }
@@ -131,12 +134,13 @@ private slots:
             const QString text = window.inputBox(box)->text();
             const auto value = ReadRegionalNumber(text.toStdString(), RegionalOf(opened));
             QVERIFY2(value, qPrintable(text));
-            QCOMPARE(std::bit_cast<std::uint64_t>(*value), std::bit_cast<std::uint64_t>(values[static_cast<size_t>(box)]));
+            QCOMPARE(std::bit_cast<std::uint64_t>(*value),
+                     std::bit_cast<std::uint64_t>(values[static_cast<size_t>(box)]));
         }
         QCOMPARE(window.inputBox(InputBox::X)->text(), Local(opened, "0.030000000000000002"));
         QCOMPARE(PointSpelt(LabelTexts(window), opened), labels);
         QCOMPARE(PointSpelt(CurveFileLines().join(QLatin1Char('\n')), opened), curveFile);
-        QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuConservarCurvas"))->isChecked());
+        QVERIFY(window.findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))->isChecked());
         // Saved again, the same file: the kept cases and their order came through.
         const QString again = Path(QStringLiteral("vuelta.tarvilo"));
         QVERIFY(window.caseCommands()->saveCase(again));
@@ -154,18 +158,18 @@ private slots:
     void opensTheFamilyOfTheCase()
     {
         CaseDocument document = OtherCase();
-        document.family = CaseFamily{InputBox::Pcarga, 5.5, 9.0, 4};
+        document.family = CaseFamily{ InputBox::Pcarga, 5.5, 9.0, 4 };
         const QString path = Path(QStringLiteral("familia.tarvilo"));
         Write(path, CaseFileText(document));
         MainWindow window(SpanishLocale());
         QVERIFY(window.caseCommands()->openCase(path));
-        FamilyWindow* family = window.familyWindow();
+        FamilyWindow *family = window.familyWindow();
         QVERIFY(family);
         QCOMPARE(family->choice().quantity, InputBox::Pcarga);
         QCOMPARE(family->choice().first, QStringLiteral("5,5"));
         QCOMPARE(family->choice().last, QStringLiteral("9"));
         QCOMPARE(family->table()->rowCount(), 4);
-        QCOMPARE(family->family().front().inputs.X, 0.05);  // drawn on the opened boxes
+        QCOMPARE(family->family().front().inputs.X, 0.05); // drawn on the opened boxes
     }
 
     // Every bad file is told with its full path and what is wrong, and
@@ -178,18 +182,25 @@ private slots:
         QTest::addColumn<QString>("problem");
         const QByteArray good = CaseFileText(OtherCase());
         QByteArray nineKept = good;
-        nineKept.replace("\"casosConservados\": []",
-                         "\"casosConservados\": [" +
-                             QByteArrayList(9, "{\"X\": 0.03, \"B\": 3.33, \"Uinf\": 1, \"Pcarga\": 1, \"Qcarga\": 0, \"Qcap\": 0}").join(",") +
-                             "]");
+        nineKept.replace(
+                "\"casosConservados\": []",
+                "\"casosConservados\": ["
+                        + QByteArrayList(
+                                  9,
+                                  "{\"X\": 0.03, \"B\": 3.33, \"Uinf\": 1, \"Pcarga\": 1, \"Qcarga\": 0, \"Qcap\": 0}")
+                                  .join(",")
+                        + "]");
         QByteArray noCurves = good;
         noCurves.replace("\"casosConservados\": []",
-                         "\"casosConservados\": [{\"X\": 0, \"B\": 3.33, \"Uinf\": 1, \"Pcarga\": 1, \"Qcarga\": 0, \"Qcap\": 0}]");
-        QTest::newRow("not JSON") << "texto.tarvilo" << QByteArray("X = 0,03\nB = 3,33\n") << "no es un caso de Tarvilo";
+                         "\"casosConservados\": [{\"X\": 0, \"B\": 3.33, \"Uinf\": 1, \"Pcarga\": 1, \"Qcarga\": 0, "
+                         "\"Qcap\": 0}]");
+        QTest::newRow("not JSON") << "texto.tarvilo" << QByteArray("X = 0,03\nB = 3,33\n")
+                                  << "no es un caso de Tarvilo";
         QTest::newRow("cut short") << "corto.tarvilo" << good.left(good.size() / 2) << "el archivo está incompleto";
         QTest::newRow("other format") << "otro.tarvilo" << QByteArray("{\"formato\": \"hoja\", \"version\": 1}")
                                       << "no es un caso de Tarvilo";
-        QTest::newRow("newer version") << "nuevo.tarvilo" << QByteArray(good).replace("\"version\": 1", "\"version\": 2")
+        QTest::newRow("newer version") << "nuevo.tarvilo"
+                                       << QByteArray(good).replace("\"version\": 1", "\"version\": 2")
                                        << "versión 2 no admitida";
         QTest::newRow("wrong type") << "tipo.tarvilo" << QByteArray(good).replace("\"Qcap\": 0", "\"Qcap\": [0]")
                                     << "el valor de Qcap no es un número";
@@ -197,8 +208,8 @@ private slots:
                                     << "el valor de X no es un número finito representable";
         QTest::newRow("nine kept cases") << "nueve.tarvilo" << nineKept
                                          << "guarda 9 casos conservados y el programa conserva 8 como mucho";
-        QTest::newRow("kept case without curves") << "sincurvas.tarvilo" << noCurves
-                                                  << "el caso conservado 1 no tiene curvas que dibujar";
+        QTest::newRow("kept case without curves")
+                << "sincurvas.tarvilo" << noCurves << "el caso conservado 1 no tiene curvas que dibujar";
         QTest::newRow("larger than 1 MiB") << "grande.tarvilo" << good + QByteArray(kMaxCaseFileSize, ' ')
                                            << "el archivo es demasiado grande para ser un caso (más de 1 MiB)";
         QTest::newRow("folder") << "carpeta.tarvilo" << QByteArray() << "es una carpeta, no un archivo";
@@ -223,7 +234,7 @@ private slots:
         window.inputBox(InputBox::X)->setText(QStringLiteral("Error"));
         const QString before = Path(QStringLiteral("antes.tarvilo"));
         QVERIFY(window.caseCommands()->saveCase(before));
-        window.inputBox(InputBox::B)->setText(QStringLiteral("3,5"));  // a change not saved
+        window.inputBox(InputBox::B)->setText(QStringLiteral("3,5")); // a change not saved
         const QStringList boxes = BoxTexts(window);
         const QStringList labels = LabelTexts(window);
         const QByteArray curveFile = FileBytes(QStringLiteral("salida.txt"));
@@ -233,7 +244,8 @@ private slots:
         m_watchdog->expect(1);
         QVERIFY(!window.caseCommands()->openCase(path));
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
-        QCOMPARE(m_watchdog->seen().front().text, QStringLiteral("No se pudo abrir el caso %1: %2.").arg(path, problem));
+        QCOMPARE(m_watchdog->seen().front().text,
+                 QStringLiteral("No se pudo abrir el caso %1: %2.").arg(path, problem));
         QCOMPARE(m_watchdog->seen().front().icon, QMessageBox::Warning);
         QCOMPARE(BoxTexts(window), boxes);
         QCOMPARE(LabelTexts(window), labels);
@@ -248,7 +260,8 @@ private slots:
         QVERIFY(window.caseCommands()->saveCase(after));
         QCOMPARE(FileBytes(after), FileBytes(before));
         QVERIFY(FileBytes(before).contains("\"X\": \"Error\""));
-        QVERIFY(FileBytes(before).contains("\"casosConservados\": [\n    {\"X\": 0.03, \"B\": 3.33"));  // the case shown at start
+        QVERIFY(FileBytes(before).contains(
+                "\"casosConservados\": [\n    {\"X\": 0.03, \"B\": 3.33")); // the case shown at start
     }
 
     // The list of recent cases outlives the window: a second start finds it,
@@ -258,16 +271,19 @@ private slots:
         ClearRecent();
         {
             MainWindow first(PointLocale());
-            for (int i = 1; i <= 9; ++i) QVERIFY(first.caseCommands()->saveCase(Path(QStringLiteral("reciente%1.tarvilo").arg(i))));
-            QVERIFY(first.caseCommands()->saveCase(Path(QStringLiteral("reciente5.tarvilo"))));  // again: moves up
+            for (int i = 1; i <= 9; ++i)
+                QVERIFY(first.caseCommands()->saveCase(Path(QStringLiteral("reciente%1.tarvilo").arg(i))));
+            QVERIFY(first.caseCommands()->saveCase(Path(QStringLiteral("reciente5.tarvilo")))); // again: moves up
         }
         MainWindow second(PointLocale());
-        emit second.findChild<QMenu*>(QStringLiteral("mnuArchivo"))->aboutToShow();
-        auto* recentMenu = second.findChild<QMenu*>(QStringLiteral("mnuCasosRecientes"));
+        emit second.findChild<QMenu *>(QStringLiteral("mnuArchivo"))->aboutToShow();
+        auto *recentMenu = second.findChild<QMenu *>(QStringLiteral("mnuCasosRecientes"));
         QStringList shown;
-        for (QAction* action : recentMenu->actions()) shown << action->data().toString();
+        for (QAction *action : recentMenu->actions())
+            shown << action->data().toString();
         QStringList expected;
-        for (int i : {5, 9, 8, 7, 6, 4, 3, 2}) expected << Path(QStringLiteral("reciente%1.tarvilo").arg(i));
+        for (int i : { 5, 9, 8, 7, 6, 4, 3, 2 })
+            expected << Path(QStringLiteral("reciente%1.tarvilo").arg(i));
         QCOMPARE(shown, expected);
         QCOMPARE(CaseCommands::recentCases(), expected);
         QCOMPARE(recentMenu->actions().front()->text(), QStringLiteral("&1 ") + expected.front());
@@ -279,15 +295,16 @@ private slots:
 
         // One removed meanwhile.
         QFile::remove(Path(QStringLiteral("reciente9.tarvilo")));
-        emit second.findChild<QMenu*>(QStringLiteral("mnuArchivo"))->aboutToShow();
+        emit second.findChild<QMenu *>(QStringLiteral("mnuArchivo"))->aboutToShow();
         m_watchdog->expect(1);
-        for (QAction* action : recentMenu->actions()) {
-            if (action->data().toString().endsWith(QLatin1String("reciente9.tarvilo"))) action->trigger();
+        for (QAction *action : recentMenu->actions()) {
+            if (action->data().toString().endsWith(QLatin1String("reciente9.tarvilo")))
+                action->trigger();
         }
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
         QCOMPARE(m_watchdog->seen().front().text,
                  QStringLiteral("El caso %1 ya no existe: se quita de la lista de casos recientes.")
-                     .arg(Path(QStringLiteral("reciente9.tarvilo"))));
+                         .arg(Path(QStringLiteral("reciente9.tarvilo"))));
         QVERIFY(!CaseCommands::recentCases().contains(Path(QStringLiteral("reciente9.tarvilo"))));
         QCOMPARE(CaseCommands::recentCases().size(), 7);
         QCOMPARE(second.windowTitle(), QStringLiteral("reciente8.tarvilo[*] - Tarvilo"));
@@ -302,15 +319,16 @@ private slots:
         const QString path = Path(QStringLiteral("guardado.tarvilo"));
         QVERIFY(window.caseCommands()->saveCase(path));
         const QString blocked = Path(QStringLiteral("ocupado.tarvilo"));
-        QDir::current().mkpath(QStringLiteral("ocupado.tarvilo"));  // a folder stands where the file would go
+        QDir::current().mkpath(QStringLiteral("ocupado.tarvilo")); // a folder stands where the file would go
         window.inputBox(InputBox::X)->setText(QStringLiteral("0.04"));
         m_watchdog->expect(1);
         QVERIFY(!window.caseCommands()->saveCase(blocked));
-        QVERIFY(m_watchdog->seen().front().text.startsWith(QStringLiteral("No se pudo guardar el archivo %1: ").arg(blocked)));
+        QVERIFY(m_watchdog->seen().front().text.startsWith(
+                QStringLiteral("No se pudo guardar el archivo %1: ").arg(blocked)));
         QCOMPARE(window.caseCommands()->casePath(), path);
         QCOMPARE(window.windowTitle(), QStringLiteral("guardado.tarvilo[*] - Tarvilo"));
         QVERIFY(window.isWindowModified());
-        QCOMPARE(CaseCommands::recentCases(), QStringList{path});
+        QCOMPARE(CaseCommands::recentCases(), QStringList{ path });
     }
 
     // "Tarvilo" until a case is saved or opened, then its name with the
@@ -329,7 +347,7 @@ private slots:
 
         window.inputBox(InputBox::X)->setText(QStringLiteral("0.05"));
         QVERIFY(window.isWindowModified());
-        window.inputBox(InputBox::X)->setText(QStringLiteral("0.0400"));  // the same value as saved
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0.0400")); // the same value as saved
         QVERIFY(!window.isWindowModified());
         Trigger(window, "mnuConservarCurvas");
         QVERIFY(window.isWindowModified());
@@ -337,15 +355,15 @@ private slots:
         QVERIFY(!window.isWindowModified());
         Trigger(window, "mnuConservarCurvas");
         window.inputBox(InputBox::X)->setText(QStringLiteral("0.05"));
-        Calculate(window);  // keeps the case shown at start: also a change
+        Calculate(window); // keeps the case shown at start: also a change
         window.inputBox(InputBox::X)->setText(QStringLiteral("0.04"));
         QVERIFY(window.isWindowModified());
 
-        Trigger(window, "mnuGuardarCaso");  // to the same file, no dialog
+        Trigger(window, "mnuGuardarCaso"); // to the same file, no dialog
         QVERIFY(!window.isWindowModified());
         QVERIFY(FileBytes(path).contains("\"conservarCurvas\": true"));
         QVERIFY(FileBytes(path).contains("\"casosConservados\": [\n    {\"X\": 0.03, \"B\": 3.33"));
-        Trigger(window, "mnuBorrarCurvas");  // the kept cases gone: a change
+        Trigger(window, "mnuBorrarCurvas"); // the kept cases gone: a change
         QVERIFY(window.isWindowModified());
     }
 
@@ -382,7 +400,7 @@ private slots:
             Trigger(window, "mnuSalir");
         }
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
-        const ModalWatchdog::Seen& question = m_watchdog->seen().front();
+        const ModalWatchdog::Seen &question = m_watchdog->seen().front();
         QCOMPARE(question.text, QStringLiteral("¿Guardar los cambios de pregunta.tarvilo?"));
         QCOMPARE(question.title, QStringLiteral("tarvilo"));
         QCOMPARE(question.buttonCount, 3);
@@ -403,8 +421,8 @@ private slots:
         const QString path = Path(QStringLiteral("abierto.tarvilo"));
         QVERIFY(window.caseCommands()->saveCase(path));
         window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("8.5"));
-        emit window.findChild<QMenu*>(QStringLiteral("mnuArchivo"))->aboutToShow();
-        QAction* recentOther = window.findChild<QMenu*>(QStringLiteral("mnuCasosRecientes"))->actions().at(1);
+        emit window.findChild<QMenu *>(QStringLiteral("mnuArchivo"))->aboutToShow();
+        QAction *recentOther = window.findChild<QMenu *>(QStringLiteral("mnuCasosRecientes"))->actions().at(1);
         QCOMPARE(recentOther->data().toString(), other);
 
         m_watchdog->expect(1);
@@ -425,11 +443,12 @@ private slots:
     // No case open, or no change: "Salir" closes at once, as always.
     void closesWithoutAskingWhenNothingIsLost()
     {
-        for (const bool withCase : {false, true}) {
+        for (const bool withCase : { false, true }) {
             MainWindow window(PointLocale());
             window.show();
             window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("8.5"));
-            if (withCase) QVERIFY(window.caseCommands()->saveCase(Path(QStringLiteral("sinpregunta.tarvilo"))));
+            if (withCase)
+                QVERIFY(window.caseCommands()->saveCase(Path(QStringLiteral("sinpregunta.tarvilo"))));
             Trigger(window, "mnuSalir");
             QVERIFY(!window.isVisible());
             QVERIFY(m_watchdog->seen().empty());
@@ -444,12 +463,12 @@ private slots:
         Write(path, CaseFileText(OtherCase()));
         QFile::remove(QStringLiteral("salida.txt"));
         MainWindow window(SpanishLocale(), path);
-        QCOMPARE(BoxTexts(window), (QStringList{"0,05", "3,33", "1", "7", "0,5", "0"}));
+        QCOMPARE(BoxTexts(window), (QStringList{ "0,05", "3,33", "1", "7", "0,5", "0" }));
         QCOMPARE(window.windowTitle(), QStringLiteral("inicio.tarvilo[*] - Tarvilo"));
         const QStringList labels = LabelTexts(window);
         const QStringList curveFile = CurveFileLines();
         MainWindow typed(SpanishLocale());
-        SetInputs(typed, {"0,05", "3,33", "1", "7", "0,5", "0"});
+        SetInputs(typed, { "0,05", "3,33", "1", "7", "0,5", "0" });
         Calculate(typed);
         QCOMPARE(labels, LabelTexts(typed));
         QCOMPARE(curveFile, CurveFileLines());
@@ -461,8 +480,9 @@ private slots:
         const QString path = Path(QStringLiteral("no-existe.tarvilo"));
         m_watchdog->expect(1);
         MainWindow window(PointLocale(), path);
-        QCOMPARE(m_watchdog->seen().front().text, QStringLiteral("No se pudo abrir el caso %1: el archivo no existe.").arg(path));
-        QCOMPARE(BoxTexts(window), (QStringList{"0.03", "3.33", "1.00", "10.48", "0.00", "0.00"}));
+        QCOMPARE(m_watchdog->seen().front().text,
+                 QStringLiteral("No se pudo abrir el caso %1: el archivo no existe.").arg(path));
+        QCOMPARE(BoxTexts(window), (QStringList{ "0.03", "3.33", "1.00", "10.48", "0.00", "0.00" }));
         QCOMPARE(window.windowTitle(), QStringLiteral("Tarvilo"));
     }
 
@@ -471,12 +491,16 @@ private slots:
     {
         MainWindow window(PointLocale());
         QStringList names;
-        for (QAction* action : window.findChild<QMenu*>(QStringLiteral("mnuArchivo"))->actions()) names << action->objectName();
-        QCOMPARE(names.mid(0, 5), (QStringList{"mnuAbrirCaso", "mnuGuardarCaso", "mnuGuardarCasoComo", "mnuCasosRecientes", ""}));
+        for (QAction *action : window.findChild<QMenu *>(QStringLiteral("mnuArchivo"))->actions())
+            names << action->objectName();
+        QCOMPARE(names.mid(0, 5),
+                 (QStringList{ "mnuAbrirCaso", "mnuGuardarCaso", "mnuGuardarCasoComo", "mnuCasosRecientes", "" }));
         QCOMPARE(names.at(5), QStringLiteral("mnuGuardarGrafico"));
-        QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuAbrirCaso"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-        QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuGuardarCaso"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-        QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuGuardarCasoComo"))->shortcut(),
+        QCOMPARE(window.findChild<QAction *>(QStringLiteral("mnuAbrirCaso"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(window.findChild<QAction *>(QStringLiteral("mnuGuardarCaso"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(window.findChild<QAction *>(QStringLiteral("mnuGuardarCasoComo"))->shortcut(),
                  QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     }
 };

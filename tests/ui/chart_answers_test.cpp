@@ -42,46 +42,48 @@ const QPointF kUpper(-1.6620114192077677, 0.9991021252010436);
 const QPointF kLower(-0.18266974497804908, 0.33122735174706636);
 const QPointF kNose(5.038421333333334, 0.5906330163477148);
 
-void Trigger(MainWindow& window, const char* action)
+void Trigger(MainWindow &window, const char *action)
 {
-    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    window.findChild<QAction *>(QString::fromLatin1(action))->trigger();
 }
 
-QString Spelt(const QLocale& locale, const char* pointText)
+QString Spelt(const QLocale &locale, const char *pointText)
 {
     return QString::fromLatin1(pointText).replace(QLatin1Char('.'), locale.decimalPoint());
 }
 
-QByteArray ReadAll(const QString& path)
+QByteArray ReadAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-}  // namespace
+} // namespace
 
-class ChartAnswersTest : public WidgetTestFixture {
+class ChartAnswersTest : public WidgetTestFixture
+{
     Q_OBJECT
 
 private slots:
     void marksStandAtTheRunsValues()
     {
         MainWindow window(PointLocale());
-        QvChart* plot = window.chartView()->qvChart();
+        QvChart *plot = window.chartView()->qvChart();
         // The three curves stay the first three series.
-        QCOMPARE(plot->series().at(2), static_cast<QAbstractSeries*>(plot->curve(Curve::LoadCharacteristic)));
-        QCOMPARE(plot->mark(Mark::UpperPoint)->points(), QList<QPointF>{kUpper});
-        QCOMPARE(plot->mark(Mark::LowerPoint)->points(), QList<QPointF>{kLower});
-        QCOMPARE(plot->mark(Mark::Nose)->points(), QList<QPointF>{kNose});
+        QCOMPARE(plot->series().at(2), static_cast<QAbstractSeries *>(plot->curve(Curve::LoadCharacteristic)));
+        QCOMPARE(plot->mark(Mark::UpperPoint)->points(), QList<QPointF>{ kUpper });
+        QCOMPARE(plot->mark(Mark::LowerPoint)->points(), QList<QPointF>{ kLower });
+        QCOMPARE(plot->mark(Mark::Nose)->points(), QList<QPointF>{ kNose });
         QCOMPARE(plot->mark(Mark::Margin)->points(),
-                 (QList<QPointF>{QPointF(kNose.x() - 5.619252187733334, kNose.y()), kNose}));
-        QCOMPARE(plot->mark(Mark::MinimumVoltage)->points(), (QList<QPointF>{QPointF(-4, 0.3144), QPointF(6, 0.3144)}));
+                 (QList<QPointF>{ QPointF(kNose.x() - 5.619252187733334, kNose.y()), kNose }));
+        QCOMPARE(plot->mark(Mark::MinimumVoltage)->points(),
+                 (QList<QPointF>{ QPointF(-4, 0.3144), QPointF(6, 0.3144) }));
         QCOMPARE(plot->mark(Mark::Nose)->name(), QStringLiteral("Punto crítico"));
 
         // Without a solution: no point marks; the nose stays.
-        SetInputs(window, {"3", "333", "100", "1048", "0", "0"});
+        SetInputs(window, { "3", "333", "100", "1048", "0", "0" });
         m_watchdog->expect();
-        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
         QCOMPARE(plot->mark(Mark::UpperPoint)->count(), 0);
         QCOMPARE(plot->mark(Mark::LowerPoint)->count(), 0);
         QCOMPARE(plot->mark(Mark::Nose)->count(), 1);
@@ -92,14 +94,15 @@ private slots:
         MainWindow window(CommaLocale());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QvChart* plot = window.chartView()->qvChart();
-        const auto at = [plot](const QPointF& value) { return plot->mapToScene(plot->mapToPosition(value)); };
+        QvChart *plot = window.chartView()->qvChart();
+        const auto at = [plot](const QPointF &value) { return plot->mapToScene(plot->mapToPosition(value)); };
         QCOMPARE(HoverTextAt(*plot, at(kUpper) + QPointF(3, 2)),
                  QStringLiteral("Punto superior\nQ = -1,66201141920777  V = 0,999102125201044"));
         // Away from everything: the coordinates to four decimals.
         const QString there = HoverTextAt(*plot, at(QPointF(3, 1.1)));
-        QVERIFY2(there.startsWith(QStringLiteral("Q = 3  ")) && there.endsWith(QStringLiteral("V = 1,1")), qPrintable(there));
-        QCOMPARE(HoverTextAt(*plot, QPointF(-50, -50)), QString());  // outside the plot
+        QVERIFY2(there.startsWith(QStringLiteral("Q = 3  ")) && there.endsWith(QStringLiteral("V = 1,1")),
+                 qPrintable(there));
+        QCOMPARE(HoverTextAt(*plot, QPointF(-50, -50)), QString()); // outside the plot
 
         // Moving the mouse shows it.
         QTest::mouseMove(window.chartView()->viewport(), window.chartView()->mapFromScene(at(kLower)));
@@ -109,27 +112,28 @@ private slots:
     void aPictureThatIsNotTheCurrentCaseSaysSo()
     {
         MainWindow window(PointLocale());
-        QvChart* plot = window.chartView()->qvChart();
+        QvChart *plot = window.chartView()->qvChart();
         QCOMPARE(plot->note(), QString());
         window.inputBox(InputBox::X)->setText(QStringLiteral("0"));
         m_watchdog->expect();
-        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
         QCOMPARE(plot->note(), QStringLiteral("Gráfico del cálculo anterior"));
         Trigger(window, "mnuGraficoAmpliado");
         QCOMPARE(window.largeChart()->view()->qvChart()->note(), QStringLiteral("Gráfico del cálculo anterior"));
-        window.findChild<QPushButton*>(QStringLiteral("cmdValoresDefault"))->click();
+        window.findChild<QPushButton *>(QStringLiteral("cmdValoresDefault"))->click();
         QCOMPARE(plot->note(), QString());
         QCOMPARE(window.largeChart()->view()->qvChart()->note(), QString());
         // Open before the run: it follows the failure too, for screen readers as well.
         window.inputBox(InputBox::X)->setText(QStringLiteral("0"));
         m_watchdog->expect();
-        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
         QCOMPARE(window.largeChart()->view()->qvChart()->note(), QStringLiteral("Gráfico del cálculo anterior"));
-        QVERIFY(window.largeChart()->view()->accessibleDescription().startsWith(QStringLiteral("Gráfico del cálculo anterior. ")));
+        QVERIFY(window.largeChart()->view()->accessibleDescription().startsWith(
+                QStringLiteral("Gráfico del cálculo anterior. ")));
 
         // A start-up that never reached the chart shows the sample content.
         m_watchdog->expect();
-        MainWindow failed(PointLocale(), StartUpSets{{"x", "1", "1", "1", "1", "1"}, {}});
+        MainWindow failed(PointLocale(), StartUpSets{ { "x", "1", "1", "1", "1", "1" }, {} });
         QCOMPARE(failed.chartView()->qvChart()->note(), QStringLiteral("Sin resultados"));
     }
 
@@ -138,27 +142,28 @@ private slots:
         MainWindow window(PointLocale());
         QCOMPARE(window.menuBar()->actions().at(1)->menu()->objectName(), QStringLiteral("mnuVer"));
         Trigger(window, "mnuGraficoAmpliado");
-        LargeChartWindow* large = window.largeChart();
+        LargeChartWindow *large = window.largeChart();
         QVERIFY(large && large->isVisible());
         QCOMPARE(large->objectName(), QStringLiteral("frmGrafico"));
         Trigger(window, "mnuGraficoAmpliado");
-        QCOMPARE(window.largeChart(), large);  // one window
+        QCOMPARE(window.largeChart(), large); // one window
 
         window.inputBox(InputBox::Qcarga)->setText(QStringLiteral("1"));
-        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
-        QvChart* plot = large->view()->qvChart();
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
+        QvChart *plot = large->view()->qvChart();
         QCOMPARE(plot->curve(Curve::LoadCharacteristic)->points(),
                  window.chartView()->series(Curve::LoadCharacteristic)->points());
-        QCOMPARE(plot->mark(Mark::UpperPoint)->points(), window.chartView()->qvChart()->mark(Mark::UpperPoint)->points());
+        QCOMPARE(plot->mark(Mark::UpperPoint)->points(),
+                 window.chartView()->qvChart()->mark(Mark::UpperPoint)->points());
         // Fitted: every curve point inside the axes.
         for (const Curve curve : kCurves) {
-            for (const QPointF& point : plot->curve(curve)->points()) {
+            for (const QPointF &point : plot->curve(curve)->points()) {
                 QVERIFY(point.x() >= plot->axisX()->min() && point.x() <= plot->axisX()->max());
                 QVERIFY(point.y() >= plot->axisY()->min() && point.y() <= plot->axisY()->max());
             }
         }
         const AxisRanges fitted = RangesOf(*plot);
-        large->findChild<QPushButton*>(QStringLiteral("cmdEjesPrincipales"))->click();
+        large->findChild<QPushButton *>(QStringLiteral("cmdEjesPrincipales"))->click();
         QCOMPARE(RangesOf(*plot), RangesOf(*window.chartView()->qvChart()));
         QTest::keyClick(large->view(), Qt::Key_Escape);
         QCOMPARE(RangesOf(*plot), fitted);
@@ -171,7 +176,7 @@ private slots:
         const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
         MainWindow window(arabic);
         Trigger(window, "mnuGraficoAmpliado");
-        LargeChartView* view = window.largeChart()->view();
+        LargeChartView *view = window.largeChart()->view();
         QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
         QCOMPARE(view->qvChart()->locale().decimalPoint(), arabic.decimalPoint());
         QString all;
@@ -181,15 +186,16 @@ private slots:
                               Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(view->viewport(), &wheel);
             view->viewport()->repaint();
-            for (QGraphicsItem* item : view->scene()->items()) {
-                if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible()) {
+            for (QGraphicsItem *item : view->scene()->items()) {
+                if (auto *text = dynamic_cast<QGraphicsTextItem *>(item); text && text->isVisible()) {
                     all += text->toPlainText() + QLatin1Char('|');
                 }
             }
         }
         QCOMPARE(view->mode(), LargeChartView::Mode::Zoomed);
         QVERIFY2(all.contains(arabic.decimalPoint()), qPrintable(all));
-        for (const QChar c : all) QVERIFY2(!c.isDigit() || c.unicode() < 0x80, qPrintable(all));
+        for (const QChar c : all)
+            QVERIFY2(!c.isDigit() || c.unicode() < 0x80, qPrintable(all));
     }
 
     void exportsAreWrittenAndReadBack_data()
@@ -204,8 +210,9 @@ private slots:
         const RegionalSettings regional = RegionalOf(locale);
         MainWindow window(locale);
         // Each picture says which case it shows and prints across an A4 page.
-        const QString caption = QStringLiteral("Caso: X = %1; B = %2; Uinf = 1; Pcarga = %3; Qcarga = 0; Qcap = 0 [p.u.]")
-                                    .arg(Spelt(locale, "0.03"), Spelt(locale, "3.33"), Spelt(locale, "10.48"));
+        const QString caption =
+                QStringLiteral("Caso: X = %1; B = %2; Uinf = 1; Pcarga = %3; Qcarga = 0; Qcap = 0 [p.u.]")
+                        .arg(Spelt(locale, "0.03"), Spelt(locale, "3.33"), Spelt(locale, "10.48"));
         QVERIFY(window.saveChart(QStringLiteral("grafico.png")));
         QVERIFY(ReadAll(QStringLiteral("grafico.png")).startsWith("\x89PNG\r\n"));
         const QImage png(QStringLiteral("grafico.png"));
@@ -216,7 +223,8 @@ private slots:
         double green = 0;
         for (int y = 0; y < png.height(); ++y) {
             const QColor pixel = png.pixelColor(png.width() * 5 / 8, y);
-            if (pixel.green() > pixel.red() + 20 && pixel.green() > pixel.blue() + 20) green += (255 - pixel.red()) / 255.0;
+            if (pixel.green() > pixel.red() + 20 && pixel.green() > pixel.blue() + 20)
+                green += (255 - pixel.red()) / 255.0;
         }
         QVERIFY2(green > 1.6 && green < 2.6, qPrintable(QString::number(green)));
         QVERIFY(window.saveChart(QStringLiteral("grafico.pdf")));
@@ -230,7 +238,8 @@ private slots:
                 svgWidth = svg.attributes().value(QLatin1String("width")).toString();
                 svgHeight = svg.attributes().value(QLatin1String("height")).toString();
             }
-            if (svg.isCharacters()) svgText += svg.text();
+            if (svg.isCharacters())
+                svgText += svg.text();
         }
         QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
         QCOMPARE(svgWidth, QStringLiteral("297mm"));
@@ -243,19 +252,24 @@ private slots:
         const QByteArray csv = ReadAll(QStringLiteral("curvas.csv"));
         QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
         QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.takeLast(), QString());  // the last line end leaves an empty piece
-        for (const QString& line : lines) QCOMPARE(line.count(QLatin1Char(';')), 8);
+        QCOMPARE(lines.takeLast(), QString()); // the last line end leaves an empty piece
+        for (const QString &line : lines)
+            QCOMPARE(line.count(QLatin1Char(';')), 8);
         QCOMPARE(lines.at(0).section(QLatin1Char(';'), 0, 1), QStringLiteral("X [p.u.];") + Spelt(locale, "0.03"));
-        QCOMPARE(lines.at(3).section(QLatin1Char(';'), 0, 1), QStringLiteral("Pcarga [p.u.];") + Spelt(locale, "10.48"));
+        QCOMPARE(lines.at(3).section(QLatin1Char(';'), 0, 1),
+                 QStringLiteral("Pcarga [p.u.];") + Spelt(locale, "10.48"));
         QCOMPARE(lines.at(5).section(QLatin1Char(';'), 0, 1), QStringLiteral("Qcap [p.u.];0"));
         lines = lines.mid(6);
         QVERIFY(lines.front().startsWith(QStringLiteral("Q2 rama inferior [p.u.];V2 rama inferior [p.u.];")));
         QCOMPARE(lines.size(), 1 + 300);
-        const auto read = [&regional](const QString& text) { return *ReadRegionalNumber(text.toStdString(), regional); };
-        const ChartGrid& grid = window.chartView()->grid();
+        const auto read = [&regional](const QString &text) {
+            return *ReadRegionalNumber(text.toStdString(), regional);
+        };
+        const ChartGrid &grid = window.chartView()->grid();
         for (int row = 0; row < 300; row += 23) {
             const QStringList fields = lines.at(1 + row).split(QLatin1Char(';'));
-            for (int column = 0; column < 6; ++column) QCOMPARE(read(fields.at(column)), grid.value(row, column));
+            for (int column = 0; column < 6; ++column)
+                QCOMPARE(read(fields.at(column)), grid.value(row, column));
         }
         const QStringList upper = lines.at(1).split(QLatin1Char(';'));
         QCOMPARE(upper.at(6), QStringLiteral("Punto superior"));
@@ -267,7 +281,8 @@ private slots:
         const QStringList results = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(results.size(), 13);
         QCOMPARE(results.at(8), "V2 sup\t" + QString::fromStdString(ToGeneralText(kUpper.y(), regional)) + "\tp.u.");
-        QCOMPARE(results.at(12), "Margen QV\t" + QString::fromStdString(ToGeneralText(5.64113702274202, regional)) + "\tp.u.");
+        QCOMPARE(results.at(12),
+                 "Margen QV\t" + QString::fromStdString(ToGeneralText(5.64113702274202, regional)) + "\tp.u.");
         Trigger(window, "mnuCopiarGrafico");
         QVERIFY(!QGuiApplication::clipboard()->image().isNull());
     }
@@ -278,22 +293,25 @@ private slots:
         QDir(m_folder->path()).mkdir(QStringLiteral("informes"));
         const QString folder = QDir(m_folder->path()).filePath(QStringLiteral("informes"));
         QString opened;
-        const auto answer = [&opened](const QString& name, const QString& type = QString()) {
+        const auto answer = [&opened](const QString &name, const QString &type = QString()) {
             QTimer::singleShot(0, [&opened, name, type] {
-                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-                if (!dialog) return;
+                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
                 opened = dialog->directory().absolutePath();
-                if (!type.isEmpty()) dialog->selectNameFilter(type);
+                if (!type.isEmpty())
+                    dialog->selectNameFilter(type);
                 // Typed into the name box, which has the focus, as a user would.
                 QVERIFY(QTest::qWaitForWindowActive(dialog));
-                auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+                auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
                 QVERIFY(edit);
                 edit->selectAll();
                 QTest::keyClicks(edit, name);
                 QTest::keyClick(edit, Qt::Key_Return);
             });
         };
-        const QStringList types{QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("Gráfico vectorial SVG (*.svg)")};
+        const QStringList types{ QStringLiteral("Imagen PNG (*.png)"),
+                                 QStringLiteral("Gráfico vectorial SVG (*.svg)") };
         answer(QDir(folder).filePath(QStringLiteral("foto.jpg")));
         QCOMPARE(AskSavePath(&parent, QStringLiteral("Guardar"), QStringLiteral("a.png"), types),
                  QDir(folder).filePath(QStringLiteral("foto.jpg.png")));
@@ -319,9 +337,10 @@ private slots:
         // "salida.txt" has been written: the chart keeps the previous case.
         window.inputBox(InputBox::X)->setText(QStringLiteral("1e-6"));
         m_watchdog->expect();
-        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
         QVERIFY(window.saveCurves(QStringLiteral("anteriores.csv")));
-        const QStringList lines = QString::fromUtf8(ReadAll(QStringLiteral("anteriores.csv")).mid(3)).split(QStringLiteral("\r\n"));
+        const QStringList lines =
+                QString::fromUtf8(ReadAll(QStringLiteral("anteriores.csv")).mid(3)).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.at(0), QStringLiteral("X [p.u.];0,03;;;;;;;"));
         QCOMPARE(lines.at(6), QStringLiteral("Nota;Gráfico del cálculo anterior;;;;;;;"));
         QVERIFY(lines.at(7).startsWith(QStringLiteral("Q2 rama inferior")));
@@ -330,7 +349,11 @@ private slots:
     void aFailedExportLeavesTheFileWhole()
     {
         MainWindow window(PointLocale());
-        { QFile old(QStringLiteral("grafico.png")); old.open(QIODevice::WriteOnly); old.write("old picture"); }
+        {
+            QFile old(QStringLiteral("grafico.png"));
+            old.open(QIODevice::WriteOnly);
+            old.write("old picture");
+        }
         // A file-size limit stands in for a full disk, for root too.
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
@@ -351,13 +374,13 @@ private slots:
     void valueLabelsCanBeCopiedAndShowWholeWhenCut()
     {
         MainWindow window(PointLocale());
-        QLabel* margin = window.resultLabel(ResultLabel::MargenQ2);
+        QLabel *margin = window.resultLabel(ResultLabel::MargenQ2);
         QVERIFY(margin->textInteractionFlags() & Qt::TextSelectableByMouse);
         QCOMPARE(margin->toolTip(), QString());
         // Absurd loads give a margin of hundreds of digits before the sweep fails.
-        SetInputs(window, {"0.03", "3.33", "1", "1e100", "0", "0"});
+        SetInputs(window, { "0.03", "3.33", "1", "1e100", "0", "0" });
         m_watchdog->expect();
-        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
         QVERIFY(margin->text().size() > 100);
         QCOMPARE(margin->toolTip(), margin->text());
     }

@@ -34,30 +34,37 @@ using namespace tarvilo::testing;
 
 namespace {
 
-void Trigger(MainWindow& window, const char* action)
+void Trigger(MainWindow &window, const char *action)
 {
-    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    window.findChild<QAction *>(QString::fromLatin1(action))->trigger();
 }
 
-void Calculate(MainWindow& window) { window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click(); }
+void Calculate(MainWindow &window)
+{
+    window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
+}
 
 // The labels an axis of the chart carries.
-QStringList AxisLabels(const QChart* chart, Qt::Orientation orientation)
+QStringList AxisLabels(const QChart *chart, Qt::Orientation orientation)
 {
-    auto* axis = qobject_cast<QCategoryAxis*>(chart->axes(orientation).value(0));
+    auto *axis = qobject_cast<QCategoryAxis *>(chart->axes(orientation).value(0));
     return axis ? axis->categoriesLabels() : QStringList();
 }
 
 // Few, distinct, short labels in ASCII digits.
-bool Readable(const QStringList& labels, QString& why)
+bool Readable(const QStringList &labels, QString &why)
 {
     why = labels.join(QLatin1Char('|'));
-    if (labels.size() < 2 || labels.size() > kMaxTicks + 1) return false;
-    if (QSet<QString>(labels.begin(), labels.end()).size() != labels.size()) return false;
-    for (const QString& label : labels) {
-        if (label.size() > 24) return false;
+    if (labels.size() < 2 || labels.size() > kMaxTicks + 1)
+        return false;
+    if (QSet<QString>(labels.begin(), labels.end()).size() != labels.size())
+        return false;
+    for (const QString &label : labels) {
+        if (label.size() > 24)
+            return false;
         for (const QChar c : label) {
-            if (c.isDigit() && c.unicode() >= 0x80) return false;
+            if (c.isDigit() && c.unicode() >= 0x80)
+                return false;
         }
     }
     return true;
@@ -65,14 +72,15 @@ bool Readable(const QStringList& labels, QString& why)
 
 // Each label across has room in its share of the axis: Qt cuts a longer
 // one to "...". (Each label gets an equal share, one more than there are.)
-bool FitAcross(const QChart* chart, QString& why)
+bool FitAcross(const QChart *chart, QString &why)
 {
     const QStringList labels = AxisLabels(chart, Qt::Horizontal);
     const QFontMetricsF metrics(chart->axes(Qt::Horizontal).value(0)->labelsFont());
     const qreal share = chart->plotArea().width() / (labels.size() + 1);
     why = labels.join(QLatin1Char('|')) + QStringLiteral(" share %1").arg(share);
-    for (const QString& label : labels) {
-        if (metrics.horizontalAdvance(label) + 8 > share) return false;
+    for (const QString &label : labels) {
+        if (metrics.horizontalAdvance(label) + 8 > share)
+            return false;
     }
     return true;
 }
@@ -82,11 +90,12 @@ bool Answers()
 {
     bool answered = false;
     QTimer::singleShot(0, qApp, [&answered] { answered = true; });
-    for (int pass = 0; pass < 50 && !answered; ++pass) QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    for (int pass = 0; pass < 50 && !answered; ++pass)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
     return answered;
 }
 
-void Wheel(QWidget* viewport, int notches)
+void Wheel(QWidget *viewport, int notches)
 {
     const QPoint at(viewport->width() / 3, viewport->height() / 4);
     QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
@@ -94,7 +103,7 @@ void Wheel(QWidget* viewport, int notches)
     QApplication::sendEvent(viewport, &wheel);
 }
 
-void MoveMouse(QGraphicsView* view, const QPointF& scenePosition)
+void MoveMouse(QGraphicsView *view, const QPointF &scenePosition)
 {
     const QPointF at = view->mapFromScene(scenePosition);
     QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
@@ -102,15 +111,16 @@ void MoveMouse(QGraphicsView* view, const QPointF& scenePosition)
     QApplication::sendEvent(view->viewport(), &move);
 }
 
-}  // namespace
+} // namespace
 
-class ChartEdgesTest : public WidgetTestFixture {
+class ChartEdgesTest : public WidgetTestFixture
+{
     Q_OBJECT
 
 private slots:
     void cleanup()
     {
-        QLocale::setDefault(QLocale::c());  // one test changes Qt's default
+        QLocale::setDefault(QLocale::c()); // one test changes Qt's default
         WidgetTestFixture::cleanup();
     }
 
@@ -118,19 +128,21 @@ private slots:
     {
         MainWindow window(PointLocale());
         Trigger(window, "mnuGraficoAmpliado");
-        LargeChartView* view = window.largeChart()->view();
+        LargeChartView *view = window.largeChart()->view();
         QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
         const AxisRanges fitted = RangesOf(*view->qvChart());
         QString why;
-        for (int notch = 0; notch < 10000; ++notch) Wheel(view->viewport(), -1);
+        for (int notch = 0; notch < 10000; ++notch)
+            Wheel(view->viewport(), -1);
         QVERIFY(Answers());
         const AxisRanges out = RangesOf(*view->qvChart());
         QVERIFY(out.xMax - out.xMin <= 4 * (fitted.xMax - fitted.xMin) * (1 + 1e-12));
-        QVERIFY(out.yMin >= 0);  // no negative voltages
+        QVERIFY(out.yMin >= 0); // no negative voltages
         QVERIFY2(Readable(AxisLabels(view->qvChart(), Qt::Horizontal), why), qPrintable(why));
         QVERIFY2(Readable(AxisLabels(view->qvChart(), Qt::Vertical), why), qPrintable(why));
 
-        for (int notch = 0; notch < 1000; ++notch) Wheel(view->viewport(), 1);
+        for (int notch = 0; notch < 1000; ++notch)
+            Wheel(view->viewport(), 1);
         QVERIFY(Answers());
         const AxisRanges in = RangesOf(*view->qvChart());
         QVERIFY(in.xMax > in.xMin && in.yMax > in.yMin);
@@ -141,7 +153,8 @@ private slots:
         QVERIFY(Answers());
 
         // A band drawn by Qt's own zoom is held within the bounds as well.
-        for (int zoom = 0; zoom < 200; ++zoom) view->qvChart()->zoomOut();
+        for (int zoom = 0; zoom < 200; ++zoom)
+            view->qvChart()->zoomOut();
         QVERIFY(Answers());
         const AxisRanges band = RangesOf(*view->qvChart());
         QVERIFY(band.xMax - band.xMin <= 4 * (fitted.xMax - fitted.xMin) * (1 + 1e-12));
@@ -154,9 +167,9 @@ private slots:
         QTest::addColumn<QStringList>("first");
         QTest::addColumn<QStringList>("second");
         QTest::newRow("small Pmax then the default case")
-            << QStringList{"0.03", "3.33", "1", "1e-6", "1", "0"} << QStringList();
-        QTest::newRow("X 0.5 then X 0.0001") << QStringList{"0.5", "0", "1", "0.5", "0.5", "0"}
-                                             << QStringList{"0.0001", "0", "1", "0.5", "0.5", "0"};
+                << QStringList{ "0.03", "3.33", "1", "1e-6", "1", "0" } << QStringList();
+        QTest::newRow("X 0.5 then X 0.0001") << QStringList{ "0.5", "0", "1", "0.5", "0.5", "0" }
+                                             << QStringList{ "0.0001", "0", "1", "0.5", "0.5", "0" };
     }
     void rangeChangesNeverAskForManyTicks()
     {
@@ -165,11 +178,11 @@ private slots:
         MainWindow window(PointLocale());
         Trigger(window, "mnuCurvaPV");
         Trigger(window, "mnuGraficoAmpliado");
-        PvCurveWindow* pv = window.pvCurveWindow();
-        m_watchdog->expect(100);  // whatever the runs say; what counts is that they end
-        for (const QStringList& inputs : {first, second}) {
+        PvCurveWindow *pv = window.pvCurveWindow();
+        m_watchdog->expect(100); // whatever the runs say; what counts is that they end
+        for (const QStringList &inputs : { first, second }) {
             if (inputs.isEmpty()) {
-                window.findChild<QPushButton*>(QStringLiteral("cmdValoresDefault"))->click();
+                window.findChild<QPushButton *>(QStringLiteral("cmdValoresDefault"))->click();
             } else {
                 SetInputs(window, inputs);
                 Calculate(window);
@@ -178,9 +191,9 @@ private slots:
             pv->chartView()->viewport()->repaint();
             window.largeChart()->view()->viewport()->repaint();
             QVERIFY(Answers());
-            for (const QChart* chart : {static_cast<const QChart*>(pv->chartView()->styledChart()),
-                                        static_cast<const QChart*>(window.largeChart()->view()->qvChart())}) {
-                for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+            for (const QChart *chart : { static_cast<const QChart *>(pv->chartView()->styledChart()),
+                                         static_cast<const QChart *>(window.largeChart()->view()->qvChart()) }) {
+                for (const Qt::Orientation orientation : { Qt::Horizontal, Qt::Vertical }) {
                     QVERIFY(AxisLabels(chart, orientation).size() <= kMaxTicks + 1);
                 }
             }
@@ -192,14 +205,14 @@ private slots:
     {
         MainWindow window(PointLocale());
         Trigger(window, "mnuFamilia");
-        FamilyWindow* family = window.familyWindow();
+        FamilyWindow *family = window.familyWindow();
         // Drawn on opening, before it showed: one entry per value and the
         // points, none for the load characteristics.
         QVERIFY(QTest::qWaitForWindowExposed(family));
         QCOMPARE(family->chartView()->legendNames().size(), qsizetype(6));
-        family->findChild<QComboBox*>(QStringLiteral("cboMagnitud"))->setCurrentIndex(0);  // X
-        family->findChild<QLineEdit*>(QStringLiteral("txtPrimero"))->setText(QStringLiteral("1e-6"));
-        family->findChild<QLineEdit*>(QStringLiteral("txtUltimo"))->setText(QStringLiteral("1e-5"));
+        family->findChild<QComboBox *>(QStringLiteral("cboMagnitud"))->setCurrentIndex(0); // X
+        family->findChild<QLineEdit *>(QStringLiteral("txtPrimero"))->setText(QStringLiteral("1e-6"));
+        family->findChild<QLineEdit *>(QStringLiteral("txtUltimo"))->setText(QStringLiteral("1e-5"));
         family->cmdDibujar_Click();
         QVERIFY(QTest::qWaitForWindowExposed(family));
         // One entry per value and the points: no entries for the load characteristics.
@@ -217,7 +230,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The main chart, near its upper operating point (right edge of the plot).
-        QvChart* plot = window.chartView()->qvChart();
+        QvChart *plot = window.chartView()->qvChart();
         const QPointF upper = plot->marks().upper;
         QTest::mouseMove(window.chartView()->viewport(),
                          window.chartView()->mapFromScene(plot->mapToScene(plot->mapToPosition(upper))));
@@ -225,7 +238,7 @@ private slots:
         QVERIFY(plot->rect().contains(plot->hoverRect()));
         // At every corner of the plot.
         const QRectF area = plot->plotArea();
-        for (const QPointF& corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
+        for (const QPointF &corner : { area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight() }) {
             const QPointF inside = corner + (area.center() - corner) * 0.01;
             plot->showHover(QStringLiteral("Punto superior\nQ = -1,66201141920777  V = 0,999102125201044"),
                             plot->mapToScene(inside));
@@ -235,15 +248,14 @@ private slots:
         // The P-V and family charts have one too.
         Trigger(window, "mnuCurvaPV");
         Trigger(window, "mnuFamilia");
-        for (XyChartView* view : {window.pvCurveWindow()->chartView(), window.familyWindow()->chartView()}) {
+        for (XyChartView *view : { window.pvCurveWindow()->chartView(), window.familyWindow()->chartView() }) {
             QVERIFY(QTest::qWaitForWindowExposed(view->window()));
-            StyledChart* chart = view->styledChart();
+            StyledChart *chart = view->styledChart();
             const int points = view->count() > 0 ? 0 : -1;
             QVERIFY(points == 0);
             // On the nose or the first operating point.
-            QList<QPointF> marks = view->points(window.pvCurveWindow()->chartView() == view
-                                                    ? int(PvCurveWindow::NoseMark)
-                                                    : 0);
+            QList<QPointF> marks =
+                    view->points(window.pvCurveWindow()->chartView() == view ? int(PvCurveWindow::NoseMark) : 0);
             QVERIFY(!marks.isEmpty());
             const QPointF at = chart->mapToScene(chart->mapToPosition(marks.first()));
             MoveMouse(view, at);
@@ -251,7 +263,7 @@ private slots:
             QVERIFY(chart->rect().contains(view->hoverRect()));
             MoveMouse(view, chart->mapToScene(chart->plotArea().topRight() + QPointF(-2, 2)));
             QVERIFY2(view->hoverText().startsWith(view == window.pvCurveWindow()->chartView() ? QStringLiteral("P = ")
-                                                                                          : QStringLiteral("Q = ")),
+                                                                                              : QStringLiteral("Q = ")),
                      qPrintable(view->hoverText()));
             QVERIFY(chart->rect().contains(view->hoverRect()));
         }
@@ -263,29 +275,31 @@ private slots:
         Trigger(window, "mnuGraficoAmpliado");
         QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
         Trigger(window, "mnuConservarCurvas");
-        QLineEdit* qcap = window.inputBox(InputBox::Qcap);
+        QLineEdit *qcap = window.inputBox(InputBox::Qcap);
         // Eleven runs: the first three kept cases are dropped again.
         for (int run = 1; run <= 11; ++run) {
             qcap->setText(QString::number(run * 0.25));
             Calculate(window);
         }
-        QvChart* plot = window.largeChart()->view()->qvChart();
+        QvChart *plot = window.largeChart()->view()->qvChart();
         QCoreApplication::processEvents();
         // The legend's entries of kept cases, as painted.
         QStringList named;
         QList<QRgb> colours;
-        for (QLegendMarker* marker : plot->legend()->markers()) {
-            if (!marker->isVisible() || !marker->label().startsWith(QStringLiteral("Qcap = "))) continue;
+        for (QLegendMarker *marker : plot->legend()->markers()) {
+            if (!marker->isVisible() || !marker->label().startsWith(QStringLiteral("Qcap = ")))
+                continue;
             named << marker->label();
             colours << marker->brush().color().rgb();
         }
         // The cases of Qcap 0.75 to 2.5, in the order kept, each in the
         // colour of its curves: names and colours moved on together.
         QStringList expected;
-        for (int run = 3; run <= 10; ++run) expected << QStringLiteral("Qcap = ") + QString::number(run * 0.25);
+        for (int run = 3; run <= 10; ++run)
+            expected << QStringLiteral("Qcap = ") + QString::number(run * 0.25);
         QCOMPARE(named, expected);
         QList<QRgb> caseColours;
-        for (const KeptCurves& kept : plot->keptCases()) {
+        for (const KeptCurves &kept : plot->keptCases()) {
             const QColor colour = QvChart::keptColour(kept.serial);
             QVERIFY(colour != QColor(220, 0, 0) && colour != QColor(0, 150, 0) && colour != QColor(0, 0, 202));
             caseColours << colour.rgb();
@@ -294,7 +308,8 @@ private slots:
         const QSet<QRgb> distinct(colours.cbegin(), colours.cend());
         QCOMPARE(distinct.size(), 8);
         QSet<QRgb> seriesColours;
-        for (QLineSeries* series : plot->keptSeries()) seriesColours.insert(series->pen().color().rgb());
+        for (QLineSeries *series : plot->keptSeries())
+            seriesColours.insert(series->pen().color().rgb());
         QCOMPARE(seriesColours, distinct);
     }
 
@@ -302,11 +317,11 @@ private slots:
     {
         MainWindow window(CommaLocale());
         Trigger(window, "mnuGraficoAmpliado");
-        LargeChartWindow* large = window.largeChart();
+        LargeChartWindow *large = window.largeChart();
         large->resize(large->minimumSizeHint());
-        large->resize(1, 1);  // held at the minimum
+        large->resize(1, 1); // held at the minimum
         QVERIFY(QTest::qWaitForWindowExposed(large));
-        QvChart* plot = large->view()->qvChart();
+        QvChart *plot = large->view()->qvChart();
         plot->layout()->activate();
         QCoreApplication::processEvents();
         const QStringList labels = AxisLabels(plot, Qt::Horizontal);
@@ -319,30 +334,30 @@ private slots:
     {
         // Each chart's labels and the height they take below the plot, under
         // Arabic settings and in the C locale.
-        const auto measure = [this](const QLocale& locale) {
+        const auto measure = [this](const QLocale &locale) {
             QLocale::setDefault(locale);
             auto window = std::make_unique<MainWindow>(locale);
             window->show();
             Trigger(*window, "mnuGraficoAmpliado");
             Trigger(*window, "mnuCurvaPV");
             Trigger(*window, "mnuFamilia");
-            const QList<const QChart*> charts{window->chartView()->qvChart(), window->largeChart()->view()->qvChart(),
-                                              window->pvCurveWindow()->chartView()->styledChart(),
-                                              window->familyWindow()->chartView()->styledChart()};
-            for (QWidget* shown : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(window->largeChart()),
-                                   static_cast<QWidget*>(window->pvCurveWindow()),
-                                   static_cast<QWidget*>(window->familyWindow())}) {
+            const QList<const QChart *> charts{ window->chartView()->qvChart(), window->largeChart()->view()->qvChart(),
+                                                window->pvCurveWindow()->chartView()->styledChart(),
+                                                window->familyWindow()->chartView()->styledChart() };
+            for (QWidget *shown :
+                 { static_cast<QWidget *>(window.get()), static_cast<QWidget *>(window->largeChart()),
+                   static_cast<QWidget *>(window->pvCurveWindow()), static_cast<QWidget *>(window->familyWindow()) }) {
                 (void)QTest::qWaitForWindowExposed(shown);
             }
             QCoreApplication::processEvents();
             QList<QStringList> labels;
             QList<qreal> below;
-            for (const QChart* chart : charts) {
+            for (const QChart *chart : charts) {
                 labels << AxisLabels(chart, Qt::Horizontal) + AxisLabels(chart, Qt::Vertical);
                 below << chart->size().height() - chart->plotArea().bottom();
             }
-            const QString valores = window->familyWindow()->findChild<QSpinBox*>(QStringLiteral("spnValores"))->text();
-            return std::tuple{labels, below, valores};
+            const QString valores = window->familyWindow()->findChild<QSpinBox *>(QStringLiteral("spnValores"))->text();
+            return std::tuple{ labels, below, valores };
         };
         const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
         const auto [arabicLabels, arabicBelow, arabicValores] = measure(arabic);
@@ -351,7 +366,8 @@ private slots:
         for (int chart = 0; chart < 4; ++chart) {
             const QString all = arabicLabels[chart].join(QLatin1Char('|'));
             QVERIFY2(all.contains(QChar(0x066B)), qPrintable(all));
-            for (const QChar c : all) QVERIFY2(c.unicode() < 0x80 || c.unicode() == 0x066B, qPrintable(all));
+            for (const QChar c : all)
+                QVERIFY2(c.unicode() < 0x80 || c.unicode() == 0x066B, qPrintable(all));
             QString cAll = cLabels[chart].join(QLatin1Char('|'));
             QCOMPARE(QString(all).replace(QChar(0x066B), QLatin1Char('.')), cAll);
             // One line: the labels take as much height below the plot as in the C locale.

@@ -23,39 +23,43 @@ using namespace tarvilo::testing;
 
 namespace {
 
-struct SceneText {
+struct SceneText
+{
     QString text;
     QRectF bounds;
 };
 
 // Every visible text the chart has drawn: title, axis titles, tick labels.
-std::vector<SceneText> SceneTexts(QvChartView* view)
+std::vector<SceneText> SceneTexts(QvChartView *view)
 {
     std::vector<SceneText> texts;
-    for (QGraphicsItem* item : view->scene()->items()) {
-        if (!item->isVisible()) continue;
-        if (auto* rich = dynamic_cast<QGraphicsTextItem*>(item)) {
+    for (QGraphicsItem *item : view->scene()->items()) {
+        if (!item->isVisible())
+            continue;
+        if (auto *rich = dynamic_cast<QGraphicsTextItem *>(item)) {
             // The glyphs, without the margin the text document keeps around them.
             const qreal margin = rich->document()->documentMargin();
-            texts.push_back({rich->toPlainText(),
-                             rich->mapRectToScene(rich->boundingRect().adjusted(margin, margin, -margin, -margin))});
-        } else if (auto* simple = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
-            texts.push_back({simple->text(), simple->sceneBoundingRect()});
+            texts.push_back({ rich->toPlainText(),
+                              rich->mapRectToScene(rich->boundingRect().adjusted(margin, margin, -margin, -margin)) });
+        } else if (auto *simple = dynamic_cast<QGraphicsSimpleTextItem *>(item)) {
+            texts.push_back({ simple->text(), simple->sceneBoundingRect() });
         }
     }
     return texts;
 }
 
-QStringList TextsOf(const std::vector<SceneText>& texts)
+QStringList TextsOf(const std::vector<SceneText> &texts)
 {
     QStringList list;
-    for (const SceneText& text : texts) list << text.text;
+    for (const SceneText &text : texts)
+        list << text.text;
     return list;
 }
 
-}  // namespace
+} // namespace
 
-class ChartTest : public WidgetTestFixture {
+class ChartTest : public WidgetTestFixture
+{
     Q_OBJECT
 
 private slots:
@@ -63,15 +67,15 @@ private slots:
     void fixedLook()
     {
         MainWindow window(PointLocale());
-        QvChartView* view = window.chartView();
-        QChart* chart = view->chart();
+        QvChartView *view = window.chartView();
+        QChart *chart = view->chart();
         QCOMPARE(view->objectName(), QStringLiteral("grfMsChart"));
         QCOMPARE(chart->title(), QStringLiteral("Curvas Q vs. V"));
         QVERIFY(!chart->legend()->isVisible());
         QCOMPARE(view->axisX()->titleText(), QStringLiteral("Potencia reactiva en la carga [p.u.]"));
         QCOMPARE(view->axisY()->titleText(), QStringLiteral("Tensión en la carga [p.u.]"));
-        for (const QFont& font : {chart->titleFont(), view->axisX()->titleFont(), view->axisY()->titleFont(),
-                                  view->axisX()->labelsFont()}) {
+        for (const QFont &font : { chart->titleFont(), view->axisX()->titleFont(), view->axisY()->titleFont(),
+                                   view->axisX()->labelsFont() }) {
             QCOMPARE(font.family(), QStringLiteral("Arial"));
             QCOMPARE(font.pointSize(), 8);
         }
@@ -79,7 +83,7 @@ private slots:
         QCOMPARE(view->axisY()->labelsFont().family(), QStringLiteral("Arial"));
         QVERIFY(view->axisY()->labelsFont().pointSizeF() <= 8);
         QVERIFY(view->axisY()->labelsFont().pointSizeF() >= 6);
-        QCOMPARE(chart->axes().size(), qsizetype(2));  // no secondary axis
+        QCOMPARE(chart->axes().size(), qsizetype(2)); // no secondary axis
         // Three curves told apart by colour.
         const QColor a = view->series(Curve::LowerBranch)->pen().color(),
                      b = view->series(Curve::UpperBranch)->pen().color(),
@@ -97,19 +101,19 @@ private slots:
     {
         QFETCH(QLocale, locale);
         MainWindow window(locale);
-        QvChartView* view = window.chartView();
+        QvChartView *view = window.chartView();
         QCOMPARE(view->axisX()->min(), -4.0);
         QCOMPARE(view->axisX()->max(), 6.0);
         QCOMPARE(view->qvChart()->ticks(view->axisX()).size(), qsizetype(11));
         QCOMPARE(view->axisY()->min(), 0.0);
         QCOMPARE(view->axisY()->max(), 1.2);
         const QList<Tick> voltageTicks = view->qvChart()->ticks(view->axisY());
-        QCOMPARE(voltageTicks.size(), qsizetype(13));  // 0 to 1.2
+        QCOMPARE(voltageTicks.size(), qsizetype(13)); // 0 to 1.2
         QCOMPARE(voltageTicks.at(0).label, QStringLiteral("0"));
         QCOMPARE(voltageTicks.at(3).label, QStringLiteral("0") + locale.decimalPoint() + QStringLiteral("3"));
 
         // Cells hold the 15-digit texts; the series plot what they read as.
-        const ChartGrid& grid = view->grid();
+        const ChartGrid &grid = view->grid();
         const RegionalSettings regional = RegionalOf(locale);
         const QString sep = locale.decimalPoint();
         QCOMPARE(grid.text(0, 0, regional), "5" + sep + "03842133333333");
@@ -117,7 +121,7 @@ private slots:
         QCOMPARE(grid.text(299, 4, regional), "-4" + sep + "16250000001638E-05");
         for (const Curve curve : kCurves) {
             const int i = static_cast<int>(curve);
-            QLineSeries* series = view->series(curve);
+            QLineSeries *series = view->series(curve);
             QCOMPARE(series->count(), 300);
             for (int row = 0; row < 300; row += 37) {
                 QCOMPARE(series->at(row).x(), grid.value(row, 2 * i));
@@ -143,9 +147,10 @@ private slots:
         QVERIFY(texts.contains(QStringLiteral("-4")));
 
         // A scale near the top of the range: 32757 to 32767, no "32.767".
-        SetInputs(window, {QStringLiteral("0,00000762976"), QStringLiteral("0"), QStringLiteral("1"),
-                           QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
-        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
+        SetInputs(window,
+                  { QStringLiteral("0,00000762976"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"),
+                    QStringLiteral("0"), QStringLiteral("0") });
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
         QCOMPARE(window.chartView()->axisX()->max(), 32767.0);
         QCoreApplication::processEvents();
         texts = TextsOf(SceneTexts(window.chartView()));
@@ -167,16 +172,16 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCoreApplication::processEvents();
-        QvChartView* view = window.chartView();
+        QvChartView *view = window.chartView();
         const std::vector<SceneText> texts = SceneTexts(view);
         const QString sep = locale.decimalPoint();
-        QStringList expected{QStringLiteral("0")};
+        QStringList expected{ QStringLiteral("0") };
         for (int tenths = 1; tenths <= 12; ++tenths) {
             expected << QString::number(tenths / 10) + sep + QString::number(tenths % 10);
         }
         qreal previousTop = 1e9;
         for (int i = 0; i < expected.size(); ++i) {
-            const auto found = std::find_if(texts.begin(), texts.end(), [&](const SceneText& t) {
+            const auto found = std::find_if(texts.begin(), texts.end(), [&](const SceneText &t) {
                 return t.text == expected[i] && t.bounds.right() <= view->qvChart()->plotArea().left() + 1;
             });
             QVERIFY2(found != texts.end(), qPrintable(expected[i] + " | " + TextsOf(texts).join(QLatin1Char('|'))));
@@ -184,7 +189,7 @@ private slots:
             const qreal y = view->qvChart()->mapToPosition(QPointF(0, i / 10.0)).y();
             QVERIFY2(found->bounds.top() <= y && found->bounds.bottom() >= y, qPrintable(expected[i]));
             QVERIFY2(found->bounds.bottom() <= previousTop + 0.5, qPrintable(expected[i]));
-            QVERIFY2(found->bounds.height() >= 7, qPrintable(expected[i]));  // readable, not a speck
+            QVERIFY2(found->bounds.height() >= 7, qPrintable(expected[i])); // readable, not a speck
             previousTop = found->bounds.top();
         }
     }
@@ -199,7 +204,8 @@ private slots:
         const QStringList texts = TextsOf(SceneTexts(window.chartView()));
         const QString all = texts.join(QLatin1Char('|'));
         QVERIFY2(texts.contains(QStringLiteral("1\u066B2")) && texts.contains(QStringLiteral("-4")), qPrintable(all));
-        for (const QChar c : all) QVERIFY2(!c.isDigit() || c.unicode() < 0x80, qPrintable(all));
+        for (const QChar c : all)
+            QVERIFY2(!c.isDigit() || c.unicode() < 0x80, qPrintable(all));
     }
 
     void titlesAndTickLabelsAreNotCutOff()
@@ -210,8 +216,9 @@ private slots:
         const QRectF visible = window.chartView()->mapToScene(window.chartView()->viewport()->rect()).boundingRect();
         const std::vector<SceneText> texts = SceneTexts(window.chartView());
         QVERIFY(texts.size() >= 3 + 11 + 13);
-        for (const SceneText& text : texts) {
-            if (text.text.isEmpty()) continue;
+        for (const SceneText &text : texts) {
+            if (text.text.isEmpty())
+                continue;
             QVERIFY2(!text.text.contains(QStringLiteral("...")) && !text.text.contains(QChar(0x2026)),
                      qPrintable(text.text));
             QVERIFY2(visible.contains(text.bounds), qPrintable(text.text));
@@ -226,15 +233,42 @@ private slots:
         QTest::addColumn<QString>("lowest");
         QTest::addColumn<QString>("highest");
         QTest::addColumn<bool>("solution");
-        QTest::newRow("-9 to 1") << "0.5" << "0" << "-9" << "1" << true;
-        QTest::newRow("-4 to 6") << "0.05" << "0" << "-4" << "6" << true;
-        QTest::newRow("90 to 100") << "0.002525" << "0" << "90" << "100" << true;
-        QTest::newRow("16 to 26") << "0.01" << "0" << "16" << "26" << true;
-        QTest::newRow("241 to 251") << "0.001" << "0" << "241" << "251" << true;
-        QTest::newRow("2491 to 2501") << "0.0001" << "0" << "2491" << "2501" << true;
-        QTest::newRow("32757 to 32767") << "0.00000762976" << "0" << "32757" << "32767" << true;
-        QTest::newRow("-109 to -99") << "1" << "10.0125" << "-109" << "-99" << false;
-        QTest::newRow("-32768 to -32758") << "1" << "180.99627" << "-32768" << "-32758" << false;
+        QTest::newRow("-9 to 1") << "0.5"
+                                 << "0"
+                                 << "-9"
+                                 << "1" << true;
+        QTest::newRow("-4 to 6") << "0.05"
+                                 << "0"
+                                 << "-4"
+                                 << "6" << true;
+        QTest::newRow("90 to 100") << "0.002525"
+                                   << "0"
+                                   << "90"
+                                   << "100" << true;
+        QTest::newRow("16 to 26") << "0.01"
+                                  << "0"
+                                  << "16"
+                                  << "26" << true;
+        QTest::newRow("241 to 251") << "0.001"
+                                    << "0"
+                                    << "241"
+                                    << "251" << true;
+        QTest::newRow("2491 to 2501") << "0.0001"
+                                      << "0"
+                                      << "2491"
+                                      << "2501" << true;
+        QTest::newRow("32757 to 32767") << "0.00000762976"
+                                        << "0"
+                                        << "32757"
+                                        << "32767" << true;
+        QTest::newRow("-109 to -99") << "1"
+                                     << "10.0125"
+                                     << "-109"
+                                     << "-99" << false;
+        QTest::newRow("-32768 to -32758") << "1"
+                                          << "180.99627"
+                                          << "-32768"
+                                          << "-32758" << false;
     }
     void tickLabelsFitAtEveryScale()
     {
@@ -247,9 +281,10 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         m_watchdog->clear();
-        if (!solution) m_watchdog->expect();
-        SetInputs(window, {reactance, "0", "1", pcarga, "0", "0"});
-        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
+        if (!solution)
+            m_watchdog->expect();
+        SetInputs(window, { reactance, "0", "1", pcarga, "0", "0" });
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
         QCoreApplication::processEvents();
         const std::vector<SceneText> texts = SceneTexts(window.chartView());
         const QStringList all = TextsOf(texts);
@@ -258,14 +293,15 @@ private slots:
         // reactive-power axis stand apart.
         const QRectF visible = window.chartView()->mapToScene(window.chartView()->viewport()->rect()).boundingRect();
         std::vector<QRectF> ticks;
-        QvChart* shown = window.chartView()->qvChart();
+        QvChart *shown = window.chartView()->qvChart();
         const qreal plotBottom = shown->mapToScene(shown->plotArea()).boundingRect().bottom();
-        for (const SceneText& text : texts) {
+        for (const SceneText &text : texts) {
             QVERIFY2(visible.contains(text.bounds), qPrintable(text.text));
             bool integer = false;
             const int value = text.text.toInt(&integer);
-            const bool below = text.bounds.top() >= plotBottom;  // not the voltage axis' "0"
-            if (integer && below && value >= lowest.toInt() && value <= highest.toInt()) ticks.push_back(text.bounds);
+            const bool below = text.bounds.top() >= plotBottom; // not the voltage axis' "0"
+            if (integer && below && value >= lowest.toInt() && value <= highest.toInt())
+                ticks.push_back(text.bounds);
         }
         QCOMPARE(ticks.size(), size_t(11));
         // Up to three characters stand level side by side; longer ones upright.
@@ -275,10 +311,11 @@ private slots:
         // axes stand, after the scale changed (cached pixmaps must follow).
         const QImage painted = window.chartView()->grab().toImage();
         const QRectF plot = window.chartView()->chart()->plotArea();
-        auto darkPixels = [&painted](const QRect& area) {
+        auto darkPixels = [&painted](const QRect &area) {
             int dark = 0;
             for (int y = area.top(); y <= area.bottom(); ++y) {
-                for (int x = area.left(); x <= area.right(); ++x) dark += qGray(painted.pixel(x, y)) < 110;
+                for (int x = area.left(); x <= area.right(); ++x)
+                    dark += qGray(painted.pixel(x, y)) < 110;
             }
             return dark;
         };
@@ -287,7 +324,8 @@ private slots:
         QVERIFY2(darkPixels(yLabels) > 60, "voltage tick labels not painted");
         QVERIFY2(darkPixels(xLabels) > 40, "reactive-power tick labels not painted");
         for (size_t i = 0; i < ticks.size(); ++i) {
-            for (size_t j = i + 1; j < ticks.size(); ++j) QVERIFY(!ticks[i].intersects(ticks[j]));
+            for (size_t j = i + 1; j < ticks.size(); ++j)
+                QVERIFY(!ticks[i].intersects(ticks[j]));
         }
     }
 
@@ -295,7 +333,7 @@ private slots:
     {
         MainWindow window(PointLocale());
         for (int i = 0; i < 3; ++i) {
-            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
+            QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
         }
         QCOMPARE(window.chartView()->chart()->title(), QStringLiteral("Curvas Q vs. V"));
         QVERIFY(!window.chartView()->chart()->legend()->isVisible());

@@ -31,27 +31,29 @@
 using namespace tarvilo;
 using namespace tarvilo::testing;
 
-class ExploringTest : public WidgetTestFixture {
+class ExploringTest : public WidgetTestFixture
+{
     Q_OBJECT
 
 private:
-    static QAction* Action(MainWindow& window, const char* name)
+    static QAction *Action(MainWindow &window, const char *name)
     {
-        return window.findChild<QAction*>(QString::fromLatin1(name));
+        return window.findChild<QAction *>(QString::fromLatin1(name));
     }
 
 private slots:
     void heldKeysFoldIntoOneRunOfTheLatestValue()
     {
         MainWindow window(PointLocale());
-        QLineEdit* qcap = window.inputBox(InputBox::Qcap);
+        QLineEdit *qcap = window.inputBox(InputBox::Qcap);
         qcap->setFocus();
         qcap->end(false);
         QSignalSpy runs(&window, &MainWindow::caseShown);
-        for (int repeat = 0; repeat < 5; ++repeat) QTest::keyClick(qcap, Qt::Key_Up);
+        for (int repeat = 0; repeat < 5; ++repeat)
+            QTest::keyClick(qcap, Qt::Key_Up);
         QTest::keyClick(qcap, Qt::Key_PageUp);
         QCOMPARE(qcap->text(), QStringLiteral("0.15"));
-        QCOMPARE(runs.count(), 0);  // not yet: the window was busy with the keys
+        QCOMPARE(runs.count(), 0); // not yet: the window was busy with the keys
         QTRY_COMPARE(runs.count(), 1);
         // The results are those of the text shown: Qcap 0.15 gives Beq 1.815.
         QCOMPARE(window.chartView()->series(Curve::LoadCharacteristic)->at(0).x(), 0 - 1.815 * 1.5 * 1.5);
@@ -73,12 +75,13 @@ private slots:
     void aHeldKeyAndASpunWheelStepEveryTime()
     {
         MainWindow window(CommaLocale());
-        QLineEdit* pcarga = window.inputBox(InputBox::Pcarga);
-        QVERIFY(qobject_cast<SteppingLineEdit*>(pcarga));
+        QLineEdit *pcarga = window.inputBox(InputBox::Pcarga);
+        QVERIFY(qobject_cast<SteppingLineEdit *>(pcarga));
         pcarga->setFocus();
         pcarga->end(false);
         QSignalSpy runs(&window, &MainWindow::caseShown);
-        for (int press = 0; press < 3000; ++press) QTest::keyClick(pcarga, Qt::Key_Down);
+        for (int press = 0; press < 3000; ++press)
+            QTest::keyClick(pcarga, Qt::Key_Down);
         QCOMPARE(pcarga->text(), QStringLiteral("-19,52"));
         const QPointF at(pcarga->width() / 2.0, pcarga->height() / 2.0);
         for (int part = 0; part < 2 * 3000; ++part) {
@@ -95,7 +98,7 @@ private slots:
     {
         MainWindow window(CommaLocale());
         Action(window, "mnuFamilia")->trigger();
-        auto* primero = window.familyWindow()->findChild<QLineEdit*>(QStringLiteral("txtPrimero"));
+        auto *primero = window.familyWindow()->findChild<QLineEdit *>(QStringLiteral("txtPrimero"));
         QCOMPARE(primero->text(), QStringLiteral("0,03"));
         primero->setFocus();
         primero->end(false);
@@ -106,8 +109,8 @@ private slots:
     void aStepBeyondTheRangeKeepsTheText()
     {
         MainWindow window(CommaLocale());
-        QLineEdit* x = window.inputBox(InputBox::X);
-        for (const auto& [text, key] : {std::pair{"1e308", Qt::Key_Up}, std::pair{"1,7e308", Qt::Key_PageUp}}) {
+        QLineEdit *x = window.inputBox(InputBox::X);
+        for (const auto &[text, key] : { std::pair{ "1e308", Qt::Key_Up }, std::pair{ "1,7e308", Qt::Key_PageUp } }) {
             x->setText(QString::fromLatin1(text));
             x->setFocus();
             x->end(false);
@@ -119,15 +122,15 @@ private slots:
     void earlierCasesAreKeptAndRemoved()
     {
         MainWindow window(CommaLocale());
-        auto* agregar = window.findChild<QCheckBox*>(QStringLiteral("chkAgregar"));
+        auto *agregar = window.findChild<QCheckBox *>(QStringLiteral("chkAgregar"));
         Action(window, "mnuGraficoAmpliado")->trigger();
         Action(window, "mnuConservarCurvas")->trigger();
         QCOMPARE(agregar->checkState(), Qt::Checked);
         QVERIFY(!agregar->isVisible());
-        QvChart* plot = window.chartView()->qvChart();
+        QvChart *plot = window.chartView()->qvChart();
         for (int step = 1; step <= 10; ++step) {
             window.inputBox(InputBox::Qcap)->setText(QString::number(step * 0.1, 'f', 1).replace(u'.', u','));
-            window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+            window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
         }
         // Eight kept, the oldest gone, each named by what sets it apart.
         QCOMPARE(plot->keptCases().size(), size_t(8));
@@ -138,14 +141,14 @@ private slots:
         QCOMPARE(plot->keptCases().back().name, QStringLiteral("Qcap = 0,9"));
         QCOMPARE(window.largeChart()->view()->qvChart()->keptCases().back().name, QStringLiteral("Qcap = 0,9"));
         // The current curves stay the first three series.
-        QCOMPARE(plot->series().at(0), static_cast<QAbstractSeries*>(plot->curve(Curve::LowerBranch)));
+        QCOMPARE(plot->series().at(0), static_cast<QAbstractSeries *>(plot->curve(Curve::LowerBranch)));
 
         Action(window, "mnuBorrarCurvas")->trigger();
         QCOMPARE(plot->keptSeries().size(), qsizetype(0));
         QCOMPARE(window.largeChart()->view()->qvChart()->keptCases().size(), size_t(0));
         Action(window, "mnuConservarCurvas")->trigger();
         QCOMPARE(agregar->checkState(), Qt::Unchecked);
-        window.findChild<QPushButton*>(QStringLiteral("cmdValoresDefault"))->click();
+        window.findChild<QPushButton *>(QStringLiteral("cmdValoresDefault"))->click();
         QCOMPARE(plot->keptCases().size(), size_t(0));
     }
 
@@ -153,23 +156,28 @@ private slots:
     {
         MainWindow window(PointLocale());
         Action(window, "mnuFamilia")->trigger();
-        FamilyWindow* family = window.familyWindow();
+        FamilyWindow *family = window.familyWindow();
         QVERIFY(family);
-        QCOMPARE(family->family().size(), size_t(5));  // X from 0.03 to 0.06, drawn on opening
+        QCOMPARE(family->family().size(), size_t(5)); // X from 0.03 to 0.06, drawn on opening
         const QStringList rows = family->tableText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QFile::remove(QStringLiteral("salida.txt"));
         family->cmdDibujar_Click();
-        QVERIFY(!QFile::exists(QStringLiteral("salida.txt")));  // the family writes no curve file
-        for (const FamilyMember& member : family->family()) {
+        QVERIFY(!QFile::exists(QStringLiteral("salida.txt"))); // the family writes no curve file
+        for (const FamilyMember &member : family->family()) {
             // The same inputs through the main window's run.
             window.inputBox(InputBox::X)->setText(QString::number(member.value, 'g', 17));
-            if (!member.outcome.results.HasSolution) m_watchdog->expect();
-            window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
-            const QvResults& r = member.outcome.results;
-            const auto label = [](double value) { return QString::fromStdString(FormatWithPattern(value, kLabelPattern, PointSettings())); };
+            if (!member.outcome.results.HasSolution)
+                m_watchdog->expect();
+            window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
+            const QvResults &r = member.outcome.results;
+            const auto label = [](double value) {
+                return QString::fromStdString(FormatWithPattern(value, kLabelPattern, PointSettings()));
+            };
             QCOMPARE(window.resultLabel(ResultLabel::MargenQ2)->text(), label(r.MargenQ2));
-            QCOMPARE(window.resultLabel(ResultLabel::V2sup)->text(), r.HasSolution ? label(r.V2sup) : QStringLiteral("Error"));
-            QCOMPARE(window.resultLabel(ResultLabel::Q2inf)->text(), r.HasSolution ? label(r.Q2inf) : QStringLiteral("Error"));
+            QCOMPARE(window.resultLabel(ResultLabel::V2sup)->text(),
+                     r.HasSolution ? label(r.V2sup) : QStringLiteral("Error"));
+            QCOMPARE(window.resultLabel(ResultLabel::Q2inf)->text(),
+                     r.HasSolution ? label(r.Q2inf) : QStringLiteral("Error"));
         }
         // The copied table: a header and one line per value, exact values.
         QCOMPARE(rows.size(), 6);
@@ -181,20 +189,21 @@ private slots:
     {
         MainWindow window(PointLocale());
         Action(window, "mnuCurvaPV")->trigger();
-        PvCurveWindow* pv = window.pvCurveWindow();
+        PvCurveWindow *pv = window.pvCurveWindow();
         QVERIFY(pv);
-        const auto text = [pv](const char* name) { return pv->findChild<QLabel*>(QString::fromLatin1(name))->text(); };
+        const auto text = [pv](const char *name) { return pv->findChild<QLabel *>(QString::fromLatin1(name))->text(); };
         const double pmax = MaximumLoadability(testing::DefaultCase());
         QCOMPARE(text("lblPmax"), QStringLiteral("17.5429"));
-        QCOMPARE(text("lblMargenP"), QString::fromStdString(FormatWithPattern(pmax - 10.48, kLabelPattern, PointSettings())));
+        QCOMPARE(text("lblMargenP"),
+                 QString::fromStdString(FormatWithPattern(pmax - 10.48, kLabelPattern, PointSettings())));
         QCOMPARE(pv->chartView()->points(PvCurveWindow::NoseMark).at(0).x(), pmax);
         QCOMPARE(pv->chartView()->points(PvCurveWindow::OperatingPoints).size(), qsizetype(2));
 
         window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("0"));
-        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
         QVERIFY(text("lblAviso").contains(QStringLiteral("Pcarga = 0")));
         QVERIFY(text("lblPmax").isEmpty());
-        window.findChild<QPushButton*>(QStringLiteral("cmdValoresDefault"))->click();
+        window.findChild<QPushButton *>(QStringLiteral("cmdValoresDefault"))->click();
         QCOMPARE(text("lblPmax"), QStringLiteral("17.5429"));
     }
 };

@@ -33,25 +33,27 @@ QRect Pixels(int left, int top, int width, int height)
 }
 
 // The controls a parent shows, without Qt's own inner widgets.
-QList<QWidget*> ShownControls(QWidget* parent, QWidget* window)
+QList<QWidget *> ShownControls(QWidget *parent, QWidget *window)
 {
-    QList<QWidget*> controls;
-    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->objectName().isEmpty() && child->isVisibleTo(window)) controls << child;
+    QList<QWidget *> controls;
+    for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->objectName().isEmpty() && child->isVisibleTo(window))
+            controls << child;
     }
     return controls;
 }
 
-}  // namespace
+} // namespace
 
-class LayoutTest : public WidgetTestFixture {
+class LayoutTest : public WidgetTestFixture
+{
     Q_OBJECT
 
 private:
     std::unique_ptr<MainWindow> m_window;
 
-    QWidget* Control(const QString& name) const { return m_window->findChild<QWidget*>(name); }
-    QWidget* Client() const { return Control(QStringLiteral("clientArea")); }
+    QWidget *Control(const QString &name) const { return m_window->findChild<QWidget *>(name); }
+    QWidget *Client() const { return Control(QStringLiteral("clientArea")); }
 
 private slots:
     void init()
@@ -72,18 +74,19 @@ private slots:
         // Only the controls standing on the diagram picture overlap it, the
         // wider title "V2 min" reaches under its value label, and a caption
         // may reach one pixel row into the box below it.
-        const QSet<QPair<QString, QString>> meant{{QStringLiteral("lblV2min_tit"), QStringLiteral("lblV2min")}};
-        for (QWidget* parent : {Client(), Control(QStringLiteral("fraResultados"))}) {
-            const QList<QWidget*> controls = ShownControls(parent, m_window.get());
+        const QSet<QPair<QString, QString>> meant{ { QStringLiteral("lblV2min_tit"), QStringLiteral("lblV2min") } };
+        for (QWidget *parent : { Client(), Control(QStringLiteral("fraResultados")) }) {
+            const QList<QWidget *> controls = ShownControls(parent, m_window.get());
             QVERIFY(controls.size() >= 6);
-            for (QWidget* control : controls) {
+            for (QWidget *control : controls) {
                 QVERIFY2(parent->rect().contains(control->geometry()), qPrintable(control->objectName()));
-                for (QWidget* other : controls) {
+                for (QWidget *other : controls) {
                     const QRect common = control->geometry().intersected(other->geometry());
-                    if (other == control || common.isEmpty()) continue;
+                    if (other == control || common.isEmpty())
+                        continue;
                     const QString a = control->objectName(), b = other->objectName();
                     const bool allowed = a == QStringLiteral("Image1") || b == QStringLiteral("Image1")
-                                         || meant.contains({a, b}) || meant.contains({b, a}) || common.height() == 1;
+                            || meant.contains({ a, b }) || meant.contains({ b, a }) || common.height() == 1;
                     QVERIFY2(allowed, qPrintable(a + QStringLiteral(" overlaps ") + b));
                 }
             }
@@ -106,16 +109,16 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QRect, expected);
-        QWidget* control = Control(name);
+        QWidget *control = Control(name);
         QVERIFY(control);
         QCOMPARE(control->geometry(), expected);
     }
 
     void clientAreaAndResizing()
     {
-        auto* scroller = m_window->findChild<QScrollArea*>(QStringLiteral("clientScroller"));
+        auto *scroller = m_window->findChild<QScrollArea *>(QStringLiteral("clientScroller"));
         QCOMPARE(Client()->size(), QSize(600, 481));
-        QCOMPARE(scroller->viewport()->size(), QSize(600, 481));  // the window fits it exactly
+        QCOMPARE(scroller->viewport()->size(), QSize(600, 481)); // the window fits it exactly
         QVERIFY(!scroller->horizontalScrollBar()->isVisible() && !scroller->verticalScrollBar()->isVisible());
         const QRect before = Control(QStringLiteral("cmdCalcular"))->geometry();
         m_window->resize(900, 700);
@@ -127,7 +130,7 @@ private slots:
         QCOMPARE(m_window->size(), QSize(300, 200));
         QCOMPARE(Control(QStringLiteral("cmdCalcular"))->geometry(), before);
         QTRY_VERIFY(scroller->verticalScrollBar()->isVisible() && scroller->horizontalScrollBar()->isVisible());
-        QWidget* button = Control(QStringLiteral("cmdValoresDefault"));
+        QWidget *button = Control(QStringLiteral("cmdValoresDefault"));
         scroller->ensureWidgetVisible(button);
         const QRect shown(button->mapTo(scroller->viewport(), QPoint(0, 0)), button->size());
         QVERIFY(scroller->viewport()->rect().contains(shown));
@@ -141,7 +144,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QRect available = window.screen()->availableGeometry();
         QVERIFY(available.contains(window.frameGeometry()));
-        if (available.height() > 600) QCOMPARE(window.findChild<QWidget*>(QStringLiteral("clientScroller"))->size(), QSize(600, 481));
+        if (available.height() > 600)
+            QCOMPARE(window.findChild<QWidget *>(QStringLiteral("clientScroller"))->size(), QSize(600, 481));
     }
 
     void darkThemeKeepsTheDiagramCaptionsReadable()
@@ -152,12 +156,12 @@ private slots:
         QApplication::setPalette(dark);
         MainWindow window(PointLocale());
         QApplication::setPalette(saved);
-        for (const char* name : {"Label1", "Label2", "lblX", "lblB", "lblUinf"}) {
-            QCOMPARE(window.findChild<QLabel*>(QString::fromLatin1(name))->palette().color(QPalette::WindowText),
+        for (const char *name : { "Label1", "Label2", "lblX", "lblB", "lblUinf" }) {
+            QCOMPARE(window.findChild<QLabel *>(QString::fromLatin1(name))->palette().color(QPalette::WindowText),
                      QColor(Qt::black));
         }
         // Beside the picture, captions follow the theme.
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblPcarga"))->palette().color(QPalette::WindowText),
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblPcarga"))->palette().color(QPalette::WindowText),
                  QColor(230, 230, 230));
     }
 
@@ -166,13 +170,15 @@ private slots:
         // The six titles of the results explain themselves; every other
         // control is plain.
         QStringList explained;
-        for (QWidget* widget : m_window->findChildren<QWidget*>()) {
-            if (!widget->toolTip().isEmpty()) explained << widget->objectName();
+        for (QWidget *widget : m_window->findChildren<QWidget *>()) {
+            if (!widget->toolTip().isEmpty())
+                explained << widget->objectName();
         }
         explained.sort();
-        QCOMPARE(explained, (QStringList{"lblMargenQ2_tit", "lblQ2inf_tit", "lblQ2sup_tit", "lblV2inf_tit",
-                                         "lblV2min_tit", "lblV2sup_tit"}));
-        const auto tip = [this](const char* name) { return Control(QString::fromLatin1(name))->toolTip(); };
+        QCOMPARE(explained,
+                 (QStringList{ "lblMargenQ2_tit", "lblQ2inf_tit", "lblQ2sup_tit", "lblV2inf_tit", "lblV2min_tit",
+                               "lblV2sup_tit" }));
+        const auto tip = [this](const char *name) { return Control(QString::fromLatin1(name))->toolTip(); };
         // Both values of an operating point share one explanation, of their branch.
         QCOMPARE(tip("lblQ2sup_tit"), tip("lblV2sup_tit"));
         QCOMPARE(tip("lblQ2inf_tit"), tip("lblV2inf_tit"));
@@ -180,8 +186,8 @@ private slots:
         QVERIFY2(tip("lblV2inf_tit").contains(QStringLiteral("inferior")), qPrintable(tip("lblV2inf_tit")));
         QVERIFY(tip("lblMargenQ2_tit") != tip("lblV2min_tit"));
         // A screen reader tells the same beside each value.
-        for (const QString& title : explained) {
-            QWidget* value = Control(QString(title).remove(QStringLiteral("_tit")));
+        for (const QString &title : explained) {
+            QWidget *value = Control(QString(title).remove(QStringLiteral("_tit")));
             QCOMPARE(QAccessible::queryAccessibleInterface(value)->text(QAccessible::Description),
                      Control(title)->toolTip());
         }
@@ -191,11 +197,11 @@ private slots:
     {
         // The caption of a box stands right above it (its last pixel row on
         // the box's first), at its left edge; a screen reader names the box by it.
-        const QList<QLineEdit*> boxes = m_window->findChildren<QLineEdit*>();
+        const QList<QLineEdit *> boxes = m_window->findChildren<QLineEdit *>();
         QCOMPARE(boxes.size(), qsizetype(6));
-        for (QLineEdit* box : boxes) {
-            QLabel* caption = nullptr;
-            for (QLabel* label : Client()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        for (QLineEdit *box : boxes) {
+            QLabel *caption = nullptr;
+            for (QLabel *label : Client()->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
                 if (label->x() == box->x() && label->geometry().bottom() <= box->y() && label->y() >= box->y() - 20) {
                     caption = label;
                 }
@@ -211,37 +217,48 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("Calcular") << "cmdCalcular" << "Calcular";
-        QTest::newRow("default values") << "cmdValoresDefault" << "Cargar valores por defecto";
-        QTest::newRow("results frame") << "fraResultados" << "Resultados";
-        QTest::newRow("hidden check box") << "chkAgregar" << "Agregar";
-        QTest::newRow("source side") << "Label1" << "Lado Fuente (barra 1)";
-        QTest::newRow("load side") << "Label2" << "Lado Carga (barra 2)";
-        QTest::newRow("susceptance") << "lblB" << "Susceptancia [p.u.]";
-        QTest::newRow("V2 min title") << "lblV2min_tit" << "V2 min [p.u.]";
+        QTest::newRow("Calcular") << "cmdCalcular"
+                                  << "Calcular";
+        QTest::newRow("default values") << "cmdValoresDefault"
+                                        << "Cargar valores por defecto";
+        QTest::newRow("results frame") << "fraResultados"
+                                       << "Resultados";
+        QTest::newRow("hidden check box") << "chkAgregar"
+                                          << "Agregar";
+        QTest::newRow("source side") << "Label1"
+                                     << "Lado Fuente (barra 1)";
+        QTest::newRow("load side") << "Label2"
+                                   << "Lado Carga (barra 2)";
+        QTest::newRow("susceptance") << "lblB"
+                                     << "Susceptancia [p.u.]";
+        QTest::newRow("V2 min title") << "lblV2min_tit"
+                                      << "V2 min [p.u.]";
     }
     void captions()
     {
         QFETCH(QString, name);
         QFETCH(QString, caption);
-        QWidget* control = Control(name);
+        QWidget *control = Control(name);
         QString shown;
-        if (auto* label = qobject_cast<QLabel*>(control)) shown = label->text();
-        if (auto* button = qobject_cast<QAbstractButton*>(control)) shown = button->text();
-        if (auto* frame = qobject_cast<QGroupBox*>(control)) shown = frame->title();
+        if (auto *label = qobject_cast<QLabel *>(control))
+            shown = label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
+            shown = button->text();
+        if (auto *frame = qobject_cast<QGroupBox *>(control))
+            shown = frame->title();
         QCOMPARE(shown, caption);
     }
 
     void checkBoxIsHiddenAndUnchecked()
     {
-        auto* agregar = m_window->findChild<QCheckBox*>(QStringLiteral("chkAgregar"));
+        auto *agregar = m_window->findChild<QCheckBox *>(QStringLiteral("chkAgregar"));
         QVERIFY(!agregar->isVisible());
         QCOMPARE(agregar->checkState(), Qt::Unchecked);
     }
 
     void noDefaultOrCancelButton()
     {
-        for (QPushButton* button : m_window->findChildren<QPushButton*>()) {
+        for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
             QVERIFY(!button->isDefault());
             QVERIFY(!button->autoDefault());
         }
@@ -249,13 +266,14 @@ private slots:
 
     void focusCycle()
     {
-        const QStringList expected = {"cmdCalcular", "grfMsChart", "txtX",    "txtB",              "txtUinf",
-                                      "txtPcarga",   "txtQcarga",  "txtQcap", "cmdValoresDefault", "cmdCalcular"};
+        const QStringList expected = { "cmdCalcular",       "grfMsChart", "txtX",      "txtB",
+                                       "txtUinf",           "txtPcarga",  "txtQcarga", "txtQcap",
+                                       "cmdValoresDefault", "cmdCalcular" };
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QWidget* widget = Control(QStringLiteral("cmdCalcular"));
+        QWidget *widget = Control(QStringLiteral("cmdCalcular"));
         widget->setFocus();
-        QStringList seen = {widget->objectName()};
+        QStringList seen = { widget->objectName() };
         for (int i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             seen << QApplication::focusWidget()->objectName();
@@ -265,24 +283,24 @@ private slots:
 
     void stackingOrder()
     {
-        QWidget* client = Client();
+        QWidget *client = Client();
         // The picture lies behind every other control of the window.
-        QCOMPARE(client->children().first(), static_cast<QObject*>(Control(QStringLiteral("Image1"))));
+        QCOMPARE(client->children().first(), static_cast<QObject *>(Control(QStringLiteral("Image1"))));
         // Boxes and labels over the picture are in front of it.
-        for (const char* name : {"txtX", "txtB", "txtUinf", "lblX", "lblB", "lblUinf", "Label1", "Label2"}) {
-            QWidget* control = Control(QString::fromLatin1(name));
+        for (const char *name : { "txtX", "txtB", "txtUinf", "lblX", "lblB", "lblUinf", "Label1", "Label2" }) {
+            QWidget *control = Control(QString::fromLatin1(name));
             QCOMPARE(client->childAt(control->geometry().center()), control);
         }
         // The wider title label lies under its value label.
-        QWidget* frame = Control(QStringLiteral("fraResultados"));
+        QWidget *frame = Control(QStringLiteral("fraResultados"));
         const QPoint overlap(1600 / 15, 840 / 15 + 5);
         QCOMPARE(frame->childAt(overlap)->objectName(), QStringLiteral("lblV2min"));
     }
 
     void labelsOverThePicturePaintNoBackground()
     {
-        for (const char* name : {"Label1", "Label2"}) {
-            QWidget* label = Control(QString::fromLatin1(name));
+        for (const char *name : { "Label1", "Label2" }) {
+            QWidget *label = Control(QString::fromLatin1(name));
             QVERIFY(!label->autoFillBackground());
         }
         // The coil's top, under Label1, still shows: black pixels in the
@@ -292,7 +310,8 @@ private slots:
         int blackUnderLabel = 0;
         for (int x = 150; x <= 193; ++x) {
             for (int y = 16; y <= 33; ++y) {
-                if (picture.pixelColor(x, y) == Qt::black && shot.pixelColor(x + 8, y) == Qt::black) ++blackUnderLabel;
+                if (picture.pixelColor(x, y) == Qt::black && shot.pixelColor(x + 8, y) == Qt::black)
+                    ++blackUnderLabel;
             }
         }
         QVERIFY(blackUnderLabel > 20);
@@ -300,26 +319,29 @@ private slots:
 
     void noTextIsCutOff()
     {
-        for (QLabel* label : m_window->findChildren<QLabel*>()) {
-            if (label->text().isEmpty()) continue;
-            const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000),
-                                                                   Qt::TextWordWrap, label->text());
+        for (QLabel *label : m_window->findChildren<QLabel *>()) {
+            if (label->text().isEmpty())
+                continue;
+            const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap,
+                                                                   label->text());
             QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
-                     qPrintable(label->objectName() + QStringLiteral(" needs %1x%2").arg(needed.width()).arg(needed.height())));
+                     qPrintable(label->objectName()
+                                + QStringLiteral(" needs %1x%2").arg(needed.width()).arg(needed.height())));
         }
-        for (QPushButton* button : m_window->findChildren<QPushButton*>()) {
+        for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
             QVERIFY2(button->fontMetrics().height() < button->height(), qPrintable(button->objectName()));
         }
-        for (QLineEdit* box : m_window->findChildren<QLineEdit*>()) {
+        for (QLineEdit *box : m_window->findChildren<QLineEdit *>()) {
             // Inside a 2-pixel frame the whole line height must fit.
             QVERIFY2(box->fontMetrics().height() <= box->height() - 4, qPrintable(box->objectName()));
-            QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) < box->width() - 6, qPrintable(box->objectName()));
+            QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) < box->width() - 6,
+                     qPrintable(box->objectName()));
         }
-        auto* frame = m_window->findChild<QGroupBox*>(QStringLiteral("fraResultados"));
+        auto *frame = m_window->findChild<QGroupBox *>(QStringLiteral("fraResultados"));
         QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width());
         // "Lado Fuente (barra 1)" wraps onto its second line.
-        QLabel* label1 = m_window->findChild<QLabel*>(QStringLiteral("Label1"));
+        QLabel *label1 = m_window->findChild<QLabel *>(QStringLiteral("Label1"));
         QVERIFY(label1->wordWrap());
     }
 
@@ -329,7 +351,8 @@ private slots:
         // TARVILO_UPDATE_REFERENCES=1 to keep a new drawing.
         const QString kept = QStringLiteral(TARVILO_TEST_REFERENCES "/diagram_picture.png");
         const QImage picture = DrawDiagramPicture().convertToFormat(QImage::Format_RGB32);
-        if (qEnvironmentVariableIntValue("TARVILO_UPDATE_REFERENCES") == 1) QVERIFY(picture.save(kept));
+        if (qEnvironmentVariableIntValue("TARVILO_UPDATE_REFERENCES") == 1)
+            QVERIFY(picture.save(kept));
         const QImage reference = QImage(kept).convertToFormat(QImage::Format_RGB32);
         QVERIFY2(!reference.isNull(), qPrintable(kept));
         QCOMPARE(picture.size(), reference.size());
@@ -337,8 +360,10 @@ private slots:
         QPoint first(-1, -1);
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x) {
-                if (picture.pixel(x, y) == reference.pixel(x, y)) continue;
-                if (differing++ == 0) first = QPoint(x, y);
+                if (picture.pixel(x, y) == reference.pixel(x, y))
+                    continue;
+                if (differing++ == 0)
+                    first = QPoint(x, y);
             }
         }
         if (differing > 0) {

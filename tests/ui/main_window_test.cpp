@@ -27,19 +27,20 @@
 using namespace tarvilo;
 using namespace tarvilo::testing;
 
-class MainWindowTest : public WidgetTestFixture {
+class MainWindowTest : public WidgetTestFixture
+{
     Q_OBJECT
 
 private:
-    static QString Sep(const QLocale& locale) { return locale.decimalPoint(); }
+    static QString Sep(const QLocale &locale) { return locale.decimalPoint(); }
     // A text of the default case's spelling under the given settings.
-    static QString Local(const QLocale& locale, const char* pointText)
+    static QString Local(const QLocale &locale, const char *pointText)
     {
         return QString::fromLatin1(pointText).replace(QLatin1Char('.'), Sep(locale));
     }
-    static void Click(MainWindow& window, const char* button)
+    static void Click(MainWindow &window, const char *button)
     {
-        QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton *>(QString::fromLatin1(button)), Qt::LeftButton);
     }
 
     static void AddLocales()
@@ -61,10 +62,12 @@ private slots:
     {
         QFETCH(QLocale, locale);
         MainWindow window(locale);
-        QCOMPARE(BoxTexts(window), (QStringList{Local(locale, "0.03"), Local(locale, "3.33"), Local(locale, "1.00"),
-                                                  Local(locale, "10.48"), Local(locale, "0.00"), Local(locale, "0.00")}));
-        QCOMPARE(LabelTexts(window), (QStringList{Local(locale, "5.6193"), Local(locale, ".3144"), Local(locale, ".9991"),
-                                                  Local(locale, "-1.662"), Local(locale, ".3312"), Local(locale, "-.1827")}));
+        QCOMPARE(BoxTexts(window),
+                 (QStringList{ Local(locale, "0.03"), Local(locale, "3.33"), Local(locale, "1.00"),
+                               Local(locale, "10.48"), Local(locale, "0.00"), Local(locale, "0.00") }));
+        QCOMPARE(LabelTexts(window),
+                 (QStringList{ Local(locale, "5.6193"), Local(locale, ".3144"), Local(locale, ".9991"),
+                               Local(locale, "-1.662"), Local(locale, ".3312"), Local(locale, "-.1827") }));
         QVERIFY(m_watchdog->seen().empty());
         const QStringList lines = CurveFileLines();
         QCOMPARE(lines.size(), 303);
@@ -76,7 +79,7 @@ private slots:
     void aFirstSetWithoutSolutionIsFollowedByTheSecond()
     {
         // The default case a hundred times too large finds no operating point.
-        const StartUpSets sets{{"3", "333", "100", "1048", "0", "0"}, DefaultCaseSpelt(QStringLiteral("."))};
+        const StartUpSets sets{ { "3", "333", "100", "1048", "0", "0" }, DefaultCaseSpelt(QStringLiteral(".")) };
         m_watchdog->expect();
         MainWindow window(PointLocale(), sets);
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
@@ -93,8 +96,9 @@ private slots:
         const QString sep = arabic.decimalPoint();
         MainWindow window(arabic);
         QCOMPARE(BoxTexts(window).at(0), "0" + sep + "03");
-        QCOMPARE(LabelTexts(window), (QStringList{Local(arabic, "5.6193"), Local(arabic, ".3144"), Local(arabic, ".9991"),
-                                                  Local(arabic, "-1.662"), Local(arabic, ".3312"), Local(arabic, "-.1827")}));
+        QCOMPARE(LabelTexts(window),
+                 (QStringList{ Local(arabic, "5.6193"), Local(arabic, ".3144"), Local(arabic, ".9991"),
+                               Local(arabic, "-1.662"), Local(arabic, ".3312"), Local(arabic, "-.1827") }));
         QVERIFY(m_watchdog->seen().empty());
         QCOMPARE(CurveFileLines().size(), 303);
     }
@@ -112,9 +116,10 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        for (const auto& [name, locale] : {std::pair{"point", PointLocale()}, std::pair{"comma", CommaLocale()}}) {
+        for (const auto &[name, locale] :
+             { std::pair{ "point", PointLocale() }, std::pair{ "comma", CommaLocale() } }) {
             const QString sep = locale.decimalPoint();
-            auto row = [&](const char* what) -> QTestData& { return QTest::addRow("%s %s", name, what) << locale; };
+            auto row = [&](const char *what) -> QTestData & { return QTest::addRow("%s %s", name, what) << locale; };
             row("minus") << QStringLiteral("-") << QStringLiteral("Error");
             row("separator") << sep << QStringLiteral("Error");
             row("empty") << QString() << QStringLiteral("Error");
@@ -139,16 +144,16 @@ private slots:
             window.inputBox(box)->setText(text);
             QCOMPARE(window.inputBox(box)->text(), shown);
         }
-        QCOMPARE(LabelTexts(window), labelsBefore);  // the check never calculates
+        QCOMPARE(LabelTexts(window), labelsBefore); // the check never calculates
         QVERIFY(m_watchdog->seen().empty());
     }
 
     void typingIsCheckedOnEveryKeystroke()
     {
         MainWindow window(PointLocale());
-        QLineEdit* box = window.inputBox(InputBox::Qcarga);
+        QLineEdit *box = window.inputBox(InputBox::Qcarga);
         box->clear();
-        QCOMPARE(box->text(), QStringLiteral("Error"));  // clearing is a change too
+        QCOMPARE(box->text(), QStringLiteral("Error")); // clearing is a change too
         box->selectAll();
         QTest::keyClicks(box, QStringLiteral("-"));
         QCOMPARE(box->text(), QStringLiteral("Error"));
@@ -157,7 +162,7 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("0.25"));
         box->setText(QStringLiteral("Error"));
         box->end(false);
-        QTest::keyClick(box, Qt::Key_Backspace);  // "Erro" is no number either
+        QTest::keyClick(box, Qt::Key_Backspace); // "Erro" is no number either
         QCOMPARE(box->text(), QStringLiteral("Error"));
     }
 
@@ -180,29 +185,31 @@ private slots:
     void screenReadersHearWhatEachControlIs()
     {
         MainWindow window(CommaLocale());
-        const auto name = [](QWidget* widget) {
+        const auto name = [](QWidget *widget) {
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
         };
-        const auto description = [](QWidget* widget) {
+        const auto description = [](QWidget *widget) {
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
         };
         QCOMPARE(name(window.inputBox(InputBox::X)), QStringLiteral("Reactancia [p.u.]"));
         QCOMPARE(name(window.inputBox(InputBox::Qcap)), QStringLiteral("Qcap [p.u.]"));
         // Each value label tells its title and the value it shows.
-        const auto value = [](QWidget* widget) {
+        const auto value = [](QWidget *widget) {
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Value);
         };
         QCOMPARE(name(window.resultLabel(ResultLabel::MargenQ2)), QStringLiteral("Margen Q2 [p.u.]: 5,6193"));
         QCOMPARE(value(window.resultLabel(ResultLabel::MargenQ2)), QStringLiteral("5,6193"));
-        QCOMPARE(description(window.resultLabel(ResultLabel::MargenQ2)), QStringLiteral("Margen de reactivo disponible."));
+        QCOMPARE(description(window.resultLabel(ResultLabel::MargenQ2)),
+                 QStringLiteral("Margen de reactivo disponible."));
         QCOMPARE(name(window.resultLabel(ResultLabel::Q2inf)), QStringLiteral("Q2 inf [p.u.]: -0,1827"));
         QCOMPARE(name(window.chartView()), QStringLiteral("Curvas Q vs. V"));
         QVERIFY(description(window.chartView()).contains(QStringLiteral("Margen de reactivo: 5,6193 p.u.")));
         QVERIFY(description(window.chartView()).contains(QStringLiteral("superior: V2 = 0,9991 p.u.")));
 
         // Each run tells its own results.
-        SetInputs(window, {QStringLiteral("3"), QStringLiteral("333"), QStringLiteral("100"), QStringLiteral("1048"),
-                           QStringLiteral("0"), QStringLiteral("0")});
+        SetInputs(window,
+                  { QStringLiteral("3"), QStringLiteral("333"), QStringLiteral("100"), QStringLiteral("1048"),
+                    QStringLiteral("0"), QStringLiteral("0") });
         m_watchdog->expect();
         Click(window, "cmdCalcular");
         QVERIFY(description(window.chartView()).contains(QStringLiteral("No existe punto de operación")));
@@ -212,31 +219,33 @@ private slots:
         // The companion windows: the family's choice and table are named,
         // every chart is told in words, and the P-V values as the others.
         Click(window, "cmdValoresDefault");
-        window.findChild<QAction*>(QStringLiteral("mnuGraficoAmpliado"))->trigger();
-        window.findChild<QAction*>(QStringLiteral("mnuFamilia"))->trigger();
-        window.findChild<QAction*>(QStringLiteral("mnuCurvaPV"))->trigger();
-        const auto widget = [](const char* objectName) {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (auto* found = top->findChild<QWidget*>(QString::fromLatin1(objectName))) return found;
+        window.findChild<QAction *>(QStringLiteral("mnuGraficoAmpliado"))->trigger();
+        window.findChild<QAction *>(QStringLiteral("mnuFamilia"))->trigger();
+        window.findChild<QAction *>(QStringLiteral("mnuCurvaPV"))->trigger();
+        const auto widget = [](const char *objectName) {
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (auto *found = top->findChild<QWidget *>(QString::fromLatin1(objectName)))
+                    return found;
             }
-            return static_cast<QWidget*>(nullptr);
+            return static_cast<QWidget *>(nullptr);
         };
         // Qt on Linux names a list box by its value and tells its label
         // through a relation (elsewhere by its name).
-        QStringList magnitudLabels{name(widget("cboMagnitud"))};
-        for (const auto& [other, relation] :
+        QStringList magnitudLabels{ name(widget("cboMagnitud")) };
+        for (const auto &[other, relation] :
              QAccessible::queryAccessibleInterface(widget("cboMagnitud"))->relations(QAccessible::Label)) {
             magnitudLabels << other->text(QAccessible::Name);
         }
-        QVERIFY2(magnitudLabels.contains(QStringLiteral("Magnitud")) || magnitudLabels.contains(QStringLiteral("Magnitud:")),
+        QVERIFY2(magnitudLabels.contains(QStringLiteral("Magnitud"))
+                         || magnitudLabels.contains(QStringLiteral("Magnitud:")),
                  qPrintable(magnitudLabels.join(QStringLiteral(" | "))));
         QVERIFY(!name(widget("grdFamilia")).isEmpty());
         QVERIFY(description(widget("grfFamilia")).contains(QStringLiteral("valores de Reactancia X")));
         QVERIFY(description(window.largeChart()->view()).contains(QStringLiteral("Margen de reactivo: 5,6193 p.u.")));
         QVERIFY(description(widget("grfCurvaPV")).contains(QStringLiteral("Pcarga = 10,48 p.u.")));
-        QVERIFY2(name(widget("lblPmax")).startsWith(QStringLiteral("Pmax [p.u.]: ")) &&
-                     value(widget("lblPmax")) == qobject_cast<QLabel*>(widget("lblPmax"))->text() &&
-                     !value(widget("lblPmax")).isEmpty(),
+        QVERIFY2(name(widget("lblPmax")).startsWith(QStringLiteral("Pmax [p.u.]: "))
+                         && value(widget("lblPmax")) == qobject_cast<QLabel *>(widget("lblPmax"))->text()
+                         && !value(widget("lblPmax")).isEmpty(),
                  qPrintable(name(widget("lblPmax"))));
         QVERIFY(name(widget("lblMargenP")).startsWith(QStringLiteral("Margen P [p.u.]: ")));
         window.close();
@@ -247,12 +256,12 @@ private slots:
         MainWindow window(PointLocale());
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QWidget* calcular = window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"));
+        QWidget *calcular = window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"));
         calcular->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.chartView()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(window.chartView()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.inputBox(InputBox::X)));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(window.inputBox(InputBox::X)));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         // Enter on the chart opens the large one, as a double click does.
         QTest::keyClick(window.chartView(), Qt::Key_Return);
@@ -263,8 +272,8 @@ private slots:
     void valuesTheRunDidNotReachAreMarkedAsPrevious()
     {
         MainWindow window(CommaLocale());
-        QLabel* note = window.findChild<QLabel*>(QStringLiteral("lblResultadosAnteriores"));
-        const auto name = [](QWidget* widget) {
+        QLabel *note = window.findChild<QLabel *>(QStringLiteral("lblResultadosAnteriores"));
+        const auto name = [](QWidget *widget) {
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
         };
         QVERIFY(note);
@@ -275,19 +284,20 @@ private slots:
         m_watchdog->expect();
         Click(window, "cmdCalcular");
         QVERIFY(note->isVisibleTo(&window));
-        QCOMPARE(name(window.resultLabel(ResultLabel::V2sup)), QStringLiteral("V2 sup [p.u.]: 0,9991, del cálculo anterior"));
+        QCOMPARE(name(window.resultLabel(ResultLabel::V2sup)),
+                 QStringLiteral("V2 sup [p.u.]: 0,9991, del cálculo anterior"));
         QVERIFY(window.resultLabel(ResultLabel::V2sup)->font().italic());
         QVERIFY(window.resultLabel(ResultLabel::V2sup)->toolTip().contains(QStringLiteral("cálculo anterior")));
         QVERIFY(!name(window.resultLabel(ResultLabel::MargenQ2)).contains(QStringLiteral("anterior")));
         QVERIFY(!window.resultLabel(ResultLabel::MargenQ2)->font().italic());
 
         // The copy holds what the window shows, with the same marks.
-        window.findChild<QAction*>(QStringLiteral("mnuCopiarResultados"))->trigger();
+        window.findChild<QAction *>(QStringLiteral("mnuCopiarResultados"))->trigger();
         const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.at(0), QStringLiteral("Reactancia X\t-0,03\tp.u."));
-        QVERIFY2(lines.at(6).startsWith(QStringLiteral("Margen Q2\t") +
-                                        window.resultLabel(ResultLabel::MargenQ2)->text().left(5)) &&
-                     !lines.at(6).contains(QStringLiteral("anterior")),
+        QVERIFY2(lines.at(6).startsWith(QStringLiteral("Margen Q2\t")
+                                        + window.resultLabel(ResultLabel::MargenQ2)->text().left(5))
+                         && !lines.at(6).contains(QStringLiteral("anterior")),
                  qPrintable(lines.at(6)));
         QCOMPARE(lines.at(8), QStringLiteral("V2 sup\t0,999102125201044\tp.u.\tdel cálculo anterior"));
 
@@ -305,12 +315,14 @@ private slots:
         QVERIFY(!window.resultLabel(ResultLabel::V2sup)->font().italic());
 
         // A run without a solution copies the "Error" it shows.
-        SetInputs(window, {QStringLiteral("3"), QStringLiteral("333"), QStringLiteral("100"), QStringLiteral("1048"),
-                           QStringLiteral("0"), QStringLiteral("0")});
+        SetInputs(window,
+                  { QStringLiteral("3"), QStringLiteral("333"), QStringLiteral("100"), QStringLiteral("1048"),
+                    QStringLiteral("0"), QStringLiteral("0") });
         m_watchdog->expect();
         Click(window, "cmdCalcular");
-        window.findChild<QAction*>(QStringLiteral("mnuCopiarResultados"))->trigger();
-        QCOMPARE(QGuiApplication::clipboard()->text().split(QLatin1Char('\n')).at(8), QStringLiteral("V2 sup\tError\tp.u."));
+        window.findChild<QAction *>(QStringLiteral("mnuCopiarResultados"))->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text().split(QLatin1Char('\n')).at(8),
+                 QStringLiteral("V2 sup\tError\tp.u."));
     }
 
     void aValueTooSmallIsToldApartFromZero()
@@ -345,11 +357,11 @@ private slots:
     void menusOpenFromTheKeyboard()
     {
         MainWindow window(PointLocale());
-        QCOMPARE(QKeySequence::mnemonic(window.findChild<QMenu*>(QStringLiteral("mnuArchivo"))->title()),
+        QCOMPARE(QKeySequence::mnemonic(window.findChild<QMenu *>(QStringLiteral("mnuArchivo"))->title()),
                  QKeySequence(Qt::ALT | Qt::Key_A));
-        QCOMPARE(QKeySequence::mnemonic(window.findChild<QAction*>(QStringLiteral("mnuAcercaDe"))->text()),
+        QCOMPARE(QKeySequence::mnemonic(window.findChild<QAction *>(QStringLiteral("mnuAcercaDe"))->text()),
                  QKeySequence(Qt::ALT | Qt::Key_D));
-        QCOMPARE(QKeySequence::mnemonic(window.findChild<QAction*>(QStringLiteral("mnuSalir"))->text()),
+        QCOMPARE(QKeySequence::mnemonic(window.findChild<QAction *>(QStringLiteral("mnuSalir"))->text()),
                  QKeySequence(Qt::ALT | Qt::Key_S));
     }
 
@@ -358,9 +370,10 @@ private slots:
     {
         QFETCH(QLocale, locale);
         MainWindow window(locale);
-        SetInputs(window, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                           QStringLiteral("5"), QStringLiteral("6")});
-        m_watchdog->expect();  // no operating point there
+        SetInputs(window,
+                  { QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                    QStringLiteral("5"), QStringLiteral("6") });
+        m_watchdog->expect(); // no operating point there
         Click(window, "cmdCalcular");
         m_watchdog->clear();
         Click(window, "cmdValoresDefault");
@@ -378,27 +391,28 @@ private slots:
         const QPointF chartBefore = window.chartView()->series(Curve::LowerBranch)->at(0);
         QStringList labelsDuringMessage;
         QPointF chartDuringMessage;
-        m_watchdog->onOpen = [&](const ModalWatchdog::Seen&) {
+        m_watchdog->onOpen = [&](const ModalWatchdog::Seen &) {
             labelsDuringMessage = LabelTexts(window);
             chartDuringMessage = window.chartView()->series(Curve::LowerBranch)->at(0);
         };
         // The default case's values a hundred times too large.
-        SetInputs(window, {QStringLiteral("3"), QStringLiteral("333"), QStringLiteral("100"), QStringLiteral("1048"),
-                           QStringLiteral("0"), QStringLiteral("0")});
+        SetInputs(window,
+                  { QStringLiteral("3"), QStringLiteral("333"), QStringLiteral("100"), QStringLiteral("1048"),
+                    QStringLiteral("0"), QStringLiteral("0") });
         m_watchdog->expect();
         Click(window, "cmdCalcular");
 
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
-        const ModalWatchdog::Seen& message = m_watchdog->seen().front();
+        const ModalWatchdog::Seen &message = m_watchdog->seen().front();
         QCOMPARE(message.title, QStringLiteral("tarvilo"));
         QCOMPARE(message.text, QStringLiteral("No existe punto solucion"));
         QCOMPARE(message.icon, QMessageBox::Information);
         QCOMPARE(message.buttonCount, 1);
-        QCOMPARE(labelsDuringMessage, (QStringList{Local(locale, "581334.6965"), Local(locale, "31.44"),
-                                                   QStringLiteral("Error"), QStringLiteral("Error"),
-                                                   QStringLiteral("Error"), QStringLiteral("Error")}));
-        QCOMPARE(chartDuringMessage, chartBefore);                       // not yet reloaded
-        QVERIFY(window.chartView()->series(Curve::LowerBranch)->at(0) != chartBefore);        // reloaded once closed
+        QCOMPARE(labelsDuringMessage,
+                 (QStringList{ Local(locale, "581334.6965"), Local(locale, "31.44"), QStringLiteral("Error"),
+                               QStringLiteral("Error"), QStringLiteral("Error"), QStringLiteral("Error") }));
+        QCOMPARE(chartDuringMessage, chartBefore); // not yet reloaded
+        QVERIFY(window.chartView()->series(Curve::LowerBranch)->at(0) != chartBefore); // reloaded once closed
         QCOMPARE(CurveFileLines().size(), 303);
 
         // A run with a solution afterwards replaces the four "Error" texts.
@@ -420,27 +434,28 @@ private slots:
         QCOMPARE(m_watchdog->seen().front().title, QStringLiteral("tarvilo"));
         QCOMPARE(m_watchdog->seen().front().icon, QMessageBox::Warning);
         QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("no pueden ser cero")));
-        QCOMPARE(LabelTexts(window).at(0), QStringLiteral("5.6193"));  // earlier results stay
+        QCOMPARE(LabelTexts(window).at(0), QStringLiteral("5.6193")); // earlier results stay
         QCOMPARE(CurveFileLines(), before);
 
         m_watchdog->clear();
         window.inputBox(InputBox::X)->setText(QStringLiteral("0.03"));
         Click(window, "cmdCalcular");
         QVERIFY(m_watchdog->seen().empty());
-        QCOMPARE(LabelTexts(window).at(0), QStringLiteral("4.6193"));  // Qcarga 1 takes 1 off the margin
+        QCOMPARE(LabelTexts(window).at(0), QStringLiteral("4.6193")); // Qcarga 1 takes 1 off the margin
     }
 
     void aFaultAfterTheFileKeepsTheNewFile()
     {
         MainWindow window(PointLocale());
-        SetInputs(window, {QStringLiteral("0.5"), QStringLiteral("4"), QStringLiteral("1.00"), QStringLiteral("10.48"),
-                           QStringLiteral("0"), QStringLiteral("0")});
+        SetInputs(window,
+                  { QStringLiteral("0.5"), QStringLiteral("4"), QStringLiteral("1.00"), QStringLiteral("10.48"),
+                    QStringLiteral("0"), QStringLiteral("0") });
         m_watchdog->expect();
         Click(window, "cmdCalcular");
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
         QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("es igual a 1")));
         QCOMPARE(LabelTexts(window).at(0), QStringLiteral("1."));
-        QCOMPARE(LabelTexts(window).at(2), QStringLiteral(".9991"));  // step 8 never came
+        QCOMPARE(LabelTexts(window).at(2), QStringLiteral(".9991")); // step 8 never came
         QVERIFY(CurveFileLines().at(3).startsWith(QStringLiteral("-54.41520; ")));
     }
 
@@ -449,15 +464,16 @@ private slots:
         MainWindow window(PointLocale());
         const double axisMaxBefore = window.chartView()->axisX()->max();
         // Q2crit = 1 / (4 X) is 40,000: no 16-bit scale around it.
-        SetInputs(window, {QStringLiteral("0.00000625"), QStringLiteral("0"), QStringLiteral("1"),
-                           QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+        SetInputs(window,
+                  { QStringLiteral("0.00000625"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"),
+                    QStringLiteral("0"), QStringLiteral("0") });
         m_watchdog->expect();
         Click(window, "cmdCalcular");
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
         QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("escala del gráfico")));
-        QCOMPARE(LabelTexts(window).at(2), QStringLiteral("1."));       // labels were written
+        QCOMPARE(LabelTexts(window).at(2), QStringLiteral("1.")); // labels were written
         QVERIFY(CurveFileLines().at(3).startsWith(QStringLiteral("40000.00000; ")));
-        QCOMPARE(window.chartView()->axisX()->max(), axisMaxBefore);         // the chart kept its scale
+        QCOMPARE(window.chartView()->axisX()->max(), axisMaxBefore); // the chart kept its scale
     }
 
     void anUnreadableBoxChangesNothing()
@@ -477,8 +493,9 @@ private slots:
     void hugeInputsEndWithAMessageNotACrash()
     {
         MainWindow window(PointLocale());
-        SetInputs(window, {QStringLiteral("1e200"), QStringLiteral("1e200"), QStringLiteral("1e200"),
-                           QStringLiteral("1e200"), QStringLiteral("1e200"), QStringLiteral("1e200")});
+        SetInputs(window,
+                  { QStringLiteral("1e200"), QStringLiteral("1e200"), QStringLiteral("1e200"), QStringLiteral("1e200"),
+                    QStringLiteral("1e200"), QStringLiteral("1e200") });
         m_watchdog->expect();
         Click(window, "cmdCalcular");
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
@@ -490,10 +507,10 @@ private slots:
         MainWindow window(PointLocale());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* salir = window.findChild<QAction*>(QStringLiteral("mnuSalir"));
+        auto *salir = window.findChild<QAction *>(QStringLiteral("mnuSalir"));
         QVERIFY(salir);
-        QVERIFY(window.findChild<QMenu*>(QStringLiteral("mnuArchivo")));
-        QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuAcercaDe")));
+        QVERIFY(window.findChild<QMenu *>(QStringLiteral("mnuArchivo")));
+        QVERIFY(window.findChild<QAction *>(QStringLiteral("mnuAcercaDe")));
         salir->trigger();
         QVERIFY(!window.isVisible());
     }

@@ -22,25 +22,27 @@ using namespace tarvilo::testing;
 
 Q_DECLARE_METATYPE(tarvilo::QvInputs)
 
-class PvCurveWindowTest : public WidgetTestFixture {
+class PvCurveWindowTest : public WidgetTestFixture
+{
     Q_OBJECT
 
 private:
-    static QString Text(const QWidget* window, const char* name)
+    static QString Text(const QWidget *window, const char *name)
     {
-        const auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+        const auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
         return label ? label->text() : QStringLiteral("(no label %1)").arg(QString::fromLatin1(name));
     }
-    static bool Shown(const QWidget* window, const char* name)
+    static bool Shown(const QWidget *window, const char *name)
     {
-        const auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+        const auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
         return label && !label->isHidden();
     }
-    void calculate(MainWindow& window, const QStringList& texts, bool failsOrWarns)
+    void calculate(MainWindow &window, const QStringList &texts, bool failsOrWarns)
     {
         SetInputs(window, texts);
-        if (failsOrWarns) m_watchdog->expect();
-        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        if (failsOrWarns)
+            m_watchdog->expect();
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
         QTRY_VERIFY(m_watchdog->sawAllExpected());
     }
 
@@ -54,20 +56,26 @@ private slots:
         QTest::addColumn<int>("points");
 
         const QString pmax = QStringLiteral("Pmax [p.u.]");
-        QTest::newRow("default") << DefaultCase() << "17.5429" << ".7443" << pmax << 2;
-        QTest::newRow("over-compensated") << Inputs(0.5, 0, 1, 0.5, 0, 3) << "2." << "1.4142" << pmax << 2;
-        QTest::newRow("over-compensated inductive") << Inputs(0.1, 0, 1, 0.5, 0.3, 15) << "17.6619" << "2.0296" << pmax << 2;
-        QTest::newRow("over-compensated capacitive") << Inputs(0.25, 0, 1, 0.5, -0.2, 6) << "2.7081" << "1.2076" << pmax << 2;
-        QTest::newRow("capacitive 1e6") << Inputs(0.1, 0, 1, 1e-6, -1, 0) << "10000000." << "1000000." << pmax << 2;
-        QTest::newRow("capacitive 2e8") << Inputs(0.45, 0, 1, 3e-9, -0.7, 0) << "518518518.5185" << "233333333.3333"
-                                        << pmax << 2;
-        QTest::newRow("capacitive 1e8") << Inputs(0.1, 0, 1, 1e-8, -1, 0) << "1000000000." << "100000000." << pmax << 2;
-        QTest::newRow("capacitive 1e12") << Inputs(0.1, 0, 1, 1e-12, -1, 0) << "10000000000000." << "1000000000000."
-                                         << pmax << 2;
+        QTest::newRow("default") << DefaultCase() << "17.5429"
+                                 << ".7443" << pmax << 2;
+        QTest::newRow("over-compensated") << Inputs(0.5, 0, 1, 0.5, 0, 3) << "2."
+                                          << "1.4142" << pmax << 2;
+        QTest::newRow("over-compensated inductive") << Inputs(0.1, 0, 1, 0.5, 0.3, 15) << "17.6619"
+                                                    << "2.0296" << pmax << 2;
+        QTest::newRow("over-compensated capacitive") << Inputs(0.25, 0, 1, 0.5, -0.2, 6) << "2.7081"
+                                                     << "1.2076" << pmax << 2;
+        QTest::newRow("capacitive 1e6") << Inputs(0.1, 0, 1, 1e-6, -1, 0) << "10000000."
+                                        << "1000000." << pmax << 2;
+        QTest::newRow("capacitive 2e8") << Inputs(0.45, 0, 1, 3e-9, -0.7, 0) << "518518518.5185"
+                                        << "233333333.3333" << pmax << 2;
+        QTest::newRow("capacitive 1e8") << Inputs(0.1, 0, 1, 1e-8, -1, 0) << "1000000000."
+                                        << "100000000." << pmax << 2;
+        QTest::newRow("capacitive 1e12") << Inputs(0.1, 0, 1, 1e-12, -1, 0) << "10000000000000."
+                                         << "1000000000000." << pmax << 2;
         QTest::newRow("X Beq = 1 - 1e-10") << Inputs(0.5, 0, 1, 0.5, 0.1, 1.9999999998) << "8198038348.8768"
                                            << "6465443067.2148" << pmax << 2;
-        QTest::newRow("generator") << Inputs(0.2441, 0.193, 1, -1.5019, 0, 0) << "2.0978" << ".7242"
-                                   << QStringLiteral("Límite de exportación [p.u.]") << 2;
+        QTest::newRow("generator") << Inputs(0.2441, 0.193, 1, -1.5019, 0, 0) << "2.0978"
+                                   << ".7242" << QStringLiteral("Límite de exportación [p.u.]") << 2;
     }
 
     void showsTheNoseAtTheEdges()
@@ -83,9 +91,10 @@ private slots:
         QCOMPARE(Text(&window, "lblPmax"), pmax);
         QCOMPARE(Text(&window, "lblV2Pmax"), vAtPmax);
         QCOMPARE(Text(&window, "lblPmax_tit"), pmaxTitle);
-        QCOMPARE(Text(&window, "lblV2Pmax_tit"), pmaxTitle == QStringLiteral("Pmax [p.u.]") ? QStringLiteral("V2 en Pmax [p.u.]")
-                                                                    : QStringLiteral("V2 en el límite [p.u.]"));
-        const XyChartView* chart = window.chartView();
+        QCOMPARE(Text(&window, "lblV2Pmax_tit"),
+                 pmaxTitle == QStringLiteral("Pmax [p.u.]") ? QStringLiteral("V2 en Pmax [p.u.]")
+                                                            : QStringLiteral("V2 en el límite [p.u.]"));
+        const XyChartView *chart = window.chartView();
         QCOMPARE(chart->points(PvCurveWindow::OperatingPoints).size(), points);
         // The nose mark at Pmax ends both branches.
         const QPointF nose = chart->points(PvCurveWindow::NoseMark).at(0);
@@ -101,8 +110,10 @@ private slots:
         QTest::addColumn<QvInputs>("inputs");
         QTest::addColumn<QString>("words");
         QTest::newRow("no load") << Inputs(0.03, 3.33, 1, 0, 0, 0) << "Pcarga = 0";
-        QTest::newRow("X Beq = 1") << Inputs(0.5, 4, 1, 1, 0, 0) << "único punto de operación (aquí V2 = X · √(Pcarga² + Qcarga²) / U inf = .5 p.u.)";
-        QTest::newRow("negative X") << Inputs(-0.03, 3.33, 1, 10.48, 0, 0) << "reactancia X negativa no es la de una línea";
+        QTest::newRow("X Beq = 1") << Inputs(0.5, 4, 1, 1, 0, 0)
+                                   << "único punto de operación (aquí V2 = X · √(Pcarga² + Qcarga²) / U inf = .5 p.u.)";
+        QTest::newRow("negative X") << Inputs(-0.03, 3.33, 1, 10.48, 0, 0)
+                                    << "reactancia X negativa no es la de una línea";
         QTest::newRow("no source") << Inputs(0.03, 3.33, 0, 10.48, 0, 0) << "U inf distinta de cero";
         QTest::newRow("tiny source") << Inputs(0.03, 3.33, 1e-200, 10.48, 0, 0) << "U inf es demasiado pequeña";
     }
@@ -122,44 +133,45 @@ private slots:
     void aFailedRunIsNotedOrShownAsTheNewCase()
     {
         MainWindow window(PointLocale());
-        window.findChild<QAction*>(QStringLiteral("mnuCurvaPV"))->trigger();
-        PvCurveWindow* pv = window.pvCurveWindow();
+        window.findChild<QAction *>(QStringLiteral("mnuCurvaPV"))->trigger();
+        PvCurveWindow *pv = window.pvCurveWindow();
         QVERIFY(pv);
         QCOMPARE(Text(pv, "lblPmax"), QStringLiteral("17.5429"));
         QVERIFY(!Shown(pv, "lblNota"));
 
         // X Beq = 1: the run stops; the window keeps its curve and says so, and why.
-        calculate(window, {"0.5", "4", "1", "1", "0", "0"}, true);
+        calculate(window, { "0.5", "4", "1", "1", "0", "0" }, true);
         QVERIFY(Shown(pv, "lblNota"));
         QVERIFY(Text(pv, "lblNota").startsWith(QStringLiteral("Gráfico del cálculo anterior")));
         QVERIFY(Text(pv, "lblNota").contains(QStringLiteral("único punto de operación")));
         QCOMPARE(Text(pv, "lblPmax"), QStringLiteral("17.5429"));
 
         // Only the main chart's scale fails: the window shows the new case.
-        calculate(window, {"0.000005", "0", "1", "1", "0.1", "0"}, true);
+        calculate(window, { "0.000005", "0", "1", "1", "0.1", "0" }, true);
         QCOMPARE(Text(pv, "lblPmax"), QStringLiteral("90498.7562"));
         QVERIFY(!Text(pv, "lblNota").startsWith(QStringLiteral("Gráfico del cálculo anterior")));
         // The same with a generator at bus 2: both notes.
-        calculate(window, {"0.000005", "0", "1", "-1", "0.1", "0"}, true);
+        calculate(window, { "0.000005", "0", "1", "-1", "0.1", "0" }, true);
         QVERIFY2(Text(pv, "lblNota").contains(QStringLiteral("no se completó")), qPrintable(Text(pv, "lblNota")));
         QVERIFY2(Text(pv, "lblNota").contains(QStringLiteral("exporta")), qPrintable(Text(pv, "lblNota")));
 
         // A run that could not read its inputs: the previous case, noted.
-        calculate(window, {"abc", "0", "1", "1", "0.1", "0"}, true);
+        calculate(window, { "abc", "0", "1", "1", "0.1", "0" }, true);
         QCOMPARE(Text(pv, "lblNota"), QStringLiteral("Gráfico del cálculo anterior"));
 
         // A good run clears the note.
-        calculate(window, {"0.03", "3.33", "1", "10.48", "0", "0"}, false);
+        calculate(window, { "0.03", "3.33", "1", "10.48", "0", "0" }, false);
         QVERIFY(!Shown(pv, "lblNota"));
         QCOMPARE(Text(pv, "lblPmax"), QStringLiteral("17.5429"));
 
         // No active load, then failed runs: never the stale "Sin carga activa".
-        calculate(window, {"0.03", "3.33", "1", "0", "0", "0"}, false);
+        calculate(window, { "0.03", "3.33", "1", "0", "0", "0" }, false);
         QVERIFY(Text(pv, "lblAviso").startsWith(QStringLiteral("Sin carga activa")));
-        calculate(window, {"0", "3.33", "1", "10.48", "0", "0"}, true);
-        QVERIFY2(Text(pv, "lblAviso").contains(QStringLiteral("reactancia X positiva")), qPrintable(Text(pv, "lblAviso")));
-        calculate(window, {"0.03", "3.33", "1", "0", "0", "0"}, false);
-        calculate(window, {"0.03", "3.33", "abc", "0", "0", "0"}, true);
+        calculate(window, { "0", "3.33", "1", "10.48", "0", "0" }, true);
+        QVERIFY2(Text(pv, "lblAviso").contains(QStringLiteral("reactancia X positiva")),
+                 qPrintable(Text(pv, "lblAviso")));
+        calculate(window, { "0.03", "3.33", "1", "0", "0", "0" }, false);
+        calculate(window, { "0.03", "3.33", "abc", "0", "0", "0" }, true);
         QVERIFY(!Text(pv, "lblAviso").contains(QStringLiteral("Sin carga activa")));
         QVERIFY(Text(pv, "lblAviso").contains(QStringLiteral("no se completó")));
     }
@@ -169,27 +181,27 @@ private slots:
     void valueLabelsAreReadWithTheirShownCaption()
     {
         MainWindow window(PointLocale());
-        window.findChild<QAction*>(QStringLiteral("mnuCurvaPV"))->trigger();
-        PvCurveWindow* pv = window.pvCurveWindow();
+        window.findChild<QAction *>(QStringLiteral("mnuCurvaPV"))->trigger();
+        PvCurveWindow *pv = window.pvCurveWindow();
         QVERIFY(pv);
-        const auto spoken = [pv](const char* name) {
-            auto* label = pv->findChild<QLabel*>(QString::fromLatin1(name));
-            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(label);
+        const auto spoken = [pv](const char *name) {
+            auto *label = pv->findChild<QLabel *>(QString::fromLatin1(name));
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(label);
             return face ? face->text(QAccessible::Name) : QString();
         };
         QCOMPARE(spoken("lblPmax"), QStringLiteral("Pmax [p.u.]: 17.5429"));
 
-        calculate(window, {"0.2441", "0.193", "1", "-1.5019", "0", "0"}, false);
-        for (const char* name : {"lblPmax", "lblV2Pmax", "lblMargenP"}) {
+        calculate(window, { "0.2441", "0.193", "1", "-1.5019", "0", "0" }, false);
+        for (const char *name : { "lblPmax", "lblV2Pmax", "lblMargenP" }) {
             const QString caption = Text(pv, (QByteArray(name) + "_tit").constData());
             QVERIFY2(spoken(name).startsWith(caption + QStringLiteral(": ")), qPrintable(spoken(name)));
         }
         QCOMPARE(spoken("lblPmax"), QStringLiteral("Límite de exportación [p.u.]: 2.0978"));
 
-        calculate(window, {"abc", "0", "1", "1", "0.1", "0"}, true);
+        calculate(window, { "abc", "0", "1", "1", "0.1", "0" }, true);
         QCOMPARE(spoken("lblPmax"), QStringLiteral("Límite de exportación [p.u.]: 2.0978, del cálculo anterior"));
 
-        calculate(window, {"0.03", "3.33", "1", "10.48", "0", "0"}, false);
+        calculate(window, { "0.03", "3.33", "1", "10.48", "0", "0" }, false);
         QCOMPARE(spoken("lblPmax"), QStringLiteral("Pmax [p.u.]: 17.5429"));
     }
 
@@ -211,9 +223,9 @@ private slots:
         window.showRun(Inputs(0.2441, 0.193, 1, -1.5019, 0, 0));
         window.showRun(DefaultCase());
         window.showRun(inputs);
-        for (const char* name : {"lblPmax", "lblV2Pmax", "lblMargenP"}) {
-            const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
-            const auto* caption = window.findChild<QLabel*>(QString::fromLatin1(name) + QStringLiteral("_tit"));
+        for (const char *name : { "lblPmax", "lblV2Pmax", "lblMargenP" }) {
+            const auto *label = window.findChild<QLabel *>(QString::fromLatin1(name));
+            const auto *caption = window.findChild<QLabel *>(QString::fromLatin1(name) + QStringLiteral("_tit"));
             QVERIFY2(label->accessibleDescription().contains(QStringLiteral("export")) == exporting,
                      qPrintable(label->accessibleDescription()));
             QCOMPARE(caption->toolTip(), label->accessibleDescription());
@@ -223,9 +235,9 @@ private slots:
     void aWindowOpenedAfterAFailedRunCarriesTheNote()
     {
         MainWindow window(PointLocale());
-        calculate(window, {"-0.03", "3.33", "1", "10.48", "0", "0"}, true);
-        window.findChild<QAction*>(QStringLiteral("mnuCurvaPV"))->trigger();
-        PvCurveWindow* pv = window.pvCurveWindow();
+        calculate(window, { "-0.03", "3.33", "1", "10.48", "0", "0" }, true);
+        window.findChild<QAction *>(QStringLiteral("mnuCurvaPV"))->trigger();
+        PvCurveWindow *pv = window.pvCurveWindow();
         QVERIFY(pv);
         QVERIFY(Text(pv, "lblNota").startsWith(QStringLiteral("Gráfico del cálculo anterior")));
         QVERIFY(Text(pv, "lblNota").contains(QStringLiteral("negativa")));

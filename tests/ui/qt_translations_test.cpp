@@ -41,11 +41,12 @@ QString SaveDialogLabel(QFileDialog::DialogLabel label)
     return dialog.labelText(label);
 }
 
-}  // namespace
+} // namespace
 
 Q_DECLARE_METATYPE(TextOf)
 
-class QtTranslationsTest : public QObject {
+class QtTranslationsTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -60,20 +61,30 @@ private slots:
         QTest::addColumn<TextOf>("textOf");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("spanishWords");
-        const auto row = [](const char* name, TextOf textOf, const char* english, const char* spanishWords) {
+        const auto row = [](const char *name, TextOf textOf, const char *english, const char *spanishWords) {
             QTest::newRow(name) << textOf << QString::fromUtf8(english) << QString::fromUtf8(spanishWords);
         };
-        row("Yes", [] { return ButtonText(QDialogButtonBox::Yes); }, "&Yes", "Sí");
-        row("Cancel", [] { return ButtonText(QDialogButtonBox::Cancel); }, "Cancel", "Cancelar");
-        row("Save", [] { return ButtonText(QDialogButtonBox::Save); }, "Save", "Guardar");
-        row("Undo", [] { return ContextMenuText(0); }, "&Undo", "Deshacer");
-        row("Cut", [] { return ContextMenuText(3); }, "Cu&t", "Cortar");
-        row("Copy", [] { return ContextMenuText(4); }, "&Copy", "Copiar");
-        row("Paste", [] { return ContextMenuText(5); }, "&Paste", "Pegar");
-        row("Look in", [] { return SaveDialogLabel(QFileDialog::LookIn); }, "Look in:", " en:");
-        row("File name", [] { return SaveDialogLabel(QFileDialog::FileName); }, "File &name:", "Nombre");
-        row("Replace question", [] { return QFileDialog::tr("%1 already exists.\nDo you want to replace it?"); },
-            "%1 already exists.\nDo you want to replace it?", "ya existe");
+        row(
+                "Yes", [] { return ButtonText(QDialogButtonBox::Yes); }, "&Yes", "Sí");
+        row(
+                "Cancel", [] { return ButtonText(QDialogButtonBox::Cancel); }, "Cancel", "Cancelar");
+        row(
+                "Save", [] { return ButtonText(QDialogButtonBox::Save); }, "Save", "Guardar");
+        row(
+                "Undo", [] { return ContextMenuText(0); }, "&Undo", "Deshacer");
+        row(
+                "Cut", [] { return ContextMenuText(3); }, "Cu&t", "Cortar");
+        row(
+                "Copy", [] { return ContextMenuText(4); }, "&Copy", "Copiar");
+        row(
+                "Paste", [] { return ContextMenuText(5); }, "&Paste", "Pegar");
+        row(
+                "Look in", [] { return SaveDialogLabel(QFileDialog::LookIn); }, "Look in:", " en:");
+        row(
+                "File name", [] { return SaveDialogLabel(QFileDialog::FileName); }, "File &name:", "Nombre");
+        row(
+                "Replace question", [] { return QFileDialog::tr("%1 already exists.\nDo you want to replace it?"); },
+                "%1 already exists.\nDo you want to replace it?", "ya existe");
     }
 
     void qtTextsAreSpanish()

@@ -22,25 +22,26 @@
 using namespace tarvilo;
 using namespace tarvilo::testing;
 
-class QvMarginTest : public WidgetTestFixture {
+class QvMarginTest : public WidgetTestFixture
+{
     Q_OBJECT
 
 private:
-    static LargeChartWindow* OpenLargeChart(MainWindow& window)
+    static LargeChartWindow *OpenLargeChart(MainWindow &window)
     {
-        window.findChild<QAction*>(QStringLiteral("mnuGraficoAmpliado"))->trigger();
+        window.findChild<QAction *>(QStringLiteral("mnuGraficoAmpliado"))->trigger();
         return window.largeChart();
     }
-    void calculate(MainWindow& window, const QStringList& texts, int boxes)
+    void calculate(MainWindow &window, const QStringList &texts, int boxes)
     {
         SetInputs(window, texts);
         m_watchdog->expect(boxes);
-        window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click();
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
         QTRY_VERIFY(m_watchdog->sawAllExpected());
     }
-    static QStringList CopiedResults(MainWindow& window)
+    static QStringList CopiedResults(MainWindow &window)
     {
-        window.findChild<QAction*>(QStringLiteral("mnuCopiarResultados"))->trigger();
+        window.findChild<QAction *>(QStringLiteral("mnuCopiarResultados"))->trigger();
         return QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
@@ -52,11 +53,11 @@ private slots:
         QTest::addColumn<double>("margin");
         QTest::addColumn<double>("voltage");
         QTest::addColumn<QString>("margenQ2");
-        QTest::newRow("default") << QStringList{"0.03", "3.33", "1", "10.48", "0", "0"} << 0
-                                 << 5.64113702274201767040 << 0.613046909935654250 << "5.6193";
+        QTest::newRow("default") << QStringList{ "0.03", "3.33", "1", "10.48", "0", "0" } << 0 << 5.64113702274201767040
+                                 << 0.613046909935654250 << "5.6193";
         QTest::newRow("two points, negative Margen Q2")
-            << QStringList{"0.2979", "0", "1.148", "1.9723", "1.2015", "1.493"} << 0 << 0.302226357626527830647
-            << 1.15354881470820358 << "-.0918";
+                << QStringList{ "0.2979", "0", "1.148", "1.9723", "1.2015", "1.493" } << 0 << 0.302226357626527830647
+                << 1.15354881470820358 << "-.0918";
     }
 
     void theLargeChartMarksTheLargestDistance()
@@ -69,9 +70,9 @@ private slots:
         MainWindow window(PointLocale());
         calculate(window, inputs, boxes);
         QCOMPARE(window.resultLabel(ResultLabel::MargenQ2)->text(), margenQ2);
-        LargeChartWindow* large = OpenLargeChart(window);
-        QvChart* plot = large->view()->qvChart();
-        QXYSeries* segment = plot->mark(Mark::QvMargin);
+        LargeChartWindow *large = OpenLargeChart(window);
+        QvChart *plot = large->view()->qvChart();
+        QXYSeries *segment = plot->mark(Mark::QvMargin);
         QVERIFY(segment);
         QCOMPARE(segment->count(), 2);
         QCOMPARE(segment->name(), QStringLiteral("Margen QV"));
@@ -90,7 +91,7 @@ private slots:
         large->show();
         QVERIFY(QTest::qWaitForWindowExposed(large));
         // Zoomed onto the segment, away from the curves' points at its ends.
-        ShowRanges(*plot, {segment->at(0).x() - margin, segment->at(1).x() + margin, voltage - 0.05, voltage + 0.05});
+        ShowRanges(*plot, { segment->at(0).x() - margin, segment->at(1).x() + margin, voltage - 0.05, voltage + 0.05 });
         const QPointF middle = (segment->at(0) + segment->at(1)) / 2;
         const QString hover = HoverTextAt(*plot, plot->mapToScene(plot->mapToPosition(middle, segment)));
         QVERIFY2(hover.startsWith(QStringLiteral("Margen QV = ")), qPrintable(hover));
@@ -104,23 +105,24 @@ private slots:
     {
         // X Beq = 1.5: the run completes, the distance grows without bound.
         MainWindow window(PointLocale());
-        calculate(window, {"0.5", "0", "1", "0.5", "0", "3"}, 0);
+        calculate(window, { "0.5", "0", "1", "0.5", "0", "3" }, 0);
         QVERIFY2(window.chartView()->accessibleDescription().contains(QStringLiteral("Margen QV sin máximo")),
                  qPrintable(window.chartView()->accessibleDescription()));
         QCOMPARE(CopiedResults(window).last(), QStringLiteral("Margen QV\tSin máximo\tp.u."));
-        LargeChartWindow* large = OpenLargeChart(window);
+        LargeChartWindow *large = OpenLargeChart(window);
         QCOMPARE(large->view()->qvChart()->mark(Mark::QvMargin)->count(), 0);
     }
 
     void theLargeChartsCurveReachesItsPoints()
     {
         MainWindow window(PointLocale());
-        calculate(window, {"0.01", "3.33", "1", "10.48", "0", "0"}, 0);
-        LargeChartWindow* large = OpenLargeChart(window);
-        QvChart* plot = large->view()->qvChart();
-        const ChartMarks& marks = plot->marks();
+        calculate(window, { "0.01", "3.33", "1", "10.48", "0", "0" }, 0);
+        LargeChartWindow *large = OpenLargeChart(window);
+        QvChart *plot = large->view()->qvChart();
+        const ChartMarks &marks = plot->marks();
         QVERIFY(marks.hasSolution);
-        for (const auto& [point, reach] : {std::pair(marks.upper, Mark::UpperReach), std::pair(marks.lower, Mark::LowerReach)}) {
+        for (const auto &[point, reach] :
+             { std::pair(marks.upper, Mark::UpperReach), std::pair(marks.lower, Mark::LowerReach) }) {
             QVERIFY(point.x() >= plot->axisX()->min() && point.x() <= plot->axisX()->max());
             QVERIFY(point.y() >= plot->axisY()->min() && point.y() <= plot->axisY()->max());
             // The branch swept on passes the point.
@@ -129,7 +131,8 @@ private slots:
             bool passes = false;
             for (qsizetype i = 1; i < points.size(); ++i) {
                 const QPointF a = points[i - 1], b = points[i];
-                if ((a.x() - point.x()) * (b.x() - point.x()) > 0) continue;
+                if ((a.x() - point.x()) * (b.x() - point.x()) > 0)
+                    continue;
                 const double v = a.y() + (b.y() - a.y()) * (point.x() - a.x()) / (b.x() - a.x());
                 passes = passes || std::abs(v - point.y()) < 1e-3;
             }

@@ -32,40 +32,44 @@ using namespace tarvilo::testing;
 
 namespace {
 
-void Trigger(MainWindow& window, const char* action)
+void Trigger(MainWindow &window, const char *action)
 {
-    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    window.findChild<QAction *>(QString::fromLatin1(action))->trigger();
 }
 
-void Calcular(MainWindow& window) { window.findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->click(); }
+void Calcular(MainWindow &window)
+{
+    window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
+}
 
-QByteArray ReadAll(const QString& path)
+QByteArray ReadAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString SvgText(const QString& path)
+QString SvgText(const QString &path)
 {
     QXmlStreamReader svg(ReadAll(path));
     QString text;
     while (!svg.atEnd()) {
         svg.readNext();
-        if (svg.isCharacters() && !svg.isWhitespace()) text += svg.text().toString() + QLatin1Char('|');
+        if (svg.isCharacters() && !svg.isWhitespace())
+            text += svg.text().toString() + QLatin1Char('|');
     }
     return text;
 }
 
 // The longest horizontal run of pixels of about this colour.
-int LongestRun(const QImage& image, const QColor& colour)
+int LongestRun(const QImage &image, const QColor &colour)
 {
     int longest = 0;
     for (int y = 0; y < image.height(); ++y) {
         int run = 0;
         for (int x = 0; x < image.width(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
-            const bool near = std::abs(pixel.red() - colour.red()) < 40 && std::abs(pixel.green() - colour.green()) < 40 &&
-                              std::abs(pixel.blue() - colour.blue()) < 40;
+            const bool near = std::abs(pixel.red() - colour.red()) < 40 && std::abs(pixel.green() - colour.green()) < 40
+                    && std::abs(pixel.blue() - colour.blue()) < 40;
             run = near ? run + 1 : 0;
             longest = std::max(longest, run);
         }
@@ -78,9 +82,10 @@ QString Label(double value)
     return QString::fromStdString(FormatWithPattern(value, kLabelPattern, PointSettings()));
 }
 
-}  // namespace
+} // namespace
 
-class ShownValuesTest : public WidgetTestFixture {
+class ShownValuesTest : public WidgetTestFixture
+{
     Q_OBJECT
 
 private slots:
@@ -93,13 +98,20 @@ private slots:
         QTest::addColumn<int>("cursor");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("stepped");
-        QTest::newRow("page down") << "Pcarga" << "10.48" << 5 << int(Qt::Key_PageDown) << "10.38";
-        QTest::newRow("page up") << "Pcarga" << "10.48" << 5 << int(Qt::Key_PageUp) << "10.58";
-        QTest::newRow("down") << "Pcarga" << "10.48" << 5 << int(Qt::Key_Down) << "10.47";
-        QTest::newRow("exponent, cursor at the end") << "Qcarga" << "1.5e3" << 5 << int(Qt::Key_Up) << "1.6e3";
-        QTest::newRow("exponent, cursor in the mantissa") << "Qcarga" << "1.5e3" << 3 << int(Qt::Key_Up) << "1.6e3";
-        QTest::newRow("exponent, page down") << "Qcarga" << "1.5e3" << 3 << int(Qt::Key_PageDown) << "0.5e3";
-        QTest::newRow("exponent, integer digit") << "Qcarga" << "2.5E-1" << 1 << int(Qt::Key_Down) << "1.5E-1";
+        QTest::newRow("page down") << "Pcarga"
+                                   << "10.48" << 5 << int(Qt::Key_PageDown) << "10.38";
+        QTest::newRow("page up") << "Pcarga"
+                                 << "10.48" << 5 << int(Qt::Key_PageUp) << "10.58";
+        QTest::newRow("down") << "Pcarga"
+                              << "10.48" << 5 << int(Qt::Key_Down) << "10.47";
+        QTest::newRow("exponent, cursor at the end") << "Qcarga"
+                                                     << "1.5e3" << 5 << int(Qt::Key_Up) << "1.6e3";
+        QTest::newRow("exponent, cursor in the mantissa") << "Qcarga"
+                                                          << "1.5e3" << 3 << int(Qt::Key_Up) << "1.6e3";
+        QTest::newRow("exponent, page down") << "Qcarga"
+                                             << "1.5e3" << 3 << int(Qt::Key_PageDown) << "0.5e3";
+        QTest::newRow("exponent, integer digit") << "Qcarga"
+                                                 << "2.5E-1" << 1 << int(Qt::Key_Down) << "1.5E-1";
     }
     void keysStepTheDigitLeftOfTheCursor()
     {
@@ -110,7 +122,7 @@ private slots:
         QFETCH(QString, stepped);
         MainWindow window(PointLocale());
         window.show();
-        auto* edit = window.findChild<QLineEdit*>(QStringLiteral("txt") + box);
+        auto *edit = window.findChild<QLineEdit *>(QStringLiteral("txt") + box);
         QVERIFY(edit);
         edit->setText(text);
         edit->setFocus();
@@ -123,7 +135,7 @@ private slots:
     {
         MainWindow window(PointLocale());
         Trigger(window, "mnuConservarCurvas");
-        QvChart* plot = window.chartView()->qvChart();
+        QvChart *plot = window.chartView()->qvChart();
         window.inputBox(InputBox::Qcap)->setText(QStringLiteral("0.5"));
         Calcular(window);
         QCOMPARE(plot->keptCases().size(), size_t(1));
@@ -147,14 +159,15 @@ private slots:
         const int marginRun = LongestRun(QGuiApplication::clipboard()->image(), QColor(200, 0, 200));
         QVERIFY2(marginRun > 200, qPrintable(QString::number(marginRun)));
         Trigger(window, "mnuGraficoAmpliado");
-        LargeChartView* view = window.largeChart()->view();
+        LargeChartView *view = window.largeChart()->view();
         // As a rubber band sets them.
-        ShowRanges(*view->qvChart(), {-2.5, -0.5, 0.25, 1.25});
+        ShowRanges(*view->qvChart(), { -2.5, -0.5, 0.25, 1.25 });
         QCOMPARE(view->mode(), LargeChartView::Mode::Zoomed);
         QVERIFY(window.saveChart(QStringLiteral("ampliado.svg")));
         const QString zoomed = SvgText(QStringLiteral("ampliado.svg"));
         // The zoom's own tick labels, none of the fitted view's ends.
-        QVERIFY2(zoomed.contains(QStringLiteral("|-2.2|")) && zoomed.contains(QStringLiteral("|-0.6|")), qPrintable(zoomed));
+        QVERIFY2(zoomed.contains(QStringLiteral("|-2.2|")) && zoomed.contains(QStringLiteral("|-0.6|")),
+                 qPrintable(zoomed));
         QVERIFY2(!fitted.contains(QStringLiteral("|-2.2|")), qPrintable(fitted));
         Trigger(window, "mnuCopiarGrafico");
         const QImage zoomedImage = QGuiApplication::clipboard()->image();
@@ -170,8 +183,8 @@ private slots:
     {
         MainWindow window(PointLocale());
         Trigger(window, "mnuGraficoAmpliado");
-        LargeChartWindow* large = window.largeChart();
-        large->findChild<QPushButton*>(QStringLiteral("cmdEjesPrincipales"))->click();
+        LargeChartWindow *large = window.largeChart();
+        large->findChild<QPushButton *>(QStringLiteral("cmdEjesPrincipales"))->click();
         window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("5"));
         Calcular(window);
         const AxisRanges main = RangesOf(*window.chartView()->qvChart());
@@ -187,11 +200,12 @@ private slots:
         MainWindow window(PointLocale());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QvChart* plot = window.chartView()->qvChart();
-        const ChartMarks& marks = plot->marks();
+        QvChart *plot = window.chartView()->qvChart();
+        const ChartMarks &marks = plot->marks();
         const QPointF middle((marks.marginFrom + marks.nose.x()) / 2, marks.nose.y());
         const QString text = HoverTextAt(*plot, plot->mapToScene(plot->mapToPosition(middle)));
-        QVERIFY2(text.startsWith(QStringLiteral("Margen Q2 = 5.61925218773333\nV = 0.590633016347715")), qPrintable(text));
+        QVERIFY2(text.startsWith(QStringLiteral("Margen Q2 = 5.61925218773333\nV = 0.590633016347715")),
+                 qPrintable(text));
     }
 
     // The family's operating points: each value's upper and lower point where its run puts them.
@@ -199,15 +213,16 @@ private slots:
     {
         MainWindow window(PointLocale());
         Trigger(window, "mnuFamilia");
-        FamilyWindow* family = window.familyWindow();
+        FamilyWindow *family = window.familyWindow();
         QVERIFY(family);
-        family->findChild<QComboBox*>(QStringLiteral("cboMagnitud"))->setCurrentIndex(static_cast<int>(InputBox::Pcarga));
-        family->findChild<QLineEdit*>(QStringLiteral("txtPrimero"))->setText(QStringLiteral("2"));
-        family->findChild<QLineEdit*>(QStringLiteral("txtUltimo"))->setText(QStringLiteral("8"));
-        family->findChild<QSpinBox*>(QStringLiteral("spnValores"))->setValue(3);
+        family->findChild<QComboBox *>(QStringLiteral("cboMagnitud"))
+                ->setCurrentIndex(static_cast<int>(InputBox::Pcarga));
+        family->findChild<QLineEdit *>(QStringLiteral("txtPrimero"))->setText(QStringLiteral("2"));
+        family->findChild<QLineEdit *>(QStringLiteral("txtUltimo"))->setText(QStringLiteral("8"));
+        family->findChild<QSpinBox *>(QStringLiteral("spnValores"))->setValue(3);
         family->cmdDibujar_Click();
         QList<QPointF> expected;
-        for (const double p : {2.0, 5.0, 8.0}) {
+        for (const double p : { 2.0, 5.0, 8.0 }) {
             QvInputs inputs = DefaultCase();
             inputs.Pcarga = p;
             QvResults r;
@@ -218,7 +233,8 @@ private slots:
         }
         int found = 0;
         for (int id = 0; id < family->chartView()->count(); ++id) {
-            if (family->chartView()->name(id) != QStringLiteral("Puntos de operación")) continue;
+            if (family->chartView()->name(id) != QStringLiteral("Puntos de operación"))
+                continue;
             ++found;
             QCOMPARE(family->chartView()->points(id), expected);
         }
@@ -231,22 +247,22 @@ private slots:
         MainWindow window(PointLocale());
         window.inputBox(InputBox::X)->setText(QStringLiteral("Error"));
         Trigger(window, "mnuFamilia");
-        FamilyWindow* family = window.familyWindow();
+        FamilyWindow *family = window.familyWindow();
         QVERIFY(family);
-        family->findChild<QComboBox*>(QStringLiteral("cboMagnitud"))->setCurrentIndex(static_cast<int>(InputBox::X));
-        family->findChild<QLineEdit*>(QStringLiteral("txtPrimero"))->setText(QStringLiteral("0.03"));
-        family->findChild<QLineEdit*>(QStringLiteral("txtUltimo"))->setText(QStringLiteral("0.06"));
-        family->findChild<QSpinBox*>(QStringLiteral("spnValores"))->setValue(4);
+        family->findChild<QComboBox *>(QStringLiteral("cboMagnitud"))->setCurrentIndex(static_cast<int>(InputBox::X));
+        family->findChild<QLineEdit *>(QStringLiteral("txtPrimero"))->setText(QStringLiteral("0.03"));
+        family->findChild<QLineEdit *>(QStringLiteral("txtUltimo"))->setText(QStringLiteral("0.06"));
+        family->findChild<QSpinBox *>(QStringLiteral("spnValores"))->setValue(4);
         family->cmdDibujar_Click();
-        QCOMPARE(family->findChild<QLabel*>(QStringLiteral("lblAviso"))->text(), QString());
+        QCOMPARE(family->findChild<QLabel *>(QStringLiteral("lblAviso"))->text(), QString());
         QCOMPARE(family->family().size(), size_t(4));
         QCOMPARE(family->family().back().value, 0.06);
         // Another box unreadable is named, and nothing is drawn.
         window.inputBox(InputBox::X)->setText(QStringLiteral("0.03"));
         window.inputBox(InputBox::B)->setText(QStringLiteral("Error"));
-        family->findChild<QSpinBox*>(QStringLiteral("spnValores"))->setValue(3);
+        family->findChild<QSpinBox *>(QStringLiteral("spnValores"))->setValue(3);
         family->cmdDibujar_Click();
-        QVERIFY(family->findChild<QLabel*>(QStringLiteral("lblAviso"))->text().contains(QStringLiteral("B")));
+        QVERIFY(family->findChild<QLabel *>(QStringLiteral("lblAviso"))->text().contains(QStringLiteral("B")));
         QCOMPARE(family->family().size(), size_t(4));
     }
 
@@ -254,13 +270,13 @@ private slots:
     {
         MainWindow window(PointLocale());
         Trigger(window, "mnuCurvaPV");
-        PvCurveWindow* pv = window.pvCurveWindow();
+        PvCurveWindow *pv = window.pvCurveWindow();
         QVERIFY(pv);
         QvResults r;
         SolveOperatingPoints(DefaultCase(), r);
         const QList<QPointF> points = pv->chartView()->points(PvCurveWindow::OperatingPoints);
         QCOMPARE(points.size(), qsizetype(2));
-        QCOMPARE(pv->chartView()->ranges().xMin, 0.0);  // the power axis starts at no load
+        QCOMPARE(pv->chartView()->ranges().xMin, 0.0); // the power axis starts at no load
         QCOMPARE(points.at(0).x(), 10.48);
         QCOMPARE(points.at(1).x(), 10.48);
         // The same voltages as the main window's labels.
@@ -275,17 +291,17 @@ private slots:
     void pvExportPointsStandAtTheExportedPower()
     {
         MainWindow window(PointLocale());
-        SetInputs(window, {"0.2441", "0.193", "1", "-1.5019", "0", "0"});
+        SetInputs(window, { "0.2441", "0.193", "1", "-1.5019", "0", "0" });
         Calcular(window);
         Trigger(window, "mnuCurvaPV");
-        PvCurveWindow* pv = window.pvCurveWindow();
+        PvCurveWindow *pv = window.pvCurveWindow();
         QVERIFY(pv);
         const QList<QPointF> points = pv->chartView()->points(PvCurveWindow::OperatingPoints);
         QCOMPARE(points.size(), qsizetype(2));
         QCOMPARE(points.at(0).x(), 1.5019);
         QCOMPARE(points.at(1).x(), 1.5019);
         const double limit = MaximumLoadability(testing::Inputs(0.2441, 0.193, 1, -1.5019, 0, 0));
-        QCOMPARE(pv->findChild<QLabel*>(QStringLiteral("lblMargenP"))->text(), Label(limit - 1.5019));
+        QCOMPARE(pv->findChild<QLabel *>(QStringLiteral("lblMargenP"))->text(), Label(limit - 1.5019));
     }
 };
 

@@ -12,7 +12,7 @@ using namespace tarvilo::testing;
 
 namespace {
 
-void Turn(QWidget* box, QPoint angle)
+void Turn(QWidget *box, QPoint angle)
 {
     const QPointF at(box->width() / 2.0, box->height() / 2.0);
     QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
@@ -20,11 +20,15 @@ void Turn(QWidget* box, QPoint angle)
     QApplication::sendEvent(box, &wheel);
 }
 
-void Turn(QWidget* box, int eighthsOfADegree) { Turn(box, QPoint(0, eighthsOfADegree)); }
+void Turn(QWidget *box, int eighthsOfADegree)
+{
+    Turn(box, QPoint(0, eighthsOfADegree));
+}
 
-}  // namespace
+} // namespace
 
-class SteppingLineEditTest : public WidgetTestFixture {
+class SteppingLineEditTest : public WidgetTestFixture
+{
     Q_OBJECT
 
 private slots:
@@ -51,8 +55,8 @@ private slots:
                                      << "10\u066B49" << 5;
         QTest::newRow("arabic, tenths") << arabicPoint << arabicGroup << "10\u066B48" << 4 << int(Qt::Key_PageDown)
                                         << "9\u066B48" << 3;
-        QTest::newRow("narrow space groups") << comma << QStringLiteral("\u202F") << "1\u202F234,5" << 4
-                                             << int(Qt::Key_Up) << "1\u202F244,5" << 4;
+        QTest::newRow("narrow space groups")
+                << comma << QStringLiteral("\u202F") << "1\u202F234,5" << 4 << int(Qt::Key_Up) << "1\u202F244,5" << 4;
     }
     void keysStepTheDigitLeftOfTheCursor()
     {
@@ -63,7 +67,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, stepped);
         QFETCH(int, newCursor);
-        SteppingLineEdit box(text, {decimalSeparator.toStdString(), groupSeparator.toStdString()});
+        SteppingLineEdit box(text, { decimalSeparator.toStdString(), groupSeparator.toStdString() });
         box.setCursorPosition(cursor);
         QSignalSpy steps(&box, &SteppingLineEdit::stepped);
         QTest::keyClick(&box, Qt::Key(key));
@@ -103,7 +107,7 @@ private slots:
         QTest::keyClick(&box, Qt::Key_Left);
         QTest::keyClicks(&box, QStringLiteral("2"));
         QCOMPARE(box.text(), QStringLiteral("0.25"));
-        QTest::keyClick(&box, Qt::Key_Up);  // the 2 just typed
+        QTest::keyClick(&box, Qt::Key_Up); // the 2 just typed
         QCOMPARE(box.text(), QStringLiteral("0.35"));
     }
 
@@ -117,15 +121,16 @@ private slots:
         QCOMPARE(steps.count(), 0);
         Turn(&box, 60);
         QCOMPARE(box.text(), QStringLiteral("0.01"));
-        for (int part = 0; part < 4; ++part) Turn(&box, -30);
+        for (int part = 0; part < 4; ++part)
+            Turn(&box, -30);
         QCOMPARE(box.text(), QStringLiteral("0.00"));
         Turn(&box, 100);
-        Turn(&box, -90);  // 10 left over, short of a notch either way
+        Turn(&box, -90); // 10 left over, short of a notch either way
         QCOMPARE(box.text(), QStringLiteral("0.00"));
-        Turn(&box, 350);  // 360: three notches in one turn, one step of three
+        Turn(&box, 350); // 360: three notches in one turn, one step of three
         QCOMPARE(box.text(), QStringLiteral("0.03"));
         QCOMPARE(steps.count(), 3);
-        Turn(&box, QPoint(120, 0));  // sideways: no step
+        Turn(&box, QPoint(120, 0)); // sideways: no step
         QCOMPARE(box.text(), QStringLiteral("0.03"));
     }
 
@@ -134,11 +139,14 @@ private slots:
         // A key held down, or a wheel spun: every step counts, none is lost.
         SteppingLineEdit box(QStringLiteral("0,00"), CommaSettings());
         box.setCursorPosition(4);
-        for (int notch = 0; notch < 10000; ++notch) Turn(&box, 120);
+        for (int notch = 0; notch < 10000; ++notch)
+            Turn(&box, 120);
         QCOMPARE(box.text(), QStringLiteral("100,00"));
-        for (int press = 0; press < 10000; ++press) QTest::keyClick(&box, Qt::Key_Down);
+        for (int press = 0; press < 10000; ++press)
+            QTest::keyClick(&box, Qt::Key_Down);
         QCOMPARE(box.text(), QStringLiteral("0,00"));
-        for (int press = 0; press < 1000; ++press) QTest::keyClick(&box, Qt::Key_PageDown);
+        for (int press = 0; press < 1000; ++press)
+            QTest::keyClick(&box, Qt::Key_PageDown);
         QCOMPARE(box.text(), QStringLiteral("-100,00"));
         QCOMPARE(box.cursorPosition(), 7);
         // One turn of an absurd angle steps once, by all its notches.

@@ -23,7 +23,7 @@ namespace {
 int g_passed = 0;
 int g_failed = 0;
 
-void Check(bool condition, const std::string& what)
+void Check(bool condition, const std::string &what)
 {
     if (condition) {
         ++g_passed;
@@ -33,29 +33,31 @@ void Check(bool condition, const std::string& what)
     }
 }
 
-class RecordingPlatform : public WindowsSysInfoPlatform {
+class RecordingPlatform : public WindowsSysInfoPlatform
+{
 public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    bool startProgram(const std::string& path) override
+    void showMessage(const std::string &text) override { messages.push_back(text); }
+    bool startProgram(const std::string &path) override
     {
         const bool started = WindowsSysInfoPlatform::startProgram(path);
-        if (started) startedPaths.push_back(path);
+        if (started)
+            startedPaths.push_back(path);
         return started;
     }
     std::vector<std::string> messages;
     std::vector<std::string> startedPaths;
 };
 
-const char* kTestKey = "SOFTWARE\\TarviloTest";
+const char *kTestKey = "SOFTWARE\\TarviloTest";
 
-void CheckValue(const char* name, bool expectedRead, const std::string& expected)
+void CheckValue(const char *name, bool expectedRead, const std::string &expected)
 {
     RecordingPlatform platform;
     std::string value = "before";
     bool read = false;
     try {
         read = GetKeyValue(platform, kHkeyLocalMachine, kTestKey, name, value);
-    } catch (const ZeroLengthValue&) {
+    } catch (const ZeroLengthValue &) {
         Check(false, std::string(name) + ": unexpected zero length");
         return;
     }
@@ -79,7 +81,7 @@ void Values()
     bool raised = false;
     try {
         GetKeyValue(platform, kHkeyLocalMachine, kTestKey, "Empty", value);
-    } catch (const ZeroLengthValue&) {
+    } catch (const ZeroLengthValue &) {
         raised = true;
     }
     Check(raised, "zero-length value raises");
@@ -92,10 +94,11 @@ void Values()
     Check(!platform.isOrdinaryFile("C:\\no\\such\\file.exe"), "a missing file is not");
 }
 
-bool WaitForMarker(const std::string& marker)
+bool WaitForMarker(const std::string &marker)
 {
     for (int i = 0; i < 200; ++i) {
-        if (GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+        if (GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return true;
         Sleep(50);
     }
     return false;
@@ -107,7 +110,7 @@ void Started()
     StartSysInfo(platform);
     Check(platform.messages.empty(), "no message");
     Check(platform.startedPaths.size() == 1, "one program started");
-    const char* marker = std::getenv("TARVILO_MARKER");
+    const char *marker = std::getenv("TARVILO_MARKER");
     Check(marker && WaitForMarker(marker), "the started program ran");
 }
 
@@ -119,13 +122,13 @@ void Message()
     Check(platform.startedPaths.empty(), "nothing started");
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     if (argc < 2) {
-        if (const char* marker = std::getenv("TARVILO_MARKER")) {
-            if (FILE* file = std::fopen(marker, "w")) {
+        if (const char *marker = std::getenv("TARVILO_MARKER")) {
+            if (FILE *file = std::fopen(marker, "w")) {
                 std::fputs("started\n", file);
                 std::fclose(file);
             }

@@ -6,9 +6,9 @@
 #include "ui/common/message_box.h"
 #include "ui/common/twips_layout.h"
 #ifdef _WIN32
-#include "platform/sysinfo/sys_info_windows.h"
+#  include "platform/sysinfo/sys_info_windows.h"
 #else
-#include "platform/sysinfo/sys_info_linux.h"
+#  include "platform/sysinfo/sys_info_linux.h"
 #endif
 
 #include <QFrame>
@@ -28,23 +28,24 @@ using NativePlatform = sysinfo::LinuxSysInfoPlatform;
 #endif
 
 // The system's own lookups, with the message shown over the dialog.
-class DialogPlatform final : public NativePlatform {
+class DialogPlatform final : public NativePlatform
+{
 public:
-    explicit DialogPlatform(QWidget* owner) : m_owner(owner) {}
+    explicit DialogPlatform(QWidget *owner) : m_owner(owner) { }
 
-    void showMessage(const std::string& text) override
+    void showMessage(const std::string &text) override
     {
         ShowMessageBox(m_owner, QMessageBox::NoIcon, QString::fromStdString(text));
     }
 
 private:
-    QWidget* m_owner;
+    QWidget *m_owner;
 };
 
 // One of the two lines that together draw the etched separator.
-void MakeLine(QWidget* parent, int index, const QRect& geometry, const QColor& colour)
+void MakeLine(QWidget *parent, int index, const QRect &geometry, const QColor &colour)
 {
-    auto* line = Place(new QFrame(parent), "Line1", geometry);
+    auto *line = Place(new QFrame(parent), "Line1", geometry);
     line->setProperty("index", index);
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
@@ -52,15 +53,15 @@ void MakeLine(QWidget* parent, int index, const QRect& geometry, const QColor& c
     line->setPalette(palette);
 }
 
-QPointer<AboutDialog>& TheDialog()
+QPointer<AboutDialog> &TheDialog()
 {
     static QPointer<AboutDialog> dialog;
     return dialog;
 }
 
-}  // namespace
+} // namespace
 
-AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_platform(std::make_unique<DialogPlatform>(this))
+AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent), m_platform(std::make_unique<DialogPlatform>(this))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -73,12 +74,16 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_platform(std::mak
 
 AboutDialog::~AboutDialog() = default;
 
-void AboutDialog::setPlatform(std::unique_ptr<sysinfo::SysInfoPlatform> platform) { m_platform = std::move(platform); }
-
-AboutDialog* AboutDialog::showSingle()
+void AboutDialog::setPlatform(std::unique_ptr<sysinfo::SysInfoPlatform> platform)
 {
-    QPointer<AboutDialog>& dialog = TheDialog();
-    if (!dialog) dialog = new AboutDialog;
+    m_platform = std::move(platform);
+}
+
+AboutDialog *AboutDialog::showSingle()
+{
+    QPointer<AboutDialog> &dialog = TheDialog();
+    if (!dialog)
+        dialog = new AboutDialog;
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
@@ -95,7 +100,7 @@ void AboutDialog::buildControls()
     // Wider than first drawn (1125 twips), so the whole version text shows.
     m_lblVersion = MakeLabel(this, "lblVersion", QString(), Twips(1080, 720, 3855, 225));
     MakeLabel(this, "lblDescription", QString(), Twips(1050, 1125, 3885, 1170));
-    QLabel* disclaimer = MakeLabel(this, "lblDisclaimer", QString(), Twips(255, 2625, 3870, 825));
+    QLabel *disclaimer = MakeLabel(this, "lblDisclaimer", QString(), Twips(255, 2625, 3870, 825));
     disclaimer->setText(QStringLiteral("Aviso: los resultados sirven para el estudio y la docencia; "
                                        "compruébelos antes de usarlos en la operación o el diseño de una red."));
 
@@ -110,8 +115,8 @@ void AboutDialog::buildControls()
 
     m_cmdOK = Place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", Twips(4245, 2625, 1260, 345));
     m_cmdOK->setDefault(true);
-    m_cmdSysInfo = Place(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo",
-                         Twips(4260, 3075, 1245, 345));
+    m_cmdSysInfo =
+            Place(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo", Twips(4260, 3075, 1245, 345));
     m_cmdSysInfo->setAutoDefault(false);
     setTabOrder(m_cmdOK, m_cmdSysInfo);
     m_cmdOK->setFocus();
@@ -128,8 +133,14 @@ void AboutDialog::Form_Load()
 }
 
 // Esc reaches QDialog::reject(), which closes the dialog just as OK does.
-void AboutDialog::cmdOK_Click() { close(); }
+void AboutDialog::cmdOK_Click()
+{
+    close();
+}
 
-void AboutDialog::cmdSysInfo_Click() { sysinfo::StartSysInfo(*m_platform); }
+void AboutDialog::cmdSysInfo_Click()
+{
+    sysinfo::StartSysInfo(*m_platform);
+}
 
-}  // namespace tarvilo
+} // namespace tarvilo

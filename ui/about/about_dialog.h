@@ -16,16 +16,17 @@ class SysInfoPlatform;
 // frmAbout: names the program and its version, warns that results are for
 // study, and starts the system-information program. Modeless, without
 // owner, deleted when closed.
-class AboutDialog : public QDialog {
+class AboutDialog : public QDialog
+{
     Q_OBJECT
 
 public:
-    explicit AboutDialog(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
     ~AboutDialog() override;
 
     // The one dialog of the program: brought forward when it is open, built
     // afresh when it is not.
-    static AboutDialog* showSingle();
+    static AboutDialog *showSingle();
 
     // Lets tests stand in for the system.
     void setPlatform(std::unique_ptr<sysinfo::SysInfoPlatform> platform);
@@ -36,11 +37,11 @@ private:
     void cmdSysInfo_Click();
     void buildControls();
 
-    QLabel* m_lblTitle = nullptr;
-    QLabel* m_lblVersion = nullptr;
-    QPushButton* m_cmdOK = nullptr;
-    QPushButton* m_cmdSysInfo = nullptr;
+    QLabel *m_lblTitle = nullptr;
+    QLabel *m_lblVersion = nullptr;
+    QPushButton *m_cmdOK = nullptr;
+    QPushButton *m_cmdSysInfo = nullptr;
     std::unique_ptr<sysinfo::SysInfoPlatform> m_platform;
 };
 
-}  // namespace tarvilo
+} // namespace tarvilo

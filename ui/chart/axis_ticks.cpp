@@ -10,15 +10,15 @@
 
 namespace tarvilo {
 
-AxisRanges FittedRanges(const QvChart& plot)
+AxisRanges FittedRanges(const QvChart &plot)
 {
     double left = INFINITY, right = -INFINITY, top = 0;
-    const auto take = [&](const QPointF& point) {
+    const auto take = [&](const QPointF &point) {
         left = std::min(left, point.x());
         right = std::max(right, point.x());
         top = std::max(top, point.y());
     };
-    const auto takeGrid = [&take](const ChartGrid& grid) {
+    const auto takeGrid = [&take](const ChartGrid &grid) {
         for (int row = 0; row < ChartGrid::kRows; ++row) {
             for (int column = 0; column < ChartGrid::kColumns; column += 2) {
                 take(QPointF(grid.value(row, column), grid.value(row, column + 1)));
@@ -26,9 +26,10 @@ AxisRanges FittedRanges(const QvChart& plot)
         }
     };
     takeGrid(plot.grid());
-    for (const KeptCurves& kept : plot.keptCases()) takeGrid(kept.grid);
+    for (const KeptCurves &kept : plot.keptCases())
+        takeGrid(kept.grid);
     if (plot.hasMarks()) {
-        const ChartMarks& marks = plot.marks();
+        const ChartMarks &marks = plot.marks();
         take(marks.nose);
         take(QPointF(marks.marginFrom, marks.nose.y()));
         if (marks.hasSolution) {
@@ -39,7 +40,8 @@ AxisRanges FittedRanges(const QvChart& plot)
             take(marks.qvMarginFrom);
             take(marks.qvMarginTo);
         }
-        for (const QPointF& point : marks.upperReach + marks.lowerReach) take(point);
+        for (const QPointF &point : marks.upperReach + marks.lowerReach)
+            take(point);
     }
     return RoundRangesAround(left, right, top);
 }
@@ -47,27 +49,28 @@ AxisRanges FittedRanges(const QvChart& plot)
 AxisRanges RoundRangesAround(double left, double right, double top)
 {
     // Some room even around a single value, at any size of the values.
-    const double room = std::max({(right - left) * 0.04, std::max(std::abs(left), std::abs(right)) * 1e-9, 1e-9});
+    const double room = std::max({ (right - left) * 0.04, std::max(std::abs(left), std::abs(right)) * 1e-9, 1e-9 });
     left -= room;
     right += room;
     const double xStep = NiceTickInterval(right - left, 10);
     left = std::floor(left / xStep) * xStep;
     right = std::ceil(right / xStep) * xStep;
-    if (!(top > 0)) top = 1;
+    if (!(top > 0))
+        top = 1;
     const double yStep = NiceTickInterval(top * 1.04, 10);
     top = std::ceil(top * 1.04 / yStep) * yStep;
-    return {left, right, 0.0, top};
+    return { left, right, 0.0, top };
 }
 
-AxisRanges RangesOf(const QvChart& plot)
+AxisRanges RangesOf(const QvChart &plot)
 {
-    return {plot.axisX()->min(), plot.axisX()->max(), plot.axisY()->min(), plot.axisY()->max()};
+    return { plot.axisX()->min(), plot.axisX()->max(), plot.axisY()->min(), plot.axisY()->max() };
 }
 
-void ShowRanges(QvChart& plot, const AxisRanges& ranges)
+void ShowRanges(QvChart &plot, const AxisRanges &ranges)
 {
     plot.axisX()->setRange(ranges.xMin, ranges.xMax);
     plot.axisY()->setRange(ranges.yMin, ranges.yMax);
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

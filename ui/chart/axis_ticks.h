@@ -5,13 +5,14 @@ namespace tarvilo {
 class QvChart;
 
 // What a plot shows: reactive power from xMin to xMax, voltage from yMin to yMax.
-struct AxisRanges {
+struct AxisRanges
+{
     double xMin = 0;
     double xMax = 1;
     double yMin = 0;
     double yMax = 1;
 
-    bool operator==(const AxisRanges&) const = default;
+    bool operator==(const AxisRanges &) const = default;
 };
 
 // Ranges on round values with a little room around points spanning q from
@@ -20,9 +21,9 @@ AxisRanges RoundRangesAround(double left, double right, double top);
 
 // The ranges that show all curves of the plot (those of kept cases too) and
 // its marks, with a little room, on round values; the voltage from 0.
-AxisRanges FittedRanges(const QvChart& plot);
+AxisRanges FittedRanges(const QvChart &plot);
 
-AxisRanges RangesOf(const QvChart& plot);
-void ShowRanges(QvChart& plot, const AxisRanges& ranges);
+AxisRanges RangesOf(const QvChart &plot);
+void ShowRanges(QvChart &plot, const AxisRanges &ranges);
 
-}  // namespace tarvilo
+} // namespace tarvilo

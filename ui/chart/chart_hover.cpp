@@ -12,21 +12,22 @@
 namespace tarvilo {
 namespace {
 
-constexpr qreal kReach = 6;  // pixels
+constexpr qreal kReach = 6; // pixels
 
 // The nearest thing under the cursor so far.
-struct Nearest {
+struct Nearest
+{
     qreal distance = kReach;
     QString name;
     QString values;
 };
 
-QString PointValues(const QPointF& point, const RegionalSettings& regional)
+QString PointValues(const QPointF &point, const RegionalSettings &regional)
 {
     return QStringLiteral("Q = %1  V = %2").arg(ExactText(point.x(), regional), ExactText(point.y(), regional));
 }
 
-qreal DistanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b)
+qreal DistanceToSegment(const QPointF &p, const QPointF &a, const QPointF &b)
 {
     const QPointF ab = b - a;
     const qreal length2 = QPointF::dotProduct(ab, ab);
@@ -34,68 +35,77 @@ qreal DistanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b)
     return QLineF(p, a + t * ab).length();
 }
 
-void ConsiderPoints(QvChart& plot, QXYSeries* series, const QPointF& cursor, Nearest& nearest)
+void ConsiderPoints(QvChart &plot, QXYSeries *series, const QPointF &cursor, Nearest &nearest)
 {
-    if (!series->isVisible()) return;
+    if (!series->isVisible())
+        return;
     const QList<QPointF> points = series->points();
-    for (const QPointF& point : points) {
+    for (const QPointF &point : points) {
         const qreal distance = QLineF(cursor, plot.mapToPosition(point, series)).length();
         if (distance < nearest.distance) {
-            nearest = {distance, series->name(), PointValues(point, plot.regional())};
+            nearest = { distance, series->name(), PointValues(point, plot.regional()) };
         }
     }
 }
 
-void ConsiderLine(QvChart& plot, Mark mark, const QString& values, const QPointF& cursor, Nearest& nearest)
+void ConsiderLine(QvChart &plot, Mark mark, const QString &values, const QPointF &cursor, Nearest &nearest)
 {
-    QXYSeries* series = plot.mark(mark);
-    if (!series || series->count() < 2) return;
+    QXYSeries *series = plot.mark(mark);
+    if (!series || series->count() < 2)
+        return;
     const qreal distance = DistanceToSegment(cursor, plot.mapToPosition(series->at(0), series),
                                              plot.mapToPosition(series->at(1), series));
-    if (distance < nearest.distance) nearest = {distance, series->name(), values};
+    if (distance < nearest.distance)
+        nearest = { distance, series->name(), values };
 }
 
-}  // namespace
+} // namespace
 
-QString HoverTextAt(QvChart& plot, const QPointF& scenePosition)
+QString HoverTextAt(QvChart &plot, const QPointF &scenePosition)
 {
     const QPointF cursor = plot.mapFromScene(scenePosition);
-    if (!plot.plotArea().contains(cursor)) return {};
-    const RegionalSettings& regional = plot.regional();
+    if (!plot.plotArea().contains(cursor))
+        return {};
+    const RegionalSettings &regional = plot.regional();
 
     // The marks lie on the curves: they come first.
     Nearest nearest;
-    for (const Mark mark : {Mark::UpperPoint, Mark::LowerPoint, Mark::Nose}) {
+    for (const Mark mark : { Mark::UpperPoint, Mark::LowerPoint, Mark::Nose }) {
         ConsiderPoints(plot, plot.mark(mark), cursor, nearest);
     }
     if (nearest.name.isEmpty()) {
-        for (const Curve curve : kCurves) ConsiderPoints(plot, plot.curve(curve), cursor, nearest);
-        for (const Mark reach : {Mark::UpperReach, Mark::LowerReach}) {
-            if (plot.mark(reach)) ConsiderPoints(plot, plot.mark(reach), cursor, nearest);
+        for (const Curve curve : kCurves)
+            ConsiderPoints(plot, plot.curve(curve), cursor, nearest);
+        for (const Mark reach : { Mark::UpperReach, Mark::LowerReach }) {
+            if (plot.mark(reach))
+                ConsiderPoints(plot, plot.mark(reach), cursor, nearest);
         }
     }
     if (nearest.name.isEmpty() && plot.hasMarks()) {
-        const ChartMarks& marks = plot.marks();
-        ConsiderLine(plot, Mark::Margin, QStringLiteral("V = %1").arg(ExactText(marks.nose.y(), regional)), cursor, nearest);
+        const ChartMarks &marks = plot.marks();
+        ConsiderLine(plot, Mark::Margin, QStringLiteral("V = %1").arg(ExactText(marks.nose.y(), regional)), cursor,
+                     nearest);
         if (nearest.name == NameOf(Mark::Margin)) {
             nearest.name += QStringLiteral(" = ") + ExactText(marks.margin, regional);
             // Beside it, the margin as the Q-V method reads it.
-            if (marks.hasQvMargin) nearest.values += QStringLiteral("  (Margen QV = %1)").arg(ExactText(marks.qvMargin, regional));
+            if (marks.hasQvMargin)
+                nearest.values += QStringLiteral("  (Margen QV = %1)").arg(ExactText(marks.qvMargin, regional));
         }
         if (marks.hasQvMargin) {
-            ConsiderLine(plot, Mark::QvMargin, QStringLiteral("V = %1").arg(ExactText(marks.qvMarginFrom.y(), regional)),
-                         cursor, nearest);
+            ConsiderLine(plot, Mark::QvMargin,
+                         QStringLiteral("V = %1").arg(ExactText(marks.qvMarginFrom.y(), regional)), cursor, nearest);
             if (nearest.name == NameOf(Mark::QvMargin)) {
                 nearest.name += QStringLiteral(" = ") + ExactText(marks.qvMargin, regional);
             }
         }
-        ConsiderLine(plot, Mark::MinimumVoltage, QStringLiteral("V = %1").arg(ExactText(marks.minimumVoltage, regional)),
-                     cursor, nearest);
+        ConsiderLine(plot, Mark::MinimumVoltage,
+                     QStringLiteral("V = %1").arg(ExactText(marks.minimumVoltage, regional)), cursor, nearest);
     }
-    if (!nearest.name.isEmpty()) return nearest.name + QLatin1Char('\n') + nearest.values;
+    if (!nearest.name.isEmpty())
+        return nearest.name + QLatin1Char('\n') + nearest.values;
 
     const QPointF value = plot.mapToValue(cursor);
     return QStringLiteral("Q = %1  V = %2").arg(RoundedText(value.x(), regional), RoundedText(value.y(), regional));
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

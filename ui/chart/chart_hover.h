@@ -11,6 +11,6 @@ class QvChart;
 // few pixels, by name with its exact values ("Punto superior",
 // "Q = -1,66201141920777  V = 0,999102125201044"), else the coordinates
 // there to four decimals ("Q = -1,662  V = 0,9991"); "" outside the plot.
-QString HoverTextAt(QvChart& plot, const QPointF& scenePosition);
+QString HoverTextAt(QvChart &plot, const QPointF &scenePosition);
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -5,7 +5,7 @@
 
 namespace tarvilo {
 
-ChartMarks MarksOf(const QvResults& results)
+ChartMarks MarksOf(const QvResults &results)
 {
     ChartMarks marks;
     marks.hasSolution = results.HasSolution;
@@ -20,7 +20,7 @@ ChartMarks MarksOf(const QvResults& results)
     return marks;
 }
 
-ChartMarks MarksOf(const QvInputs& inputs, const QvResults& results)
+ChartMarks MarksOf(const QvInputs &inputs, const QvResults &results)
 {
     ChartMarks marks = MarksOf(results);
     const QvMethodMargin margin = ComputeQvMethodMargin(inputs);
@@ -37,7 +37,8 @@ ChartMarks MarksOf(const QvInputs& inputs, const QvResults& results)
         const double sweepEnd = results.Q2crit - 0.05 * (kCurvePoints - 1);
         const SystemCurve curve = SystemCurveReachingThePoints(inputs, results);
         for (size_t i = 0; i < curve.q.size(); ++i) {
-            if (curve.q[i] > sweepEnd) continue;
+            if (curve.q[i] > sweepEnd)
+                continue;
             marks.upperReach << QPointF(curve.q[i], curve.vu[i]);
             marks.lowerReach << QPointF(curve.q[i], curve.vl[i]);
         }
@@ -49,4 +50,4 @@ ChartMarks MarksOf(const QvInputs& inputs, const QvResults& results)
     return marks;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

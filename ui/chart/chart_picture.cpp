@@ -20,40 +20,42 @@ namespace {
 // An A4 page across, at 96 dots per inch.
 const QSizeF kPageSize(1123, 794);
 const QSizeF kPageMillimetres(297, 210);
-constexpr int kImageScale = 2;  // image pixels per page pixel
+constexpr int kImageScale = 2; // image pixels per page pixel
 // The line under the plot that says which case it shows.
 constexpr qreal kCaptionHeight = 26;
 
 // Lays out a copy of the plot, with a legend, at the page size and hands a
 // painter over to draw it into target.
-void RenderCopy(const QvChart& source, const AxisRanges& ranges, const QString& caption, QPainter& painter,
-                const QRectF& target, bool penWidthsInPagePixels = false)
+void RenderCopy(const QvChart &source, const AxisRanges &ranges, const QString &caption, QPainter &painter,
+                const QRectF &target, bool penWidthsInPagePixels = false)
 {
     QGraphicsScene scene;
-    auto* plot = new QvChart(QvChart::Look::Large, source.locale(), source.regional());
+    auto *plot = new QvChart(QvChart::Look::Large, source.locale(), source.regional());
     scene.addItem(plot);
     QSizeF plotSize = kPageSize;
     if (!caption.isEmpty()) {
         plotSize.rheight() -= kCaptionHeight;
-        QGraphicsSimpleTextItem* line = scene.addSimpleText(caption, source.lookFont());
+        QGraphicsSimpleTextItem *line = scene.addSimpleText(caption, source.lookFont());
         line->setBrush(Qt::black);
         // Long cases shrink to the page's width rather than run off it.
         const qreal room = kPageSize.width() - 24;
         const qreal width = line->boundingRect().width();
-        if (width > room) line->setScale(room / width);
+        if (width > room)
+            line->setScale(room / width);
         const qreal height = line->boundingRect().height() * line->scale();
         line->setPos(12, plotSize.height() + (kCaptionHeight - height) / 2);
     }
     plot->showCurves(source.grid());
-    if (source.hasMarks()) plot->showMarks(source.marks());
+    if (source.hasMarks())
+        plot->showMarks(source.marks());
     plot->showKeptCases(source.keptCases());
     plot->setNote(source.note());
     if (penWidthsInPagePixels) {
         // Screen lines are one device pixel wide whatever the scale: on an
         // image of twice the page's pixels they would be half as wide as on
         // the PDF.
-        for (QAbstractSeries* series : plot->series()) {
-            if (auto* line = qobject_cast<QXYSeries*>(series)) {
+        for (QAbstractSeries *series : plot->series()) {
+            if (auto *line = qobject_cast<QXYSeries *>(series)) {
                 QPen pen = line->pen();
                 pen.setCosmetic(false);
                 line->setPen(pen);
@@ -75,25 +77,29 @@ QByteArray SvgOnPage(QByteArray svg)
     const QRegularExpression size(QStringLiteral(R"(width="[0-9.]+mm" height="[0-9.]+mm")"));
     const QString text = QString::fromUtf8(svg);
     const QRegularExpressionMatch match = size.match(text);
-    if (!match.hasMatch()) return svg;
+    if (!match.hasMatch())
+        return svg;
     const QString page = QStringLiteral(R"(width="%1mm" height="%2mm")")
-                             .arg(kPageMillimetres.width())
-                             .arg(kPageMillimetres.height());
+                                 .arg(kPageMillimetres.width())
+                                 .arg(kPageMillimetres.height());
     return (text.left(match.capturedStart()) + page + text.mid(match.capturedEnd())).toUtf8();
 }
 
-}  // namespace
+} // namespace
 
-std::optional<PictureFormat> PictureFormatOf(const QString& fileName)
+std::optional<PictureFormat> PictureFormatOf(const QString &fileName)
 {
     const QString lower = fileName.toLower();
-    if (lower.endsWith(QLatin1String(".png"))) return PictureFormat::Png;
-    if (lower.endsWith(QLatin1String(".svg"))) return PictureFormat::Svg;
-    if (lower.endsWith(QLatin1String(".pdf"))) return PictureFormat::Pdf;
+    if (lower.endsWith(QLatin1String(".png")))
+        return PictureFormat::Png;
+    if (lower.endsWith(QLatin1String(".svg")))
+        return PictureFormat::Svg;
+    if (lower.endsWith(QLatin1String(".pdf")))
+        return PictureFormat::Pdf;
     return std::nullopt;
 }
 
-QImage ChartImage(const QvChart& source, const AxisRanges& ranges, const QString& caption)
+QImage ChartImage(const QvChart &source, const AxisRanges &ranges, const QString &caption)
 {
     // Twice the page's pixels, so that it stays sharp when printed, and
     // tagged so that it prints across an A4 page (about 192 dots per inch)
@@ -109,7 +115,7 @@ QImage ChartImage(const QvChart& source, const AxisRanges& ranges, const QString
     return image;
 }
 
-QByteArray ChartPicture(const QvChart& source, const AxisRanges& ranges, PictureFormat format, const QString& caption)
+QByteArray ChartPicture(const QvChart &source, const AxisRanges &ranges, PictureFormat format, const QString &caption)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -123,7 +129,7 @@ QByteArray ChartPicture(const QvChart& source, const AxisRanges& ranges, Picture
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setSize(kPageSize.toSize());
-        svg.setResolution(96);  // the page's own pixels: fonts keep their size
+        svg.setResolution(96); // the page's own pixels: fonts keep their size
         svg.setViewBox(QRectF(QPointF(0, 0), kPageSize));
         svg.setTitle(title);
         {
@@ -154,4 +160,4 @@ QByteArray ChartPicture(const QvChart& source, const AxisRanges& ranges, Picture
     return bytes;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

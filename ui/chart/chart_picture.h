@@ -15,16 +15,16 @@ class QvChart;
 enum class PictureFormat { Png, Svg, Pdf };
 
 // The format a file name asks for by its ending, if it is one of the three.
-std::optional<PictureFormat> PictureFormatOf(const QString& fileName);
+std::optional<PictureFormat> PictureFormatOf(const QString &fileName);
 
 // The plot's curves, marks and note on the given ranges, with title, axes
 // and legend, and the caption (the case shown) on a line below: an A4 page
 // across, a PNG image tagged with the resolution that prints it at that
 // size, or SVG (297 x 210 mm) and PDF as vectors.
-QByteArray ChartPicture(const QvChart& source, const AxisRanges& ranges, PictureFormat format,
-                        const QString& caption = QString());
+QByteArray ChartPicture(const QvChart &source, const AxisRanges &ranges, PictureFormat format,
+                        const QString &caption = QString());
 
 // The same as an image, for the clipboard.
-QImage ChartImage(const QvChart& source, const AxisRanges& ranges, const QString& caption = QString());
+QImage ChartImage(const QvChart &source, const AxisRanges &ranges, const QString &caption = QString());
 
-}  // namespace tarvilo
+} // namespace tarvilo

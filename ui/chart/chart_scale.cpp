@@ -10,13 +10,16 @@ std::optional<AxisScale> ReactivePowerScale(double q2crit)
 {
     // nearbyint rounds half to even in the default rounding mode.
     const double rounded = std::nearbyint(q2crit);
-    if (!(rounded >= INT16_MIN && rounded <= INT16_MAX)) return std::nullopt;
+    if (!(rounded >= INT16_MIN && rounded <= INT16_MAX))
+        return std::nullopt;
     const int n = static_cast<int>(rounded);
     const int maximum = n + 1;
-    if (maximum > INT16_MAX) return std::nullopt;
+    if (maximum > INT16_MAX)
+        return std::nullopt;
     const int minimum = maximum - 10;
-    if (minimum < INT16_MIN) return std::nullopt;
-    return AxisScale{static_cast<double>(minimum), static_cast<double>(maximum), 10};
+    if (minimum < INT16_MIN)
+        return std::nullopt;
+    return AxisScale{ static_cast<double>(minimum), static_cast<double>(maximum), 10 };
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

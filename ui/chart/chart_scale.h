@@ -5,14 +5,15 @@
 namespace tarvilo {
 
 // A fixed axis scale: no automatic scaling.
-struct AxisScale {
+struct AxisScale
+{
     double minimum = 0.0;
     double maximum = 0.0;
     int divisions = 1;
 };
 
 // The voltage axis always runs from 0 to 1.2 per unit in steps of 0.1.
-inline constexpr AxisScale kVoltageScale{0.0, 1.2, 12};
+inline constexpr AxisScale kVoltageScale{ 0.0, 1.2, 12 };
 
 // The reactive-power axis around the nose: from n - 9 to n + 1 in ten steps,
 // with n = Q2crit rounded half to even. The scale is kept in 16-bit integers,
@@ -20,4 +21,4 @@ inline constexpr AxisScale kVoltageScale{0.0, 1.2, 12};
 // scale (nullopt).
 std::optional<AxisScale> ReactivePowerScale(double q2crit);
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -3,49 +3,68 @@
 namespace tarvilo {
 namespace {
 
-struct Style {
-    const char* name;  // UTF-8
+struct Style
+{
+    const char *name; // UTF-8
     QColor colour;
 };
 
 const Style kCurveStyles[] = {
-    {"Rama inferior", QColor(220, 0, 0)},
-    {"Rama superior", QColor(0, 150, 0)},
-    {"Característica de la carga", QColor(0, 0, 202)},
+    { "Rama inferior", QColor(220, 0, 0) },
+    { "Rama superior", QColor(0, 150, 0) },
+    { "Característica de la carga", QColor(0, 0, 202) },
 };
 
 const Style kMarkStyles[kMarkCount] = {
-    {"Punto superior", QColor(0, 110, 0)},
-    {"Punto inferior", QColor(170, 0, 0)},
-    {"Punto crítico", QColor(230, 120, 0)},
-    {"V2 min", QColor(110, 110, 110)},
-    {"Margen Q2", QColor(200, 0, 200)},
-    {"Margen QV", QColor(0, 140, 160)},
+    { "Punto superior", QColor(0, 110, 0) },
+    { "Punto inferior", QColor(170, 0, 0) },
+    { "Punto crítico", QColor(230, 120, 0) },
+    { "V2 min", QColor(110, 110, 110) },
+    { "Margen Q2", QColor(200, 0, 200) },
+    { "Margen QV", QColor(0, 140, 160) },
     // Both branches swept on look and read as the branches themselves.
     kCurveStyles[static_cast<int>(Curve::UpperBranch)],
     kCurveStyles[static_cast<int>(Curve::LowerBranch)],
 };
 
-const QColor kKeptColours[kKeptColourCount] = {
-    QColor(240, 160, 30), QColor(140, 60, 170), QColor(0, 150, 160), QColor(150, 90, 40),
-    QColor(230, 90, 170), QColor(120, 120, 0), QColor(110, 110, 110), QColor(90, 150, 230)};
+const QColor kKeptColours[kKeptColourCount] = { QColor(240, 160, 30),  QColor(140, 60, 170), QColor(0, 150, 160),
+                                                QColor(150, 90, 40),   QColor(230, 90, 170), QColor(120, 120, 0),
+                                                QColor(110, 110, 110), QColor(90, 150, 230) };
 
-const char* const kAxisTitles[] = {
+const char *const kAxisTitles[] = {
     "Potencia reactiva en la carga [p.u.]",
     "Potencia activa de la carga [p.u.]",
     "Potencia activa que exporta la barra 2 [p.u.]",
     "Tensión en la carga [p.u.]",
 };
 
-}  // namespace
+} // namespace
 
-QString NameOf(Curve curve) { return QString::fromUtf8(kCurveStyles[static_cast<int>(curve)].name); }
-QString NameOf(Mark mark) { return QString::fromUtf8(kMarkStyles[static_cast<int>(mark)].name); }
-QColor ColourOf(Curve curve) { return kCurveStyles[static_cast<int>(curve)].colour; }
-QColor ColourOf(Mark mark) { return kMarkStyles[static_cast<int>(mark)].colour; }
+QString NameOf(Curve curve)
+{
+    return QString::fromUtf8(kCurveStyles[static_cast<int>(curve)].name);
+}
+QString NameOf(Mark mark)
+{
+    return QString::fromUtf8(kMarkStyles[static_cast<int>(mark)].name);
+}
+QColor ColourOf(Curve curve)
+{
+    return kCurveStyles[static_cast<int>(curve)].colour;
+}
+QColor ColourOf(Mark mark)
+{
+    return kMarkStyles[static_cast<int>(mark)].colour;
+}
 
-QColor KeptColour(int index) { return kKeptColours[index % kKeptColourCount]; }
+QColor KeptColour(int index)
+{
+    return kKeptColours[index % kKeptColourCount];
+}
 
-QString AxisTitle(AxisQuantity quantity) { return QString::fromUtf8(kAxisTitles[static_cast<int>(quantity)]); }
+QString AxisTitle(AxisQuantity quantity)
+{
+    return QString::fromUtf8(kAxisTitles[static_cast<int>(quantity)]);
+}
 
-}  // namespace tarvilo
+} // namespace tarvilo

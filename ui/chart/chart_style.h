@@ -25,4 +25,4 @@ QColor KeptColour(int index);
 enum class AxisQuantity { ReactivePower, ActivePower, ExportedActivePower, Voltage };
 QString AxisTitle(AxisQuantity quantity);
 
-}  // namespace tarvilo
+} // namespace tarvilo

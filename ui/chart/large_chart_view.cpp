@@ -13,9 +13,9 @@
 
 namespace tarvilo {
 
-LargeChartView::LargeChartView(const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
+LargeChartView::LargeChartView(const QLocale &locale, const RegionalSettings &regional, QWidget *parent)
     : StyledChartView(new QvChart(QvChart::Look::Large, locale, regional), parent),
-      m_qvChart(static_cast<QvChart*>(chart()))
+      m_qvChart(static_cast<QvChart *>(chart()))
 {
     setObjectName(QStringLiteral("grfAmpliado"));
     setRubberBand(QChartView::RectangleRubberBand);
@@ -25,16 +25,17 @@ LargeChartView::LargeChartView(const QLocale& locale, const RegionalSettings& re
     setMinimumSize(700, 360);
     // Any range set by other means than showRanges() is the user's zoom,
     // held within the bounds once Qt has finished with it.
-    for (QValueAxis* axis : {m_qvChart->axisX(), m_qvChart->axisY()}) {
+    for (QValueAxis *axis : { m_qvChart->axisX(), m_qvChart->axisY() }) {
         connect(axis, &QValueAxis::rangeChanged, this, [this] {
-            if (m_settingRanges) return;
+            if (m_settingRanges)
+                return;
             m_mode = Mode::Zoomed;
             QTimer::singleShot(0, this, [this] { showRanges(RangesOf(*m_qvChart), m_mode); });
         });
     }
 }
 
-void LargeChartView::follow(QvChart& main)
+void LargeChartView::follow(QvChart &main)
 {
     m_qvChart->showCurves(main.grid());
     if (main.hasMarks()) {
@@ -45,8 +46,10 @@ void LargeChartView::follow(QvChart& main)
     m_qvChart->showKeptCases(main.keptCases());
     m_qvChart->setNote(main.note());
     m_mainRanges = RangesOf(main);
-    if (m_mode == Mode::Fitted) fitAll();
-    if (m_mode == Mode::MainAxes) showMainAxes();
+    if (m_mode == Mode::Fitted)
+        fitAll();
+    if (m_mode == Mode::MainAxes)
+        showMainAxes();
 }
 
 void LargeChartView::fitAll()
@@ -54,9 +57,12 @@ void LargeChartView::fitAll()
     showRanges(FittedRanges(*m_qvChart), Mode::Fitted);
 }
 
-void LargeChartView::showMainAxes() { showRanges(m_mainRanges, Mode::MainAxes); }
+void LargeChartView::showMainAxes()
+{
+    showRanges(m_mainRanges, Mode::MainAxes);
+}
 
-void LargeChartView::showRanges(const AxisRanges& ranges, Mode mode)
+void LargeChartView::showRanges(const AxisRanges &ranges, Mode mode)
 {
     m_settingRanges = true;
     ShowRanges(*m_qvChart, mode == Mode::Zoomed ? BoundedZoom(ranges, FittedRanges(*m_qvChart)) : ranges);
@@ -64,32 +70,32 @@ void LargeChartView::showRanges(const AxisRanges& ranges, Mode mode)
     m_mode = mode;
 }
 
-void LargeChartView::wheelEvent(QWheelEvent* event)
+void LargeChartView::wheelEvent(QWheelEvent *event)
 {
     // Zooms about the point under the cursor, which stays where it is.
     const QPointF centre = m_qvChart->mapToValue(m_qvChart->mapFromScene(mapToScene(event->position().toPoint())));
     const double factor = std::pow(0.8, event->angleDelta().y() / 120.0);
     AxisRanges ranges = RangesOf(*m_qvChart);
-    ranges = {centre.x() + (ranges.xMin - centre.x()) * factor, centre.x() + (ranges.xMax - centre.x()) * factor,
-              centre.y() + (ranges.yMin - centre.y()) * factor, centre.y() + (ranges.yMax - centre.y()) * factor};
+    ranges = { centre.x() + (ranges.xMin - centre.x()) * factor, centre.x() + (ranges.xMax - centre.x()) * factor,
+               centre.y() + (ranges.yMin - centre.y()) * factor, centre.y() + (ranges.yMax - centre.y()) * factor };
     showRanges(ranges, Mode::Zoomed);
     event->accept();
 }
 
-void LargeChartView::mouseDoubleClickEvent(QMouseEvent* event)
+void LargeChartView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     fitAll();
     event->accept();
 }
 
-void LargeChartView::mouseMoveEvent(QMouseEvent* event)
+void LargeChartView::mouseMoveEvent(QMouseEvent *event)
 {
     StyledChartView::mouseMoveEvent(event);
     const QPointF at = mapToScene(event->position().toPoint());
     m_qvChart->showHover(HoverTextAt(*m_qvChart, at), at);
 }
 
-void LargeChartView::mouseReleaseEvent(QMouseEvent* event)
+void LargeChartView::mouseReleaseEvent(QMouseEvent *event)
 {
     // A right click would zoom out by Qt's rule; here only the left button
     // draws a band, and going back is a double click or Escape.
@@ -100,7 +106,7 @@ void LargeChartView::mouseReleaseEvent(QMouseEvent* event)
     StyledChartView::mouseReleaseEvent(event);
 }
 
-void LargeChartView::keyPressEvent(QKeyEvent* event)
+void LargeChartView::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
         fitAll();
@@ -110,10 +116,10 @@ void LargeChartView::keyPressEvent(QKeyEvent* event)
     StyledChartView::keyPressEvent(event);
 }
 
-void LargeChartView::leaveEvent(QEvent* event)
+void LargeChartView::leaveEvent(QEvent *event)
 {
     StyledChartView::leaveEvent(event);
     m_qvChart->showHover(QString(), QPointF());
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

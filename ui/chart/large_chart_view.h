@@ -12,38 +12,39 @@ namespace tarvilo {
 // The Q-V plot with a legend, at any size: it fits everything by default, a
 // rubber band or the mouse wheel zooms, a double click or Escape goes back to
 // the fitted view. Tick labels are spaced for the present size.
-class LargeChartView : public StyledChartView {
+class LargeChartView : public StyledChartView
+{
     Q_OBJECT
 
 public:
     enum class Mode { Fitted, MainAxes, Zoomed };
 
-    LargeChartView(const QLocale& locale, const RegionalSettings& regional, QWidget* parent = nullptr);
+    LargeChartView(const QLocale &locale, const RegionalSettings &regional, QWidget *parent = nullptr);
 
     // Shows what the main chart shows (curves, marks, note); keeps the
     // user's zoom, refits a fitted view, follows the main chart's axes.
-    void follow(QvChart& main);
+    void follow(QvChart &main);
     void fitAll();
     void showMainAxes();
 
-    QvChart* qvChart() const { return m_qvChart; }
+    QvChart *qvChart() const { return m_qvChart; }
     Mode mode() const { return m_mode; }
 
 protected:
-    void wheelEvent(QWheelEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
-    void showRanges(const AxisRanges& ranges, Mode mode);
+    void showRanges(const AxisRanges &ranges, Mode mode);
 
-    QvChart* m_qvChart;
+    QvChart *m_qvChart;
     Mode m_mode = Mode::Fitted;
     AxisRanges m_mainRanges;
     bool m_settingRanges = false;
 };
 
-}  // namespace tarvilo
+} // namespace tarvilo

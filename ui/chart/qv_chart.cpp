@@ -16,24 +16,27 @@ namespace {
 
 // A kept curve is drawn with a third of its points: eight cases of three
 // curves each are drawn with every step.
-QList<QPointF> Thinned(const QList<QPointF>& points)
+QList<QPointF> Thinned(const QList<QPointF> &points)
 {
     QList<QPointF> thinned;
     thinned.reserve(points.size() / 3 + 2);
-    for (qsizetype i = 0; i < points.size(); i += 3) thinned << points[i];
-    if (!points.isEmpty() && (points.size() - 1) % 3 != 0) thinned << points.back();
+    for (qsizetype i = 0; i < points.size(); i += 3)
+        thinned << points[i];
+    if (!points.isEmpty() && (points.size() - 1) % 3 != 0)
+        thinned << points.back();
     return thinned;
 }
 
 // Each new list lays the series out anew: not when nothing changed.
-void SetPoints(QXYSeries* series, const QList<QPointF>& points)
+void SetPoints(QXYSeries *series, const QList<QPointF> &points)
 {
-    if (series->points() != points) series->replace(points);
+    if (series->points() != points)
+        series->replace(points);
 }
 
-}  // namespace
+} // namespace
 
-QvChart::QvChart(Look look, const QLocale& locale, const RegionalSettings& regional)
+QvChart::QvChart(Look look, const QLocale &locale, const RegionalSettings &regional)
     : StyledChart(look, locale), m_regional(regional)
 {
     m_slotSerials.fill(-1);
@@ -61,7 +64,7 @@ void QvChart::buildCurves()
 {
     // Lower branch, upper branch, load characteristic: told apart by colour.
     for (const Curve curve : kCurves) {
-        auto* series = new QLineSeries;
+        auto *series = new QLineSeries;
         series->setName(NameOf(curve));
         series->setPen(CurvePen(ColourOf(curve)));
         m_curves[static_cast<int>(curve)] = series;
@@ -73,65 +76,68 @@ void QvChart::buildMarks()
 {
     const qreal size = look() == Look::Large ? 11 : 8;
     m_markSeries[static_cast<int>(Mark::UpperPoint)] =
-        PointMark(QScatterSeries::MarkerShapeCircle, ColourOf(Mark::UpperPoint), size);
+            PointMark(QScatterSeries::MarkerShapeCircle, ColourOf(Mark::UpperPoint), size);
     m_markSeries[static_cast<int>(Mark::LowerPoint)] =
-        PointMark(QScatterSeries::MarkerShapeCircle, ColourOf(Mark::LowerPoint), size);
+            PointMark(QScatterSeries::MarkerShapeCircle, ColourOf(Mark::LowerPoint), size);
     m_markSeries[static_cast<int>(Mark::Nose)] =
-        PointMark(QScatterSeries::MarkerShapeRectangle, ColourOf(Mark::Nose), size);
-    auto* minimum = new QLineSeries;
+            PointMark(QScatterSeries::MarkerShapeRectangle, ColourOf(Mark::Nose), size);
+    auto *minimum = new QLineSeries;
     minimum->setPen(CurvePen(ColourOf(Mark::MinimumVoltage), 1, Qt::DashLine));
     m_markSeries[static_cast<int>(Mark::MinimumVoltage)] = minimum;
-    auto* margin = new QLineSeries;
+    auto *margin = new QLineSeries;
     margin->setPen(CurvePen(ColourOf(Mark::Margin), look() == Look::Large ? 4 : 3));
     m_markSeries[static_cast<int>(Mark::Margin)] = margin;
     for (const Mark which : kMarks) {
-        QXYSeries* series = mark(which);
+        QXYSeries *series = mark(which);
         series->setName(NameOf(which));
         addSeriesOnBothAxes(series);
     }
-    if (look() != Look::Large) return;
-    auto* qvMargin = new QLineSeries;
+    if (look() != Look::Large)
+        return;
+    auto *qvMargin = new QLineSeries;
     qvMargin->setPen(CurvePen(ColourOf(Mark::QvMargin), 4));
     m_markSeries[static_cast<int>(Mark::QvMargin)] = qvMargin;
-    for (const auto& [reach, branch] : {std::pair(Mark::UpperReach, Curve::UpperBranch),
-                                        std::pair(Mark::LowerReach, Curve::LowerBranch)}) {
-        auto* series = new QLineSeries;
+    for (const auto &[reach, branch] :
+         { std::pair(Mark::UpperReach, Curve::UpperBranch), std::pair(Mark::LowerReach, Curve::LowerBranch) }) {
+        auto *series = new QLineSeries;
         series->setPen(curve(branch)->pen());
         m_markSeries[static_cast<int>(reach)] = series;
     }
     for (const Mark which : kLargeChartMarks) {
-        QXYSeries* series = mark(which);
+        QXYSeries *series = mark(which);
         series->setName(NameOf(which));
         addSeriesOnBothAxes(series);
         if (which != Mark::QvMargin) {
-            for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
+            for (QLegendMarker *marker : legend()->markers(series))
+                marker->setVisible(false);
         }
     }
 }
 
-void QvChart::showCurves(const ChartGrid& grid)
+void QvChart::showCurves(const ChartGrid &grid)
 {
     // A curve that did not change keeps its points: each new list strokes
     // the whole curve again, and a step of Qcap or Qcarga moves only the
     // load characteristic.
     for (const Curve which : kCurves) {
-        QLineSeries* series = curve(which);
-        if (series->count() != ChartGrid::kRows || !grid.sameCurve(m_grid, which)) series->replace(grid.points(which));
+        QLineSeries *series = curve(which);
+        if (series->count() != ChartGrid::kRows || !grid.sameCurve(m_grid, which))
+            series->replace(grid.points(which));
     }
     m_grid = grid;
 }
 
-void QvChart::showMarks(const ChartMarks& marks)
+void QvChart::showMarks(const ChartMarks &marks)
 {
     m_marks = marks;
     m_hasMarks = true;
     const QList<QPointF> none;
-    SetPoints(mark(Mark::UpperPoint), marks.hasSolution ? QList<QPointF>{marks.upper} : none);
-    SetPoints(mark(Mark::LowerPoint), marks.hasSolution ? QList<QPointF>{marks.lower} : none);
-    SetPoints(mark(Mark::Nose), {marks.nose});
-    SetPoints(mark(Mark::Margin), {QPointF(marks.marginFrom, marks.nose.y()), marks.nose});
-    if (QXYSeries* qvMargin = mark(Mark::QvMargin)) {
-        SetPoints(qvMargin, marks.hasQvMargin ? QList<QPointF>{marks.qvMarginFrom, marks.qvMarginTo} : none);
+    SetPoints(mark(Mark::UpperPoint), marks.hasSolution ? QList<QPointF>{ marks.upper } : none);
+    SetPoints(mark(Mark::LowerPoint), marks.hasSolution ? QList<QPointF>{ marks.lower } : none);
+    SetPoints(mark(Mark::Nose), { marks.nose });
+    SetPoints(mark(Mark::Margin), { QPointF(marks.marginFrom, marks.nose.y()), marks.nose });
+    if (QXYSeries *qvMargin = mark(Mark::QvMargin)) {
+        SetPoints(qvMargin, marks.hasQvMargin ? QList<QPointF>{ marks.qvMarginFrom, marks.qvMarginTo } : none);
         SetPoints(mark(Mark::UpperReach), marks.upperReach);
         SetPoints(mark(Mark::LowerReach), marks.lowerReach);
     }
@@ -141,15 +147,20 @@ void QvChart::showMarks(const ChartMarks& marks)
 void QvChart::clearMarks()
 {
     m_hasMarks = false;
-    for (const Mark which : kMarks) mark(which)->clear();
+    for (const Mark which : kMarks)
+        mark(which)->clear();
     for (const Mark which : kLargeChartMarks) {
-        if (mark(which)) mark(which)->clear();
+        if (mark(which))
+            mark(which)->clear();
     }
 }
 
-QColor QvChart::keptColour(int serial) { return KeptColour(serial); }
+QColor QvChart::keptColour(int serial)
+{
+    return KeptColour(serial);
+}
 
-void QvChart::showKeptCases(const std::vector<KeptCurves>& cases)
+void QvChart::showKeptCases(const std::vector<KeptCurves> &cases)
 {
     // Each case keeps its place (three series, in its own colour) while it
     // is kept, so a new case refills only the series of the place it takes.
@@ -158,35 +169,40 @@ void QvChart::showKeptCases(const std::vector<KeptCurves>& cases)
     // hiding or showing a series lays the whole chart out again (its legend
     // marker follows it), and refilling it strokes it again, while with
     // every step half of the kept curves may change sides.
-    std::array<const KeptCurves*, kMaxKeptCases> inSlot{};
-    for (const KeptCurves& kept : cases) inSlot[kept.serial % kMaxKeptCases] = &kept;
+    std::array<const KeptCurves *, kMaxKeptCases> inSlot{};
+    for (const KeptCurves &kept : cases)
+        inSlot[kept.serial % kMaxKeptCases] = &kept;
     for (int slot = 0; slot < kMaxKeptCases; ++slot) {
-        const KeptCurves* kept = inSlot[slot];
+        const KeptCurves *kept = inSlot[slot];
         const bool newCase = kept && m_slotSerials[slot] != kept->serial;
         m_slotSerials[slot] = kept ? kept->serial : -1;
         for (const Curve which : kCurves) {
             const bool wanted = kept && !kept->grid.sameCurve(m_grid, which);
-            bool& filled = m_slotFilled[slot][static_cast<int>(which)];
-            if (!wanted && !filled) continue;
-            QLineSeries* series = keptSlot(slot, which);
+            bool &filled = m_slotFilled[slot][static_cast<int>(which)];
+            if (!wanted && !filled)
+                continue;
+            QLineSeries *series = keptSlot(slot, which);
             if (wanted && (newCase || !filled)) {
                 series->replace(Thinned(kept->grid.points(which)));
                 const QColor colour = keptColour(kept->serial);
-                if (series->pen().color() != colour) series->setPen(CurvePen(colour));
+                if (series->pen().color() != colour)
+                    series->setPen(CurvePen(colour));
                 filled = true;
             } else if (!wanted && (newCase || !kept)) {
                 series->clear();
                 filled = false;
             }
             const qreal opacity = wanted ? 1 : 0;
-            if (series->opacity() != opacity) series->setOpacity(opacity);
+            if (series->opacity() != opacity)
+                series->setOpacity(opacity);
         }
     }
-    if (look() == Look::Large) showKeptLegend(cases);
+    if (look() == Look::Large)
+        showKeptLegend(cases);
     m_kept = cases;
 }
 
-void QvChart::showKeptLegend(const std::vector<KeptCurves>& cases)
+void QvChart::showKeptLegend(const std::vector<KeptCurves> &cases)
 {
     // The legend names the cases through series of their own without
     // points, oldest first: with a new case the names and colours move one
@@ -194,47 +210,55 @@ void QvChart::showKeptLegend(const std::vector<KeptCurves>& cases)
     // not to the series, whose every change lays the whole chart out again.
     for (size_t place = 0; place < kMaxKeptCases; ++place) {
         const bool used = place < cases.size();
-        if (!used && !m_keptLegend[place]) continue;
-        QLineSeries* entry = keptLegendEntry(static_cast<int>(place));
-        const QList<QLegendMarker*> markers = legend()->markers(entry);
+        if (!used && !m_keptLegend[place])
+            continue;
+        QLineSeries *entry = keptLegendEntry(static_cast<int>(place));
+        const QList<QLegendMarker *> markers = legend()->markers(entry);
         if (used) {
-            if (entry->name() != cases[place].name) entry->setName(cases[place].name);
+            if (entry->name() != cases[place].name)
+                entry->setName(cases[place].name);
             const QColor colour = keptColour(cases[place].serial);
-            for (QLegendMarker* marker : markers) {
-                if (marker->brush().color() != colour) marker->setBrush(colour);
+            for (QLegendMarker *marker : markers) {
+                if (marker->brush().color() != colour)
+                    marker->setBrush(colour);
             }
         }
         // Set whatever the marker reports: it reports hidden while the chart is.
-        for (QLegendMarker* marker : markers) marker->setVisible(used);
+        for (QLegendMarker *marker : markers)
+            marker->setVisible(used);
     }
 }
 
-QLineSeries* QvChart::keptLegendEntry(int place)
+QLineSeries *QvChart::keptLegendEntry(int place)
 {
-    QLineSeries*& entry = m_keptLegend[static_cast<size_t>(place)];
-    if (entry) return entry;
+    QLineSeries *&entry = m_keptLegend[static_cast<size_t>(place)];
+    if (entry)
+        return entry;
     entry = new QLineSeries;
     entry->setPen(CurvePen(Qt::black, 2));
     addSeriesOnBothAxes(entry);
     return entry;
 }
 
-QLineSeries* QvChart::keptSlot(int slot, Curve curve)
+QLineSeries *QvChart::keptSlot(int slot, Curve curve)
 {
-    QLineSeries*& series = m_keptSlots[slot][static_cast<int>(curve)];
-    if (series) return series;
+    QLineSeries *&series = m_keptSlots[slot][static_cast<int>(curve)];
+    if (series)
+        return series;
     series = new QLineSeries;
     addSeriesOnBothAxes(series);
-    for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
+    for (QLegendMarker *marker : legend()->markers(series))
+        marker->setVisible(false);
     return series;
 }
 
-QList<QLineSeries*> QvChart::keptSeries() const
+QList<QLineSeries *> QvChart::keptSeries() const
 {
-    QList<QLineSeries*> shown;
-    for (const auto& slot : m_keptSlots) {
-        for (QLineSeries* series : slot) {
-            if (series && series->count() > 0 && series->opacity() > 0) shown << series;
+    QList<QLineSeries *> shown;
+    for (const auto &slot : m_keptSlots) {
+        for (QLineSeries *series : slot) {
+            if (series && series->count() > 0 && series->opacity() > 0)
+                shown << series;
         }
     }
     return shown;
@@ -243,19 +267,23 @@ QList<QLineSeries*> QvChart::keptSeries() const
 void QvChart::stretchMinimumVoltageLine()
 {
     // Across the whole width of the plot, whatever range it shows.
-    if (!m_hasMarks) return;
+    if (!m_hasMarks)
+        return;
     const double v = m_marks.minimumVoltage;
-    SetPoints(mark(Mark::MinimumVoltage), {QPointF(m_axisX->min(), v), QPointF(m_axisX->max(), v)});
+    SetPoints(mark(Mark::MinimumVoltage), { QPointF(m_axisX->min(), v), QPointF(m_axisX->max(), v) });
 }
 
-void QvChart::setNote(const QString& note)
+void QvChart::setNote(const QString &note)
 {
     m_note->setText(note);
     m_note->setVisible(!note.isEmpty());
     placeNote();
 }
 
-QString QvChart::note() const { return m_note->isVisible() ? m_note->text() : QString(); }
+QString QvChart::note() const
+{
+    return m_note->isVisible() ? m_note->text() : QString();
+}
 
 void QvChart::placeNote()
 {
@@ -263,4 +291,4 @@ void QvChart::placeNote()
     m_note->setPos(plot.right() - m_note->boundingRect().width() - 4, plot.top() + 2);
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

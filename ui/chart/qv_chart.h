@@ -20,8 +20,9 @@ namespace tarvilo {
 
 // An earlier case kept on the plot, all its curves in one colour of its
 // own: its curves and what sets it apart from the current case ("Qcap = 0,5").
-struct KeptCurves {
-    int serial = 0;  // tells cases apart, and gives each its place among the series
+struct KeptCurves
+{
+    int serial = 0; // tells cases apart, and gives each its place among the series
     ChartGrid grid;
     QString name;
 };
@@ -32,39 +33,40 @@ inline constexpr int kMaxKeptCases = kKeptColourCount;
 // characteristic), then the marks of the run's answers, on a reactive-power
 // axis and a voltage axis. The main window's small chart shows it without a
 // legend; the large chart and the exported pictures with one.
-class QvChart : public StyledChart {
+class QvChart : public StyledChart
+{
     Q_OBJECT
 
 public:
     // The locale spells the tick labels (its decimal separator, never
     // grouped); the regional settings the values under the cursor.
-    QvChart(Look look, const QLocale& locale, const RegionalSettings& regional);
+    QvChart(Look look, const QLocale &locale, const RegionalSettings &regional);
 
-    void showCurves(const ChartGrid& grid);
-    void showMarks(const ChartMarks& marks);
+    void showCurves(const ChartGrid &grid);
+    void showMarks(const ChartMarks &marks);
     void clearMarks();
     // At most kMaxKeptCases earlier cases, the oldest first: each in a
     // colour of its own, named once in the legend, in the order kept.
-    void showKeptCases(const std::vector<KeptCurves>& cases);
+    void showKeptCases(const std::vector<KeptCurves> &cases);
     // The colour of a kept case, by its serial.
     static QColor keptColour(int serial);
 
-    const ChartGrid& grid() const { return m_grid; }
-    const ChartMarks& marks() const { return m_marks; }
+    const ChartGrid &grid() const { return m_grid; }
+    const ChartMarks &marks() const { return m_marks; }
     bool hasMarks() const { return m_hasMarks; }
-    const std::vector<KeptCurves>& keptCases() const { return m_kept; }
-    const RegionalSettings& regional() const { return m_regional; }
+    const std::vector<KeptCurves> &keptCases() const { return m_kept; }
+    const RegionalSettings &regional() const { return m_regional; }
 
-    QLineSeries* curve(Curve curve) const { return m_curves[static_cast<int>(curve)]; }
+    QLineSeries *curve(Curve curve) const { return m_curves[static_cast<int>(curve)]; }
     // Null for the large chart's own marks on the small chart.
-    QXYSeries* mark(Mark mark) const { return m_markSeries[static_cast<int>(mark)]; }
+    QXYSeries *mark(Mark mark) const { return m_markSeries[static_cast<int>(mark)]; }
     // The series of kept curves drawn now, up to three per case.
-    QList<QLineSeries*> keptSeries() const;
-    QValueAxis* axisX() const { return m_axisX; }
-    QValueAxis* axisY() const { return m_axisY; }
+    QList<QLineSeries *> keptSeries() const;
+    QValueAxis *axisX() const { return m_axisX; }
+    QValueAxis *axisY() const { return m_axisY; }
 
     // A short note over the plot ("Sin resultados"), or none for "".
-    void setNote(const QString& note);
+    void setNote(const QString &note);
     QString note() const;
 
 private:
@@ -73,28 +75,28 @@ private:
     void buildMarks();
     void stretchMinimumVoltageLine();
     void placeNote();
-    QLineSeries* keptSlot(int slot, Curve curve);
-    QLineSeries* keptLegendEntry(int place);
-    void showKeptLegend(const std::vector<KeptCurves>& cases);
+    QLineSeries *keptSlot(int slot, Curve curve);
+    QLineSeries *keptLegendEntry(int place);
+    void showKeptLegend(const std::vector<KeptCurves> &cases);
 
     RegionalSettings m_regional;
     ChartGrid m_grid;
     ChartMarks m_marks;
     bool m_hasMarks = false;
-    QLineSeries* m_curves[3] = {};
-    QXYSeries* m_markSeries[kMarkCount] = {};
+    QLineSeries *m_curves[3] = {};
+    QXYSeries *m_markSeries[kMarkCount] = {};
     std::vector<KeptCurves> m_kept;
     // Per place, its three series (made when first needed) and the case shown.
-    std::array<std::array<QLineSeries*, 3>, kMaxKeptCases> m_keptSlots{};
+    std::array<std::array<QLineSeries *, 3>, kMaxKeptCases> m_keptSlots{};
     std::array<int, kMaxKeptCases> m_slotSerials{};
     // Per place and curve, whether its series holds the case's points
     // (drawn, or transparent while the same as the current curve).
     std::array<std::array<bool, 3>, kMaxKeptCases> m_slotFilled{};
     // The legend's entries of the kept cases, oldest first: series without points.
-    std::array<QLineSeries*, kMaxKeptCases> m_keptLegend{};
-    QValueAxis* m_axisX = nullptr;
-    QValueAxis* m_axisY = nullptr;
-    QGraphicsSimpleTextItem* m_note = nullptr;
+    std::array<QLineSeries *, kMaxKeptCases> m_keptLegend{};
+    QValueAxis *m_axisX = nullptr;
+    QValueAxis *m_axisY = nullptr;
+    QGraphicsSimpleTextItem *m_note = nullptr;
 };
 
-}  // namespace tarvilo
+} // namespace tarvilo

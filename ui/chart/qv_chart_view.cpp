@@ -13,11 +13,11 @@ namespace {
 
 constexpr qsizetype kUprightLabelCharacters = 3;
 
-}  // namespace
+} // namespace
 
-QvChartView::QvChartView(const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
+QvChartView::QvChartView(const QLocale &locale, const RegionalSettings &regional, QWidget *parent)
     : StyledChartView(new QvChart(QvChart::Look::Small, locale, regional), parent),
-      m_qvChart(static_cast<QvChart*>(chart()))
+      m_qvChart(static_cast<QvChart *>(chart()))
 {
     // Thirteen voltage labels, 0 included: the plot sets them smaller where
     // the chart's height gives each too little room.
@@ -33,10 +33,11 @@ void QvChartView::repaintChart(bool agregar)
     // Asked of the scene, not forced on the view: the paint comes with the
     // next pass of the event loop (at the latest while a message box waits),
     // and a reload that follows at once joins the same paint.
-    if (!agregar) scene()->update();
+    if (!agregar)
+        scene()->update();
 }
 
-void QvChartView::loadChart(double q2crit, const QvCurves& curves)
+void QvChartView::loadChart(double q2crit, const QvCurves &curves)
 {
     const std::optional<AxisScale> scale = ReactivePowerScale(q2crit);
     if (!scale) {
@@ -50,27 +51,30 @@ void QvChartView::loadChart(double q2crit, const QvCurves& curves)
     m_loaded = true;
 }
 
-void QvChartView::showMarks(const ChartMarks& marks) { m_qvChart->showMarks(marks); }
+void QvChartView::showMarks(const ChartMarks &marks)
+{
+    m_qvChart->showMarks(marks);
+}
 
 void QvChartView::markOutdated()
 {
     m_qvChart->setNote(m_loaded ? QStringLiteral("Gráfico del cálculo anterior") : QStringLiteral("Sin resultados"));
 }
 
-void QvChartView::mouseMoveEvent(QMouseEvent* event)
+void QvChartView::mouseMoveEvent(QMouseEvent *event)
 {
     StyledChartView::mouseMoveEvent(event);
     const QPointF at = mapToScene(event->position().toPoint());
     m_qvChart->showHover(HoverTextAt(*m_qvChart, at), at);
 }
 
-void QvChartView::leaveEvent(QEvent* event)
+void QvChartView::leaveEvent(QEvent *event)
 {
     StyledChartView::leaveEvent(event);
     m_qvChart->showHover(QString(), QPointF());
 }
 
-void QvChartView::mouseDoubleClickEvent(QMouseEvent* event)
+void QvChartView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     StyledChartView::mouseDoubleClickEvent(event);
     emit doubleClicked();
@@ -83,12 +87,13 @@ void QvChartView::fitReactivePowerLabels()
     const auto characters = [](double value) { return QString::number(value, 'f', 0).size(); };
     const qsizetype longest = std::max(characters(axisX()->min()), characters(axisX()->max()));
     const int angle = longest > kUprightLabelCharacters ? -90 : 0;
-    if (axisX()->labelsAngle() != angle) axisX()->setLabelsAngle(angle);
+    if (axisX()->labelsAngle() != angle)
+        axisX()->setLabelsAngle(angle);
 }
 
-void QvChartView::setScale(QValueAxis* axis, const AxisScale& scale)
+void QvChartView::setScale(QValueAxis *axis, const AxisScale &scale)
 {
     axis->setRange(scale.minimum, scale.maximum);
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -21,13 +21,14 @@ namespace tarvilo {
 // legend and with tight margins, or a large one with a legend beside it.
 // Tick labels use the locale's decimal separator, never grouped, and ASCII
 // digits whatever the locale's own.
-class StyledChart : public QChart {
+class StyledChart : public QChart
+{
     Q_OBJECT
 
 public:
     enum class Look { Small, Large };
 
-    StyledChart(Look look, const QLocale& locale);
+    StyledChart(Look look, const QLocale &locale);
 
     Look look() const { return m_look; }
     QFont lookFont() const;
@@ -35,28 +36,29 @@ public:
     // An axis with its title, in this chart's look, added at the given side.
     // Its ticks follow its range and the plot's size: at most one label
     // every 70 pixels across, 40 down, on round values.
-    QValueAxis* addValueAxis(const QString& title, Qt::Alignment side);
+    QValueAxis *addValueAxis(const QString &title, Qt::Alignment side);
     // Adds a series drawn against both axes of the chart.
-    void addSeriesOnBothAxes(QAbstractSeries* series);
+    void addSeriesOnBothAxes(QAbstractSeries *series);
     // At most this many divisions on the axis, whatever the plot's size.
     // Without a label at the axis' minimum, the tick there is only its
     // grid line: Qt gives each label of such an axis a share of the height
     // that counts one label more than there are.
-    void setTickDivisions(QValueAxis* axis, int divisions, bool labelAtMinimum = true);
+    void setTickDivisions(QValueAxis *axis, int divisions, bool labelAtMinimum = true);
     // The ticks the axis carries now, as placed and labelled.
-    QList<Tick> ticks(const QValueAxis* axis) const;
+    QList<Tick> ticks(const QValueAxis *axis) const;
 
     // The text under the cursor, in a box beside scene point at, kept
     // wholly inside the chart; "" hides it.
-    void showHover(const QString& text, const QPointF& at);
+    void showHover(const QString &text, const QPointF &at);
     QString hoverText() const;
     // The box's place in the chart's coordinates (empty when hidden).
     QRectF hoverRect() const;
 
 private:
-    struct TickedAxis {
-        QCategoryAxis* axis = nullptr;
-        int divisions = 0;  // 0: by the plot's size
+    struct TickedAxis
+    {
+        QCategoryAxis *axis = nullptr;
+        int divisions = 0; // 0: by the plot's size
         bool labelAtMinimum = true;
         QList<Tick> ticks;
         // What the ticks were placed for: range and plot size.
@@ -64,31 +66,32 @@ private:
         double placedMax = 0;
         qreal placedPixels = -1;
     };
-    void placeTicks(TickedAxis& ticked);
+    void placeTicks(TickedAxis &ticked);
     void placeAllTicks();
 
     Look m_look;
     QString m_decimalPoint;
     std::vector<TickedAxis> m_axes;
     bool m_placing = false;
-    QGraphicsRectItem* m_hoverBox = nullptr;
-    QGraphicsSimpleTextItem* m_hover = nullptr;
+    QGraphicsRectItem *m_hoverBox = nullptr;
+    QGraphicsSimpleTextItem *m_hover = nullptr;
 };
 
 // A cosmetic pen for a curve: its width in pixels whatever the zoom.
 // One-pixel solid lines are drawn as one path (measured in the .cpp).
-QPen CurvePen(const QColor& colour, qreal width = 1, Qt::PenStyle style = Qt::SolidLine);
+QPen CurvePen(const QColor &colour, qreal width = 1, Qt::PenStyle style = Qt::SolidLine);
 
 // A series of marked points: filled markers with a white rim, which stand
 // out on any curve.
-QScatterSeries* PointMark(QScatterSeries::MarkerShape shape, const QColor& fill, qreal size);
+QScatterSeries *PointMark(QScatterSeries::MarkerShape shape, const QColor &fill, qreal size);
 
 // A view of a styled chart, antialiased.
-class StyledChartView : public QChartView {
+class StyledChartView : public QChartView
+{
     Q_OBJECT
 
 public:
-    explicit StyledChartView(StyledChart* chart, QWidget* parent = nullptr);
+    explicit StyledChartView(StyledChart *chart, QWidget *parent = nullptr);
 };
 
-}  // namespace tarvilo
+} // namespace tarvilo

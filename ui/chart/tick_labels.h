@@ -12,11 +12,12 @@ inline constexpr int kMaxTicks = 30;
 // maxTicks divisions over span.
 double NiceTickInterval(double span, int maxTicks);
 
-struct Tick {
+struct Tick
+{
     double value = 0;
     QString label;
 
-    bool operator==(const Tick&) const = default;
+    bool operator==(const Tick &) const = default;
 };
 
 // The ticks over [min, max] on the multiples of a round interval, at most
@@ -24,9 +25,9 @@ struct Tick {
 // Labels in ASCII digits with the given decimal separator, never grouped,
 // with the digits that tell neighbours apart: "-1,5", "0,25", "1e+20";
 // zero is "0".
-QList<Tick> TicksOver(double min, double max, int maxTicks, const QString& decimalPoint);
+QList<Tick> TicksOver(double min, double max, int maxTicks, const QString &decimalPoint);
 
 // A value as a tick label with the given decimals (fixed notation).
-QString TickLabel(double value, int decimals, const QString& decimalPoint);
+QString TickLabel(double value, int decimals, const QString &decimalPoint);
 
-}  // namespace tarvilo
+} // namespace tarvilo

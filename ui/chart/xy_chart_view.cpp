@@ -13,15 +13,18 @@
 namespace tarvilo {
 namespace {
 
-constexpr qreal kReach = 6;  // pixels
+constexpr qreal kReach = 6; // pixels
 
-bool IsLine(PointStyle style) { return style == PointStyle::Line || style == PointStyle::DashedLine; }
+bool IsLine(PointStyle style)
+{
+    return style == PointStyle::Line || style == PointStyle::DashedLine;
+}
 
-}  // namespace
+} // namespace
 
-XyChartView::XyChartView(const Titles& titles, const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
+XyChartView::XyChartView(const Titles &titles, const QLocale &locale, const RegionalSettings &regional, QWidget *parent)
     : StyledChartView(new StyledChart(StyledChart::Look::Large, locale), parent),
-      m_chart(static_cast<StyledChart*>(chart())),
+      m_chart(static_cast<StyledChart *>(chart())),
       m_regional(regional),
       m_titles(titles)
 {
@@ -32,11 +35,11 @@ XyChartView::XyChartView(const Titles& titles, const QLocale& locale, const Regi
     setMouseTracking(true);
 }
 
-int XyChartView::add(const QString& name, PointStyle style, const QColor& colour, qreal size)
+int XyChartView::add(const QString &name, PointStyle style, const QColor &colour, qreal size)
 {
-    Entry entry{nullptr, style, size, true};
+    Entry entry{ nullptr, style, size, true };
     if (IsLine(style)) {
-        auto* line = new QLineSeries;
+        auto *line = new QLineSeries;
         line->setPen(CurvePen(colour, size, style == PointStyle::DashedLine ? Qt::DashLine : Qt::SolidLine));
         entry.series = line;
     } else {
@@ -50,24 +53,27 @@ int XyChartView::add(const QString& name, PointStyle style, const QColor& colour
     return count() - 1;
 }
 
-void XyChartView::setPoints(int id, const QList<QPointF>& points)
+void XyChartView::setPoints(int id, const QList<QPointF> &points)
 {
-    QXYSeries* series = m_entries[static_cast<size_t>(id)].series;
+    QXYSeries *series = m_entries[static_cast<size_t>(id)].series;
     // Each new list lays the series out anew: not when nothing changed.
-    if (series->points() != points) series->replace(points);
+    if (series->points() != points)
+        series->replace(points);
 }
 
-void XyChartView::setName(int id, const QString& name)
+void XyChartView::setName(int id, const QString &name)
 {
-    QXYSeries* series = m_entries[static_cast<size_t>(id)].series;
-    if (series->name() != name) series->setName(name);
+    QXYSeries *series = m_entries[static_cast<size_t>(id)].series;
+    if (series->name() != name)
+        series->setName(name);
 }
 
-void XyChartView::setColour(int id, const QColor& colour)
+void XyChartView::setColour(int id, const QColor &colour)
 {
-    const Entry& entry = m_entries[static_cast<size_t>(id)];
+    const Entry &entry = m_entries[static_cast<size_t>(id)];
     if (IsLine(entry.style)) {
-        if (entry.series->pen().color() == colour) return;
+        if (entry.series->pen().color() == colour)
+            return;
         QPen pen = entry.series->pen();
         pen.setColor(colour);
         entry.series->setPen(pen);
@@ -78,87 +84,107 @@ void XyChartView::setColour(int id, const QColor& colour)
 
 void XyChartView::setShown(int id, bool shown)
 {
-    const Entry& entry = m_entries[static_cast<size_t>(id)];
-    if (entry.series->isVisible() != shown) entry.series->setVisible(shown);
+    const Entry &entry = m_entries[static_cast<size_t>(id)];
+    if (entry.series->isVisible() != shown)
+        entry.series->setVisible(shown);
     showLegendEntry(entry);
 }
 
 void XyChartView::setInLegend(int id, bool inLegend)
 {
-    Entry& entry = m_entries[static_cast<size_t>(id)];
+    Entry &entry = m_entries[static_cast<size_t>(id)];
     entry.inLegend = inLegend;
     showLegendEntry(entry);
 }
 
-void XyChartView::showLegendEntry(const Entry& entry)
+void XyChartView::showLegendEntry(const Entry &entry)
 {
     // Set whatever the marker reports: it reports hidden while the chart is.
     const bool visible = entry.inLegend && entry.series->isVisible();
-    for (QLegendMarker* marker : m_chart->legend()->markers(entry.series)) marker->setVisible(visible);
+    for (QLegendMarker *marker : m_chart->legend()->markers(entry.series))
+        marker->setVisible(visible);
 }
 
-void XyChartView::setAxisTitleX(const QString& title)
+void XyChartView::setAxisTitleX(const QString &title)
 {
-    if (m_axisX->titleText() != title) m_axisX->setTitleText(title);
+    if (m_axisX->titleText() != title)
+        m_axisX->setTitleText(title);
 }
 
 void XyChartView::clear()
 {
-    for (const Entry& entry : m_entries) {
-        if (entry.series->count() > 0) entry.series->clear();
+    for (const Entry &entry : m_entries) {
+        if (entry.series->count() > 0)
+            entry.series->clear();
     }
 }
 
-QList<QPointF> XyChartView::points(int id) const { return m_entries[static_cast<size_t>(id)].series->points(); }
+QList<QPointF> XyChartView::points(int id) const
+{
+    return m_entries[static_cast<size_t>(id)].series->points();
+}
 
-QString XyChartView::name(int id) const { return m_entries[static_cast<size_t>(id)].series->name(); }
+QString XyChartView::name(int id) const
+{
+    return m_entries[static_cast<size_t>(id)].series->name();
+}
 
 QColor XyChartView::colour(int id) const
 {
-    const Entry& entry = m_entries[static_cast<size_t>(id)];
+    const Entry &entry = m_entries[static_cast<size_t>(id)];
     return IsLine(entry.style) ? entry.series->pen().color() : entry.series->brush().color();
 }
 
-bool XyChartView::shown(int id) const { return m_entries[static_cast<size_t>(id)].series->isVisible(); }
+bool XyChartView::shown(int id) const
+{
+    return m_entries[static_cast<size_t>(id)].series->isVisible();
+}
 
 QStringList XyChartView::legendNames() const
 {
     QStringList names;
-    for (QLegendMarker* marker : m_chart->legend()->markers()) {
-        if (marker->isVisible()) names << marker->label();
+    for (QLegendMarker *marker : m_chart->legend()->markers()) {
+        if (marker->isVisible())
+            names << marker->label();
     }
     return names;
 }
 
-void XyChartView::setRanges(const AxisRanges& ranges)
+void XyChartView::setRanges(const AxisRanges &ranges)
 {
     m_axisX->setRange(ranges.xMin, ranges.xMax);
     m_axisY->setRange(ranges.yMin, ranges.yMax);
 }
 
-AxisRanges XyChartView::ranges() const { return {m_axisX->min(), m_axisX->max(), m_axisY->min(), m_axisY->max()}; }
+AxisRanges XyChartView::ranges() const
+{
+    return { m_axisX->min(), m_axisX->max(), m_axisY->min(), m_axisY->max() };
+}
 
 QList<Tick> XyChartView::ticks(Qt::Orientation orientation) const
 {
     return m_chart->ticks(orientation == Qt::Horizontal ? m_axisX : m_axisY);
 }
 
-QString XyChartView::hoverTextAt(const QPointF& scenePosition) const
+QString XyChartView::hoverTextAt(const QPointF &scenePosition) const
 {
     const QPointF cursor = m_chart->mapFromScene(scenePosition);
-    if (!m_chart->plotArea().contains(cursor)) return {};
-    const auto values = [this](const QPointF& point, bool exact) {
+    if (!m_chart->plotArea().contains(cursor))
+        return {};
+    const auto values = [this](const QPointF &point, bool exact) {
         const auto text = [&](double v) { return exact ? ExactText(v, m_regional) : RoundedText(v, m_regional); };
-        return QStringLiteral("%1 = %2  %3 = %4").arg(m_titles.symbolX, text(point.x()), m_titles.symbolY, text(point.y()));
+        return QStringLiteral("%1 = %2  %3 = %4")
+                .arg(m_titles.symbolX, text(point.x()), m_titles.symbolY, text(point.y()));
     };
     // Marks first: they lie on the curves.
     qreal nearest = kReach;
     QString found;
-    for (const bool marks : {true, false}) {
-        for (const Entry& entry : m_entries) {
-            if (IsLine(entry.style) == marks || !entry.series->isVisible()) continue;
+    for (const bool marks : { true, false }) {
+        for (const Entry &entry : m_entries) {
+            if (IsLine(entry.style) == marks || !entry.series->isVisible())
+                continue;
             const QList<QPointF> points = entry.series->points();
-            for (const QPointF& point : points) {
+            for (const QPointF &point : points) {
                 const qreal distance = QLineF(cursor, m_chart->mapToPosition(point, entry.series)).length();
                 if (distance < nearest) {
                     nearest = distance;
@@ -166,22 +192,23 @@ QString XyChartView::hoverTextAt(const QPointF& scenePosition) const
                 }
             }
         }
-        if (!found.isEmpty()) return found;
+        if (!found.isEmpty())
+            return found;
     }
     return values(m_chart->mapToValue(cursor), false);
 }
 
-void XyChartView::mouseMoveEvent(QMouseEvent* event)
+void XyChartView::mouseMoveEvent(QMouseEvent *event)
 {
     StyledChartView::mouseMoveEvent(event);
     const QPointF at = mapToScene(event->position().toPoint());
     m_chart->showHover(hoverTextAt(at), at);
 }
 
-void XyChartView::leaveEvent(QEvent* event)
+void XyChartView::leaveEvent(QEvent *event)
 {
     StyledChartView::leaveEvent(event);
     m_chart->showHover(QString(), QPointF());
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

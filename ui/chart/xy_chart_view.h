@@ -23,26 +23,28 @@ enum class PointStyle { Line, DashedLine, Circles, Squares };
 // a readout of the point under the cursor: what the family and P-V windows
 // draw through. Each curve or set of marks is known by the number add()
 // gives it; only what changes is handed on to the drawing.
-class XyChartView : public StyledChartView {
+class XyChartView : public StyledChartView
+{
     Q_OBJECT
 
 public:
-    struct Titles {
+    struct Titles
+    {
         QString chart;
         QString axisX;
         QString axisY;
-        QString symbolX;  // in the readout: "Q", "P"
+        QString symbolX; // in the readout: "Q", "P"
         QString symbolY;
     };
 
-    XyChartView(const Titles& titles, const QLocale& locale, const RegionalSettings& regional,
-                QWidget* parent = nullptr);
+    XyChartView(const Titles &titles, const QLocale &locale, const RegionalSettings &regional,
+                QWidget *parent = nullptr);
 
     // A curve or a set of marks, empty and shown, in the order drawn.
-    int add(const QString& name, PointStyle style, const QColor& colour, qreal size = 1);
-    void setPoints(int id, const QList<QPointF>& points);
-    void setName(int id, const QString& name);
-    void setColour(int id, const QColor& colour);
+    int add(const QString &name, PointStyle style, const QColor &colour, qreal size = 1);
+    void setPoints(int id, const QList<QPointF> &points);
+    void setName(int id, const QString &name);
+    void setColour(int id, const QColor &colour);
     void setShown(int id, bool shown);
     void setInLegend(int id, bool inLegend);
     void clear();
@@ -55,35 +57,36 @@ public:
     // The names in the legend, in its order.
     QStringList legendNames() const;
 
-    void setAxisTitleX(const QString& title);
-    void setRanges(const AxisRanges& ranges);
+    void setAxisTitleX(const QString &title);
+    void setRanges(const AxisRanges &ranges);
     AxisRanges ranges() const;
     QList<Tick> ticks(Qt::Orientation orientation) const;
 
-    StyledChart* styledChart() const { return m_chart; }
+    StyledChart *styledChart() const { return m_chart; }
     QString hoverText() const { return m_chart->hoverText(); }
     QRectF hoverRect() const { return m_chart->hoverRect(); }
 
 protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
-    struct Entry {
-        QXYSeries* series = nullptr;
+    struct Entry
+    {
+        QXYSeries *series = nullptr;
         PointStyle style = PointStyle::Line;
         qreal size = 1;
         bool inLegend = true;
     };
-    void showLegendEntry(const Entry& entry);
-    QString hoverTextAt(const QPointF& scenePosition) const;
+    void showLegendEntry(const Entry &entry);
+    QString hoverTextAt(const QPointF &scenePosition) const;
 
-    StyledChart* m_chart;
+    StyledChart *m_chart;
     RegionalSettings m_regional;
     Titles m_titles;
-    QValueAxis* m_axisX = nullptr;
-    QValueAxis* m_axisY = nullptr;
+    QValueAxis *m_axisX = nullptr;
+    QValueAxis *m_axisY = nullptr;
     std::vector<Entry> m_entries;
 };
 
-}  // namespace tarvilo
+} // namespace tarvilo

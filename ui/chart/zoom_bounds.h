@@ -10,6 +10,6 @@ namespace tarvilo {
 // fitted view's bottom); never so narrow that labels of 15 significant
 // digits could no longer tell the ticks apart. The asked view is shrunk or
 // widened about its centre, then moved inside.
-AxisRanges BoundedZoom(const AxisRanges& asked, const AxisRanges& fitted);
+AxisRanges BoundedZoom(const AxisRanges &asked, const AxisRanges &fitted);
 
-}  // namespace tarvilo
+} // namespace tarvilo

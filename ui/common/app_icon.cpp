@@ -13,7 +13,7 @@ QPixmap DrawIcon(int size)
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 64.0, size / 64.0);  // drawn on the SVG's 64-unit grid
+    painter.scale(size / 64.0, size / 64.0); // drawn on the SVG's 64-unit grid
 
     painter.setPen(QPen(QColor(0x5a, 0x5a, 0x5a), 2));
     painter.setBrush(Qt::white);
@@ -44,13 +44,14 @@ QPixmap DrawIcon(int size)
     return pixmap;
 }
 
-}  // namespace
+} // namespace
 
 QIcon AppIcon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(DrawIcon(size));
+    for (int size : { 16, 24, 32, 48, 64, 128, 256 })
+        icon.addPixmap(DrawIcon(size));
     return icon;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -9,4 +9,4 @@ namespace tarvilo {
 // image plug-in.
 QIcon AppIcon();
 
-}  // namespace tarvilo
+} // namespace tarvilo

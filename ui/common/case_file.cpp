@@ -16,24 +16,33 @@
 namespace tarvilo {
 namespace {
 
-constexpr const char* kFormatName = "tarvilo-caso";
+constexpr const char *kFormatName = "tarvilo-caso";
 
 // The keys are the quantities' short names, fixed by the format whatever the
 // window calls them.
-const char* KeyOf(InputBox box)
+const char *KeyOf(InputBox box)
 {
     switch (box) {
-    case InputBox::X: return "X";
-    case InputBox::B: return "B";
-    case InputBox::Uinf: return "Uinf";
-    case InputBox::Pcarga: return "Pcarga";
-    case InputBox::Qcarga: return "Qcarga";
-    case InputBox::Qcap: break;
+    case InputBox::X:
+        return "X";
+    case InputBox::B:
+        return "B";
+    case InputBox::Uinf:
+        return "Uinf";
+    case InputBox::Pcarga:
+        return "Pcarga";
+    case InputBox::Qcarga:
+        return "Qcarga";
+    case InputBox::Qcap:
+        break;
     }
     return "Qcap";
 }
 
-QString Key(InputBox box) { return QString::fromLatin1(KeyOf(box)); }
+QString Key(InputBox box)
+{
+    return QString::fromLatin1(KeyOf(box));
+}
 
 std::string ShortestText(double value)
 {
@@ -42,28 +51,30 @@ std::string ShortestText(double value)
     return std::string(digits, end);
 }
 
-QByteArray JsonString(const QString& text)
+QByteArray JsonString(const QString &text)
 {
     // Qt escapes the string; the brackets of the one-element array go.
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    const QByteArray array = QJsonDocument(QJsonArray{ text }).toJson(QJsonDocument::Compact);
     return array.mid(1, array.size() - 2);
 }
 
-QByteArray JsonValue(const BoxValue& value)
+QByteArray JsonValue(const BoxValue &value)
 {
-    if (const double* number = std::get_if<double>(&value)) {
+    if (const double *number = std::get_if<double>(&value)) {
         // Qt reads every zero as +0: minus zero goes as the box's text.
-        if (*number == 0 && std::signbit(*number)) return JsonString(QStringLiteral("-0"));
+        if (*number == 0 && std::signbit(*number))
+            return JsonString(QStringLiteral("-0"));
         return QByteArray::fromStdString(ShortestText(*number));
     }
     return JsonString(std::get<QString>(value));
 }
 
-QByteArray InputsObject(const std::array<BoxValue, std::size(kInputBoxes)>& values)
+QByteArray InputsObject(const std::array<BoxValue, std::size(kInputBoxes)> &values)
 {
     QByteArray text = "{";
     for (const InputBox box : kInputBoxes) {
-        if (box != InputBox::X) text += ", ";
+        if (box != InputBox::X)
+            text += ", ";
         text += '"';
         text += KeyOf(box);
         text += "\": ";
@@ -72,41 +83,49 @@ QByteArray InputsObject(const std::array<BoxValue, std::size(kInputBoxes)>& valu
     return text + '}';
 }
 
-std::array<BoxValue, std::size(kInputBoxes)> ValuesOf(const QvInputs& inputs)
+std::array<BoxValue, std::size(kInputBoxes)> ValuesOf(const QvInputs &inputs)
 {
     std::array<BoxValue, std::size(kInputBoxes)> values;
-    for (const InputBox box : kInputBoxes) values[static_cast<size_t>(box)] = ValueOf(inputs, box);
+    for (const InputBox box : kInputBoxes)
+        values[static_cast<size_t>(box)] = ValueOf(inputs, box);
     return values;
 }
 
-bool SameValue(const BoxValue& a, const BoxValue& b)
+bool SameValue(const BoxValue &a, const BoxValue &b)
 {
     // -0 and 0 are the same input; the texts compare whole.
     return a == b;
 }
 
-CaseReading Refused(const QString& problem) { return {std::nullopt, problem}; }
+CaseReading Refused(const QString &problem)
+{
+    return { std::nullopt, problem };
+}
 
 // The parser stopped in the last token of a text that could go on: the
 // text was cut short. Qt reports a word such as "tru" at its second letter,
 // and a string cut inside a character as bad UTF-8.
-bool CutShort(const QByteArray& text, const QJsonParseError& error)
+bool CutShort(const QByteArray &text, const QJsonParseError &error)
 {
     qsizetype end = text.size();
-    while (end > 0 && QByteArrayView(" \t\r\n").contains(text[end - 1])) --end;
-    if (error.error == QJsonParseError::GarbageAtEnd) return false;
-    if (error.offset >= end) return true;
+    while (end > 0 && QByteArrayView(" \t\r\n").contains(text[end - 1]))
+        --end;
+    if (error.error == QJsonParseError::GarbageAtEnd)
+        return false;
+    if (error.offset >= end)
+        return true;
     if (error.error == QJsonParseError::IllegalValue && error.offset > 0) {
         const QByteArray word = text.mid(error.offset - 1, end - error.offset + 1);
-        for (const char* literal : {"true", "false", "null"}) {
-            if (QByteArray(literal).startsWith(word)) return true;
+        for (const char *literal : { "true", "false", "null" }) {
+            if (QByteArray(literal).startsWith(word))
+                return true;
         }
     }
     return error.error == QJsonParseError::IllegalUTF8String && !text.mid(error.offset).contains('"');
 }
 
 // The key of the value the parser stopped in: "Qcap" in "Qcap": 1e999.
-QString KeyBefore(const QByteArray& text, qsizetype offset)
+QString KeyBefore(const QByteArray &text, qsizetype offset)
 {
     const qsizetype colon = text.lastIndexOf(':', offset);
     const qsizetype close = colon > 0 ? text.lastIndexOf('"', colon) : -1;
@@ -116,9 +135,10 @@ QString KeyBefore(const QByteArray& text, qsizetype offset)
 
 // A number (finite, as the parser gives no other) or, where texts are
 // allowed, a text. Empty problem when read.
-QString ReadValue(const QJsonValue& json, const QString& name, bool textAllowed, BoxValue& value)
+QString ReadValue(const QJsonValue &json, const QString &name, bool textAllowed, BoxValue &value)
 {
-    if (json.isUndefined()) return QStringLiteral("falta el valor de %1").arg(name);
+    if (json.isUndefined())
+        return QStringLiteral("falta el valor de %1").arg(name);
     if (json.isDouble()) {
         value = json.toDouble();
         return {};
@@ -130,42 +150,51 @@ QString ReadValue(const QJsonValue& json, const QString& name, bool textAllowed,
     return QStringLiteral("el valor de %1 no es un número").arg(name);
 }
 
-QString ReadInputs(const QJsonValue& json, bool textAllowed, std::array<BoxValue, std::size(kInputBoxes)>& values)
+QString ReadInputs(const QJsonValue &json, bool textAllowed, std::array<BoxValue, std::size(kInputBoxes)> &values)
 {
-    if (!json.isObject()) return QStringLiteral("faltan los valores de las entradas");
+    if (!json.isObject())
+        return QStringLiteral("faltan los valores de las entradas");
     const QJsonObject object = json.toObject();
     for (const InputBox box : kInputBoxes) {
-        const QString problem = ReadValue(object.value(Key(box)), Key(box), textAllowed, values[static_cast<size_t>(box)]);
-        if (!problem.isEmpty()) return problem;
+        const QString problem =
+                ReadValue(object.value(Key(box)), Key(box), textAllowed, values[static_cast<size_t>(box)]);
+        if (!problem.isEmpty())
+            return problem;
     }
     return {};
 }
 
-QString ReadKept(const QJsonValue& json, std::vector<QvInputs>& kept)
+QString ReadKept(const QJsonValue &json, std::vector<QvInputs> &kept)
 {
-    if (json.isUndefined()) return {};
-    if (!json.isArray()) return QStringLiteral("los casos conservados no son una lista");
+    if (json.isUndefined())
+        return {};
+    if (!json.isArray())
+        return QStringLiteral("los casos conservados no son una lista");
     const QJsonArray list = json.toArray();
     if (list.size() > kMaxCaseFileKeptCases) {
         return QStringLiteral("guarda %1 casos conservados y el programa conserva %2 como mucho")
-            .arg(list.size())
-            .arg(kMaxCaseFileKeptCases);
+                .arg(list.size())
+                .arg(kMaxCaseFileKeptCases);
     }
     for (qsizetype i = 0; i < list.size(); ++i) {
         std::array<BoxValue, std::size(kInputBoxes)> values;
         const QString problem = ReadInputs(list[i], false, values);
-        if (!problem.isEmpty()) return QStringLiteral("en el caso conservado %1, %2").arg(i + 1).arg(problem);
+        if (!problem.isEmpty())
+            return QStringLiteral("en el caso conservado %1, %2").arg(i + 1).arg(problem);
         QvInputs inputs;
-        for (const InputBox box : kInputBoxes) ValueOf(inputs, box) = std::get<double>(values[static_cast<size_t>(box)]);
+        for (const InputBox box : kInputBoxes)
+            ValueOf(inputs, box) = std::get<double>(values[static_cast<size_t>(box)]);
         kept.push_back(inputs);
     }
     return {};
 }
 
-QString ReadFamily(const QJsonValue& json, std::optional<CaseFamily>& family)
+QString ReadFamily(const QJsonValue &json, std::optional<CaseFamily> &family)
 {
-    if (json.isUndefined()) return {};
-    if (!json.isObject()) return QStringLiteral("los datos de la familia de curvas no son un objeto");
+    if (json.isUndefined())
+        return {};
+    if (!json.isObject())
+        return QStringLiteral("los datos de la familia de curvas no son un objeto");
     const QJsonObject object = json.toObject();
     CaseFamily read;
     const QString quantity = object.value(QStringLiteral("magnitud")).toString();
@@ -176,59 +205,69 @@ QString ReadFamily(const QJsonValue& json, std::optional<CaseFamily>& family)
             known = true;
         }
     }
-    if (!known) return QStringLiteral("la magnitud de la familia de curvas no es ninguna de las seis entradas");
-    QString problem = ReadValue(object.value(QStringLiteral("primerValor")), QStringLiteral("primerValor"), true, read.first);
+    if (!known)
+        return QStringLiteral("la magnitud de la familia de curvas no es ninguna de las seis entradas");
+    QString problem =
+            ReadValue(object.value(QStringLiteral("primerValor")), QStringLiteral("primerValor"), true, read.first);
     if (problem.isEmpty()) {
-        problem = ReadValue(object.value(QStringLiteral("ultimoValor")), QStringLiteral("ultimoValor"), true, read.last);
+        problem =
+                ReadValue(object.value(QStringLiteral("ultimoValor")), QStringLiteral("ultimoValor"), true, read.last);
     }
-    if (!problem.isEmpty()) return problem + QStringLiteral(" en la familia de curvas");
+    if (!problem.isEmpty())
+        return problem + QStringLiteral(" en la familia de curvas");
     const QJsonValue count = object.value(QStringLiteral("valores"));
     const double number = count.toDouble(-1);
     if (!count.isDouble() || number != std::floor(number) || number < kMinFamilyCount || number > kMaxFamilyCount) {
         return QStringLiteral("el número de valores de la familia de curvas no es un entero de %1 a %2")
-            .arg(kMinFamilyCount)
-            .arg(kMaxFamilyCount);
+                .arg(kMinFamilyCount)
+                .arg(kMaxFamilyCount);
     }
     read.count = static_cast<int>(number);
     family = read;
     return {};
 }
 
-}  // namespace
+} // namespace
 
-bool SameCase(const CaseDocument& a, const CaseDocument& b)
+bool SameCase(const CaseDocument &a, const CaseDocument &b)
 {
     for (size_t i = 0; i < a.inputs.size(); ++i) {
-        if (!SameValue(a.inputs[i], b.inputs[i])) return false;
+        if (!SameValue(a.inputs[i], b.inputs[i]))
+            return false;
     }
-    if (a.keepCases != b.keepCases || a.kept.size() != b.kept.size()) return false;
+    if (a.keepCases != b.keepCases || a.kept.size() != b.kept.size())
+        return false;
     for (size_t i = 0; i < a.kept.size(); ++i) {
         const auto left = ValuesOf(a.kept[i]);
         const auto right = ValuesOf(b.kept[i]);
-        if (left != right) return false;
+        if (left != right)
+            return false;
     }
     if (a.family && b.family) {
-        const CaseFamily& f = *a.family;
-        const CaseFamily& g = *b.family;
-        return f.quantity == g.quantity && SameValue(f.first, g.first) && SameValue(f.last, g.last) && f.count == g.count;
+        const CaseFamily &f = *a.family;
+        const CaseFamily &g = *b.family;
+        return f.quantity == g.quantity && SameValue(f.first, g.first) && SameValue(f.last, g.last)
+                && f.count == g.count;
     }
     return true;
 }
 
-BoxValue BoxValueOf(const QString& text, const RegionalSettings& regional)
+BoxValue BoxValueOf(const QString &text, const RegionalSettings &regional)
 {
-    if (const auto value = ReadRegionalNumber(text.toStdString(), regional)) return *value;
+    if (const auto value = ReadRegionalNumber(text.toStdString(), regional))
+        return *value;
     return text;
 }
 
-QString BoxText(const BoxValue& value, const RegionalSettings& regional)
+QString BoxText(const BoxValue &value, const RegionalSettings &regional)
 {
-    if (const QString* text = std::get_if<QString>(&value)) return *text;
+    if (const QString *text = std::get_if<QString>(&value))
+        return *text;
     QString shortest = QString::fromStdString(ShortestText(std::get<double>(value)));
     return shortest.replace(QLatin1Char('.'), QString::fromStdString(regional.decimalSeparator));
 }
 
-QByteArray CaseFileText(const CaseDocument& document)
+QByteArray CaseFileText(const CaseDocument &document)
 {
     QByteArray text = "{\n";
     text += "  \"formato\": \"" + QByteArray(kFormatName) + "\",\n";
@@ -242,25 +281,27 @@ QByteArray CaseFileText(const CaseDocument& document)
     }
     text += document.kept.empty() ? "]" : "\n  ]";
     if (document.family) {
-        const CaseFamily& family = *document.family;
-        text += ",\n  \"familia\": {\"magnitud\": \"" + QByteArray(KeyOf(family.quantity)) +
-                "\", \"primerValor\": " + JsonValue(family.first) + ", \"ultimoValor\": " + JsonValue(family.last) +
-                ", \"valores\": " + QByteArray::number(family.count) + "}";
+        const CaseFamily &family = *document.family;
+        text += ",\n  \"familia\": {\"magnitud\": \"" + QByteArray(KeyOf(family.quantity))
+                + "\", \"primerValor\": " + JsonValue(family.first) + ", \"ultimoValor\": " + JsonValue(family.last)
+                + ", \"valores\": " + QByteArray::number(family.count) + "}";
     }
     return text + "\n}\n";
 }
 
-CaseReading ParseCaseText(const QByteArray& text)
+CaseReading ParseCaseText(const QByteArray &text)
 {
-    if (text.trimmed().isEmpty()) return Refused(QStringLiteral("el archivo está vacío"));
+    if (text.trimmed().isEmpty())
+        return Refused(QStringLiteral("el archivo está vacío"));
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError) {
-        if (CutShort(text, error)) return Refused(QStringLiteral("el archivo está incompleto"));
+        if (CutShort(text, error))
+            return Refused(QStringLiteral("el archivo está incompleto"));
         if (error.error == QJsonParseError::IllegalNumber) {
             // Qt refuses a number beyond the doubles (1e999, 1e-400).
             return Refused(QStringLiteral("el valor de %1 no es un número finito representable")
-                               .arg(KeyBefore(text, error.offset)));
+                                   .arg(KeyBefore(text, error.offset)));
         }
         return Refused(QStringLiteral("no es un caso de Tarvilo"));
     }
@@ -273,7 +314,8 @@ CaseReading ParseCaseText(const QByteArray& text)
         return Refused(QStringLiteral("su versión no es un número entero"));
     }
     if (version.toDouble() != kCaseFileVersion) {
-        return Refused(QStringLiteral("versión %1 no admitida").arg(QString::fromStdString(ShortestText(version.toDouble()))));
+        return Refused(
+                QStringLiteral("versión %1 no admitida").arg(QString::fromStdString(ShortestText(version.toDouble()))));
     }
 
     CaseDocument document;
@@ -283,19 +325,25 @@ CaseReading ParseCaseText(const QByteArray& text)
         problem = QStringLiteral("el valor de conservarCurvas no es true ni false");
     }
     document.keepCases = keep.toBool(false);
-    if (problem.isEmpty()) problem = ReadKept(root.value(QStringLiteral("casosConservados")), document.kept);
-    if (problem.isEmpty()) problem = ReadFamily(root.value(QStringLiteral("familia")), document.family);
-    if (!problem.isEmpty()) return Refused(problem);
-    return {document, QString()};
+    if (problem.isEmpty())
+        problem = ReadKept(root.value(QStringLiteral("casosConservados")), document.kept);
+    if (problem.isEmpty())
+        problem = ReadFamily(root.value(QStringLiteral("familia")), document.family);
+    if (!problem.isEmpty())
+        return Refused(problem);
+    return { document, QString() };
 }
 
-CaseReading ReadCaseFile(const QString& path)
+CaseReading ReadCaseFile(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.exists()) return Refused(QStringLiteral("el archivo no existe"));
-    if (info.isDir()) return Refused(QStringLiteral("es una carpeta, no un archivo"));
+    if (!info.exists())
+        return Refused(QStringLiteral("el archivo no existe"));
+    if (info.isDir())
+        return Refused(QStringLiteral("es una carpeta, no un archivo"));
     // A pipe or a device would be read without end.
-    if (!info.isFile()) return Refused(QStringLiteral("no es un archivo normal"));
+    if (!info.isFile())
+        return Refused(QStringLiteral("no es un archivo normal"));
     if (info.size() > kMaxCaseFileSize) {
         return Refused(QStringLiteral("el archivo es demasiado grande para ser un caso (más de 1 MiB)"));
     }
@@ -309,13 +357,14 @@ CaseReading ReadCaseFile(const QString& path)
     if (text.size() > kMaxCaseFileSize) {
         return Refused(QStringLiteral("el archivo es demasiado grande para ser un caso (más de 1 MiB)"));
     }
-    if (file.error() != QFileDevice::NoError) return Refused(QStringLiteral("no se pudo leer"));
+    if (file.error() != QFileDevice::NoError)
+        return Refused(QStringLiteral("no se pudo leer"));
     return ParseCaseText(text);
 }
 
-QString CaseOpenFailure(const QString& path, const QString& problem)
+QString CaseOpenFailure(const QString &path, const QString &problem)
 {
     return QStringLiteral("No se pudo abrir el caso %1: %2.").arg(QFileInfo(path).absoluteFilePath(), problem);
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -30,44 +30,47 @@ inline constexpr int kMaxFamilyCount = 25;
 // it is none ("Error").
 using BoxValue = std::variant<double, QString>;
 
-struct CaseFamily {
+struct CaseFamily
+{
     InputBox quantity = InputBox::X;
     BoxValue first = 0.0;
     BoxValue last = 0.0;
     int count = 5;
 };
 
-struct CaseDocument {
+struct CaseDocument
+{
     std::array<BoxValue, std::size(kInputBoxes)> inputs{};
     bool keepCases = false;
-    std::vector<QvInputs> kept;  // in the order they were kept, the oldest first
+    std::vector<QvInputs> kept; // in the order they were kept, the oldest first
     std::optional<CaseFamily> family;
 };
 
 // The inputs, kept cases and family settings are the same (the family only
 // where both have one).
-bool SameCase(const CaseDocument& a, const CaseDocument& b);
+bool SameCase(const CaseDocument &a, const CaseDocument &b);
 
 // A box's text as it is kept, read under the regional settings; and back, as
 // the box shows it under them.
-BoxValue BoxValueOf(const QString& text, const RegionalSettings& regional);
-QString BoxText(const BoxValue& value, const RegionalSettings& regional);
+BoxValue BoxValueOf(const QString &text, const RegionalSettings &regional);
+QString BoxText(const BoxValue &value, const RegionalSettings &regional);
 
-QByteArray CaseFileText(const CaseDocument& document);
+QByteArray CaseFileText(const CaseDocument &document);
 
 // A document, or what is wrong with it in a few Spanish words that follow
 // the file's name ("el archivo está incompleto").
-struct CaseReading {
+struct CaseReading
+{
     std::optional<CaseDocument> document;
     QString problem;
 };
 
-CaseReading ParseCaseText(const QByteArray& text);
+CaseReading ParseCaseText(const QByteArray &text);
 // Also refuses a folder, a missing or unreadable file, and one larger than
 // kMaxCaseFileSize, before reading it.
-CaseReading ReadCaseFile(const QString& path);
+CaseReading ReadCaseFile(const QString &path);
 
 // "No se pudo abrir el caso /ruta/completa/nombre.tarvilo: <problem>."
-QString CaseOpenFailure(const QString& path, const QString& problem);
+QString CaseOpenFailure(const QString &path, const QString &problem);
 
-}  // namespace tarvilo
+} // namespace tarvilo

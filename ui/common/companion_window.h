@@ -10,7 +10,7 @@ namespace tarvilo {
 
 // A window opened from the main one (the large chart, the family, the P-V
 // curve): its name, caption, the program's icon and font; gone once closed.
-inline void SetUpCompanionWindow(QWidget* window, const QString& objectName, const QString& title)
+inline void SetUpCompanionWindow(QWidget *window, const QString &objectName, const QString &title)
 {
     window->setObjectName(objectName);
     window->setWindowTitle(title);
@@ -19,4 +19,4 @@ inline void SetUpCompanionWindow(QWidget* window, const QString& objectName, con
     window->setFont(FormFont());
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -3,7 +3,7 @@
 namespace tarvilo {
 namespace {
 
-QString Field(const QString& text)
+QString Field(const QString &text)
 {
     if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))) {
         return text;
@@ -11,18 +11,19 @@ QString Field(const QString& text)
     return QLatin1Char('"') + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
-}  // namespace
+} // namespace
 
-QByteArray CsvDocument(const QList<QStringList>& rows)
+QByteArray CsvDocument(const QList<QStringList> &rows)
 {
     QString text;
-    for (const QStringList& row : rows) {
+    for (const QStringList &row : rows) {
         QStringList fields;
         fields.reserve(row.size());
-        for (const QString& field : row) fields << Field(field);
+        for (const QString &field : row)
+            fields << Field(field);
         text += fields.join(QLatin1Char(';')) + QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

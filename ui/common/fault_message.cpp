@@ -7,21 +7,27 @@ namespace tarvilo {
 namespace {
 
 // Where in the run an arithmetic fault happened.
-const char* StepName(RunStep step)
+const char *StepName(RunStep step)
 {
     switch (step) {
-    case RunStep::CriticalPoint: return "al calcular el punto crítico";
-    case RunStep::SystemSweep: return "al calcular la característica del sistema";
-    case RunStep::LoadSweep: return "al calcular la característica de la carga";
-    case RunStep::OperatingPoints: return "al calcular los puntos de operación";
-    default: return "";
+    case RunStep::CriticalPoint:
+        return "al calcular el punto crítico";
+    case RunStep::SystemSweep:
+        return "al calcular la característica del sistema";
+    case RunStep::LoadSweep:
+        return "al calcular la característica de la carga";
+    case RunStep::OperatingPoints:
+        return "al calcular los puntos de operación";
+    default:
+        return "";
     }
 }
 
 // Which inputs to look at, where the step tells.
-const char* Hint(RunStep step, FaultCause cause)
+const char *Hint(RunStep step, FaultCause cause)
 {
-    if (cause == FaultCause::Overflow) return "Revise que los valores de entrada no sean desmesurados.";
+    if (cause == FaultCause::Overflow)
+        return "Revise que los valores de entrada no sean desmesurados.";
     if (step == RunStep::CriticalPoint && cause == FaultCause::DivisionByZero) {
         return "La reactancia X y la tensión U inf no pueden ser cero.";
     }
@@ -32,35 +38,37 @@ const char* Hint(RunStep step, FaultCause cause)
         return "El producto de la reactancia X por Qcap + B/2 es igual a 1: la ecuación de los puntos "
                "de operación deja de ser cuadrática.";
     }
-    if (step == RunStep::OperatingPoints) return "Revise los valores de entrada.";
+    if (step == RunStep::OperatingPoints)
+        return "Revise los valores de entrada.";
     return "";
 }
 
-QString Sentence(const char* what, RunStep step, FaultCause cause)
+QString Sentence(const char *what, RunStep step, FaultCause cause)
 {
     QString text = QString::fromUtf8(what) + QLatin1Char(' ') + QString::fromUtf8(StepName(step)) + QLatin1Char('.');
     const QString hint = QString::fromUtf8(Hint(step, cause));
-    if (!hint.isEmpty()) text += QLatin1Char(' ') + hint;
+    if (!hint.isEmpty())
+        text += QLatin1Char(' ') + hint;
     return text;
 }
 
-}  // namespace
+} // namespace
 
-QString FaultDescription(const RunFault& fault, const RegionalSettings& regional, const QvInputs* inputs)
+QString FaultDescription(const RunFault &fault, const RegionalSettings &regional, const QvInputs *inputs)
 {
     switch (fault.cause()) {
     case FaultCause::UnreadableInput:
         return QStringLiteral("El valor de %1 no es un número. Escriba un número en la casilla.")
-            .arg(QuantityName(fault.box()));
+                .arg(QuantityName(fault.box()));
     case FaultCause::DivisionByZero:
         // Neither X nor U inf is zero, yet a power of them is below the
         // smallest number.
         if (fault.step() == RunStep::CriticalPoint && inputs && inputs->X != 0.0 && inputs->Uinf != 0.0) {
             return inputs->Uinf * inputs->Uinf == 0.0
-                       ? QStringLiteral("La tensión U inf es demasiado pequeña para calcular con ella: su cuadrado "
-                                        "no se distingue de 0. Use un valor mayor.")
-                       : QStringLiteral("La reactancia X y la tensión U inf son demasiado pequeñas para calcular "
-                                        "con ellas: su producto no se distingue de 0. Use valores mayores.");
+                    ? QStringLiteral("La tensión U inf es demasiado pequeña para calcular con ella: su cuadrado "
+                                     "no se distingue de 0. Use un valor mayor.")
+                    : QStringLiteral("La reactancia X y la tensión U inf son demasiado pequeñas para calcular "
+                                     "con ellas: su producto no se distingue de 0. Use valores mayores.");
         }
         // The operating points' equation loses its square term where X Beq
         // is 1, and also where it is so near 1 that the term rounds to 0.
@@ -78,16 +86,16 @@ QString FaultDescription(const RunFault& fault, const RegionalSettings& regional
     case FaultCause::FileNotWritten:
         return QStringLiteral("No se pudo escribir el archivo %1: %2. El archivo anterior, si lo había, "
                               "queda como estaba.")
-            .arg(QString::fromStdString(fault.path()), FileFailureText(fault.fileFailure()));
+                .arg(QString::fromStdString(fault.path()), FileFailureText(fault.fileFailure()));
     case FaultCause::BeyondChartScale:
         return QStringLiteral("El punto crítico Q2crit = %1 queda fuera de la escala del gráfico, que admite "
                               "valores entre -32759 y 32766. Revise la reactancia X y la tensión U inf.")
-            .arg(QString::fromStdString(ToGeneralText(fault.value(), regional)));
+                .arg(QString::fromStdString(ToGeneralText(fault.value(), regional)));
     }
     return {};
 }
 
-QString FaultMessage(const RunFault& fault, const RegionalSettings& regional, const QvInputs* inputs)
+QString FaultMessage(const RunFault &fault, const RegionalSettings &regional, const QvInputs *inputs)
 {
     return QStringLiteral("No se pudo completar el cálculo.\n\n") + FaultDescription(fault, regional, inputs);
 }
@@ -95,15 +103,22 @@ QString FaultMessage(const RunFault& fault, const RegionalSettings& regional, co
 QString FileFailureText(FileFailure failure)
 {
     switch (failure) {
-    case FileFailure::NoPermission: return QStringLiteral("no hay permiso para escribir en esa carpeta");
-    case FileFailure::ReadOnlyFile: return QStringLiteral("el archivo es de solo lectura");
-    case FileFailure::DiskFull: return QStringLiteral("el disco está lleno");
-    case FileFailure::FileTooLarge: return QStringLiteral("el archivo superaría el tamaño máximo que el sistema permite");
-    case FileFailure::FolderMissing: return QStringLiteral("la carpeta ya no existe");
-    case FileFailure::FolderInTheWay: return QStringLiteral("en su lugar hay una carpeta con ese nombre");
-    case FileFailure::Other: break;
+    case FileFailure::NoPermission:
+        return QStringLiteral("no hay permiso para escribir en esa carpeta");
+    case FileFailure::ReadOnlyFile:
+        return QStringLiteral("el archivo es de solo lectura");
+    case FileFailure::DiskFull:
+        return QStringLiteral("el disco está lleno");
+    case FileFailure::FileTooLarge:
+        return QStringLiteral("el archivo superaría el tamaño máximo que el sistema permite");
+    case FileFailure::FolderMissing:
+        return QStringLiteral("la carpeta ya no existe");
+    case FileFailure::FolderInTheWay:
+        return QStringLiteral("en su lugar hay una carpeta con ese nombre");
+    case FileFailure::Other:
+        break;
     }
     return QStringLiteral("el sistema no permitió escribirlo");
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -2,10 +2,10 @@
 
 namespace tarvilo {
 
-void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text)
+void ShowMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
 {
     QMessageBox box(icon, QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

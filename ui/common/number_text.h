@@ -8,10 +8,10 @@ namespace tarvilo {
 
 // A value to 15 significant digits, as the grid, the files and the hover
 // give exact values ("-1,66201141920777").
-QString ExactText(double value, const RegionalSettings& regional);
+QString ExactText(double value, const RegionalSettings &regional);
 
 // A value to at most four decimals, with a digit before the separator and
 // no separator left dangling: "-1,662", "0,3144", "3".
-QString RoundedText(double value, const RegionalSettings& regional);
+QString RoundedText(double value, const RegionalSettings &regional);
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -6,9 +6,9 @@
 
 namespace tarvilo {
 
-bool InstallQtSpanishTranslations(QCoreApplication& application)
+bool InstallQtSpanishTranslations(QCoreApplication &application)
 {
-    auto* translator = new QTranslator(&application);
+    auto *translator = new QTranslator(&application);
     if (!translator->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
         || !QCoreApplication::installTranslator(translator)) {
         delete translator;
@@ -17,4 +17,4 @@ bool InstallQtSpanishTranslations(QCoreApplication& application)
     return true;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

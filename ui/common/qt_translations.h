@@ -8,6 +8,6 @@ namespace tarvilo {
 // Spanish, whatever the user's locale: the whole program speaks Spanish.
 // Returns false, leaving Qt's English texts, when Qt's Spanish catalogue is not
 // installed.
-bool InstallQtSpanishTranslations(QCoreApplication& application);
+bool InstallQtSpanishTranslations(QCoreApplication &application);
 
-}  // namespace tarvilo
+} // namespace tarvilo

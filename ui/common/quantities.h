@@ -11,4 +11,4 @@ namespace tarvilo {
 QString QuantityName(InputBox box);
 QString ShortName(InputBox box);
 
-}  // namespace tarvilo
+} // namespace tarvilo

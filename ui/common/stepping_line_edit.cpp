@@ -10,17 +10,17 @@
 namespace tarvilo {
 namespace {
 
-constexpr int kNotch = 120;  // a wheel's angle delta for one notch, in eighths of a degree
+constexpr int kNotch = 120; // a wheel's angle delta for one notch, in eighths of a degree
 constexpr long long kPage = 10;
 
-}  // namespace
+} // namespace
 
-SteppingLineEdit::SteppingLineEdit(const RegionalSettings& regional, QWidget* parent)
+SteppingLineEdit::SteppingLineEdit(const RegionalSettings &regional, QWidget *parent)
     : QLineEdit(parent), m_regional(regional)
 {
 }
 
-SteppingLineEdit::SteppingLineEdit(const QString& text, const RegionalSettings& regional, QWidget* parent)
+SteppingLineEdit::SteppingLineEdit(const QString &text, const RegionalSettings &regional, QWidget *parent)
     : QLineEdit(text, parent), m_regional(regional)
 {
 }
@@ -33,38 +33,50 @@ bool SteppingLineEdit::step(long long units)
     const std::string utf8 = shown.toStdString();
     const auto cursor = static_cast<size_t>(shown.left(cursorPosition()).toUtf8().size());
     const std::optional<SteppedNumberText> result = StepNumberText(utf8, cursor, units, m_regional);
-    if (!result) return false;
+    if (!result)
+        return false;
     const QString steppedText = QString::fromStdString(result->text);
     m_stepping = true;
     setText(steppedText);
     m_stepping = false;
-    setCursorPosition(static_cast<int>(QString::fromUtf8(result->text.data(),
-                                                          static_cast<qsizetype>(result->cursor)).size()));
+    setCursorPosition(
+            static_cast<int>(QString::fromUtf8(result->text.data(), static_cast<qsizetype>(result->cursor)).size()));
     emit stepped(steppedText);
     return true;
 }
 
-void SteppingLineEdit::keyPressEvent(QKeyEvent* event)
+void SteppingLineEdit::keyPressEvent(QKeyEvent *event)
 {
     long long units = 0;
     switch (event->key()) {
-    case Qt::Key_Up: units = 1; break;
-    case Qt::Key_Down: units = -1; break;
-    case Qt::Key_PageUp: units = kPage; break;
-    case Qt::Key_PageDown: units = -kPage; break;
-    default: QLineEdit::keyPressEvent(event); return;
+    case Qt::Key_Up:
+        units = 1;
+        break;
+    case Qt::Key_Down:
+        units = -1;
+        break;
+    case Qt::Key_PageUp:
+        units = kPage;
+        break;
+    case Qt::Key_PageDown:
+        units = -kPage;
+        break;
+    default:
+        QLineEdit::keyPressEvent(event);
+        return;
     }
     step(units);
     event->accept();
 }
 
-void SteppingLineEdit::wheelEvent(QWheelEvent* event)
+void SteppingLineEdit::wheelEvent(QWheelEvent *event)
 {
     // Kept in a wider type: one event may carry any angle.
     const long long angle = static_cast<long long>(m_wheelRest) + event->angleDelta().y();
     m_wheelRest = static_cast<int>(angle % kNotch);
-    if (const long long notches = angle / kNotch; notches != 0) step(notches);
+    if (const long long notches = angle / kNotch; notches != 0)
+        step(notches);
     event->accept();
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -10,12 +10,13 @@ namespace tarvilo {
 // the cursor, Page Up and Page Down by ten, and the wheel by one a notch (a
 // wheel that turns in parts of a notch adds them up). A text that is not a
 // number, or a step beyond the largest number, is left as it is.
-class SteppingLineEdit : public QLineEdit {
+class SteppingLineEdit : public QLineEdit
+{
     Q_OBJECT
 
 public:
-    explicit SteppingLineEdit(const RegionalSettings& regional, QWidget* parent = nullptr);
-    SteppingLineEdit(const QString& text, const RegionalSettings& regional, QWidget* parent = nullptr);
+    explicit SteppingLineEdit(const RegionalSettings &regional, QWidget *parent = nullptr);
+    SteppingLineEdit(const QString &text, const RegionalSettings &regional, QWidget *parent = nullptr);
 
     // Steps by units of the digit left of the cursor; false when the text
     // cannot step.
@@ -27,16 +28,16 @@ public:
 
 signals:
     // After each step, with the new text.
-    void stepped(const QString& text);
+    void stepped(const QString &text);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     RegionalSettings m_regional;
     bool m_stepping = false;
-    int m_wheelRest = 0;  // eighths of a degree short of a notch, kept for the next turn
+    int m_wheelRest = 0; // eighths of a degree short of a notch, kept for the next turn
 };
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -15,11 +15,14 @@ inline QRect Twips(int left, int top, int width, int height)
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-inline QSize TwipsSize(int width, int height) { return QSize(width / 15, height / 15); }
+inline QSize TwipsSize(int width, int height)
+{
+    return QSize(width / 15, height / 15);
+}
 
 // Names a new control and puts it in its place.
 template <typename Widget>
-Widget* Place(Widget* widget, const char* name, const QRect& geometry)
+Widget *Place(Widget *widget, const char *name, const QRect &geometry)
 {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(geometry);
@@ -27,13 +30,13 @@ Widget* Place(Widget* widget, const char* name, const QRect& geometry)
 }
 
 // A plain static text: left and top aligned, wrapping onto further lines.
-inline QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+inline QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
 {
-    auto* label = Place(new QLabel(caption, parent), name, geometry);
+    auto *label = Place(new QLabel(caption, parent), name, geometry);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

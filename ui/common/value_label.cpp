@@ -8,57 +8,65 @@
 namespace tarvilo {
 namespace {
 
-constexpr const char* kTitleProperty = "tarviloValueTitle";
-constexpr const char* kNoteProperty = "tarviloValueNote";
+constexpr const char *kTitleProperty = "tarviloValueTitle";
+constexpr const char *kNoteProperty = "tarviloValueNote";
 
 // A value as it is said: ",9991" with its zero, "0,9991".
 QString Spoken(QString text)
 {
     const int at = text.startsWith(QLatin1Char('-')) ? 1 : 0;
-    if (text.size() > at + 1 && !text[at].isDigit() && text[at + 1].isDigit()) text.insert(at, QLatin1Char('0'));
+    if (text.size() > at + 1 && !text[at].isDigit() && text[at + 1].isDigit())
+        text.insert(at, QLatin1Char('0'));
     return text;
 }
 
 // The label's own interface, read afresh at every question, so that it
 // always tells the value shown.
-class ValueLabelInterface : public QAccessibleWidget {
+class ValueLabelInterface : public QAccessibleWidget
+{
 public:
-    explicit ValueLabelInterface(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit ValueLabelInterface(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) { }
 
     QString text(QAccessible::Text kind) const override
     {
-        const auto* label = static_cast<const QLabel*>(widget());
+        const auto *label = static_cast<const QLabel *>(widget());
         switch (kind) {
         case QAccessible::Name: {
             QString name = label->property(kTitleProperty).toString();
-            if (!label->text().isEmpty()) name += QStringLiteral(": ") + Spoken(label->text());
+            if (!label->text().isEmpty())
+                name += QStringLiteral(": ") + Spoken(label->text());
             const QString note = label->property(kNoteProperty).toString();
-            if (!note.isEmpty()) name += QStringLiteral(", ") + note;
+            if (!note.isEmpty())
+                name += QStringLiteral(", ") + note;
             return name;
         }
-        case QAccessible::Value: return label->text();
-        default: return QAccessibleWidget::text(kind);
+        case QAccessible::Value:
+            return label->text();
+        default:
+            return QAccessibleWidget::text(kind);
         }
     }
 };
 
-QAccessibleInterface* ValueLabelFactory(const QString&, QObject* object)
+QAccessibleInterface *ValueLabelFactory(const QString &, QObject *object)
 {
-    auto* label = qobject_cast<QLabel*>(object);
-    if (!label || !label->property(kTitleProperty).isValid()) return nullptr;
+    auto *label = qobject_cast<QLabel *>(object);
+    if (!label || !label->property(kTitleProperty).isValid())
+        return nullptr;
     return new ValueLabelInterface(label);
 }
 
-void Announce(QLabel* label)
+void Announce(QLabel *label)
 {
-    if (!QAccessible::isActive()) return;
+    if (!QAccessible::isActive())
+        return;
     QAccessibleEvent event(label, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 
-}  // namespace
+} // namespace
 
-void MakeValueLabel(QLabel* label, const QString& title)
+void MakeValueLabel(QLabel *label, const QString &title)
 {
     static const bool installed = [] {
         QAccessible::installFactory(ValueLabelFactory);
@@ -68,13 +76,17 @@ void MakeValueLabel(QLabel* label, const QString& title)
     label->setProperty(kTitleProperty, title);
 }
 
-void SetValueNote(QLabel* label, const QString& note)
+void SetValueNote(QLabel *label, const QString &note)
 {
-    if (label->property(kNoteProperty).toString() == note) return;
+    if (label->property(kNoteProperty).toString() == note)
+        return;
     label->setProperty(kNoteProperty, note);
     Announce(label);
 }
 
-void TellValueChanged(QLabel* label) { Announce(label); }
+void TellValueChanged(QLabel *label)
+{
+    Announce(label);
+}
 
-}  // namespace tarvilo
+} // namespace tarvilo

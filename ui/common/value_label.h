@@ -10,12 +10,12 @@ namespace tarvilo {
 // title and the value the label holds at that moment ("V2 sup [p.u.]:
 // 0,9991" for ",9991"), with the text alone as its value, and a note after it where
 // one is set ("del cálculo anterior").
-void MakeValueLabel(QLabel* label, const QString& title);
+void MakeValueLabel(QLabel *label, const QString &title);
 
 // Sets the note read after the value; "" for none. Tells screen readers.
-void SetValueNote(QLabel* label, const QString& note);
+void SetValueNote(QLabel *label, const QString &note);
 
 // Tells screen readers that the label's value has changed.
-void TellValueChanged(QLabel* label);
+void TellValueChanged(QLabel *label);
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -36,8 +36,8 @@ namespace tarvilo {
 namespace {
 
 constexpr int kMaxValues = 25;
-const char* const kResultColumns[] = {"Q2crit", "V2crit", "MargenQ2", "Margen QV", "V2min",
-                                      "V2sup",  "Q2sup",  "V2inf",    "Q2inf"};
+const char *const kResultColumns[] = { "Q2crit", "V2crit", "MargenQ2", "Margen QV", "V2min",
+                                       "V2sup",  "Q2sup",  "V2inf",    "Q2inf" };
 
 // Blue for the first value through to red for the last.
 QColor RampColour(int index, int count)
@@ -48,10 +48,10 @@ QColor RampColour(int index, int count)
 
 // The results a case reached before it stopped, in column order; empty
 // where a step never came. "Error" for the points of a case without them.
-QStringList ResultCells(const FamilyMember& member, bool exact, const RegionalSettings& regional)
+QStringList ResultCells(const FamilyMember &member, bool exact, const RegionalSettings &regional)
 {
-    const CaseOutcome& outcome = member.outcome;
-    const QvResults& r = outcome.results;
+    const CaseOutcome &outcome = member.outcome;
+    const QvResults &r = outcome.results;
     const auto text = [&](double value) { return exact ? ExactText(value, regional) : RoundedText(value, regional); };
     const RunStep reached = outcome.fault ? outcome.fault->step() : RunStep::LoadChart;
     QStringList cells;
@@ -65,7 +65,8 @@ QStringList ResultCells(const FamilyMember& member, bool exact, const RegionalSe
     if (reached <= RunStep::OperatingPoints) {
         cells << QString() << QString() << QString() << QString();
     } else if (!r.HasSolution) {
-        cells << QStringLiteral("Error") << QStringLiteral("Error") << QStringLiteral("Error") << QStringLiteral("Error");
+        cells << QStringLiteral("Error") << QStringLiteral("Error") << QStringLiteral("Error")
+              << QStringLiteral("Error");
     } else {
         cells << text(r.V2sup) << text(r.Q2sup) << text(r.V2inf) << text(r.Q2inf);
     }
@@ -73,33 +74,36 @@ QStringList ResultCells(const FamilyMember& member, bool exact, const RegionalSe
 }
 
 // Why a row lacks numbers, or why its numbers describe no real network.
-QString Remark(const FamilyMember& member, const RegionalSettings& regional)
+QString Remark(const FamilyMember &member, const RegionalSettings &regional)
 {
     QStringList remarks;
     if (member.inputs.X < 0) {
-        remarks << QStringLiteral("Una reactancia X negativa no es la de una línea: los valores no describen una red real.");
+        remarks << QStringLiteral(
+                "Una reactancia X negativa no es la de una línea: los valores no describen una red real.");
     }
-    const CaseOutcome& outcome = member.outcome;
+    const CaseOutcome &outcome = member.outcome;
     if (outcome.fault) {
         remarks << FaultDescription(*outcome.fault, regional);
     } else if (!outcome.results.HasSolution) {
         remarks << QStringLiteral("No existe punto solucion");
     }
     const QvMethodMargin margin = ComputeQvMethodMargin(member.inputs);
-    if (margin.kind == QvMethodMargin::Kind::Unbounded) remarks << QvMarginSentence(margin, regional);
+    if (margin.kind == QvMethodMargin::Kind::Unbounded)
+        remarks << QvMarginSentence(margin, regional);
     return remarks.join(QLatin1Char(' '));
 }
 
 // The fewest decimals that tell the values apart without misleading: each
 // value rounded by at most a hundredth of the smallest gap between values
 // ("Pcarga = 7,17" rather than 7,16666666666667, "X = 0,0375" never 0,038).
-QStringList ShortestDistinctTexts(const std::vector<double>& values, const RegionalSettings& regional)
+QStringList ShortestDistinctTexts(const std::vector<double> &values, const RegionalSettings &regional)
 {
     std::vector<double> sorted = values;
     std::sort(sorted.begin(), sorted.end());
     double gap = INFINITY;
     for (size_t i = 1; i < sorted.size(); ++i) {
-        if (sorted[i] != sorted[i - 1]) gap = std::min(gap, sorted[i] - sorted[i - 1]);
+        if (sorted[i] != sorted[i - 1])
+            gap = std::min(gap, sorted[i] - sorted[i - 1]);
     }
     QStringList texts;
     for (int decimals = 0; decimals <= 15 && std::isfinite(gap); ++decimals) {
@@ -111,24 +115,26 @@ QStringList ShortestDistinctTexts(const std::vector<double>& values, const Regio
             close = close && std::isfinite(rounded) && std::abs(rounded - value) <= gap / 100;
             texts << ExactText(rounded, regional);
         }
-        if (close) return texts;
+        if (close)
+            return texts;
     }
     texts.clear();
-    for (const double value : values) texts << ExactText(value, regional);
+    for (const double value : values)
+        texts << ExactText(value, regional);
     return texts;
 }
 
-}  // namespace
+} // namespace
 
-FamilyWindow::FamilyWindow(const QLocale& locale, const RegionalSettings& regional,
-                           const InputBoxTexts& texts, QWidget* parent)
+FamilyWindow::FamilyWindow(const QLocale &locale, const RegionalSettings &regional, const InputBoxTexts &texts,
+                           QWidget *parent)
     : QWidget(parent, Qt::Window), m_regional(regional), m_texts(texts)
 {
     SetUpCompanionWindow(this, QStringLiteral("frmFamilia"), QStringLiteral("Familia de curvas - Tarvilo"));
 
-    m_chartView = new XyChartView({QStringLiteral("Familia de curvas Q-V"), AxisTitle(AxisQuantity::ReactivePower),
-                               AxisTitle(AxisQuantity::Voltage), QStringLiteral("Q"), QStringLiteral("V")},
-                              locale, regional, this);
+    m_chartView = new XyChartView({ QStringLiteral("Familia de curvas Q-V"), AxisTitle(AxisQuantity::ReactivePower),
+                                    AxisTitle(AxisQuantity::Voltage), QStringLiteral("Q"), QStringLiteral("V") },
+                                  locale, regional, this);
     m_chartView->setObjectName(QStringLiteral("grfFamilia"));
     m_chartView->setAccessibleName(QStringLiteral("Gráfico de la familia de curvas Q-V"));
     m_points = m_chartView->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 9);
@@ -142,7 +148,8 @@ void FamilyWindow::buildControls()
     m_cboMagnitud = new QComboBox(this);
     m_cboMagnitud->setObjectName(QStringLiteral("cboMagnitud"));
     m_cboMagnitud->setAccessibleName(QStringLiteral("Magnitud"));
-    for (const InputBox box : kInputBoxes) m_cboMagnitud->addItem(QuantityName(box));
+    for (const InputBox box : kInputBoxes)
+        m_cboMagnitud->addItem(QuantityName(box));
     m_txtPrimero = new SteppingLineEdit(m_regional, this);
     m_txtPrimero->setObjectName(QStringLiteral("txtPrimero"));
     m_txtUltimo = new SteppingLineEdit(m_regional, this);
@@ -153,13 +160,13 @@ void FamilyWindow::buildControls()
     m_spnValores->setValue(5);
     // ASCII digits, as every number of the program, whatever the locale's own.
     m_spnValores->setLocale(QLocale::c());
-    auto* cmdDibujar = new QPushButton(QStringLiteral("&Dibujar"), this);
+    auto *cmdDibujar = new QPushButton(QStringLiteral("&Dibujar"), this);
     cmdDibujar->setObjectName(QStringLiteral("cmdDibujar"));
     cmdDibujar->setDefault(true);
 
-    auto* choice = new QHBoxLayout;
-    const auto labelled = [this, choice](const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
+    auto *choice = new QHBoxLayout;
+    const auto labelled = [this, choice](const QString &caption, QWidget *field) {
+        auto *label = new QLabel(caption, this);
         label->setBuddy(field);
         choice->addWidget(label);
         choice->addWidget(field);
@@ -182,29 +189,30 @@ void FamilyWindow::buildControls()
     m_grdFamilia->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grdFamilia->verticalHeader()->hide();
     m_grdFamilia->verticalHeader()->setDefaultSectionSize(m_grdFamilia->fontMetrics().height() + 8);
-    auto* cmdCopiarTabla = new QPushButton(QStringLiteral("&Copiar tabla"), this);
+    auto *cmdCopiarTabla = new QPushButton(QStringLiteral("&Copiar tabla"), this);
     cmdCopiarTabla->setObjectName(QStringLiteral("cmdCopiarTabla"));
-    auto* cmdGuardarTabla = new QPushButton(QStringLiteral("&Guardar tabla como..."), this);
+    auto *cmdGuardarTabla = new QPushButton(QStringLiteral("&Guardar tabla como..."), this);
     cmdGuardarTabla->setObjectName(QStringLiteral("cmdGuardarTabla"));
-    for (QPushButton* button : {cmdCopiarTabla, cmdGuardarTabla}) button->setAutoDefault(false);
-    auto* tableButtons = new QHBoxLayout;
+    for (QPushButton *button : { cmdCopiarTabla, cmdGuardarTabla })
+        button->setAutoDefault(false);
+    auto *tableButtons = new QHBoxLayout;
     tableButtons->addWidget(cmdCopiarTabla);
     tableButtons->addWidget(cmdGuardarTabla);
     tableButtons->addStretch();
 
-    auto* lower = new QWidget(this);
-    auto* lowerLayout = new QVBoxLayout(lower);
+    auto *lower = new QWidget(this);
+    auto *lowerLayout = new QVBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     lowerLayout->addWidget(m_grdFamilia);
     lowerLayout->addLayout(tableButtons);
-    auto* splitter = new QSplitter(Qt::Vertical, this);
+    auto *splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(m_chartView);
     splitter->addWidget(lower);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
-    splitter->setSizes({460, 220});
+    splitter->setSizes({ 460, 220 });
 
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->addLayout(choice);
     layout->addWidget(m_lblAviso);
     layout->addWidget(splitter, 1);
@@ -233,10 +241,10 @@ void FamilyWindow::cboMagnitud_Change()
 
 FamilyWindow::Choice FamilyWindow::choice() const
 {
-    return {m_quantity, m_txtPrimero->text(), m_txtUltimo->text(), m_spnValores->value()};
+    return { m_quantity, m_txtPrimero->text(), m_txtUltimo->text(), m_spnValores->value() };
 }
 
-void FamilyWindow::setChoice(const Choice& choice)
+void FamilyWindow::setChoice(const Choice &choice)
 {
     // The quantity first: choosing it proposes a range, replaced here.
     m_cboMagnitud->setCurrentIndex(static_cast<int>(choice.quantity));
@@ -253,13 +261,15 @@ void FamilyWindow::cmdDibujar_Click()
     const auto last = ReadRegionalNumber(m_txtUltimo->text().toStdString(), m_regional);
     QString warning;
     if (reading.unreadable) {
-        warning = QStringLiteral("El valor de %1 en la ventana principal no es un número.").arg(QuantityName(*reading.unreadable));
+        warning = QStringLiteral("El valor de %1 en la ventana principal no es un número.")
+                          .arg(QuantityName(*reading.unreadable));
     } else if (!first || !last) {
         warning = QStringLiteral("El primer y el último valor deben ser números.");
     }
     m_lblAviso->setText(warning);
     m_lblAviso->setVisible(!warning.isEmpty());
-    if (!warning.isEmpty()) return;
+    if (!warning.isEmpty())
+        return;
 
     m_family = CalculateFamily(reading.inputs, m_quantity, *first, *last, m_spnValores->value());
     drawFamily();
@@ -270,13 +280,14 @@ void FamilyWindow::cmdDibujar_Click()
 void FamilyWindow::describeChart()
 {
     int solved = 0;
-    for (const FamilyMember& member : m_family) solved += !member.outcome.fault && member.outcome.results.HasSolution;
+    for (const FamilyMember &member : m_family)
+        solved += !member.outcome.fault && member.outcome.results.HasSolution;
     m_chartView->setAccessibleDescription(
-        QStringLiteral("Curvas Q-V para %1 valores de %2, de %3 a %4 p.u.; %5 con puntos de operación.")
-            .arg(m_family.size())
-            .arg(QuantityName(m_quantity), ExactText(m_family.front().value, m_regional),
-                 ExactText(m_family.back().value, m_regional))
-            .arg(solved));
+            QStringLiteral("Curvas Q-V para %1 valores de %2, de %3 a %4 p.u.; %5 con puntos de operación.")
+                    .arg(m_family.size())
+                    .arg(QuantityName(m_quantity), ExactText(m_family.front().value, m_regional),
+                         ExactText(m_family.back().value, m_regional))
+                    .arg(solved));
 }
 
 std::pair<int, int> FamilyWindow::curvesOf(int index)
@@ -298,32 +309,38 @@ void FamilyWindow::drawFamily()
     double left = INFINITY, right = -INFINITY, top = 0;
     QList<QPointF> operatingPoints;
     for (int i = 0; i < count; ++i) {
-        const CaseOutcome& outcome = m_family[static_cast<size_t>(i)].outcome;
-        if (outcome.fault && outcome.fault->step() <= RunStep::LoadSweep) continue;
-        const QvCurves& c = outcome.curves;
+        const CaseOutcome &outcome = m_family[static_cast<size_t>(i)].outcome;
+        if (outcome.fault && outcome.fault->step() <= RunStep::LoadSweep)
+            continue;
+        const QvCurves &c = outcome.curves;
         // The nose curve in one line: the upper branch up to the nose, then the lower one, swept on
         // down to the operating points where they lie below the run's 300 points.
-        auto& [system, load] = curves[static_cast<size_t>(i)];
+        auto &[system, load] = curves[static_cast<size_t>(i)];
         const bool solved = !outcome.fault && outcome.results.HasSolution;
-        const SystemCurve reaching = SystemCurveReachingThePoints(m_family[static_cast<size_t>(i)].inputs,
-                                                                  outcome.results);
+        const SystemCurve reaching =
+                SystemCurveReachingThePoints(m_family[static_cast<size_t>(i)].inputs, outcome.results);
         if (solved && !reaching.q.empty()) {
-            for (size_t point = reaching.q.size(); point-- > 0;) system << QPointF(reaching.q[point], reaching.vu[point]);
-            for (size_t point = 0; point < reaching.q.size(); ++point) system << QPointF(reaching.q[point], reaching.vl[point]);
+            for (size_t point = reaching.q.size(); point-- > 0;)
+                system << QPointF(reaching.q[point], reaching.vu[point]);
+            for (size_t point = 0; point < reaching.q.size(); ++point)
+                system << QPointF(reaching.q[point], reaching.vl[point]);
         } else {
-            for (int point = kCurvePoints; point >= 1; --point) system << QPointF(c.q2[point], c.vu[point]);
-            for (int point = 1; point <= kCurvePoints; ++point) system << QPointF(c.q2[point], c.vl[point]);
+            for (int point = kCurvePoints; point >= 1; --point)
+                system << QPointF(c.q2[point], c.vu[point]);
+            for (int point = 1; point <= kCurvePoints; ++point)
+                system << QPointF(c.q2[point], c.vl[point]);
         }
-        for (int point = 1; point <= kCurvePoints; ++point) load << QPointF(c.qcapr[point], c.v2[point]);
-        for (const QPointF& point : system + load) {
+        for (int point = 1; point <= kCurvePoints; ++point)
+            load << QPointF(c.qcapr[point], c.v2[point]);
+        for (const QPointF &point : system + load) {
             left = std::min(left, point.x());
             right = std::max(right, point.x());
             top = std::max(top, point.y());
         }
-        const QvResults& r = outcome.results;
+        const QvResults &r = outcome.results;
         if (solved) {
             operatingPoints << QPointF(r.Q2sup, r.V2sup) << QPointF(r.Q2inf, r.V2inf);
-            for (const QPointF& point : {QPointF(r.Q2sup, r.V2sup), QPointF(r.Q2inf, r.V2inf)}) {
+            for (const QPointF &point : { QPointF(r.Q2sup, r.V2sup), QPointF(r.Q2inf, r.V2inf) }) {
                 left = std::min(left, point.x());
                 right = std::max(right, point.x());
                 top = std::max(top, point.y());
@@ -331,13 +348,16 @@ void FamilyWindow::drawFamily()
         }
     }
     std::vector<double> values;
-    for (const FamilyMember& member : m_family) values.push_back(member.value);
+    for (const FamilyMember &member : m_family)
+        values.push_back(member.value);
     const QStringList names = ShortestDistinctTexts(values, m_regional);
     // The axes first: each curve then works out its shape once.
-    if (left <= right) m_chartView->setRanges(RoundRangesAround(left, right, top));
+    if (left <= right)
+        m_chartView->setRanges(RoundRangesAround(left, right, top));
     for (int i = 0; i < std::max(count, static_cast<int>(m_curves.size())); ++i) {
         const bool drawn = i < count && !curves[static_cast<size_t>(i)].first.isEmpty();
-        if (!drawn && i >= static_cast<int>(m_curves.size())) continue;
+        if (!drawn && i >= static_cast<int>(m_curves.size()))
+            continue;
         const auto [system, load] = curvesOf(i);
         if (drawn) {
             const QColor colour = RampColour(i, count);
@@ -355,17 +375,19 @@ void FamilyWindow::drawFamily()
 
 QList<QStringList> FamilyWindow::tableRows(bool exact) const
 {
-    QStringList header{ShortName(m_quantity) + QStringLiteral(" [p.u.]")};
-    for (const char* column : kResultColumns) header << QString::fromLatin1(column) + QStringLiteral(" [p.u.]");
+    QStringList header{ ShortName(m_quantity) + QStringLiteral(" [p.u.]") };
+    for (const char *column : kResultColumns)
+        header << QString::fromLatin1(column) + QStringLiteral(" [p.u.]");
     header << QStringLiteral("Observación");
-    QList<QStringList> rows{header};
+    QList<QStringList> rows{ header };
     // On screen each row's value as the legend names it, so that close values stay apart.
     std::vector<double> values;
-    for (const FamilyMember& member : m_family) values.push_back(member.value);
+    for (const FamilyMember &member : m_family)
+        values.push_back(member.value);
     const QStringList shown = ShortestDistinctTexts(values, m_regional);
     for (size_t i = 0; i < m_family.size(); ++i) {
-        const FamilyMember& member = m_family[i];
-        QStringList row{exact ? ExactText(member.value, m_regional) : shown[static_cast<qsizetype>(i)]};
+        const FamilyMember &member = m_family[i];
+        QStringList row{ exact ? ExactText(member.value, m_regional) : shown[static_cast<qsizetype>(i)] };
         row << ResultCells(member, exact, m_regional);
         row << Remark(member, m_regional);
         rows << row;
@@ -382,8 +404,9 @@ void FamilyWindow::fillTable()
     m_grdFamilia->setHorizontalHeaderLabels(rows.front());
     for (int row = 1; row < rows.size(); ++row) {
         for (int column = 0; column < rows[row].size(); ++column) {
-            auto* item = new QTableWidgetItem(rows[row][column]);
-            if (column + 1 < rows[row].size()) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            auto *item = new QTableWidgetItem(rows[row][column]);
+            if (column + 1 < rows[row].size())
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_grdFamilia->setItem(row - 1, column, item);
         }
     }
@@ -394,7 +417,8 @@ void FamilyWindow::fillTable()
 QString FamilyWindow::tableText() const
 {
     QString text;
-    for (const QStringList& row : tableRows(true)) text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    for (const QStringList &row : tableRows(true))
+        text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
     return text;
 }
 
@@ -405,10 +429,12 @@ QByteArray FamilyWindow::tableCsv() const
     QList<QStringList> rows;
     if (!m_family.empty()) {
         for (const InputBox box : kInputBoxes) {
-            if (box == m_quantity) continue;
-            QStringList fields{ShortName(box) + QStringLiteral(" [p.u.]"),
-                               ExactText(ValueOf(m_family.front().inputs, box), m_regional)};
-            while (fields.size() < table.front().size()) fields << QString();
+            if (box == m_quantity)
+                continue;
+            QStringList fields{ ShortName(box) + QStringLiteral(" [p.u.]"),
+                                ExactText(ValueOf(m_family.front().inputs, box), m_regional) };
+            while (fields.size() < table.front().size())
+                fields << QString();
             rows << fields;
         }
     }
@@ -416,13 +442,17 @@ QByteArray FamilyWindow::tableCsv() const
     return CsvDocument(rows);
 }
 
-void FamilyWindow::cmdCopiarTabla_Click() { QGuiApplication::clipboard()->setText(tableText()); }
+void FamilyWindow::cmdCopiarTabla_Click()
+{
+    QGuiApplication::clipboard()->setText(tableText());
+}
 
 void FamilyWindow::cmdGuardarTabla_Click()
 {
     const QString path = AskSavePath(this, QStringLiteral("Guardar tabla como"), QStringLiteral("tarvilo-familia.csv"),
-                                     {QStringLiteral("Valores separados por punto y coma (*.csv)")});
-    if (!path.isEmpty()) SaveWhole(this, path, tableCsv());
+                                     { QStringLiteral("Valores separados por punto y coma (*.csv)") });
+    if (!path.isEmpty())
+        SaveWhole(this, path, tableCsv());
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -26,33 +26,35 @@ class XyChartView;
 // characteristic are drawn in a colour ramp with the operating points, and a
 // table below gives each value's answers. It changes nothing in the main
 // window and writes no "salida.txt".
-class FamilyWindow : public QWidget {
+class FamilyWindow : public QWidget
+{
     Q_OBJECT
 
 public:
     // texts: the main window's input boxes as they are now.
-    FamilyWindow(const QLocale& locale, const RegionalSettings& regional, const InputBoxTexts& texts,
-                 QWidget* parent = nullptr);
+    FamilyWindow(const QLocale &locale, const RegionalSettings &regional, const InputBoxTexts &texts,
+                 QWidget *parent = nullptr);
 
     // The main window's input boxes now say this; read at the next drawing.
-    void setInputTexts(const InputBoxTexts& texts) { m_texts = texts; }
+    void setInputTexts(const InputBoxTexts &texts) { m_texts = texts; }
 
     // Calculates and draws the family of the values chosen.
     void cmdDibujar_Click();
 
     // The values chosen, the first and last as their boxes show them.
-    struct Choice {
+    struct Choice
+    {
         InputBox quantity = InputBox::X;
         QString first;
         QString last;
         int count = 0;
     };
     Choice choice() const;
-    void setChoice(const Choice& choice);
+    void setChoice(const Choice &choice);
 
-    const std::vector<FamilyMember>& family() const { return m_family; }
-    QTableWidget* table() const { return m_grdFamilia; }
-    XyChartView* chartView() const { return m_chartView; }
+    const std::vector<FamilyMember> &family() const { return m_family; }
+    QTableWidget *table() const { return m_grdFamilia; }
+    XyChartView *chartView() const { return m_chartView; }
 
     // The table as tab-separated lines, and as a CSV document.
     QString tableText() const;
@@ -76,17 +78,17 @@ private:
     InputBox m_quantity = InputBox::X;
     std::vector<FamilyMember> m_family;
 
-    QComboBox* m_cboMagnitud = nullptr;
-    SteppingLineEdit* m_txtPrimero = nullptr;  // Up, Down and the wheel step them
-    SteppingLineEdit* m_txtUltimo = nullptr;
-    QSpinBox* m_spnValores = nullptr;
-    QLabel* m_lblAviso = nullptr;
-    XyChartView* m_chartView = nullptr;
+    QComboBox *m_cboMagnitud = nullptr;
+    SteppingLineEdit *m_txtPrimero = nullptr; // Up, Down and the wheel step them
+    SteppingLineEdit *m_txtUltimo = nullptr;
+    QSpinBox *m_spnValores = nullptr;
+    QLabel *m_lblAviso = nullptr;
+    XyChartView *m_chartView = nullptr;
     // Two curves per value, made when first needed and kept for the next
     // drawing: the system characteristic and the load characteristic.
     std::vector<std::pair<int, int>> m_curves;
     int m_points = 0;
-    QTableWidget* m_grdFamilia = nullptr;
+    QTableWidget *m_grdFamilia = nullptr;
 };
 
-}  // namespace tarvilo
+} // namespace tarvilo

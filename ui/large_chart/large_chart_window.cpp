@@ -11,7 +11,7 @@
 
 namespace tarvilo {
 
-LargeChartWindow::LargeChartWindow(const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
+LargeChartWindow::LargeChartWindow(const QLocale &locale, const RegionalSettings &regional, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     SetUpCompanionWindow(this, QStringLiteral("frmGrafico"), QStringLiteral("Gráfico ampliado - Tarvilo"));
@@ -20,13 +20,13 @@ LargeChartWindow::LargeChartWindow(const QLocale& locale, const RegionalSettings
     m_cmdEjesPrincipales = new QPushButton(QStringLiteral("&Ejes del gráfico principal"), this);
     m_cmdEjesPrincipales->setObjectName(QStringLiteral("cmdEjesPrincipales"));
     m_cmdEjesPrincipales->setAutoDefault(false);
-    auto* hint = new QLabel(QStringLiteral("Rueda del ratón o arrastre: ampliar. Doble clic o Esc: ver todo."), this);
+    auto *hint = new QLabel(QStringLiteral("Rueda del ratón o arrastre: ampliar. Doble clic o Esc: ver todo."), this);
     hint->setObjectName(QStringLiteral("lblAyuda"));
 
-    auto* buttons = new QHBoxLayout;
+    auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_cmdEjesPrincipales);
     buttons->addWidget(hint, 1);
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
     layout->addLayout(buttons);
     resize(900, 640);
@@ -34,12 +34,15 @@ LargeChartWindow::LargeChartWindow(const QLocale& locale, const RegionalSettings
     connect(m_cmdEjesPrincipales, &QPushButton::clicked, this, [this] { cmdEjesPrincipales_Click(); });
 }
 
-void LargeChartWindow::showChart(const QvChartView* main)
+void LargeChartWindow::showChart(const QvChartView *main)
 {
     m_view->follow(*main->qvChart());
     m_view->setAccessibleDescription(main->accessibleDescription());
 }
 
-void LargeChartWindow::cmdEjesPrincipales_Click() { m_view->showMainAxes(); }
+void LargeChartWindow::cmdEjesPrincipales_Click()
+{
+    m_view->showMainAxes();
+}
 
-}  // namespace tarvilo
+} // namespace tarvilo

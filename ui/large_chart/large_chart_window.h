@@ -15,22 +15,23 @@ class QvChartView;
 // frmGrafico: the Q-V chart as large as the user wants it, with a legend,
 // following every run of the main window while it is open. It fits
 // everything by default; a button shows the main chart's axes instead.
-class LargeChartWindow : public QWidget {
+class LargeChartWindow : public QWidget
+{
     Q_OBJECT
 
 public:
-    LargeChartWindow(const QLocale& locale, const RegionalSettings& regional, QWidget* parent = nullptr);
+    LargeChartWindow(const QLocale &locale, const RegionalSettings &regional, QWidget *parent = nullptr);
 
     // Shows what the main chart shows, and says it to screen readers.
-    void showChart(const QvChartView* main);
+    void showChart(const QvChartView *main);
 
-    LargeChartView* view() const { return m_view; }
+    LargeChartView *view() const { return m_view; }
 
 private:
     void cmdEjesPrincipales_Click();
 
-    LargeChartView* m_view = nullptr;
-    QPushButton* m_cmdEjesPrincipales = nullptr;
+    LargeChartView *m_view = nullptr;
+    QPushButton *m_cmdEjesPrincipales = nullptr;
 };
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -22,20 +22,28 @@ namespace tarvilo {
 namespace {
 
 constexpr int kMaxRecentCases = 8;
-constexpr const char* kRecentKey = "casosRecientes";
+constexpr const char *kRecentKey = "casosRecientes";
 const QString kCaseFilter = QStringLiteral("Casos de Tarvilo (*.tarvilo)");
 
 // Qt's usual settings store of the user: ~/.config/tarvilo/tarvilo.conf.
-QSettings Settings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("tarvilo"), QStringLiteral("tarvilo")); }
-
-QString NameOf(const QString& path) { return QFileInfo(path).fileName(); }
-
-}  // namespace
-
-CaseCommands::CaseCommands(MainWindow& window, QMenu* menu, QAction* before) : QObject(&window), m_window(window)
+QSettings Settings()
 {
-    const auto add = [&](const char* name, const QString& text, const QKeySequence& keys, void (CaseCommands::*handler)()) {
-        auto* action = new QAction(text, menu);
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("tarvilo"),
+                     QStringLiteral("tarvilo"));
+}
+
+QString NameOf(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+} // namespace
+
+CaseCommands::CaseCommands(MainWindow &window, QMenu *menu, QAction *before) : QObject(&window), m_window(window)
+{
+    const auto add = [&](const char *name, const QString &text, const QKeySequence &keys,
+                         void (CaseCommands::*handler)()) {
+        auto *action = new QAction(text, menu);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(keys);
         menu->insertAction(before, action);
@@ -57,7 +65,7 @@ CaseCommands::CaseCommands(MainWindow& window, QMenu* menu, QAction* before) : Q
     for (const InputBox box : kInputBoxes) {
         connect(m_window.inputBox(box), &QLineEdit::textChanged, this, [this] { updateModified(); });
     }
-    if (auto* keep = m_window.findChild<QAction*>(QStringLiteral("mnuConservarCurvas"))) {
+    if (auto *keep = m_window.findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))) {
         connect(keep, &QAction::toggled, this, [this] { updateModified(); });
     }
 }
@@ -66,14 +74,16 @@ CaseCommands::CaseCommands(MainWindow& window, QMenu* menu, QAction* before) : Q
 
 void CaseCommands::mnuAbrirCaso_Click()
 {
-    if (!askToSaveChanges()) return;
+    if (!askToSaveChanges())
+        return;
     const QString folder = m_path.isEmpty() ? QDir::currentPath() : QFileInfo(m_path).absolutePath();
     QFileDialog dialog(&m_window, QStringLiteral("Abrir caso"), folder,
                        kCaseFilter + QStringLiteral(";;Todos los archivos (*)"));
     dialog.setObjectName(QStringLiteral("dlgAbrir"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
     openCase(dialog.selectedFiles().front());
 }
 
@@ -89,13 +99,15 @@ void CaseCommands::mnuGuardarCaso_Click()
 void CaseCommands::mnuGuardarCasoComo_Click()
 {
     const QString suggested = m_path.isEmpty() ? QStringLiteral("caso.tarvilo") : NameOf(m_path);
-    const QString path = AskSavePath(&m_window, QStringLiteral("Guardar caso como"), suggested, {kCaseFilter});
-    if (!path.isEmpty()) saveCase(path);
+    const QString path = AskSavePath(&m_window, QStringLiteral("Guardar caso como"), suggested, { kCaseFilter });
+    if (!path.isEmpty())
+        saveCase(path);
 }
 
-void CaseCommands::mnuCasoReciente_Click(const QString& path)
+void CaseCommands::mnuCasoReciente_Click(const QString &path)
 {
-    if (!askToSaveChanges()) return;
+    if (!askToSaveChanges())
+        return;
     if (!QFileInfo::exists(path)) {
         forgetRecent(path);
         ShowMessageBox(&m_window, QMessageBox::Warning,
@@ -107,7 +119,7 @@ void CaseCommands::mnuCasoReciente_Click(const QString& path)
 
 // --- Opening and saving ------------------------------------------------------
 
-bool CaseCommands::openCase(const QString& path)
+bool CaseCommands::openCase(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const CaseReading reading = ReadCaseFile(absolute);
@@ -118,28 +130,30 @@ bool CaseCommands::openCase(const QString& path)
     return apply(absolute, *reading.document);
 }
 
-bool CaseCommands::apply(const QString& path, const CaseDocument& document)
+bool CaseCommands::apply(const QString &path, const CaseDocument &document)
 {
     // Every kept case must reach its curves before anything changes.
     std::vector<ChartGrid> keptGrids;
     for (size_t i = 0; i < document.kept.size(); ++i) {
         const CaseOutcome outcome = CalculateCase(document.kept[i]);
         if (outcome.fault && outcome.fault->step() <= RunStep::LoadSweep) {
-            ShowMessageBox(&m_window, QMessageBox::Warning,
-                           CaseOpenFailure(path, QStringLiteral("el caso conservado %1 no tiene curvas que dibujar")
-                                                     .arg(i + 1)));
+            ShowMessageBox(
+                    &m_window, QMessageBox::Warning,
+                    CaseOpenFailure(path,
+                                    QStringLiteral("el caso conservado %1 no tiene curvas que dibujar").arg(i + 1)));
             return false;
         }
         keptGrids.emplace_back(outcome.curves);
     }
 
-    MainWindow& w = m_window;
+    MainWindow &w = m_window;
     for (const InputBox box : kInputBoxes) {
         w.inputBox(box)->setText(BoxText(document.inputs[static_cast<size_t>(box)], w.m_regional));
     }
     w.m_kept.clear();
-    for (size_t i = 0; i < document.kept.size(); ++i) w.m_kept.keep(document.kept[i], keptGrids[i]);
-    if (auto* keep = w.findChild<QAction*>(QStringLiteral("mnuConservarCurvas"))) {
+    for (size_t i = 0; i < document.kept.size(); ++i)
+        w.m_kept.keep(document.kept[i], keptGrids[i]);
+    if (auto *keep = w.findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))) {
         const QSignalBlocker quiet(keep);
         keep->setChecked(document.keepCases);
     }
@@ -150,11 +164,11 @@ bool CaseCommands::apply(const QString& path, const CaseDocument& document)
     w.m_keepCases = document.keepCases;
     w.showKeptCases();
     if (document.family) {
-        const CaseFamily& family = *document.family;
+        const CaseFamily &family = *document.family;
         w.mnuFamilia_Click();
-        if (FamilyWindow* window = w.familyWindow()) {
-            window->setChoice({family.quantity, BoxText(family.first, w.m_regional), BoxText(family.last, w.m_regional),
-                               family.count});
+        if (FamilyWindow *window = w.familyWindow()) {
+            window->setChoice({ family.quantity, BoxText(family.first, w.m_regional),
+                                BoxText(family.last, w.m_regional), family.count });
             window->cmdDibujar_Click();
         }
     }
@@ -162,15 +176,16 @@ bool CaseCommands::apply(const QString& path, const CaseDocument& document)
     return true;
 }
 
-bool CaseCommands::saveCase(const QString& path)
+bool CaseCommands::saveCase(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (!SaveWhole(&m_window, absolute, CaseFileText(currentCase()))) return false;
+    if (!SaveWhole(&m_window, absolute, CaseFileText(currentCase())))
+        return false;
     becomeFile(absolute);
     return true;
 }
 
-void CaseCommands::becomeFile(const QString& path)
+void CaseCommands::becomeFile(const QString &path)
 {
     m_path = path;
     m_saved = currentCase();
@@ -185,61 +200,70 @@ void CaseCommands::becomeFile(const QString& path)
 
 CaseDocument CaseCommands::currentCase() const
 {
-    const MainWindow& w = m_window;
+    const MainWindow &w = m_window;
     CaseDocument document;
     for (const InputBox box : kInputBoxes) {
         document.inputs[static_cast<size_t>(box)] = BoxValueOf(w.inputBox(box)->text(), w.m_regional);
     }
     document.keepCases = w.m_keepCases;
     document.kept = w.m_kept.keptInputs();
-    if (const FamilyWindow* family = w.familyWindow()) {
+    if (const FamilyWindow *family = w.familyWindow()) {
         const FamilyWindow::Choice choice = family->choice();
-        document.family = CaseFamily{choice.quantity, BoxValueOf(choice.first, w.m_regional),
-                                     BoxValueOf(choice.last, w.m_regional), choice.count};
+        document.family = CaseFamily{ choice.quantity, BoxValueOf(choice.first, w.m_regional),
+                                      BoxValueOf(choice.last, w.m_regional), choice.count };
     }
     return document;
 }
 
 void CaseCommands::updateModified()
 {
-    if (m_path.isEmpty()) return;
+    if (m_path.isEmpty())
+        return;
     m_window.setWindowModified(!SameCase(currentCase(), m_saved));
 }
 
 bool CaseCommands::askToSaveChanges()
 {
     updateModified();
-    if (m_path.isEmpty() || !m_window.isWindowModified()) return true;
+    if (m_path.isEmpty() || !m_window.isWindowModified())
+        return true;
     QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle),
-                    QStringLiteral("¿Guardar los cambios de %1?").arg(NameOf(m_path)), QMessageBox::NoButton, &m_window);
+                    QStringLiteral("¿Guardar los cambios de %1?").arg(NameOf(m_path)), QMessageBox::NoButton,
+                    &m_window);
     box.setObjectName(QStringLiteral("msgGuardarCambios"));
-    QPushButton* save = box.addButton(QStringLiteral("&Guardar"), QMessageBox::AcceptRole);
+    QPushButton *save = box.addButton(QStringLiteral("&Guardar"), QMessageBox::AcceptRole);
     box.addButton(QStringLiteral("&No guardar"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
-    if (box.clickedButton() == save) return saveCase(m_path);
+    if (box.clickedButton() == save)
+        return saveCase(m_path);
     return box.clickedButton() != nullptr && box.clickedButton() != cancel;
 }
 
 // --- Recent cases -------------------------------------------------------------
 
-QStringList CaseCommands::recentCases() { return Settings().value(QString::fromLatin1(kRecentKey)).toStringList(); }
+QStringList CaseCommands::recentCases()
+{
+    return Settings().value(QString::fromLatin1(kRecentKey)).toStringList();
+}
 
-void CaseCommands::rememberRecent(const QString& path)
+void CaseCommands::rememberRecent(const QString &path)
 {
     QSettings settings = Settings();
     const QStringList before = settings.value(QString::fromLatin1(kRecentKey)).toStringList();
     QStringList recent = before;
     recent.removeAll(path);
     recent.prepend(path);
-    while (recent.size() > kMaxRecentCases) recent.removeLast();
+    while (recent.size() > kMaxRecentCases)
+        recent.removeLast();
     // Written only when changed: the store is synced to the disk.
-    if (recent != before) settings.setValue(QString::fromLatin1(kRecentKey), recent);
+    if (recent != before)
+        settings.setValue(QString::fromLatin1(kRecentKey), recent);
 }
 
-void CaseCommands::forgetRecent(const QString& path)
+void CaseCommands::forgetRecent(const QString &path)
 {
     QStringList recent = recentCases();
     recent.removeAll(path);
@@ -251,13 +275,13 @@ void CaseCommands::fillRecentMenu()
     m_recentMenu->clear();
     const QStringList recent = recentCases();
     int number = 0;
-    for (const QString& path : recent) {
+    for (const QString &path : recent) {
         ++number;
         // The whole path tells apart two cases of the same name; an "&" in
         // it is no shortcut.
         QString shown = QDir::toNativeSeparators(path);
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(number).arg(shown));
+        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(number).arg(shown));
         action->setObjectName(QStringLiteral("mnuCasoReciente%1").arg(number));
         action->setData(path);
         connect(action, &QAction::triggered, this, [this, path] { mnuCasoReciente_Click(path); });
@@ -265,4 +289,4 @@ void CaseCommands::fillRecentMenu()
     m_recentMenu->setEnabled(!recent.isEmpty());
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -17,20 +17,21 @@ class MainWindow;
 // caso", "Guardar caso como..." and "Casos recientes", the caption naming
 // the open case with its modified mark, and the question whether to save
 // the changes before they are lost.
-class CaseCommands : public QObject {
+class CaseCommands : public QObject
+{
     Q_OBJECT
 
 public:
     // The commands go into menu before the command before.
-    CaseCommands(MainWindow& window, QMenu* menu, QAction* before);
+    CaseCommands(MainWindow &window, QMenu *menu, QAction *before);
 
     // Opens a case: its values in the boxes (with the regional separator),
     // its kept cases, its family, then a calculation as "Calcular" makes.
     // A file that cannot be opened is told and changes nothing. True when
     // opened.
-    bool openCase(const QString& path);
+    bool openCase(const QString &path);
     // Writes the case whole or not at all; a failure is told. True when saved.
-    bool saveCase(const QString& path);
+    bool saveCase(const QString &path);
 
     // The open case file, empty while there is none.
     QString casePath() const { return m_path; }
@@ -46,20 +47,20 @@ private:
     void mnuAbrirCaso_Click();
     void mnuGuardarCaso_Click();
     void mnuGuardarCasoComo_Click();
-    void mnuCasoReciente_Click(const QString& path);
+    void mnuCasoReciente_Click(const QString &path);
 
     void fillRecentMenu();
-    static void rememberRecent(const QString& path);
-    static void forgetRecent(const QString& path);
+    static void rememberRecent(const QString &path);
+    static void forgetRecent(const QString &path);
     // The case as the window holds it now.
     CaseDocument currentCase() const;
-    bool apply(const QString& path, const CaseDocument& document);
-    void becomeFile(const QString& path);
+    bool apply(const QString &path, const CaseDocument &document);
+    void becomeFile(const QString &path);
 
-    MainWindow& m_window;
-    QMenu* m_recentMenu = nullptr;
+    MainWindow &m_window;
+    QMenu *m_recentMenu = nullptr;
     QString m_path;
-    CaseDocument m_saved;  // what the file holds, as the window read it
+    CaseDocument m_saved; // what the file holds, as the window read it
 };
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -6,30 +6,33 @@
 namespace tarvilo {
 namespace {
 
-QString PerUnit(double value, const RegionalSettings& regional)
+QString PerUnit(double value, const RegionalSettings &regional)
 {
     return RoundedText(value, regional) + QStringLiteral(" p.u.");
 }
 
-}  // namespace
+} // namespace
 
-QString ChartDescription(const QvInputs& inputs, const QvResults& results, const RegionalSettings& regional)
+QString ChartDescription(const QvInputs &inputs, const QvResults &results, const RegionalSettings &regional)
 {
     const QString qvMargin = QvMarginSentence(ComputeQvMethodMargin(inputs), regional);
     const QString after = qvMargin.isEmpty() ? QString() : QLatin1Char(' ') + qvMargin;
     QString text = QStringLiteral("Curvas Q-V de la barra de carga. Punto crítico: Q2 = %1, V2 = %2. "
                                   "Margen de reactivo: %3. Tensión mínima: %4. ")
-                       .arg(PerUnit(results.Q2crit, regional), PerUnit(results.V2crit, regional),
-                            PerUnit(results.MargenQ2, regional), PerUnit(results.V2min, regional));
+                           .arg(PerUnit(results.Q2crit, regional), PerUnit(results.V2crit, regional),
+                                PerUnit(results.MargenQ2, regional), PerUnit(results.V2min, regional));
     if (!results.HasSolution) {
-        return text + QStringLiteral("No existe punto de operación: la característica de la carga no corta "
-                                     "la del sistema.") + after;
+        return text
+                + QStringLiteral("No existe punto de operación: la característica de la carga no corta "
+                                 "la del sistema.")
+                + after;
     }
-    return text + QStringLiteral("Punto de operación superior: V2 = %1, Q2 = %2. Punto de operación inferior: "
-                                 "V2 = %3, Q2 = %4.")
+    return text
+            + QStringLiteral("Punto de operación superior: V2 = %1, Q2 = %2. Punto de operación inferior: "
+                             "V2 = %3, Q2 = %4.")
                       .arg(PerUnit(results.V2sup, regional), PerUnit(results.Q2sup, regional),
-                           PerUnit(results.V2inf, regional), PerUnit(results.Q2inf, regional)) +
-           after;
+                           PerUnit(results.V2inf, regional), PerUnit(results.Q2inf, regional))
+            + after;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

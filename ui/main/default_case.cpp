@@ -3,11 +3,11 @@
 namespace tarvilo {
 namespace {
 
-constexpr const char* kDefaultCase[] = {"0.03", "3.33", "1.00", "10.48", "0.00", "0.00"};
+constexpr const char *kDefaultCase[] = { "0.03", "3.33", "1.00", "10.48", "0.00", "0.00" };
 
-}  // namespace
+} // namespace
 
-InputTexts DefaultCaseSpelt(const QString& decimalSeparator)
+InputTexts DefaultCaseSpelt(const QString &decimalSeparator)
 {
     InputTexts texts;
     for (size_t i = 0; i < texts.size(); ++i) {
@@ -16,11 +16,11 @@ InputTexts DefaultCaseSpelt(const QString& decimalSeparator)
     return texts;
 }
 
-StartUpSets DefaultSetsFor(const RegionalSettings& regional)
+StartUpSets DefaultSetsFor(const RegionalSettings &regional)
 {
     const QString separator = QString::fromStdString(regional.decimalSeparator);
     const QString other = separator == QLatin1String(".") ? QStringLiteral(",") : QStringLiteral(".");
-    return {DefaultCaseSpelt(separator), DefaultCaseSpelt(other)};
+    return { DefaultCaseSpelt(separator), DefaultCaseSpelt(other) };
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -8,21 +8,21 @@ namespace {
 const QColor kBackground(205, 205, 205);
 
 // A filled block given by its first and last pixel, as the layout is drawn.
-void Block(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& colour = Qt::black)
+void Block(QPainter &painter, int x1, int y1, int x2, int y2, const QColor &colour = Qt::black)
 {
     painter.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), colour);
 }
 
 // Two horizontal lines centred under a lead: 46 pixels, then 18 pixels 8 lower.
-void Ground(QPainter& painter, int leadLeft, int y)
+void Ground(QPainter &painter, int leadLeft, int y)
 {
-    const int centreTwice = 2 * leadLeft + 1;  // the lead is 2 pixels wide
+    const int centreTwice = 2 * leadLeft + 1; // the lead is 2 pixels wide
     Block(painter, (centreTwice - 45) / 2, y, (centreTwice + 45) / 2, y + 1);
     Block(painter, (centreTwice - 17) / 2, y + 8, (centreTwice + 17) / 2, y + 9);
 }
 
 // A shunt capacitor hanging from the conductor: lead, two plates, lead, ground.
-void ShuntCapacitor(QPainter& painter, int leadLeft, int plateLeft, int plateRight, int upperPlateTop)
+void ShuntCapacitor(QPainter &painter, int leadLeft, int plateLeft, int plateRight, int upperPlateTop)
 {
     const int lowerPlateTop = upperPlateTop + 16;
     Block(painter, leadLeft, 40, leadLeft + 1, upperPlateTop - 1);
@@ -32,7 +32,7 @@ void ShuntCapacitor(QPainter& painter, int leadLeft, int plateLeft, int plateRig
     Ground(painter, leadLeft, 139);
 }
 
-}  // namespace
+} // namespace
 
 QImage DrawDiagramPicture()
 {
@@ -83,4 +83,4 @@ QImage DrawDiagramPicture()
     return image;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -13,4 +13,4 @@ QImage DrawDiagramPicture();
 inline constexpr int kDiagramWidth = 484;
 inline constexpr int kDiagramHeight = 149;
 
-}  // namespace tarvilo
+} // namespace tarvilo

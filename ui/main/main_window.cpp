@@ -49,16 +49,16 @@
 namespace tarvilo {
 namespace {
 
-constexpr int kClientWidth = 600;   // 9000 twips
-constexpr int kClientHeight = 481;  // 7215 twips
-constexpr const char* kNoSolutionText = "No existe punto solucion";
-constexpr const char* kPreviousNote = "del cálculo anterior";
+constexpr int kClientWidth = 600; // 9000 twips
+constexpr int kClientHeight = 481; // 7215 twips
+constexpr const char *kNoSolutionText = "No existe punto solucion";
+constexpr const char *kPreviousNote = "del cálculo anterior";
 // Room for the window manager's title bar and borders.
 const QSize kWindowFrame(16, 40);
 
-SteppingLineEdit* MakeTextBox(QWidget* parent, const InputControl& control, const RegionalSettings& regional)
+SteppingLineEdit *MakeTextBox(QWidget *parent, const InputControl &control, const RegionalSettings &regional)
 {
-    auto* box = Place(new SteppingLineEdit(QStringLiteral("Text1"), regional, parent), control.name,
+    auto *box = Place(new SteppingLineEdit(QStringLiteral("Text1"), regional, parent), control.name,
                       Twips(control.left, control.top, kInputBoxWidth, kInputBoxHeight));
     // Qt's usual limit: a paste of millions of characters would keep the
     // window busy for minutes.
@@ -69,15 +69,16 @@ SteppingLineEdit* MakeTextBox(QWidget* parent, const InputControl& control, cons
 
 // Qt stacks later siblings on top; here the earlier-created control lies in
 // front, so the picture created last ends up behind everything.
-void StackEarlierInFront(const std::vector<QWidget*>& creationOrder)
+void StackEarlierInFront(const std::vector<QWidget *> &creationOrder)
 {
-    for (auto it = creationOrder.rbegin(); it != creationOrder.rend(); ++it) (*it)->raise();
+    for (auto it = creationOrder.rbegin(); it != creationOrder.rend(); ++it)
+        (*it)->raise();
 }
 
 // The window while it is open, else null. A closed window lingers until it
 // is deleted: it counts as closed.
 template <typename Window>
-Window* IfOpen(const QPointer<Window>& window)
+Window *IfOpen(const QPointer<Window> &window)
 {
     return window && window->isVisible() ? window.data() : nullptr;
 }
@@ -85,10 +86,11 @@ Window* IfOpen(const QPointer<Window>& window)
 // One window of each kind: brought forward when it is open, made afresh when
 // it is not.
 template <typename Window, typename Make>
-Window* ShowSingle(QPointer<Window>& window, Make make)
+Window *ShowSingle(QPointer<Window> &window, Make make)
 {
     if (!IfOpen(window)) {
-        if (window) window->deleteLater();
+        if (window)
+            window->deleteLater();
         window = make();
     }
     window->show();
@@ -97,26 +99,29 @@ Window* ShowSingle(QPointer<Window>& window, Make make)
     return window;
 }
 
-RegionalSettings RegionalSettingsOf(const QLocale& locale)
+RegionalSettings RegionalSettingsOf(const QLocale &locale)
 {
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    return { locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString() };
 }
 
-}  // namespace
+} // namespace
 
-MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
+MainWindow::MainWindow(const QLocale &locale, QWidget *parent)
     : MainWindow(locale, DefaultSetsFor(RegionalSettingsOf(locale)), parent)
 {
 }
 
-MainWindow::MainWindow(const QLocale& locale, const QString& startCase, QWidget* parent)
-    : QMainWindow(parent), m_locale(locale), m_regional(RegionalSettingsOf(locale)),
-      m_defaults(DefaultSetsFor(m_regional)), m_startCase(startCase)
+MainWindow::MainWindow(const QLocale &locale, const QString &startCase, QWidget *parent)
+    : QMainWindow(parent),
+      m_locale(locale),
+      m_regional(RegionalSettingsOf(locale)),
+      m_defaults(DefaultSetsFor(m_regional)),
+      m_startCase(startCase)
 {
     build();
 }
 
-MainWindow::MainWindow(const QLocale& locale, const StartUpSets& defaults, QWidget* parent)
+MainWindow::MainWindow(const QLocale &locale, const StartUpSets &defaults, QWidget *parent)
     : QMainWindow(parent), m_locale(locale), m_regional(RegionalSettingsOf(locale)), m_defaults(defaults)
 {
     build();
@@ -132,7 +137,8 @@ void MainWindow::build()
     buildMenus();
     buildControls(m_locale);
     connectHandlers();
-    m_caseCommands = new CaseCommands(*this, findChild<QMenu*>(QStringLiteral("mnuArchivo")), m_resultCommands.front());
+    m_caseCommands =
+            new CaseCommands(*this, findChild<QMenu *>(QStringLiteral("mnuArchivo")), m_resultCommands.front());
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     fitToScreen();
 
@@ -146,71 +152,77 @@ void MainWindow::fitToScreen()
     const QSize available = screen()->availableGeometry().size() - kWindowFrame;
     QSize wanted = size();
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    if (wanted.height() > available.height()) wanted.rwidth() += scrollBar;  // no bar across for the one down
-    if (wanted.width() > available.width()) wanted.rheight() += scrollBar;
+    if (wanted.height() > available.height())
+        wanted.rwidth() += scrollBar; // no bar across for the one down
+    if (wanted.width() > available.width())
+        wanted.rheight() += scrollBar;
     resize(wanted.boundedTo(available));
 }
 
 void MainWindow::buildMenus()
 {
     // Alt+A opens "Archivo", Alt+V "Ver", Alt+D the About dialog.
-    QMenu* mnuArchivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    QMenu *mnuArchivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     mnuArchivo->setObjectName(QStringLiteral("mnuArchivo"));
     m_resultCommands = {
         addCommand(mnuArchivo, "mnuGuardarGrafico", QStringLiteral("&Guardar gráfico como..."),
                    &MainWindow::mnuGuardarGrafico_Click),
         addCommand(mnuArchivo, "mnuGuardarCurvas", QStringLiteral("Guardar &curvas como..."),
                    &MainWindow::mnuGuardarCurvas_Click),
-        addCommand(mnuArchivo, "mnuCopiarGrafico", QStringLiteral("C&opiar gráfico"), &MainWindow::mnuCopiarGrafico_Click),
+        addCommand(mnuArchivo, "mnuCopiarGrafico", QStringLiteral("C&opiar gráfico"),
+                   &MainWindow::mnuCopiarGrafico_Click),
         addCommand(mnuArchivo, "mnuCopiarResultados", QStringLiteral("Copiar &resultados"),
                    &MainWindow::mnuCopiarResultados_Click),
     };
     mnuArchivo->addSeparator();
     addCommand(mnuArchivo, "mnuSalir", QStringLiteral("&Salir"), &MainWindow::mnuSalir_Click);
-    for (QAction* command : m_resultCommands) command->setEnabled(false);
+    for (QAction *command : m_resultCommands)
+        command->setEnabled(false);
 
-    QMenu* mnuVer = menuBar()->addMenu(QStringLiteral("&Ver"));
+    QMenu *mnuVer = menuBar()->addMenu(QStringLiteral("&Ver"));
     mnuVer->setObjectName(QStringLiteral("mnuVer"));
-    addCommand(mnuVer, "mnuGraficoAmpliado", QStringLiteral("Gráfico &ampliado"), &MainWindow::mnuGraficoAmpliado_Click);
+    addCommand(mnuVer, "mnuGraficoAmpliado", QStringLiteral("Gráfico &ampliado"),
+               &MainWindow::mnuGraficoAmpliado_Click);
     mnuVer->addSeparator();
-    QAction* keep = mnuVer->addAction(QStringLiteral("&Conservar curvas anteriores"));
+    QAction *keep = mnuVer->addAction(QStringLiteral("&Conservar curvas anteriores"));
     keep->setObjectName(QStringLiteral("mnuConservarCurvas"));
     keep->setCheckable(true);
     connect(keep, &QAction::toggled, this, [this](bool on) { mnuConservarCurvas_Click(on); });
-    addCommand(mnuVer, "mnuBorrarCurvas", QStringLiteral("&Borrar curvas anteriores"), &MainWindow::mnuBorrarCurvas_Click);
+    addCommand(mnuVer, "mnuBorrarCurvas", QStringLiteral("&Borrar curvas anteriores"),
+               &MainWindow::mnuBorrarCurvas_Click);
     mnuVer->addSeparator();
     addCommand(mnuVer, "mnuFamilia", QStringLiteral("&Familia de curvas..."), &MainWindow::mnuFamilia_Click);
     addCommand(mnuVer, "mnuCurvaPV", QStringLiteral("Curva &P-V"), &MainWindow::mnuCurvaPV_Click);
 
-    QAction* mnuAcercaDe = menuBar()->addAction(QStringLiteral("Acerca &de..."));
+    QAction *mnuAcercaDe = menuBar()->addAction(QStringLiteral("Acerca &de..."));
     mnuAcercaDe->setObjectName(QStringLiteral("mnuAcercaDe"));
     connect(mnuAcercaDe, &QAction::triggered, this, [this] { mnuAcercaDe_Click(); });
 }
 
-QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& text, void (MainWindow::*handler)())
+QAction *MainWindow::addCommand(QMenu *menu, const char *name, const QString &text, void (MainWindow::*handler)())
 {
-    QAction* action = menu->addAction(text);
+    QAction *action = menu->addAction(text);
     action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     return action;
 }
 
-void MainWindow::buildControls(const QLocale& locale)
+void MainWindow::buildControls(const QLocale &locale)
 {
     // The client area keeps its size; a window made smaller than it (or a
     // screen smaller than it) scrolls it instead of cutting controls off.
-    auto* scroller = new QScrollArea(this);
+    auto *scroller = new QScrollArea(this);
     scroller->setObjectName(QStringLiteral("clientScroller"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setFocusPolicy(Qt::NoFocus);
-    auto* client = new QWidget;
+    auto *client = new QWidget;
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(kClientWidth, kClientHeight);
     scroller->setWidget(client);
     setCentralWidget(scroller);
 
-    std::vector<QWidget*> order;
-    auto add = [&order](auto* widget) {
+    std::vector<QWidget *> order;
+    auto add = [&order](auto *widget) {
         order.push_back(widget);
         return widget;
     };
@@ -218,38 +230,41 @@ void MainWindow::buildControls(const QLocale& locale)
     m_cmdValoresDefault = add(Place(new QPushButton(QStringLiteral("Cargar valores por defecto"), client),
                                     "cmdValoresDefault", Twips(5640, 6600, 3135, 375)));
     for (auto it = std::rbegin(kInputControls); it != std::rend(kInputControls); ++it) {
-        SteppingLineEdit* box = add(MakeTextBox(client, *it, m_regional));
+        SteppingLineEdit *box = add(MakeTextBox(client, *it, m_regional));
         // The run reads the boxes when it starts: steps made before it are folded in.
         connect(box, &SteppingLineEdit::stepped, &m_steppedRun, [this] { m_steppedRun.start(); });
         m_inputs[static_cast<size_t>(it->box)] = box;
     }
     m_chartView = add(Place(new QvChartView(locale, m_regional, client), "grfMsChart", Twips(120, 2280, 5415, 4815)));
-    m_chkAgregar = add(Place(new QCheckBox(QStringLiteral("Agregar"), client), "chkAgregar",
-                             Twips(5640, 2520, 1815, 495)));
+    m_chkAgregar =
+            add(Place(new QCheckBox(QStringLiteral("Agregar"), client), "chkAgregar", Twips(5640, 2520, 1815, 495)));
     m_chkAgregar->setTristate(true);
     m_chkAgregar->setVisible(false);
-    m_cmdCalcular = add(Place(new QPushButton(QStringLiteral("Calcular"), client), "cmdCalcular",
-                              Twips(5640, 6120, 3135, 375)));
-    m_fraResultados = add(Place(new QGroupBox(QStringLiteral("Resultados"), client), "fraResultados",
-                                Twips(5640, 3120, 3135, 2895)));
+    m_cmdCalcular = add(
+            Place(new QPushButton(QStringLiteral("Calcular"), client), "cmdCalcular", Twips(5640, 6120, 3135, 375)));
+    m_fraResultados = add(
+            Place(new QGroupBox(QStringLiteral("Resultados"), client), "fraResultados", Twips(5640, 3120, 3135, 2895)));
     buildResultsFrame();
 
     const QRect picture = Twips(120, 0, 7260, 2235);
-    std::vector<QLabel*> captions;
-    captions.push_back(add(MakeLabel(client, "Label2", QStringLiteral("Lado Carga (barra 2)"), Twips(5400, 0, 1815, 375))));
+    std::vector<QLabel *> captions;
+    captions.push_back(
+            add(MakeLabel(client, "Label2", QStringLiteral("Lado Carga (barra 2)"), Twips(5400, 0, 1815, 375))));
     for (auto it = std::rbegin(kInputControls); it != std::rend(kInputControls); ++it) {
         captions.push_back(add(MakeLabel(client, it->captionName, QString::fromUtf8(it->caption),
                                          Twips(it->captionLeft, it->captionTop, it->captionWidth, kCaptionHeight))));
     }
-    captions.push_back(add(MakeLabel(client, "Label1", QStringLiteral("Lado Fuente (barra 1)"), Twips(1440, 0, 1575, 495))));
-    QLabel* image1 = add(Place(new QLabel(client), "Image1", picture));
+    captions.push_back(
+            add(MakeLabel(client, "Label1", QStringLiteral("Lado Fuente (barra 1)"), Twips(1440, 0, 1575, 495))));
+    QLabel *image1 = add(Place(new QLabel(client), "Image1", picture));
     image1->setPixmap(QPixmap::fromImage(DrawDiagramPicture()));
     image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     StackEarlierInFront(order);
     // The picture keeps its light grey under a dark desktop theme: the
     // captions standing on it keep dark text.
-    for (QLabel* caption : captions) {
-        if (!caption->geometry().intersects(picture)) continue;
+    for (QLabel *caption : captions) {
+        if (!caption->geometry().intersects(picture))
+            continue;
         QPalette palette = caption->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
         caption->setPalette(palette);
@@ -257,9 +272,9 @@ void MainWindow::buildControls(const QLocale& locale)
 
     // Above the results, where the hidden check box stands: what the greyed
     // values are.
-    m_lblResultadosAnteriores = MakeLabel(client, "lblResultadosAnteriores",
-                                          QStringLiteral("En gris: valores del cálculo anterior"),
-                                          Twips(5640, 2760, 3135, 315));
+    m_lblResultadosAnteriores =
+            MakeLabel(client, "lblResultadosAnteriores", QStringLiteral("En gris: valores del cálculo anterior"),
+                      Twips(5640, 2760, 3135, 315));
     m_lblResultadosAnteriores->hide();
 
     // Focus cycle: Calcular, the chart, the six boxes, the default button.
@@ -268,16 +283,17 @@ void MainWindow::buildControls(const QLocale& locale)
     m_chartView->installEventFilter(this);
     m_chartFocus = Place(new QFrame(client), "fraFocoGrafico", m_chartView->geometry());
     m_chartFocus->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_chartFocus->setStyleSheet(QStringLiteral("QFrame { border: 2px solid palette(highlight); background: transparent; }"));
+    m_chartFocus->setStyleSheet(
+            QStringLiteral("QFrame { border: 2px solid palette(highlight); background: transparent; }"));
     m_chartFocus->hide();
     setTabOrder(m_cmdCalcular, m_chartView);
-    QWidget* previous = m_chartView;
-    for (QLineEdit* box : m_inputs) {
+    QWidget *previous = m_chartView;
+    for (QLineEdit *box : m_inputs) {
         setTabOrder(previous, box);
         previous = box;
     }
     setTabOrder(previous, m_cmdValoresDefault);
-    for (QPushButton* button : {m_cmdCalcular, m_cmdValoresDefault}) {
+    for (QPushButton *button : { m_cmdCalcular, m_cmdValoresDefault }) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
@@ -287,21 +303,21 @@ void MainWindow::buildResultsFrame()
 {
     // The value labels (empty until a run writes them), from the bottom row
     // up, then their titles, each value lying in front of its title.
-    std::vector<QWidget*> order;
+    std::vector<QWidget *> order;
     for (auto it = std::rbegin(kResultControls); it != std::rend(kResultControls); ++it) {
-        QLabel* value = MakeLabel(m_fraResultados, it->name, QString(),
+        QLabel *value = MakeLabel(m_fraResultados, it->name, QString(),
                                   Twips(kResultValueLeft, it->top, kResultWidth, kResultHeight));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);  // to copy a value
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse); // to copy a value
         m_results[static_cast<size_t>(it->label)] = value;
         order.push_back(value);
     }
-    for (const ResultControl& row : kResultControls) {
-        QLabel* title = MakeLabel(m_fraResultados, row.titleName, QString::fromUtf8(row.title),
+    for (const ResultControl &row : kResultControls) {
+        QLabel *title = MakeLabel(m_fraResultados, row.titleName, QString::fromUtf8(row.title),
                                   Twips(kResultTitleLeft, row.top, row.titleWidth, kResultHeight));
         title->setToolTip(QString::fromUtf8(row.tooltip));
         title->setAccessibleDescription(title->toolTip());
         // A screen reader names each value by its title.
-        QLabel* value = resultLabel(row.label);
+        QLabel *value = resultLabel(row.label);
         title->setBuddy(value);
         MakeValueLabel(value, title->text());
         value->setAccessibleDescription(title->toolTip());
@@ -326,20 +342,20 @@ void MainWindow::connectHandlers()
     connect(inputBox(InputBox::Qcarga), &QLineEdit::textChanged, this, [this] { txtQcarga_Change(); });
     connect(inputBox(InputBox::Qcap), &QLineEdit::textChanged, this, [this] { txtQcap_Change(); });
     // After the check, which may have put "Error" in the box.
-    for (QLineEdit* box : m_inputs) {
+    for (QLineEdit *box : m_inputs) {
         connect(box, &QLineEdit::textChanged, this, [this] { emit inputTextsChanged(inputTexts()); });
     }
 }
 
-void MainWindow::handle(const std::function<void()>& handler)
+void MainWindow::handle(const std::function<void()> &handler)
 {
     try {
         handler();
-    } catch (const RunFault& fault) {
+    } catch (const RunFault &fault) {
         const bool inputsRead = fault.step() != RunStep::ReadInputs;
         markChartsOutdated(inputsRead);
         ShowMessageBox(this, QMessageBox::Warning, FaultMessage(fault, m_regional, inputsRead ? &m_qvInputs : nullptr));
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
         // Out of memory for a label of hundreds of thousands of digits, say.
         markChartsOutdated(false);
         ShowMessageBox(this, QMessageBox::Warning,
@@ -352,8 +368,8 @@ void MainWindow::markChartsOutdated(bool inputsRead)
 {
     m_chartView->markOutdated();
     if (m_chartView->loaded()) {
-        m_chartView->setAccessibleDescription(QStringLiteral("Gráfico del cálculo anterior. ") +
-                                          ChartDescription(m_shownInputs, m_shownResults, m_regional));
+        m_chartView->setAccessibleDescription(QStringLiteral("Gráfico del cálculo anterior. ")
+                                              + ChartDescription(m_shownInputs, m_shownResults, m_regional));
     }
     emit chartChanged(m_chartView);
     m_failedRun = inputsRead ? std::optional<QvInputs>(m_qvInputs) : std::nullopt;
@@ -370,7 +386,7 @@ void MainWindow::markPreviousResults()
     const QColor background = frame.color(QPalette::Window);
     const QColor grey((text.red() + background.red()) / 2, (text.green() + background.green()) / 2,
                       (text.blue() + background.blue()) / 2);
-    const auto look = [&](QLabel* label, bool previous) {
+    const auto look = [&](QLabel *label, bool previous) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, previous ? grey : text);
         label->setPalette(palette);
@@ -382,15 +398,15 @@ void MainWindow::markPreviousResults()
 
     bool anyPrevious = false;
     for (const ResultLabel label : kResultLabels) {
-        QLabel* value = resultLabel(label);
+        QLabel *value = resultLabel(label);
         const bool previous = !m_writtenByLastRun[static_cast<size_t>(label)] && !value->text().isEmpty();
         anyPrevious = anyPrevious || previous;
         look(value, previous);
         SetValueNote(value, previous ? QString::fromUtf8(kPreviousNote) : QString());
         const bool cut = value->fontMetrics().horizontalAdvance(value->text()) > value->width();
         const QString whole = cut ? value->text() : QString();
-        value->setToolTip(previous ? QStringLiteral("Valor del cálculo anterior") +
-                                         (cut ? QStringLiteral(": ") + whole : QString())
+        value->setToolTip(previous ? QStringLiteral("Valor del cálculo anterior")
+                                          + (cut ? QStringLiteral(": ") + whole : QString())
                                    : whole);
     }
     m_lblResultadosAnteriores->setVisible(anyPrevious);
@@ -401,7 +417,8 @@ void MainWindow::markPreviousResults()
 void MainWindow::Form_Load()
 {
     m_cmdCalcular->setFocus();
-    if (!m_startCase.isEmpty() && m_caseCommands->openCase(m_startCase)) return;
+    if (!m_startCase.isEmpty() && m_caseCommands->openCase(m_startCase))
+        return;
     loadInputs(m_defaults.first);
     cmdCalcular_Click();
     if (resultLabel(ResultLabel::V2sup)->text() == QLatin1String(kErrorText)) {
@@ -414,10 +431,11 @@ void MainWindow::cmdCalcular_Click()
 {
     m_writtenByLastRun.fill(false);
     // Also when the run stops at a fault.
-    const struct AfterRun {
-        MainWindow* window;
+    const struct AfterRun
+    {
+        MainWindow *window;
         ~AfterRun() { window->markPreviousResults(); }
-    } afterRun{this};
+    } afterRun{ this };
     RunCalculation(*this, m_regional, m_qvInputs, m_qvResults, m_qvCurves);
 }
 
@@ -427,21 +445,45 @@ void MainWindow::cmdValoresDefault_Click()
     cmdCalcular_Click();
 }
 
-void MainWindow::txtX_Change() { checkInput(InputBox::X); }
-void MainWindow::txtB_Change() { checkInput(InputBox::B); }
-void MainWindow::txtUinf_Change() { checkInput(InputBox::Uinf); }
-void MainWindow::txtPcarga_Change() { checkInput(InputBox::Pcarga); }
-void MainWindow::txtQcarga_Change() { checkInput(InputBox::Qcarga); }
-void MainWindow::txtQcap_Change() { checkInput(InputBox::Qcap); }
+void MainWindow::txtX_Change()
+{
+    checkInput(InputBox::X);
+}
+void MainWindow::txtB_Change()
+{
+    checkInput(InputBox::B);
+}
+void MainWindow::txtUinf_Change()
+{
+    checkInput(InputBox::Uinf);
+}
+void MainWindow::txtPcarga_Change()
+{
+    checkInput(InputBox::Pcarga);
+}
+void MainWindow::txtQcarga_Change()
+{
+    checkInput(InputBox::Qcarga);
+}
+void MainWindow::txtQcap_Change()
+{
+    checkInput(InputBox::Qcap);
+}
 
-void MainWindow::mnuSalir_Click() { close(); }
+void MainWindow::mnuSalir_Click()
+{
+    close();
+}
 
-void MainWindow::mnuAcercaDe_Click() { AboutDialog::showSingle(); }
+void MainWindow::mnuAcercaDe_Click()
+{
+    AboutDialog::showSingle();
+}
 
 void MainWindow::mnuGraficoAmpliado_Click()
 {
     ShowSingle(m_largeChart, [this] {
-        auto* window = new LargeChartWindow(m_locale, m_regional, this);
+        auto *window = new LargeChartWindow(m_locale, m_regional, this);
         window->view()->setAccessibleName(QStringLiteral("Gráfico ampliado de las curvas Q-V"));
         window->showChart(m_chartView);
         connect(this, &MainWindow::chartChanged, window, &LargeChartWindow::showChart);
@@ -454,7 +496,8 @@ void MainWindow::mnuConservarCurvas_Click(bool keep)
     // While earlier cases are kept, the hidden check box says so to every run.
     m_keepCases = keep;
     m_chkAgregar->setCheckState(keep ? Qt::Checked : Qt::Unchecked);
-    if (!keep) mnuBorrarCurvas_Click();
+    if (!keep)
+        mnuBorrarCurvas_Click();
 }
 
 void MainWindow::mnuBorrarCurvas_Click()
@@ -467,13 +510,14 @@ void MainWindow::showKeptCases()
 {
     m_chartView->qvChart()->showKeptCases(m_kept.curvesAgainst(m_shownInputs, m_regional));
     emit chartChanged(m_chartView);
-    if (m_caseCommands) m_caseCommands->updateModified();
+    if (m_caseCommands)
+        m_caseCommands->updateModified();
 }
 
 void MainWindow::mnuFamilia_Click()
 {
     ShowSingle(m_family, [this] {
-        auto* window = new FamilyWindow(m_locale, m_regional, inputTexts(), this);
+        auto *window = new FamilyWindow(m_locale, m_regional, inputTexts(), this);
         connect(this, &MainWindow::inputTextsChanged, window, &FamilyWindow::setInputTexts);
         window->cmdDibujar_Click();
         return window;
@@ -483,43 +527,60 @@ void MainWindow::mnuFamilia_Click()
 void MainWindow::mnuCurvaPV_Click()
 {
     ShowSingle(m_pvCurve, [this] {
-        auto* window = new PvCurveWindow(m_locale, m_regional, this);
-        if (m_chartView->loaded()) window->showRun(m_shownInputs);
-        if (m_lastRunFailed) window->showFailedRun(m_failedRun);
+        auto *window = new PvCurveWindow(m_locale, m_regional, this);
+        if (m_chartView->loaded())
+            window->showRun(m_shownInputs);
+        if (m_lastRunFailed)
+            window->showFailedRun(m_failedRun);
         connect(this, &MainWindow::caseShown, window, &PvCurveWindow::showRun);
         connect(this, &MainWindow::runFailed, window, &PvCurveWindow::showFailedRun);
         return window;
     });
 }
 
-FamilyWindow* MainWindow::familyWindow() const { return IfOpen(m_family); }
+FamilyWindow *MainWindow::familyWindow() const
+{
+    return IfOpen(m_family);
+}
 
-PvCurveWindow* MainWindow::pvCurveWindow() const { return IfOpen(m_pvCurve); }
+PvCurveWindow *MainWindow::pvCurveWindow() const
+{
+    return IfOpen(m_pvCurve);
+}
 
-LargeChartWindow* MainWindow::largeChart() const { return IfOpen(m_largeChart); }
+LargeChartWindow *MainWindow::largeChart() const
+{
+    return IfOpen(m_largeChart);
+}
 
-void MainWindow::grfMsChart_DblClick() { mnuGraficoAmpliado_Click(); }
+void MainWindow::grfMsChart_DblClick()
+{
+    mnuGraficoAmpliado_Click();
+}
 
 void MainWindow::mnuGuardarGrafico_Click()
 {
-    const QString path = AskSavePath(this, QStringLiteral("Guardar gráfico como"), QStringLiteral("tarvilo-grafico.png"),
-                                     {QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("Gráfico vectorial SVG (*.svg)"),
-                                      QStringLiteral("Documento PDF (*.pdf)")});
-    if (!path.isEmpty()) exportCommand([this, path] { saveChart(path); });
+    const QString path =
+            AskSavePath(this, QStringLiteral("Guardar gráfico como"), QStringLiteral("tarvilo-grafico.png"),
+                        { QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("Gráfico vectorial SVG (*.svg)"),
+                          QStringLiteral("Documento PDF (*.pdf)") });
+    if (!path.isEmpty())
+        exportCommand([this, path] { saveChart(path); });
 }
 
 void MainWindow::mnuGuardarCurvas_Click()
 {
     const QString path = AskSavePath(this, QStringLiteral("Guardar curvas como"), QStringLiteral("tarvilo-curvas.csv"),
-                                     {QStringLiteral("Valores separados por punto y coma (*.csv)")});
-    if (!path.isEmpty()) exportCommand([this, path] { saveCurves(path); });
+                                     { QStringLiteral("Valores separados por punto y coma (*.csv)") });
+    if (!path.isEmpty())
+        exportCommand([this, path] { saveCurves(path); });
 }
 
 void MainWindow::mnuCopiarGrafico_Click()
 {
     exportCommand([this] {
         QGuiApplication::clipboard()->setImage(
-            ChartImage(*m_chartView->qvChart(), pictureRanges(), CaseCaption(m_shownInputs, m_regional)));
+                ChartImage(*m_chartView->qvChart(), pictureRanges(), CaseCaption(m_shownInputs, m_regional)));
     });
 }
 
@@ -528,11 +589,11 @@ void MainWindow::mnuCopiarResultados_Click()
     QGuiApplication::clipboard()->setText(ResultsTable(m_labelInputs, m_labelValues, m_writtenByLastRun, m_regional));
 }
 
-void MainWindow::exportCommand(const std::function<void()>& command)
+void MainWindow::exportCommand(const std::function<void()> &command)
 {
     try {
         command();
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
         ShowMessageBox(this, QMessageBox::Warning,
                        QStringLiteral("No se pudo completar la orden: no queda memoria suficiente."));
     }
@@ -540,32 +601,35 @@ void MainWindow::exportCommand(const std::function<void()>& command)
 
 // --- Exports ----------------------------------------------------------------
 
-bool MainWindow::saveChart(const QString& path)
+bool MainWindow::saveChart(const QString &path)
 {
     const PictureFormat format = PictureFormatOf(path).value_or(PictureFormat::Png);
-    return SaveWhole(this, path,
-                     ChartPicture(*m_chartView->qvChart(), pictureRanges(), format, CaseCaption(m_shownInputs, m_regional)));
+    return SaveWhole(
+            this, path,
+            ChartPicture(*m_chartView->qvChart(), pictureRanges(), format, CaseCaption(m_shownInputs, m_regional)));
 }
 
-bool MainWindow::saveCurves(const QString& path)
+bool MainWindow::saveCurves(const QString &path)
 {
     return SaveWhole(this, path,
-                     CurvesCsv(m_chartView->grid(), m_chartView->qvChart()->marks(), m_shownInputs, m_chartView->qvChart()->note(), m_regional));
+                     CurvesCsv(m_chartView->grid(), m_chartView->qvChart()->marks(), m_shownInputs,
+                               m_chartView->qvChart()->note(), m_regional));
 }
 
 AxisRanges MainWindow::pictureRanges() const
 {
-    if (largeChart()) return RangesOf(*m_largeChart->view()->qvChart());
+    if (largeChart())
+        return RangesOf(*m_largeChart->view()->qvChart());
     return FittedRanges(*m_chartView->qvChart());
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_chartView) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             showChartFocus(event->type() == QEvent::FocusIn);
         } else if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
+            const int key = static_cast<QKeyEvent *>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
                 grfMsChart_DblClick();
                 return true;
@@ -578,18 +642,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::showChartFocus(bool shown)
 {
     m_chartFocus->setVisible(shown);
-    if (shown) m_chartFocus->raise();
+    if (shown)
+        m_chartFocus->raise();
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_caseCommands->askToSaveChanges()) {
         event->ignore();
         return;
     }
     // The chart windows belong to this window's runs.
-    for (QWidget* window : std::initializer_list<QWidget*>{m_largeChart, m_family, m_pvCurve}) {
-        if (window) window->close();
+    for (QWidget *window : std::initializer_list<QWidget *>{ m_largeChart, m_family, m_pvCurve }) {
+        if (window)
+            window->close();
     }
     QMainWindow::closeEvent(event);
 }
@@ -600,39 +666,49 @@ void MainWindow::checkInput(InputBox box)
 {
     // The run reads the box with the same rule, so a text left standing here
     // can always be read by the run.
-    QLineEdit* edit = inputBox(box);
-    if (const auto* stepping = qobject_cast<SteppingLineEdit*>(edit); stepping && stepping->isStepping()) return;
-    if (!ReadRegionalNumber(edit->text().toStdString(), m_regional)) edit->setText(QLatin1String(kErrorText));
+    QLineEdit *edit = inputBox(box);
+    if (const auto *stepping = qobject_cast<SteppingLineEdit *>(edit); stepping && stepping->isStepping())
+        return;
+    if (!ReadRegionalNumber(edit->text().toStdString(), m_regional))
+        edit->setText(QLatin1String(kErrorText));
 }
 
 InputBoxTexts MainWindow::inputTexts() const
 {
     InputBoxTexts texts;
-    for (const InputBox box : kInputBoxes) texts[static_cast<size_t>(box)] = inputBox(box)->text().toStdString();
+    for (const InputBox box : kInputBoxes)
+        texts[static_cast<size_t>(box)] = inputBox(box)->text().toStdString();
     return texts;
 }
 
-void MainWindow::loadInputs(const InputTexts& texts)
+void MainWindow::loadInputs(const InputTexts &texts)
 {
-    for (InputBox box : kInputBoxes) inputBox(box)->setText(texts[static_cast<size_t>(box)]);
+    for (InputBox box : kInputBoxes)
+        inputBox(box)->setText(texts[static_cast<size_t>(box)]);
 }
 
 // --- RunHost ----------------------------------------------------------------
 
-std::string MainWindow::readInputText(InputBox box) { return inputBox(box)->text().toStdString(); }
+std::string MainWindow::readInputText(InputBox box)
+{
+    return inputBox(box)->text().toStdString();
+}
 
 int MainWindow::readCheckBoxValue()
 {
     switch (m_chkAgregar->checkState()) {
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;  // grayed
-    default: return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2; // grayed
+    default:
+        return 0;
     }
 }
 
-void MainWindow::setLabelCaption(ResultLabel label, const std::string& text)
+void MainWindow::setLabelCaption(ResultLabel label, const std::string &text)
 {
-    QLabel* caption = resultLabel(label);
+    QLabel *caption = resultLabel(label);
     caption->setText(QString::fromStdString(text));
     // A value wider than its label shows whole in its tooltip.
     const bool cut = caption->fontMetrics().horizontalAdvance(caption->text()) > caption->width();
@@ -645,22 +721,29 @@ void MainWindow::setLabelCaption(ResultLabel label, const std::string& text)
     m_labelInputs = m_qvInputs;
 }
 
-void MainWindow::WriteCurveFile(const QvCurves& curves) { tarvilo::WriteCurveFile(curves, m_regional); }
+void MainWindow::WriteCurveFile(const QvCurves &curves)
+{
+    tarvilo::WriteCurveFile(curves, m_regional);
+}
 
-void MainWindow::RepaintChart(bool agregar) { m_chartView->repaintChart(agregar); }
+void MainWindow::RepaintChart(bool agregar)
+{
+    m_chartView->repaintChart(agregar);
+}
 
 void MainWindow::showNoSolutionMessage()
 {
     ShowMessageBox(this, QMessageBox::Information, QLatin1String(kNoSolutionText));
 }
 
-void MainWindow::LoadChart(double q2crit, const QvCurves& curves)
+void MainWindow::LoadChart(double q2crit, const QvCurves &curves)
 {
     // The case shown until now is kept, unless it is the same again.
     const bool keepShown = m_keepCases && m_chartView->loaded() && !SameInputs(m_shownInputs, m_qvInputs);
     const ChartGrid shown = keepShown ? m_chartView->grid() : ChartGrid();
     m_chartView->loadChart(q2crit, curves);
-    if (keepShown) m_kept.keep(m_shownInputs, shown);
+    if (keepShown)
+        m_kept.keep(m_shownInputs, shown);
     m_shownInputs = m_qvInputs;
     m_shownResults = m_qvResults;
     m_chartView->showMarks(MarksOf(m_shownInputs, m_shownResults));
@@ -668,7 +751,8 @@ void MainWindow::LoadChart(double q2crit, const QvCurves& curves)
     showKeptCases();
     m_lastRunFailed = false;
     emit caseShown(m_shownInputs, m_shownResults);
-    for (QAction* command : m_resultCommands) command->setEnabled(true);
+    for (QAction *command : m_resultCommands)
+        command->setEnabled(true);
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

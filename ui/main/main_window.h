@@ -41,54 +41,55 @@ class QvChartView;
 // chart, the results frame, the two buttons and the menus. It owns the run's
 // three records and hosts the calculation run. The windows opened from it
 // listen to its signals.
-class MainWindow : public QMainWindow, private RunHost {
+class MainWindow : public QMainWindow, private RunHost
+{
     Q_OBJECT
     Q_MOC_INCLUDE("ui/chart/qv_chart_view.h")
-    friend class CaseCommands;  // a case opened sets the boxes, kept cases and family, then runs
+    friend class CaseCommands; // a case opened sets the boxes, kept cases and family, then runs
 
 public:
     // Builds the window and runs Form_Load (the default case, calculated),
     // so the window is first shown with results. The locale gives the
     // decimal separator of everything read and written.
-    explicit MainWindow(const QLocale& locale, QWidget* parent = nullptr);
+    explicit MainWindow(const QLocale &locale, QWidget *parent = nullptr);
     // The same with other default sets, for tests.
-    MainWindow(const QLocale& locale, const StartUpSets& defaults, QWidget* parent = nullptr);
+    MainWindow(const QLocale &locale, const StartUpSets &defaults, QWidget *parent = nullptr);
     // Opens on the case file at startCase instead of the default set; one
     // that cannot be opened is told, and the default set follows.
-    MainWindow(const QLocale& locale, const QString& startCase, QWidget* parent = nullptr);
+    MainWindow(const QLocale &locale, const QString &startCase, QWidget *parent = nullptr);
 
     // "Abrir caso...", "Guardar caso" and the open case.
-    CaseCommands* caseCommands() const { return m_caseCommands; }
+    CaseCommands *caseCommands() const { return m_caseCommands; }
 
-    QLineEdit* inputBox(InputBox box) const { return m_inputs[static_cast<size_t>(box)]; }
-    QLabel* resultLabel(ResultLabel label) const { return m_results[static_cast<size_t>(label)]; }
-    QvChartView* chartView() const { return m_chartView; }
+    QLineEdit *inputBox(InputBox box) const { return m_inputs[static_cast<size_t>(box)]; }
+    QLabel *resultLabel(ResultLabel label) const { return m_results[static_cast<size_t>(label)]; }
+    QvChartView *chartView() const { return m_chartView; }
     // The large chart while it is open, else null.
-    LargeChartWindow* largeChart() const;
-    FamilyWindow* familyWindow() const;
-    PvCurveWindow* pvCurveWindow() const;
+    LargeChartWindow *largeChart() const;
+    FamilyWindow *familyWindow() const;
+    PvCurveWindow *pvCurveWindow() const;
 
     // What the export commands do once a file has been chosen: the chart as
     // PNG, SVG or PDF (by the name's ending), the curves as CSV. A file is
     // written whole or not at all; a failure is told. True when written.
-    bool saveChart(const QString& path);
-    bool saveCurves(const QString& path);
+    bool saveChart(const QString &path);
+    bool saveCurves(const QString &path);
 
 signals:
     // The main chart shows something new: a run's case, the mark of a run
     // that failed, other kept cases.
-    void chartChanged(const tarvilo::QvChartView* chart);
+    void chartChanged(const tarvilo::QvChartView *chart);
     // A run reached the chart with this case.
-    void caseShown(const tarvilo::QvInputs& inputs, const tarvilo::QvResults& results);
+    void caseShown(const tarvilo::QvInputs &inputs, const tarvilo::QvResults &results);
     // A run stopped at a fault; its inputs when it had read them all.
-    void runFailed(const std::optional<tarvilo::QvInputs>& inputs);
+    void runFailed(const std::optional<tarvilo::QvInputs> &inputs);
     // An input box's text changed: the texts of all six.
-    void inputTextsChanged(const tarvilo::InputBoxTexts& texts);
+    void inputTextsChanged(const tarvilo::InputBoxTexts &texts);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void closeEvent(QCloseEvent *event) override;
     // Enter or the space bar on the chart opens the large chart.
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Handlers, one per control and event.
@@ -117,24 +118,24 @@ private:
     // RunHost
     std::string readInputText(InputBox box) override;
     int readCheckBoxValue() override;
-    void setLabelCaption(ResultLabel label, const std::string& text) override;
-    void WriteCurveFile(const QvCurves& curves) override;
+    void setLabelCaption(ResultLabel label, const std::string &text) override;
+    void WriteCurveFile(const QvCurves &curves) override;
     void RepaintChart(bool agregar) override;
     void showNoSolutionMessage() override;
-    void LoadChart(double q2crit, const QvCurves& curves) override;
+    void LoadChart(double q2crit, const QvCurves &curves) override;
 
     void build();
     void fitToScreen();
     void buildMenus();
-    QAction* addCommand(QMenu* menu, const char* name, const QString& text, void (MainWindow::*handler)());
-    void buildControls(const QLocale& locale);
+    QAction *addCommand(QMenu *menu, const char *name, const QString &text, void (MainWindow::*handler)());
+    void buildControls(const QLocale &locale);
     void buildResultsFrame();
     void connectHandlers();
     void checkInput(InputBox box);
-    void loadInputs(const InputTexts& texts);
+    void loadInputs(const InputTexts &texts);
     // Runs a handler; a calculation that ends at a fault ends the handler
     // too, and is reported once.
-    void handle(const std::function<void()>& handler);
+    void handle(const std::function<void()> &handler);
     void showKeptCases();
     // The chart no longer shows the inputs' case: said on both charts.
     // inputsRead: the run stopped after reading every input box.
@@ -142,7 +143,7 @@ private:
     // Asks for a file to save to, the suggested name's type by default.
     // Runs an export command; a failure (such as no memory left for the
     // picture) is told, and the window goes on.
-    void exportCommand(const std::function<void()>& command);
+    void exportCommand(const std::function<void()> &command);
     // The ranges an exported picture shows: those of the large chart while
     // it is open, else all curves and marks.
     AxisRanges pictureRanges() const;
@@ -156,7 +157,7 @@ private:
     RegionalSettings m_regional;
     StartUpSets m_defaults;
     QString m_startCase;
-    CaseCommands* m_caseCommands = nullptr;
+    CaseCommands *m_caseCommands = nullptr;
     QvInputs m_qvInputs;
     QvResults m_qvResults;
     QvCurves m_qvCurves;
@@ -170,25 +171,25 @@ private:
     std::array<bool, std::size(kResultLabels)> m_writtenByLastRun{};
     QvInputs m_labelInputs;
     bool m_lastRunFailed = false;
-    std::optional<QvInputs> m_failedRun;  // the inputs of a failed run that read them all
+    std::optional<QvInputs> m_failedRun; // the inputs of a failed run that read them all
 
-    std::array<QLineEdit*, std::size(kInputBoxes)> m_inputs{};
-    std::array<QLabel*, std::size(kResultLabels)> m_results{};
-    QPushButton* m_cmdCalcular = nullptr;
-    QPushButton* m_cmdValoresDefault = nullptr;
-    QCheckBox* m_chkAgregar = nullptr;
-    QGroupBox* m_fraResultados = nullptr;
-    QvChartView* m_chartView = nullptr;
-    QLabel* m_lblResultadosAnteriores = nullptr;  // says what the greyed values are
-    QWidget* m_chartFocus = nullptr;               // a frame round the chart while it has the focus
+    std::array<QLineEdit *, std::size(kInputBoxes)> m_inputs{};
+    std::array<QLabel *, std::size(kResultLabels)> m_results{};
+    QPushButton *m_cmdCalcular = nullptr;
+    QPushButton *m_cmdValoresDefault = nullptr;
+    QCheckBox *m_chkAgregar = nullptr;
+    QGroupBox *m_fraResultados = nullptr;
+    QvChartView *m_chartView = nullptr;
+    QLabel *m_lblResultadosAnteriores = nullptr; // says what the greyed values are
+    QWidget *m_chartFocus = nullptr; // a frame round the chart while it has the focus
     QPointer<LargeChartWindow> m_largeChart;
     QPointer<FamilyWindow> m_family;
     QPointer<PvCurveWindow> m_pvCurve;
-    std::vector<QAction*> m_resultCommands;  // enabled once a run has reached the chart
+    std::vector<QAction *> m_resultCommands; // enabled once a run has reached the chart
     KeptCases m_kept;
     bool m_keepCases = false;
     // Steps that come faster than runs are folded into one run of the latest value.
     QTimer m_steppedRun;
 };
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -20,20 +20,22 @@ constexpr int kCsvFields = ChartGrid::kColumns + 3;
 
 QStringList Padded(QStringList fields)
 {
-    while (fields.size() < kCsvFields) fields << QString();
+    while (fields.size() < kCsvFields)
+        fields << QString();
     return fields;
 }
 
-}  // namespace
+} // namespace
 
-QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const QvInputs& inputs, const QString& note,
-                     const RegionalSettings& regional)
+QByteArray CurvesCsv(const ChartGrid &grid, const ChartMarks &marks, const QvInputs &inputs, const QString &note,
+                     const RegionalSettings &regional)
 {
     QList<QStringList> rows;
     for (const InputBox box : kInputBoxes) {
-        rows << Padded({ShortName(box) + QStringLiteral(" [p.u.]"), ExactText(ValueOf(inputs, box), regional)});
+        rows << Padded({ ShortName(box) + QStringLiteral(" [p.u.]"), ExactText(ValueOf(inputs, box), regional) });
     }
-    if (!note.isEmpty()) rows << Padded({QStringLiteral("Nota"), note});
+    if (!note.isEmpty())
+        rows << Padded({ QStringLiteral("Nota"), note });
 
     QStringList header;
     for (const Curve curve : kCurves) {
@@ -44,14 +46,16 @@ QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const QvInp
     rows << header;
 
     std::vector<std::pair<Mark, QPointF>> points;
-    if (marks.hasSolution) points = {{Mark::UpperPoint, marks.upper}, {Mark::LowerPoint, marks.lower}};
+    if (marks.hasSolution)
+        points = { { Mark::UpperPoint, marks.upper }, { Mark::LowerPoint, marks.lower } };
     points.emplace_back(Mark::Nose, marks.nose);
 
     for (int row = 0; row < ChartGrid::kRows; ++row) {
         QStringList fields;
-        for (int column = 0; column < ChartGrid::kColumns; ++column) fields << grid.text(row, column, regional);
+        for (int column = 0; column < ChartGrid::kColumns; ++column)
+            fields << grid.text(row, column, regional);
         if (row < static_cast<int>(points.size())) {
-            const auto& [mark, point] = points[static_cast<size_t>(row)];
+            const auto &[mark, point] = points[static_cast<size_t>(row)];
             fields << NameOf(mark) << ExactText(point.x(), regional) << ExactText(point.y(), regional);
         }
         rows << Padded(fields);
@@ -59,46 +63,54 @@ QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const QvInp
     return CsvDocument(rows);
 }
 
-double ResultValue(const QvResults& results, ResultLabel label)
+double ResultValue(const QvResults &results, ResultLabel label)
 {
     switch (label) {
-    case ResultLabel::MargenQ2: return results.MargenQ2;
-    case ResultLabel::V2min: return results.V2min;
-    case ResultLabel::V2sup: return results.V2sup;
-    case ResultLabel::Q2sup: return results.Q2sup;
-    case ResultLabel::V2inf: return results.V2inf;
-    case ResultLabel::Q2inf: return results.Q2inf;
+    case ResultLabel::MargenQ2:
+        return results.MargenQ2;
+    case ResultLabel::V2min:
+        return results.V2min;
+    case ResultLabel::V2sup:
+        return results.V2sup;
+    case ResultLabel::Q2sup:
+        return results.Q2sup;
+    case ResultLabel::V2inf:
+        return results.V2inf;
+    case ResultLabel::Q2inf:
+        return results.Q2inf;
     }
     return 0.0;
 }
 
-QString ResultsTable(const QvInputs& inputs, const LabelValues& values,
-                     const std::array<bool, std::size(kResultLabels)>& writtenByLastRun,
-                     const RegionalSettings& regional)
+QString ResultsTable(const QvInputs &inputs, const LabelValues &values,
+                     const std::array<bool, std::size(kResultLabels)> &writtenByLastRun,
+                     const RegionalSettings &regional)
 {
     QString text;
-    const auto line = [&text](const QString& name, const QString& value, bool previous) {
+    const auto line = [&text](const QString &name, const QString &value, bool previous) {
         text += name + QLatin1Char('\t') + value + QStringLiteral("\tp.u.");
-        if (previous) text += QStringLiteral("\tdel cálculo anterior");
+        if (previous)
+            text += QStringLiteral("\tdel cálculo anterior");
         text += QLatin1Char('\n');
     };
-    for (const InputControl& control : kInputControls) {
+    for (const InputControl &control : kInputControls) {
         line(QuantityName(control.box), ExactText(ValueOf(inputs, control.box), regional), false);
     }
-    for (const ResultControl& control : kResultControls) {
+    for (const ResultControl &control : kResultControls) {
         // The title without its unit: "Margen Q2 [p.u.]" -> "Margen Q2".
         const QString name = QString::fromUtf8(control.title).section(QStringLiteral(" ["), 0, 0);
         const auto index = static_cast<size_t>(control.label);
-        const std::optional<double>& value = values[index];
+        const std::optional<double> &value = values[index];
         line(name, value ? ExactText(*value, regional) : QString::fromLatin1(kErrorText), !writtenByLastRun[index]);
     }
     // After the program's results, the Q-V method's margin: the largest distance between the characteristics.
     const QvMethodMargin margin = ComputeQvMethodMargin(inputs);
-    if (margin.kind != QvMethodMargin::Kind::NoLine) line(QStringLiteral("Margen QV"), QvMarginValue(margin, true, regional), false);
+    if (margin.kind != QvMethodMargin::Kind::NoLine)
+        line(QStringLiteral("Margen QV"), QvMarginValue(margin, true, regional), false);
     return text;
 }
 
-QString CaseCaption(const QvInputs& inputs, const RegionalSettings& regional)
+QString CaseCaption(const QvInputs &inputs, const RegionalSettings &regional)
 {
     QStringList parts;
     for (const InputBox box : kInputBoxes) {
@@ -107,4 +119,4 @@ QString CaseCaption(const QvInputs& inputs, const RegionalSettings& regional)
     return QStringLiteral("Caso: ") + parts.join(QStringLiteral("; ")) + QStringLiteral(" [p.u.]");
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -23,11 +23,11 @@ namespace tarvilo {
 // same number of fields, separated by ";"; numbers to 15 significant digits
 // with the regional decimal separator, UTF-8 with a byte-order mark (so
 // that spreadsheets read the accents), lines ended by CR LF.
-QByteArray CurvesCsv(const ChartGrid& grid, const ChartMarks& marks, const QvInputs& inputs, const QString& note,
-                     const RegionalSettings& regional);
+QByteArray CurvesCsv(const ChartGrid &grid, const ChartMarks &marks, const QvInputs &inputs, const QString &note,
+                     const RegionalSettings &regional);
 
 // The value a run gives a result label.
-double ResultValue(const QvResults& results, ResultLabel label);
+double ResultValue(const QvResults &results, ResultLabel label);
 
 // What the results frame shows, as tab-separated lines of name, value and
 // unit, which paste into a spreadsheet: the six inputs of the last run that
@@ -35,12 +35,12 @@ double ResultValue(const QvResults& results, ResultLabel label);
 // run did not reach has a fourth field saying it is from the previous
 // calculation.
 using LabelValues = std::array<std::optional<double>, std::size(kResultLabels)>;
-QString ResultsTable(const QvInputs& inputs, const LabelValues& values,
-                     const std::array<bool, std::size(kResultLabels)>& writtenByLastRun,
-                     const RegionalSettings& regional);
+QString ResultsTable(const QvInputs &inputs, const LabelValues &values,
+                     const std::array<bool, std::size(kResultLabels)> &writtenByLastRun,
+                     const RegionalSettings &regional);
 
 // One line naming the six inputs of a case, for the pictures of its chart:
 // "X = 0,03; B = 3,33; Uinf = 1; Pcarga = 10,48; Qcarga = 0; Qcap = 0 [p.u.]".
-QString CaseCaption(const QvInputs& inputs, const RegionalSettings& regional);
+QString CaseCaption(const QvInputs &inputs, const RegionalSettings &regional);
 
-}  // namespace tarvilo
+} // namespace tarvilo

@@ -24,16 +24,17 @@ namespace {
 
 constexpr int kPvPoints = 200;
 
-const QString kPmaxTip = QStringLiteral("Máxima potencia activa que la red entrega a la carga con su factor de potencia");
+const QString kPmaxTip =
+        QStringLiteral("Máxima potencia activa que la red entrega a la carga con su factor de potencia");
 const QString kV2PmaxTip = QStringLiteral("Tensión de la barra 2 en la nariz de la curva, donde se alcanza Pmax");
 const QString kMargenPTip = QStringLiteral("Potencia activa que la carga aún puede crecer: Pmax - Pcarga");
 
-QString Number(double value, const RegionalSettings& regional)
+QString Number(double value, const RegionalSettings &regional)
 {
     return QString::fromStdString(FormatWithPattern(value, kLabelPattern, regional));
 }
 
-QString ObstacleText(PvObstacle obstacle, const QvInputs& inputs, const RegionalSettings& regional)
+QString ObstacleText(PvObstacle obstacle, const QvInputs &inputs, const RegionalSettings &regional)
 {
     switch (obstacle) {
     case PvObstacle::NoLoad:
@@ -45,8 +46,8 @@ QString ObstacleText(PvObstacle obstacle, const QvInputs& inputs, const Regional
                                   "de la línea: cada carga tiene un único punto de operación (aquí V2 = X · "
                                   "√(Pcarga² + Qcarga²) / U inf = %1 p.u.) y la curva P-V no tiene nariz ni "
                                   "carga máxima.")
-                .arg(Number(UncompensatedLineVoltage(inputs), regional));
-        } catch (const RunFault&) {
+                    .arg(Number(UncompensatedLineVoltage(inputs), regional));
+        } catch (const RunFault &) {
             return QStringLiteral("Con X · (Qcap + B/2) igual a 1 la compensación en derivación anula la reactancia "
                                   "de la línea: cada carga tiene un único punto de operación y la curva P-V no "
                                   "tiene nariz ni carga máxima.");
@@ -59,15 +60,15 @@ QString ObstacleText(PvObstacle obstacle, const QvInputs& inputs, const Regional
     return {};
 }
 
-}  // namespace
+} // namespace
 
-PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regional, QWidget* parent)
+PvCurveWindow::PvCurveWindow(const QLocale &locale, const RegionalSettings &regional, QWidget *parent)
     : QWidget(parent, Qt::Window), m_regional(regional)
 {
     SetUpCompanionWindow(this, QStringLiteral("frmCurvaPV"), QStringLiteral("Curva P-V - Tarvilo"));
 
-    m_view = new XyChartView({QStringLiteral("Curva P-V"), AxisTitle(AxisQuantity::ActivePower),
-                              AxisTitle(AxisQuantity::Voltage), QStringLiteral("P"), QStringLiteral("V")},
+    m_view = new XyChartView({ QStringLiteral("Curva P-V"), AxisTitle(AxisQuantity::ActivePower),
+                               AxisTitle(AxisQuantity::Voltage), QStringLiteral("P"), QStringLiteral("V") },
                              locale, regional, this);
     m_view->setObjectName(QStringLiteral("grfCurvaPV"));
     m_view->setAccessibleName(QStringLiteral("Curva P-V"));
@@ -81,11 +82,12 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
     m_lblAviso->setObjectName(QStringLiteral("lblAviso"));
     m_lblAviso->setWordWrap(true);
     m_lblAviso->setAlignment(Qt::AlignCenter);
-    const auto value = [this](const char* name, const QString& title, const QString& tooltip, QGridLayout* grid, int row) {
-        auto* caption = new QLabel(title, this);
+    const auto value = [this](const char *name, const QString &title, const QString &tooltip, QGridLayout *grid,
+                              int row) {
+        auto *caption = new QLabel(title, this);
         caption->setObjectName(QString::fromLatin1(name) + QStringLiteral("_tit"));
         caption->setToolTip(tooltip);
-        auto* label = new QLabel(this);
+        auto *label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(name));
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         MakeValueLabel(label, title);
@@ -95,11 +97,11 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
         grid->addWidget(label, row, 1);
         return label;
     };
-    auto* values = new QGridLayout;
+    auto *values = new QGridLayout;
     m_lblPmax = value("lblPmax", QStringLiteral("Pmax [p.u.]"), kPmaxTip, values, 0);
-    m_lblPmaxTitle = findChild<QLabel*>(QStringLiteral("lblPmax_tit"));
+    m_lblPmaxTitle = findChild<QLabel *>(QStringLiteral("lblPmax_tit"));
     m_lblV2Pmax = value("lblV2Pmax", QStringLiteral("V2 en Pmax [p.u.]"), kV2PmaxTip, values, 1);
-    m_lblV2PmaxTitle = findChild<QLabel*>(QStringLiteral("lblV2Pmax_tit"));
+    m_lblV2PmaxTitle = findChild<QLabel *>(QStringLiteral("lblV2Pmax_tit"));
     m_lblMargenP = value("lblMargenP", QStringLiteral("Margen P [p.u.]"), kMargenPTip, values, 2);
     values->setColumnStretch(2, 1);
 
@@ -108,7 +110,7 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
     m_lblNota->setWordWrap(true);
     m_lblNota->hide();
 
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_lblNota);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_lblAviso, 1);
@@ -117,7 +119,7 @@ PvCurveWindow::PvCurveWindow(const QLocale& locale, const RegionalSettings& regi
     showNoRun();
 }
 
-void PvCurveWindow::showNotice(const QString& text)
+void PvCurveWindow::showNotice(const QString &text)
 {
     m_lblAviso->setText(text);
     m_view->setAccessibleDescription(text);
@@ -131,32 +133,36 @@ void PvCurveWindow::showNotice(const QString& text)
     m_view->clear();
 }
 
-void PvCurveWindow::setNote(const QString& text)
+void PvCurveWindow::setNote(const QString &text)
 {
     m_lblNota->setText(text);
     m_lblNota->setVisible(!text.isEmpty());
 }
 
-void PvCurveWindow::showNoRun() { showNotice(QStringLiteral("Sin resultados: no hay todavía un cálculo completo.")); }
-
-void PvCurveWindow::showRun(const QvInputs& inputs)
+void PvCurveWindow::showNoRun()
 {
-    QString why;
-    if (!showCase(inputs, &why)) showNotice(why);
+    showNotice(QStringLiteral("Sin resultados: no hay todavía un cálculo completo."));
 }
 
-void PvCurveWindow::showFailedRun(const std::optional<QvInputs>& inputs)
+void PvCurveWindow::showRun(const QvInputs &inputs)
+{
+    QString why;
+    if (!showCase(inputs, &why))
+        showNotice(why);
+}
+
+void PvCurveWindow::showFailedRun(const std::optional<QvInputs> &inputs)
 {
     QString why;
     if (inputs && showCase(*inputs, &why)) {
         // Before the case's own note, if it has one.
         const QString own = m_lblNota->text();
-        setNote(QStringLiteral("El cálculo principal no se completó; esta curva es la del caso nuevo.") +
-                (own.isEmpty() ? QString() : QLatin1Char(' ') + own));
+        setNote(QStringLiteral("El cálculo principal no se completó; esta curva es la del caso nuevo.")
+                + (own.isEmpty() ? QString() : QLatin1Char(' ') + own));
         return;
     }
     if (m_showsCurve) {
-        for (QLabel* label : {m_lblPmax, m_lblV2Pmax, m_lblMargenP}) {
+        for (QLabel *label : { m_lblPmax, m_lblV2Pmax, m_lblMargenP }) {
             SetValueNote(label, QStringLiteral("del cálculo anterior"));
         }
         setNote(why.isEmpty() ? QStringLiteral("Gráfico del cálculo anterior")
@@ -166,7 +172,7 @@ void PvCurveWindow::showFailedRun(const std::optional<QvInputs>& inputs)
     }
 }
 
-bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
+bool PvCurveWindow::showCase(const QvInputs &inputs, QString *why)
 {
     if (inputs.Uinf != 0 && inputs.Uinf * inputs.Uinf == 0 && inputs.X > 0) {
         // Not a value too large: U inf squared is below the smallest number.
@@ -178,16 +184,17 @@ bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
     std::optional<PvVoltages> operating;
     try {
         traced = TracePvCurve(inputs, kPvPoints);
-        if (std::holds_alternative<PvCurve>(traced)) operating = PvOperatingVoltages(inputs);
-    } catch (const RunFault& fault) {
+        if (std::holds_alternative<PvCurve>(traced))
+            operating = PvOperatingVoltages(inputs);
+    } catch (const RunFault &fault) {
         *why = FaultDescription(fault, m_regional);
         return false;
     }
-    if (const auto* obstacle = std::get_if<PvObstacle>(&traced)) {
+    if (const auto *obstacle = std::get_if<PvObstacle>(&traced)) {
         *why = ObstacleText(*obstacle, inputs, m_regional);
         return false;
     }
-    const PvCurve& curve = std::get<PvCurve>(traced);
+    const PvCurve &curve = std::get<PvCurve>(traced);
     QList<QPointF> upper, lower;
     for (size_t i = 0; i < curve.p.size(); ++i) {
         upper << QPointF(curve.p[i], curve.vUpper[i]);
@@ -197,27 +204,32 @@ bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
     const QString limitName = curve.exporting ? QStringLiteral("Límite de exportación") : QStringLiteral("Pmax");
     m_view->setAxisTitleX(AxisTitle(curve.exporting ? AxisQuantity::ExportedActivePower : AxisQuantity::ActivePower));
     m_lblPmaxTitle->setText(limitName + QStringLiteral(" [p.u.]"));
-    m_lblV2PmaxTitle->setText(curve.exporting ? QStringLiteral("V2 en el límite [p.u.]") : QStringLiteral("V2 en Pmax [p.u.]"));
-    const auto explain = [](QLabel* caption, QLabel* value, const QString& text) {
+    m_lblV2PmaxTitle->setText(curve.exporting ? QStringLiteral("V2 en el límite [p.u.]")
+                                              : QStringLiteral("V2 en Pmax [p.u.]"));
+    const auto explain = [](QLabel *caption, QLabel *value, const QString &text) {
         caption->setToolTip(text);
         value->setAccessibleDescription(text);
     };
     if (curve.exporting) {
         explain(m_lblPmaxTitle, m_lblPmax,
-                QStringLiteral("Máxima potencia activa que la barra 2 puede exportar a la red con su factor de potencia"));
+                QStringLiteral(
+                        "Máxima potencia activa que la barra 2 puede exportar a la red con su factor de potencia"));
         explain(m_lblV2PmaxTitle, m_lblV2Pmax,
-                QStringLiteral("Tensión de la barra 2 en la nariz de la curva, donde se alcanza el límite de exportación"));
-        explain(findChild<QLabel*>(QStringLiteral("lblMargenP_tit")), m_lblMargenP,
-                QStringLiteral("Potencia activa que la exportación aún puede crecer: límite de exportación - |Pcarga|"));
+                QStringLiteral(
+                        "Tensión de la barra 2 en la nariz de la curva, donde se alcanza el límite de exportación"));
+        explain(findChild<QLabel *>(QStringLiteral("lblMargenP_tit")), m_lblMargenP,
+                QStringLiteral(
+                        "Potencia activa que la exportación aún puede crecer: límite de exportación - |Pcarga|"));
     } else {
         explain(m_lblPmaxTitle, m_lblPmax, kPmaxTip);
         explain(m_lblV2PmaxTitle, m_lblV2Pmax, kV2PmaxTip);
-        explain(findChild<QLabel*>(QStringLiteral("lblMargenP_tit")), m_lblMargenP, kMargenPTip);
+        explain(findChild<QLabel *>(QStringLiteral("lblMargenP_tit")), m_lblMargenP, kMargenPTip);
     }
     // Screen readers name each value by the caption shown beside it.
     MakeValueLabel(m_lblPmax, m_lblPmaxTitle->text());
     MakeValueLabel(m_lblV2Pmax, m_lblV2PmaxTitle->text());
-    for (QLabel* label : {m_lblPmax, m_lblV2Pmax, m_lblMargenP}) SetValueNote(label, QString());
+    for (QLabel *label : { m_lblPmax, m_lblV2Pmax, m_lblMargenP })
+        SetValueNote(label, QString());
     m_view->setName(NoseMark, limitName);
     // The ranges first: each curve then works out its shape once.
     const double top = *std::max_element(curve.vUpper.begin(), curve.vUpper.end());
@@ -226,10 +238,10 @@ bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
     m_view->setRanges(ranges);
     m_view->setPoints(UpperBranch, upper);
     m_view->setPoints(LowerBranch, lower);
-    m_view->setPoints(NoseMark, {QPointF(curve.Pmax, curve.vNose)});
-    m_view->setPoints(OperatingPoints, operating ? QList<QPointF>{QPointF(load, operating->upper),
-                                                                  QPointF(load, operating->lower)}
-                                                 : QList<QPointF>());
+    m_view->setPoints(NoseMark, { QPointF(curve.Pmax, curve.vNose) });
+    m_view->setPoints(OperatingPoints,
+                      operating ? QList<QPointF>{ QPointF(load, operating->upper), QPointF(load, operating->lower) }
+                                : QList<QPointF>());
 
     m_lblPmax->setText(Number(curve.Pmax, m_regional));
     m_lblV2Pmax->setText(Number(curve.vNose, m_regional));
@@ -237,10 +249,10 @@ bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
     m_lblAviso->hide();
     m_view->show();
     m_view->setAccessibleDescription(
-        QStringLiteral("Tensión de la barra 2 según crece su potencia activa. %1 = %2 p.u., Pcarga = %3 p.u., "
-                       "margen P = %4 p.u.")
-            .arg(limitName, RoundedText(curve.Pmax, m_regional), RoundedText(inputs.Pcarga, m_regional),
-                 RoundedText(curve.Pmax - load, m_regional)));
+            QStringLiteral("Tensión de la barra 2 según crece su potencia activa. %1 = %2 p.u., Pcarga = %3 p.u., "
+                           "margen P = %4 p.u.")
+                    .arg(limitName, RoundedText(curve.Pmax, m_regional), RoundedText(inputs.Pcarga, m_regional),
+                         RoundedText(curve.Pmax - load, m_regional)));
     setNote(curve.exporting ? QStringLiteral("Pcarga negativa: la barra 2 genera y exporta potencia activa; la curva "
                                              "llega hasta el límite de exportación.")
                             : QString());
@@ -248,4 +260,4 @@ bool PvCurveWindow::showCase(const QvInputs& inputs, QString* why)
     return true;
 }
 
-}  // namespace tarvilo
+} // namespace tarvilo

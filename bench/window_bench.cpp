@@ -180,7 +180,7 @@ int main(int argc, char *argv[])
                 Median(runsLargeMs) / Median(bareLargeMs));
     std::sort(stepsMs.begin(), stepsMs.end());
     std::printf("a step with eight earlier cases and the large chart: median %.2f ms, 95th percentile %.2f ms "
-                "(target at most 8 ms), bare repaint of both %.2f ms, step / bare repaint: %.1f (target at most 2)\n",
+                "(target at most 8 ms), bare repaint of both %.2f ms, step / bare repaint: %.2f (target at most 2)\n",
                 Median(stepsMs), stepsMs[stepsMs.size() * 95 / 100], Median(bareStepsMs),
                 Median(stepsMs) / Median(bareStepsMs));
     std::printf("a family of 25 values calculated and drawn: median %.1f ms, worst %.1f ms (target under 50 ms)\n",

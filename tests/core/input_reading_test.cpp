@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +24,13 @@ struct ReadingCase
 
 using B = InputBox;
 const std::vector<InputBox> kAll = { B::X, B::B, B::Uinf, B::Pcarga, B::Qcarga, B::Qcap };
+
+// Named by its row: gtest would otherwise print the row's bytes, padding
+// included.
+void PrintTo(const ReadingCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class ReadInputsTest : public ::testing::TestWithParam<ReadingCase>
 {

@@ -45,19 +45,25 @@ for _ in $(seq 1 100); do
     sleep 0.1
 done
 display=":$(head -n1 "$work/.display")"
-DISPLAY="$display" /usr/bin/tarvilo &
-program=$!
-started+=("$program")
-for _ in $(seq 1 200); do
-    [ -s salida.txt ] && [ "$(wc -l < salida.txt)" -eq 303 ] && break
-    sleep 0.1
-done
-kill "$program" 2>/dev/null || true
-wait "$program" 2>/dev/null || true
-if [ ! -s salida.txt ] || [ "$(wc -l < salida.txt)" -ne 303 ]; then
-    echo "the installed program wrote no complete salida.txt in $work"
-    exit 1
-fi
+
+# Starts the installed program with the given arguments in the current folder,
+# waits for its start-up run to write the whole "salida.txt", and stops it.
+runUntilCurveFile() {
+    DISPLAY="$display" /usr/bin/tarvilo "$@" &
+    program=$!
+    started+=("$program")
+    for _ in $(seq 1 200); do
+        [ -s salida.txt ] && [ "$(wc -l < salida.txt)" -eq 303 ] && break
+        sleep 0.1
+    done
+    kill "$program" 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+    if [ ! -s salida.txt ] || [ "$(wc -l < salida.txt)" -ne 303 ]; then
+        echo "the installed program ($*) wrote no complete salida.txt in $PWD"
+        exit 1
+    fi
+}
+runUntilCurveFile
 sed -n 4p salida.txt | grep -q '^5[.,]03842; 0[.,]59063; ' || { echo "unexpected first curve line"; exit 1; }
 cd /
 rm -rf "$work"
@@ -79,19 +85,7 @@ type="$(gio info -a standard::content-type muestra.tarvilo | sed -n 's/^ *standa
 [ "$type" = application/x-tarvilo-caso ] || { echo "muestra.tarvilo is of type '$type'"; exit 1; }
 opener="$(xdg-mime query default application/x-tarvilo-caso)"
 [ "$opener" = org.tarvilo.Tarvilo.desktop ] || { echo "case files open with '$opener'"; exit 1; }
-DISPLAY="$display" /usr/bin/tarvilo muestra.tarvilo &
-program=$!
-started+=("$program")
-for _ in $(seq 1 200); do
-    [ -s salida.txt ] && [ "$(wc -l < salida.txt)" -eq 303 ] && break
-    sleep 0.1
-done
-kill "$program" 2>/dev/null || true
-wait "$program" 2>/dev/null || true
-if [ ! -s salida.txt ] || [ "$(wc -l < salida.txt)" -ne 303 ]; then
-    echo "the installed program given a case wrote no complete salida.txt in $work"
-    exit 1
-fi
+runUntilCurveFile muestra.tarvilo
 sed -n 4p salida.txt | grep -q '^2[.,]55000; 0[.,]61033; ' || { echo "salida.txt is not that of the case given"; exit 1; }
 cd /
 rm -rf "$work"

@@ -6,9 +6,9 @@
 #include "ui/chart/axis_ticks.h"
 #include "ui/chart/chart_style.h"
 #include "ui/chart/xy_chart_view.h"
+#include "ui/common/case_remark.h"
 #include "ui/common/companion_window.h"
 #include "ui/common/csv.h"
-#include "ui/common/fault_message.h"
 #include "ui/common/file_saving.h"
 #include "ui/common/number_text.h"
 #include "ui/common/qv_margin_text.h"
@@ -76,21 +76,7 @@ QStringList ResultCells(const FamilyMember &member, bool exact, const RegionalSe
 // Why a row lacks numbers, or why its numbers describe no real network.
 QString Remark(const FamilyMember &member, const RegionalSettings &regional)
 {
-    QStringList remarks;
-    if (member.inputs.X < 0) {
-        remarks << QStringLiteral(
-                "Una reactancia X negativa no es la de una línea: los valores no describen una red real.");
-    }
-    const CaseOutcome &outcome = member.outcome;
-    if (outcome.fault) {
-        remarks << FaultDescription(*outcome.fault, regional);
-    } else if (!outcome.results.HasSolution) {
-        remarks << QStringLiteral("No existe punto solucion");
-    }
-    const QvMethodMargin margin = ComputeQvMethodMargin(member.inputs);
-    if (margin.kind == QvMethodMargin::Kind::Unbounded)
-        remarks << QvMarginSentence(margin, regional);
-    return remarks.join(QLatin1Char(' '));
+    return CaseRemark(member.inputs, member.outcome.fault, member.outcome.results.HasSolution, regional);
 }
 
 // The fewest decimals that tell the values apart without misleading: each

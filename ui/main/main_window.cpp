@@ -9,10 +9,12 @@
 #include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart_view.h"
 #include "ui/common/app_icon.h"
+#include "ui/common/case_remark.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/file_saving.h"
 #include "ui/common/form_font.h"
 #include "ui/common/message_box.h"
+#include "ui/common/regional_locale.h"
 #include "ui/common/stepping_line_edit.h"
 #include "ui/common/twips_layout.h"
 #include "ui/common/value_label.h"
@@ -51,7 +53,6 @@ namespace {
 
 constexpr int kClientWidth = 600; // 9000 twips
 constexpr int kClientHeight = 481; // 7215 twips
-constexpr const char *kNoSolutionText = "No existe punto solucion";
 constexpr const char *kPreviousNote = "del cálculo anterior";
 // Room for the window manager's title bar and borders.
 const QSize kWindowFrame(16, 40);
@@ -97,11 +98,6 @@ Window *ShowSingle(QPointer<Window> &window, Make make)
     window->raise();
     window->activateWindow();
     return window;
-}
-
-RegionalSettings RegionalSettingsOf(const QLocale &locale)
-{
-    return { locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString() };
 }
 
 } // namespace

@@ -114,6 +114,14 @@ std::variant<PvCurve, PvObstacle> TracePvCurve(const QvInputs &inputs, int point
     return curve;
 }
 
+std::variant<PvNose, PvObstacle> TracePvNose(const QvInputs &inputs)
+{
+    if (const auto obstacle = PvObstacleOf(inputs))
+        return *obstacle;
+    const PvModel model(inputs);
+    return PvNose{ model.pmax, model.noseVoltage() };
+}
+
 double UncompensatedLineVoltage(const QvInputs &inputs)
 {
     return Finite(inputs.X * std::hypot(inputs.Pcarga, inputs.Qcarga) / std::abs(inputs.Uinf));

@@ -60,6 +60,15 @@ std::optional<PvVoltages> PvOperatingVoltages(const QvInputs &inputs);
 // range of a double throws RunFault.
 std::variant<PvCurve, PvObstacle> TracePvCurve(const QvInputs &inputs, int points);
 
+// The curve's last point alone, as TracePvCurve gives it: Pmax and the
+// voltage there, for those who show the numbers without the curve.
+struct PvNose
+{
+    double Pmax = 0.0;
+    double vNose = 0.0;
+};
+std::variant<PvNose, PvObstacle> TracePvNose(const QvInputs &inputs);
+
 // With X Beq = 1 the equation is linear: the one voltage X |S| / Uinf.
 double UncompensatedLineVoltage(const QvInputs &inputs);
 

@@ -80,22 +80,26 @@ int CreateBeside(const std::string &path, std::string &tempPath)
     return -1;
 }
 
-int WriteBesideAndRename(const std::string &path, std::string_view text, int fd, const std::string &tempPath)
+// The new file keeps the permissions and, where allowed, the owner of the
+// one it replaces.
+int KeepOwnerAndMode(int fd, const std::string &path)
 {
-    // The new file keeps the permissions and, where allowed, the owner of
-    // the one it replaces.
     struct stat status
     {
     };
-    int error = 0;
-    if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
-        // Only root may give a file to another owner; anyone else's new file is theirs.
-        if (geteuid() == 0 && fchown(fd, status.st_uid, status.st_gid) != 0)
-            error = errno;
-        if (error == 0 && fchmod(fd, status.st_mode & 07777) != 0)
-            error = errno;
-    }
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return 0;
+    // Only root may give a file to another owner; anyone else's new file is theirs.
+    if (geteuid() == 0 && fchown(fd, status.st_uid, status.st_gid) != 0)
+        return errno;
+    if (fchmod(fd, status.st_mode & 07777) != 0)
+        return errno;
+    return 0;
+}
 
+int WriteBesideAndRename(const std::string &path, std::string_view text, int fd, const std::string &tempPath)
+{
+    int error = KeepOwnerAndMode(fd, path);
     if (error == 0)
         error = WriteAll(fd, text);
     if (close(fd) != 0 && error == 0)
@@ -150,6 +154,38 @@ int ReplaceFileContents(const std::string &path, std::string_view text)
     if (fd >= 0)
         return WriteBesideAndRename(target, text, fd, tempPath);
     return RewriteInPlace(target, text);
+}
+
+FileReplacement::FileReplacement(std::string path) : m_target(FinalPath(path)) { }
+
+FileReplacement::~FileReplacement()
+{
+    if (m_fd >= 0) {
+        close(m_fd);
+        unlink(m_tempPath.c_str());
+    }
+}
+
+int FileReplacement::open()
+{
+    if (const int error = ReplaceableError(m_target))
+        return error;
+    const int fd = CreateBeside(m_target, m_tempPath);
+    if (fd < 0)
+        return errno;
+    m_fd = fd;
+    return KeepOwnerAndMode(m_fd, m_target);
+}
+
+int FileReplacement::commit()
+{
+    int error = close(m_fd) == 0 ? 0 : errno;
+    m_fd = -1;
+    if (error == 0 && rename(m_tempPath.c_str(), m_target.c_str()) != 0)
+        error = errno;
+    if (error != 0)
+        unlink(m_tempPath.c_str());
+    return error;
 }
 
 FileFailure FileFailureOf(int error)

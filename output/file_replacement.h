@@ -23,6 +23,31 @@ inline constexpr int kReadOnlyFile = -1;
 // system's error number of the failure.
 int ReplaceFileContents(const std::string &path, std::string_view text);
 
+// The same for a file written in pieces (a table of any length): the pieces
+// go to a new file beside it, which commit() renames over it; until then,
+// and whatever fails, the old file stays as it was, and a replacement that
+// is never committed leaves nothing behind. Without room for a new file in
+// the folder there is no replacement (no rewriting in place).
+class FileReplacement
+{
+public:
+    explicit FileReplacement(std::string path);
+    ~FileReplacement();
+
+    FileReplacement(const FileReplacement &) = delete;
+    FileReplacement &operator=(const FileReplacement &) = delete;
+
+    // 0, kReadOnlyFile or the system's error number, as ReplaceFileContents.
+    int open();
+    int fd() const { return m_fd; } // where the pieces go, once open
+    int commit();
+
+private:
+    std::string m_target;
+    std::string m_tempPath;
+    int m_fd = -1;
+};
+
 // What an error number from ReplaceFileContents means for the user.
 FileFailure FileFailureOf(int error);
 

@@ -23,6 +23,9 @@ export QT_QPA_PLATFORM=xcb
 expect 0 '^Uso: tarvilo \[opciones\] \[CASO\]$' -- --help
 expect 0 '^  -v, --version  Muestra la versión del programa y termina\.$' -- -h
 expect 0 '^  CASO           Caso de Tarvilo \(archivo \.tarvilo\)' -- --help caso.tarvilo
+expect 0 '^  --calcular CASO$' -- --help
+expect 0 '^  --formato json Con --calcular, los resultados como un objeto JSON' -- --help
+expect 0 '^  --lote ENTRADA\.csv \[SALIDA\.csv\]$' -- --help
 expect 0 '^tarvilo [0-9]+\.[0-9]+\.[0-9]+$' -- --version
 expect 0 '^tarvilo [0-9]+\.[0-9]+\.[0-9]+$' -- -v
 

@@ -124,13 +124,16 @@ BatchEnd ProcessBatch(int inputFd, int outputFd, const BatchSettings &settings)
     while (reader.next(line) && writer.error() == 0) {
         if (line.tooLong) {
             WriteUnreadRow(writer, line.number, columns.count, LineTooLongRemark(kMaxBatchLineLength));
+            ++end.unread;
         } else if (IsBlank(line.text)) {
             continue;
         } else if (const auto problem = record.split(line.text, columns.separator);
                    problem != CsvRecord::Problem::None) {
             WriteUnreadRow(writer, line.number, columns.count, RecordRemark(problem));
+            ++end.unread;
         } else if (record.size() != columns.count) {
             WriteUnreadRow(writer, line.number, columns.count, FieldCountRemark(record.size(), columns.count));
+            ++end.unread;
         } else {
             WriteRow(writer, line.number, record, columns, rule, settings.regional);
         }

@@ -34,6 +34,7 @@ struct BatchEnd
     QString problem; // why it was refused, or where the reading failed
     int error = 0; // the system's error number of a failed write
     long long rows = 0;
+    long long unread = 0; // rows whose fields could not be told apart
 };
 
 BatchEnd ProcessBatch(int inputFd, int outputFd, const BatchSettings &settings);

@@ -3,8 +3,9 @@
 # AppStream description, builds the Debian package from build/default,
 # installs it, starts the installed program under Xvfb in an empty folder,
 # and checks that it wrote "salida.txt" there; then that case files are of
-# their own type, open with Tarvilo and open from the command line. Run as
-# root (or through sudo).
+# their own type, open with Tarvilo and open from the command line; then that
+# its manual page is installed and that --calcular and --lote work with no
+# display at all. Run as root (or through sudo).
 set -euo pipefail
 source_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 as_root=()
@@ -32,6 +33,7 @@ test -f /usr/share/applications/org.tarvilo.Tarvilo.desktop
 test -f /usr/share/metainfo/org.tarvilo.Tarvilo.metainfo.xml
 test -f /usr/share/icons/hicolor/scalable/apps/org.tarvilo.Tarvilo.svg
 test -f /usr/share/mime/packages/org.tarvilo.Tarvilo.xml
+zcat /usr/share/man/man1/tarvilo.1.gz | grep -q '^\.TH TARVILO 1 '
 
 work="$(mktemp -d)"
 cd "$work"
@@ -87,6 +89,21 @@ opener="$(xdg-mime query default application/x-tarvilo-caso)"
 [ "$opener" = org.tarvilo.Tarvilo.desktop ] || { echo "case files open with '$opener'"; exit 1; }
 runUntilCurveFile muestra.tarvilo
 sed -n 4p salida.txt | grep -q '^2[.,]55000; 0[.,]61033; ' || { echo "salida.txt is not that of the case given"; exit 1; }
+echo "case files known to the system and opened from the command line"
+
+# The commands without a window, from the installed program with neither an
+# X server nor Wayland to reach, on the same case.
+mkdir sin-pantalla
+cd sin-pantalla
+printf 'X;B;Uinf;Pcarga;Qcarga;Qcap\n0.05;3.33;1;7;0.5;0\n' >lote.csv
+without_display() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 /usr/bin/tarvilo "$@"; }
+without_display --calcular ../muestra.tarvilo >resultados.txt
+grep -qx "$(printf 'V2 sup\t.9934\tp.u.')" resultados.txt || { echo "--calcular printed: $(cat resultados.txt)"; exit 1; }
+[ "$(wc -l < salida.txt)" -eq 303 ] && sed -n 4p salida.txt | grep -q '^2\.55000; 0\.61033; ' ||
+    { echo "--calcular wrote no salida.txt of the case"; exit 1; }
+without_display --lote lote.csv resultados.csv
+grep -q '^2;0.05;3.33;1;7;0.5;0;2.6702124999999994;0.35000000000000003;0.9934158812133025;' resultados.csv ||
+    { echo "--lote wrote: $(cat resultados.csv)"; exit 1; }
 cd /
 rm -rf "$work"
-echo "case files known to the system and opened from the command line: package check passed"
+echo "--calcular and --lote without a display: package check passed"

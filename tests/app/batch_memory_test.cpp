@@ -49,6 +49,10 @@ ChildRun RunBatch(const fs::path &folder, const std::function<void(int)> &feed)
         dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
         for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
             unsetenv(name);
+        // Under AddressSanitizer freed memory is held back (its quarantine),
+        // which is no memory the batch keeps.
+        const char *sanitizer = getenv("ASAN_OPTIONS");
+        setenv("ASAN_OPTIONS", (std::string(sanitizer ? sanitizer : "") + ":quarantine_size_mb=0").c_str(), 1);
         execl(TARVILO_PROGRAM, TARVILO_PROGRAM, "--lote", "/dev/stdin", static_cast<char *>(nullptr));
         _exit(127);
     }

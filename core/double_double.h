@@ -96,11 +96,6 @@ inline DoubleDouble Sqrt(DoubleDouble x)
     return double_double_detail::QuickTwoSum(root, rest.hi / (2 * root));
 }
 
-inline double Abs(DoubleDouble x)
-{
-    return std::abs(x.hi);
-}
-
 // A double-double with an exponent of its own, m 2^e with |m.hi| in
 // [1/2, 1) or m zero, so that no product or quotient of the inputs
 // overflows or underflows on the way; only the final conversion to a double

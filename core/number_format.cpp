@@ -61,14 +61,14 @@ FixedParts SplitAtPoint(const DecimalDigits &number)
     return parts;
 }
 
-} // namespace
-
 std::string NonFiniteText(double value)
 {
     if (std::isnan(value))
         return "nan";
     return value < 0 ? "-inf" : "inf";
 }
+
+} // namespace
 
 std::string FormatWithPattern(double value, std::string_view pattern, const RegionalSettings &regional)
 {

@@ -7,9 +7,8 @@
 
 namespace tarvilo {
 
-// Every text below gives a value beyond the doubles' numbers as this word,
+// Every text below gives a value beyond the doubles' numbers as a word,
 // never as digits: "inf", "-inf" or "nan". The windows say it in words.
-std::string NonFiniteText(double value);
 
 // Number patterns of "#" and "0" digit places around a "." that stands for
 // the regional decimal separator. The value is taken to 15 significant

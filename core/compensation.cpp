@@ -3,40 +3,22 @@
 #include <cmath>
 
 namespace tarvilo {
-namespace {
 
-// A sum carried as a double and the error of its roundings (Neumaier).
-struct CompensatedSum
+WideDouble UncompensatedFractionWide(const QvInputs &inputs)
 {
-    double sum = 0.0;
-    double error = 0.0;
-
-    void add(double term)
-    {
-        const double next = sum + term;
-        error += std::abs(sum) >= std::abs(term) ? (sum - next) + term : (term - next) + sum;
-        sum = next;
-    }
-    double value() const { return sum + error; }
-};
-
-} // namespace
+    // The products are exact in twice the precision; the sum rounds to
+    // about 2^-104 of 1 + |X Qcap| + |X B/2|.
+    const WideDouble X = inputs.X;
+    return (WideDouble(1.0) - X * inputs.Qcap) - X * (WideDouble(inputs.B) * 0.5);
+}
 
 double UncompensatedFraction(const QvInputs &inputs)
 {
-    // Each product split into its rounded value and the exact remainder.
-    const double halfB = inputs.B / 2;
     const double byQcap = inputs.X * inputs.Qcap;
-    const double byHalfB = inputs.X * halfB;
+    const double byHalfB = inputs.X * (inputs.B / 2);
     if (!std::isfinite(byQcap) || !std::isfinite(byHalfB))
         return 1.0 - byQcap - byHalfB;
-    CompensatedSum a;
-    a.add(1.0);
-    a.add(-byQcap);
-    a.add(-byHalfB);
-    a.add(-std::fma(inputs.X, inputs.Qcap, -byQcap));
-    a.add(-std::fma(inputs.X, halfB, -byHalfB));
-    return a.value();
+    return UncompensatedFractionWide(inputs).toDouble();
 }
 
 } // namespace tarvilo

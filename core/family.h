@@ -8,7 +8,7 @@
 namespace tarvilo {
 
 // A family of cases: one quantity takes count values evenly spread from
-// first to last, the others stay as in base.
+// first to last, the others stay as in base. last - first must be finite.
 struct FamilyMember
 {
     double value = 0.0;

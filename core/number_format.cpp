@@ -61,10 +61,19 @@ FixedParts SplitAtPoint(const DecimalDigits &number)
     return parts;
 }
 
+std::string NonFiniteText(double value)
+{
+    if (std::isnan(value))
+        return "nan";
+    return value < 0 ? "-inf" : "inf";
+}
+
 } // namespace
 
 std::string FormatWithPattern(double value, std::string_view pattern, const RegionalSettings &regional)
 {
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
     const PatternShape shape = ShapeOf(pattern);
     const DecimalDigits rounded = RoundToDecimals(ToFifteenDigits(value), shape.maxDecimals);
     FixedParts parts = SplitAtPoint(rounded);
@@ -90,6 +99,8 @@ std::string FormatWithPattern(double value, std::string_view pattern, const Regi
 
 std::string ToGeneralText(double value, const RegionalSettings &regional)
 {
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
     const DecimalDigits number = ToFifteenDigits(value);
     if (number.isZero())
         return "0";

@@ -7,6 +7,9 @@
 
 namespace tarvilo {
 
+// Every text below gives a value beyond the doubles' numbers as a word,
+// never as digits: "inf", "-inf" or "nan". The windows say it in words.
+
 // Number patterns of "#" and "0" digit places around a "." that stands for
 // the regional decimal separator. The value is taken to 15 significant
 // digits first, then rounded half away from zero to the pattern's decimals.

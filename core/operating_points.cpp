@@ -1,34 +1,141 @@
 #include "core/operating_points.h"
 
 #include "core/checked.h"
+#include "core/compensation.h"
+#include "core/double_double.h"
+
+#include <cmath>
 
 namespace tarvilo {
+namespace {
+
+struct Solution
+{
+    double discriminant = NAN;
+    bool hasSolution = false;
+    double V2sup = NAN;
+    double Q2sup = NAN;
+    double V2inf = NAN;
+    double Q2inf = NAN;
+};
+
+// k2 y^2 + k1 y + k0 = 0 in the model's own order of operations, in plain
+// doubles; NaN where it fails (k2 zero, a root of a negative number).
+Solution SolveAsStated(const QvInputs &inputs)
+{
+    const double X = inputs.X;
+    const double Uinf = inputs.Uinf;
+    const double Qcarga = inputs.Qcarga;
+    const double beq = Beq(inputs);
+    const double u2 = Uinf * Uinf;
+
+    const double k2 = ((beq * X) / Uinf) * ((beq * X) / Uinf) + (1 - (2 * X) * beq) / u2;
+    const double k1 = ((-beq) * Qcarga * 2 * (X * X)) / u2 + (2 * X * Qcarga) / u2 - 1;
+    const double p = (inputs.Pcarga * X) / Uinf;
+    const double q = (Qcarga * X) / Uinf;
+    const double k0 = p * p + q * q;
+
+    Solution stated;
+    stated.discriminant = k1 * k1 - (4 * k2) * k0;
+    stated.hasSolution = stated.discriminant >= 0.0;
+    if (!stated.hasSolution)
+        return stated;
+    const double y1 = (-k1 + std::sqrt(stated.discriminant)) / (2 * k2);
+    const double y2 = (-k1 - std::sqrt(stated.discriminant)) / (2 * k2);
+    stated.V2sup = std::sqrt(y1);
+    stated.V2inf = std::sqrt(y2);
+    stated.Q2sup = Qcarga - beq * (stated.V2sup * stated.V2sup);
+    stated.Q2inf = Qcarga - beq * (stated.V2inf * stated.V2inf);
+    return stated;
+}
+
+double Finite(WideDouble value)
+{
+    return Checked::finite(value.toDouble()).value();
+}
+
+// The same equation with every coefficient from the exact inputs, in about
+// 106 bits and without a range. With a = 1 - X Beq, alpha = a X Qcarga /
+// Uinf^2 and beta = a X Pcarga / Uinf^2 the discriminant is
+//     1 - 4 alpha - 4 beta^2,
+// whose terms cancel near the loadability limit (to 1e24 for a load of
+// Qcarga / Pcarga = -1e12 there) and which is taken as zero only where its
+// rounding could reach it. The roots come without cancellation: the larger
+// from 1 - 2 alpha (at least 1/2 where there are roots) plus the root of the
+// discriminant, the smaller from their product, X^2 (Pcarga^2 + Qcarga^2) /
+// a^2. With a = 0 the equation is linear and both are its one root.
+Solution SolveAccurately(const QvInputs &inputs)
+{
+    if (inputs.Uinf == 0.0)
+        throw ArithmeticFault{ FaultCause::DivisionByZero };
+    const WideDouble X = inputs.X;
+    const WideDouble Pcarga = inputs.Pcarga;
+    const WideDouble Qcarga = inputs.Qcarga;
+    const WideDouble halfB = WideDouble(inputs.B) * 0.5;
+    const WideDouble u2 = WideDouble(inputs.Uinf) * inputs.Uinf;
+    const WideDouble a = UncompensatedFractionWide(inputs);
+
+    const WideDouble alpha = a * X * Qcarga / u2;
+    const WideDouble beta = a * X * Pcarga / u2;
+    const WideDouble fourAlpha = alpha * 4.0;
+    const WideDouble fourBeta2 = beta * beta * 4.0;
+    WideDouble discriminant = (WideDouble(1.0) - fourAlpha) - fourBeta2;
+
+    // Rounding: a few 2^-104 of the terms, and the error of a (2^-102 of
+    // 1 + |X Qcap| + |X B/2|) times the derivative 4 alpha / a + 8 beta^2 / a.
+    WideDouble bound = (WideDouble(1.0) + Abs(fourAlpha) + fourBeta2) * 0x1p-96;
+    if (!a.isZero()) {
+        const WideDouble scale = WideDouble(1.0) + Abs(X * inputs.Qcap) + Abs(X * halfB);
+        bound = bound + scale * (Abs(fourAlpha) + fourBeta2 * 2.0) / Abs(a) * 0x1p-100;
+    }
+    if (Abs(discriminant) <= bound)
+        discriminant = 0.0;
+
+    Solution accurate;
+    accurate.discriminant = Finite(discriminant);
+    accurate.hasSolution = discriminant.sign() >= 0;
+    if (!accurate.hasSolution)
+        return accurate;
+
+    const WideDouble larger = (WideDouble(1.0) - alpha * 2.0) + Sqrt(discriminant);
+    const WideDouble y2 = X * X * (Pcarga * Pcarga + Qcarga * Qcarga) * 2.0 / (u2 * larger);
+    const WideDouble y1 = a.isZero() || discriminant.isZero() ? y2 : u2 * larger / (a * a * 2.0);
+    const WideDouble beq = halfB + inputs.Qcap;
+    accurate.V2sup = Finite(Sqrt(y1));
+    accurate.V2inf = Finite(Sqrt(y2));
+    accurate.Q2sup = Finite(Qcarga - beq * y1);
+    accurate.Q2inf = Finite(Qcarga - beq * y2);
+    return accurate;
+}
+
+// A stated value is kept where it lies within 2^-51 (two to four units in
+// the last place) of the accurate one, as the published values do;
+// elsewhere its subtractions have cancelled.
+bool Holds(double stated, double accurate)
+{
+    return std::abs(stated - accurate) <= 0x1p-51 * std::abs(accurate);
+}
+
+} // namespace
 
 void SolveOperatingPoints(const QvInputs &inputs, QvResults &results)
 {
     RunCheckedStep(RunStep::OperatingPoints, [&] {
-        const Checked X = inputs.X;
-        const Checked Uinf = inputs.Uinf;
-        const Checked Pcarga = inputs.Pcarga;
-        const Checked Qcarga = inputs.Qcarga;
-        const Checked beq = Checked::finite(Beq(inputs));
-
-        const Checked k2 = Sq((beq * X) / Uinf) + (1 - (2 * X) * beq) / Sq(Uinf);
-        const Checked k1 = ((-beq) * Qcarga * 2 * Sq(X)) / Sq(Uinf) + (2 * X * Qcarga) / Sq(Uinf) - 1;
-        const Checked k0 = Sq((Pcarga * X) / Uinf) + Sq((Qcarga * X) / Uinf);
-
-        const Checked discriminant = Sq(k1) - (4 * k2) * k0;
-        results.Discriminant = discriminant.value();
-        results.HasSolution = results.Discriminant >= 0.0;
+        const Solution accurate = SolveAccurately(inputs);
+        const Solution stated = SolveAsStated(inputs);
+        results.Discriminant =
+                Holds(stated.discriminant, accurate.discriminant) ? stated.discriminant : accurate.discriminant;
+        results.HasSolution = accurate.hasSolution;
         if (!results.HasSolution)
             return;
-
-        const Checked y1 = (-k1 + Sqrt(discriminant)) / (2 * k2);
-        const Checked y2 = (-k1 - Sqrt(discriminant)) / (2 * k2);
-        results.V2sup = Sqrt(y1).value();
-        results.V2inf = Sqrt(y2).value();
-        results.Q2sup = (Qcarga - beq * Sq(results.V2sup)).value();
-        results.Q2inf = (Qcarga - beq * Sq(results.V2inf)).value();
+        // Both points from one evaluation, so that V2sup >= V2inf holds.
+        const bool keepStated = Holds(stated.V2sup, accurate.V2sup) && Holds(stated.Q2sup, accurate.Q2sup)
+                && Holds(stated.V2inf, accurate.V2inf) && Holds(stated.Q2inf, accurate.Q2inf);
+        const Solution &chosen = keepStated ? stated : accurate;
+        results.V2sup = chosen.V2sup;
+        results.Q2sup = chosen.Q2sup;
+        results.V2inf = chosen.V2inf;
+        results.Q2inf = chosen.Q2inf;
     });
 }
 

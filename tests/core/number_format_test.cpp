@@ -12,6 +12,7 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace tarvilo {
 namespace {
@@ -167,6 +168,18 @@ TEST(GeneralText, LargestDoublesRoundPastTheRangeAndReadBackAsTheLargest)
     EXPECT_EQ(ToFifteenDigitValue(largest), largest);
     EXPECT_EQ(ToFifteenDigitValue(-largest), -largest);
     EXPECT_EQ(FormatCurveFileField(largest, PointSettings()), "179769313486232" + std::string(294, '0') + ".00000");
+}
+
+// No value beyond the numbers comes out as digits split by a separator ("-i,nf").
+TEST(Formatting, NonFiniteValuesAreWords)
+{
+    const RegionalSettings comma = CommaSettings();
+    for (const auto &[value, word] : { std::pair{ double(INFINITY), "inf" }, std::pair{ -double(INFINITY), "-inf" },
+                                       std::pair{ std::nan(""), "nan" }, std::pair{ -std::nan(""), "nan" } }) {
+        EXPECT_EQ(FormatWithPattern(value, kLabelPattern, comma), word);
+        EXPECT_EQ(FormatCurveFileField(value, comma), word);
+        EXPECT_EQ(ToGeneralText(value, comma), word);
+    }
 }
 
 TEST(Formatting, DoesNotFollowTheCLocale)

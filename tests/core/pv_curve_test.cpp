@@ -80,7 +80,15 @@ INSTANTIATE_TEST_SUITE_P(
                          8.19803834887683486938e+09, 6.46544306721478844e+09 },
                 // A generator at bus 2: the limit of the exported power.
                 PmaxRow{ "Exporting", Inputs(0.2441, 0.193, 1, -1.5019, 0, 0), 2.09775482229625032105e+00,
-                         7.24164957466902792e-01 }),
+                         7.24164957466902792e-01 },
+                // Exporting with reactive power: Qcarga per unit of the exported power sets the power factor
+                // (60-digit closed form; the exact discriminant changes sign within 1e-9 of it).
+                PmaxRow{ "ExportingInductive", Inputs(0.2441, 0.193, 1, -1.5019, 0.3, 0), 1.72017432211395901043,
+                         6.62207578961710446e-1 },
+                PmaxRow{ "ExportingCapacitive", Inputs(0.2441, 0.193, 1, -1.5019, -0.4, 0), 2.72957219481283456878,
+                         8.40326070637959943e-1 },
+                PmaxRow{ "ExportingOverCompensated", Inputs(0.5, 0, 1, -0.5, 0.2, 3), 2.9540659228538016734,
+                         1.78371140298578591 }),
         [](const ::testing::TestParamInfo<PmaxRow> &info) { return std::string(info.param.name); });
 
 TEST(PvCurve, PmaxIsWhereTheOperatingPointsCease)

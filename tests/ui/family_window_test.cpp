@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QValueAxis>
 
+#include <cmath>
 #include <memory>
 
 using namespace tarvilo;
@@ -182,6 +183,72 @@ private slots:
         // A row with its points and a positive reactance needs no remark.
         if (quantity == int(InputBox::Pcarga))
             QCOMPARE(Cell(family, 0, QStringLiteral("Observación")), QString());
+    }
+
+    // X = 0 has no line, but it is no negative reactance: the family does not call it one.
+    void aRangeOfXFromZeroCallsNoValueNegative_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("zeroRow");
+        QTest::newRow("from 0") << "0"
+                                << "0.06" << 0;
+        QTest::newRow("to 0") << "-0.03"
+                              << "0" << 3;
+    }
+
+    void aRangeOfXFromZeroCallsNoValueNegative()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(int, zeroRow);
+        MainWindow window(PointLocale());
+        FamilyWindow *family = Draw(window, InputBox::X, qPrintable(first), qPrintable(last), 4);
+        QCOMPARE(family->family().at(static_cast<size_t>(zeroRow)).value, 0.0);
+        for (int row = 0; row < 4; ++row) {
+            const QString observation = Cell(family, row, QStringLiteral("Observación"));
+            const bool negative = family->family().at(static_cast<size_t>(row)).value < 0;
+            QVERIFY2(observation.contains(QStringLiteral("negativa")) == negative, qPrintable(observation));
+        }
+        QVERIFY(!Cell(family, zeroRow, QStringLiteral("Observación")).isEmpty());
+    }
+
+    // A span beyond the numbers would give no values to draw: it is refused, and the drawing stays.
+    void aRangeBeyondTheNumbersIsRefused_data()
+    {
+        QTest::addColumn<int>("quantity");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("Pcarga") << int(InputBox::Pcarga) << "1e308"
+                                << "-1e308";
+        QTest::newRow("Qcap") << int(InputBox::Qcap) << "-1.7e308"
+                              << "1.7e308";
+    }
+
+    void aRangeBeyondTheNumbersIsRefused()
+    {
+        QFETCH(int, quantity);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        MainWindow window(PointLocale());
+        FamilyWindow *family = Draw(window, InputBox::X, "0.02", "0.04", 3);
+        family = Draw(window, static_cast<InputBox>(quantity), qPrintable(first), qPrintable(last), 25);
+        auto *aviso = family->findChild<QLabel *>(QStringLiteral("lblAviso"));
+        QVERIFY(!aviso->isHidden());
+        QCOMPARE(aviso->text(),
+                 QStringLiteral("El intervalo entre el primer y el último valor es demasiado grande "
+                                "para repartirlo en 25 valores."));
+        QCOMPARE(family->family().size(), size_t(3));
+        QCOMPARE(family->family().back().inputs.X, 0.04);
+        // Every value of a span within the numbers is one, to the last.
+        family = Draw(window, static_cast<InputBox>(quantity), "0", qPrintable(last), 25);
+        QVERIFY(aviso->isHidden());
+        QCOMPARE(family->family().size(), size_t(25));
+        for (const FamilyMember &member : family->family())
+            QVERIFY2(std::isfinite(member.value), qPrintable(QString::number(member.value)));
+        const QString rows = family->tableText().section(QLatin1Char('\n'), 1);
+        for (const char *word : { "nan", "inf", "∞", "indefinido" })
+            QVERIFY2(!rows.contains(QString::fromUtf8(word)), word);
     }
 
     void theQvMethodsMarginHasAColumn()

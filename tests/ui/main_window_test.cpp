@@ -340,18 +340,24 @@ private slots:
         QVERIFY(m_watchdog->seen().at(1).text.contains(QStringLiteral("no pueden ser cero")));
     }
 
-    void aProductNearOneIsNotCalledOne()
+    // X Beq = 1 - 1e-7: the labels give the exact points; X Beq = 1 its one point, in both rows.
+    void nearXBeqOneTheLabelsKeepTheirDigits()
     {
         MainWindow window(PointLocale());
-        m_watchdog->expect();
-        window.inputBox(InputBox::X)->setText(QStringLiteral("0.5"));
-        window.inputBox(InputBox::B)->setText(QStringLiteral("0"));
-        window.inputBox(InputBox::Qcap)->setText(QStringLiteral("1.9999999998"));
+        SetInputs(window,
+                  { QStringLiteral("0.1"), QStringLiteral("3"), QStringLiteral("1.05"), QStringLiteral("2"),
+                    QStringLiteral("0"), QStringLiteral("8.499999") });
         Click(window, "cmdCalcular");
-        QCOMPARE(m_watchdog->seen().size(), size_t(1));
-        const QString text = m_watchdog->seen().at(0).text;
-        QVERIFY2(text.contains(QStringLiteral("tan cerca de 1")) && !text.contains(QStringLiteral("igual a 1")),
-                 qPrintable(text));
+        QCOMPARE(LabelTexts(window).mid(2),
+                 QStringList({ QStringLiteral("10500000.0137"), QStringLiteral("-1102499892624240."),
+                               QStringLiteral(".1905"), QStringLiteral("-.3628") }));
+        window.inputBox(InputBox::Qcap)->setText(QStringLiteral("7.5"));
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0.125"));
+        window.inputBox(InputBox::B)->setText(QStringLiteral("1"));
+        Click(window, "cmdCalcular");
+        QCOMPARE(LabelTexts(window).mid(2),
+                 QStringList({ QStringLiteral(".2381"), QStringLiteral("-.4535"), QStringLiteral(".2381"),
+                               QStringLiteral("-.4535") }));
     }
 
     void menusOpenFromTheKeyboard()
@@ -447,16 +453,17 @@ private slots:
     void aFaultAfterTheFileKeepsTheNewFile()
     {
         MainWindow window(PointLocale());
+        // The discriminant, 1 - 4 (X Pcarga (1 - X Beq))^2, lies beyond the range of a double.
         SetInputs(window,
-                  { QStringLiteral("0.5"), QStringLiteral("4"), QStringLiteral("1.00"), QStringLiteral("10.48"),
-                    QStringLiteral("0"), QStringLiteral("0") });
+                  { QStringLiteral("0.03"), QStringLiteral("1e308"), QStringLiteral("1"), QStringLiteral("1"),
+                    QStringLiteral("0"), QStringLiteral("-1e308") });
         m_watchdog->expect();
         Click(window, "cmdCalcular");
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
-        QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("es igual a 1")));
-        QCOMPARE(LabelTexts(window).at(0), QStringLiteral("1."));
+        QVERIFY(m_watchdog->seen().front().text.contains(QStringLiteral("puntos de operación")));
+        QCOMPARE(LabelTexts(window).at(1), QStringLiteral(".03"));
         QCOMPARE(LabelTexts(window).at(2), QStringLiteral(".9991")); // step 8 never came
-        QVERIFY(CurveFileLines().at(3).startsWith(QStringLiteral("-54.41520; ")));
+        QVERIFY(CurveFileLines().at(3).startsWith(QStringLiteral("8.30333; ")));
     }
 
     void aCriticalPointBeyondTheChartScaleEndsTheRunAtTheChart()

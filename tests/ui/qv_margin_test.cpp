@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QValueAxis>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace tarvilo;
@@ -113,33 +115,47 @@ private slots:
         QCOMPARE(large->view()->qvChart()->mark(Mark::QvMargin)->count(), 0);
     }
 
+    void theLargeChartsCurveReachesItsPoints_data()
+    {
+        QTest::addColumn<QStringList>("inputs");
+        // X 0.01: the points lie far below the run's sweep; X 5 and 50: the
+        // whole curve lies within a step or two of 0.05 below the nose.
+        QTest::newRow("points below the sweep") << QStringList{ "0.01", "3.33", "1", "10.48", "0", "0" };
+        QTest::newRow("X 5") << QStringList{ "5", "0", "1", "0.04", "0", "0" };
+        QTest::newRow("X 50 with a bank") << QStringList{ "50", "0.0004", "1.05", "0.006", "0.0002", "0.002" };
+    }
+
     void theLargeChartsCurveReachesItsPoints()
     {
+        QFETCH(QStringList, inputs);
         MainWindow window(PointLocale());
-        calculate(window, { "0.01", "3.33", "1", "10.48", "0", "0" }, 0);
+        calculate(window, inputs, 0);
         LargeChartWindow *large = OpenLargeChart(window);
         QvChart *plot = large->view()->qvChart();
         const ChartMarks &marks = plot->marks();
         QVERIFY(marks.hasSolution);
-        for (const auto &[point, reach] :
-             { std::pair(marks.upper, Mark::UpperReach), std::pair(marks.lower, Mark::LowerReach) }) {
+        for (const QPointF &point : { marks.upper, marks.lower, marks.nose }) {
             QVERIFY(point.x() >= plot->axisX()->min() && point.x() <= plot->axisX()->max());
             QVERIFY(point.y() >= plot->axisY()->min() && point.y() <= plot->axisY()->max());
-            // The branch swept on passes the point.
-            const QList<QPointF> points = plot->mark(reach)->points();
-            QVERIFY(points.size() > 2);
-            bool passes = false;
-            for (qsizetype i = 1; i < points.size(); ++i) {
-                const QPointF a = points[i - 1], b = points[i];
-                if ((a.x() - point.x()) * (b.x() - point.x()) > 0)
-                    continue;
-                const double v = a.y() + (b.y() - a.y()) * (point.x() - a.x()) / (b.x() - a.x());
-                passes = passes || std::abs(v - point.y()) < 1e-3;
+            // A drawn branch passes within a pixel of the mark at the fitted view.
+            const QPointF at = plot->mapToPosition(point);
+            double nearest = INFINITY;
+            for (const Curve branch : { Curve::UpperBranch, Curve::LowerBranch }) {
+                const QList<QPointF> points = plot->curve(branch)->points();
+                for (qsizetype i = 1; i < points.size(); ++i) {
+                    const QPointF a = points[i - 1], b = points[i];
+                    if ((a.x() - point.x()) * (b.x() - point.x()) > 0 || a.x() == b.x())
+                        continue;
+                    const double v = a.y() + (b.y() - a.y()) * (point.x() - a.x()) / (b.x() - a.x());
+                    nearest = std::min(nearest, std::abs(plot->mapToPosition(QPointF(point.x(), v)).y() - at.y()));
+                }
             }
-            QVERIFY2(passes, qPrintable(QStringLiteral("%1 %2").arg(point.x()).arg(point.y())));
+            QVERIFY2(nearest < 1,
+                     qPrintable(QStringLiteral("%1 %2: %3 px").arg(point.x()).arg(point.y()).arg(nearest)));
         }
         // The main chart and its grid keep the run's sweep.
         QCOMPARE(window.chartView()->qvChart()->grid().value(299, 0), plot->grid().value(299, 0));
+        QCOMPARE(window.chartView()->qvChart()->curve(Curve::UpperBranch)->count(), qsizetype(kCurvePoints));
     }
 };
 

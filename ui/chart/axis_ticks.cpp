@@ -40,7 +40,7 @@ AxisRanges FittedRanges(const QvChart &plot)
             take(marks.qvMarginFrom);
             take(marks.qvMarginTo);
         }
-        for (const QPointF &point : marks.upperReach + marks.lowerReach)
+        for (const QPointF &point : marks.upperBranch + marks.lowerBranch)
             take(point);
     }
     return RoundRangesAround(left, right, top);

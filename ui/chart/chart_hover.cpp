@@ -76,10 +76,6 @@ QString HoverTextAt(QvChart &plot, const QPointF &scenePosition)
     if (nearest.name.isEmpty()) {
         for (const Curve curve : kCurves)
             ConsiderPoints(plot, plot.curve(curve), cursor, nearest);
-        for (const Mark reach : { Mark::UpperReach, Mark::LowerReach }) {
-            if (plot.mark(reach))
-                ConsiderPoints(plot, plot.mark(reach), cursor, nearest);
-        }
     }
     if (nearest.name.isEmpty() && plot.hasMarks()) {
         const ChartMarks &marks = plot.marks();

@@ -33,18 +33,12 @@ ChartMarks MarksOf(const QvInputs &inputs, const QvResults &results)
         marks.qvMarginTo = QPointF(load + margin.value, v);
     }
     if (results.HasSolution) {
-        // Only the part below the run's sweep, which ends 299 steps of 0.05 under the nose.
-        const double sweepEnd = results.Q2crit - 0.05 * (kCurvePoints - 1);
         const SystemCurve curve = SystemCurveReachingThePoints(inputs, results);
-        for (size_t i = 0; i < curve.q.size(); ++i) {
-            if (curve.q[i] > sweepEnd)
-                continue;
-            marks.upperReach << QPointF(curve.q[i], curve.vu[i]);
-            marks.lowerReach << QPointF(curve.q[i], curve.vl[i]);
-        }
-        if (marks.upperReach.size() < 2) {
-            marks.upperReach.clear();
-            marks.lowerReach.clear();
+        if (curve.q.size() >= 2) {
+            for (size_t i = 0; i < curve.q.size(); ++i) {
+                marks.upperBranch << QPointF(curve.q[i], curve.vu[i]);
+                marks.lowerBranch << QPointF(curve.q[i], curve.vl[i]);
+            }
         }
     }
     return marks;

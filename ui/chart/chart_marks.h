@@ -8,12 +8,11 @@
 namespace tarvilo {
 
 // What the chart marks besides the three curves, each a series of its own.
-enum class Mark { UpperPoint, LowerPoint, Nose, MinimumVoltage, Margin, QvMargin, UpperReach, LowerReach };
+enum class Mark { UpperPoint, LowerPoint, Nose, MinimumVoltage, Margin, QvMargin };
 inline constexpr Mark kMarks[] = { Mark::UpperPoint, Mark::LowerPoint, Mark::Nose, Mark::MinimumVoltage, Mark::Margin };
-// Only the large chart draws these: the Q-V method's margin and both branches
-// of the system characteristic swept on beyond the run's 300 points.
-inline constexpr Mark kLargeChartMarks[] = { Mark::QvMargin, Mark::UpperReach, Mark::LowerReach };
-inline constexpr int kMarkCount = 8;
+// Only the large chart draws this: the Q-V method's margin.
+inline constexpr Mark kLargeChartMarks[] = { Mark::QvMargin };
+inline constexpr int kMarkCount = 6;
 
 // The run's answers as places on the chart: exactly the run's values.
 struct ChartMarks
@@ -31,13 +30,16 @@ struct ChartMarks
     double qvMargin = 0;
     QPointF qvMarginFrom;
     QPointF qvMarginTo;
-    // The system characteristic below the run's sweep, down to the points.
-    QList<QPointF> upperReach;
-    QList<QPointF> lowerReach;
+    // With operating points, both branches of the system characteristic as
+    // the large chart draws them: refined where they bend within the run's
+    // steps of 0.05 (a long line's whole curve may lie within one) and swept
+    // on down to the points, which lie on them.
+    QList<QPointF> upperBranch;
+    QList<QPointF> lowerBranch;
 };
 
 ChartMarks MarksOf(const QvResults &results);
-// With what the inputs add: the Q-V method's margin and the reach.
+// With what the inputs add: the Q-V method's margin and the drawn branches.
 ChartMarks MarksOf(const QvInputs &inputs, const QvResults &results);
 
 } // namespace tarvilo

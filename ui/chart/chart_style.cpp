@@ -16,15 +16,9 @@ const Style kCurveStyles[] = {
 };
 
 const Style kMarkStyles[kMarkCount] = {
-    { "Punto superior", QColor(0, 110, 0) },
-    { "Punto inferior", QColor(170, 0, 0) },
-    { "Punto crítico", QColor(230, 120, 0) },
-    { "V2 min", QColor(110, 110, 110) },
-    { "Margen Q2", QColor(200, 0, 200) },
-    { "Margen QV", QColor(0, 140, 160) },
-    // Both branches swept on look and read as the branches themselves.
-    kCurveStyles[static_cast<int>(Curve::UpperBranch)],
-    kCurveStyles[static_cast<int>(Curve::LowerBranch)],
+    { "Punto superior", QColor(0, 110, 0) },  { "Punto inferior", QColor(170, 0, 0) },
+    { "Punto crítico", QColor(230, 120, 0) }, { "V2 min", QColor(110, 110, 110) },
+    { "Margen Q2", QColor(200, 0, 200) },     { "Margen QV", QColor(0, 140, 160) },
 };
 
 const QColor kKeptColours[kKeptColourCount] = { QColor(240, 160, 30),  QColor(140, 60, 170), QColor(0, 150, 160),

@@ -97,20 +97,10 @@ void QvChart::buildMarks()
     auto *qvMargin = new QLineSeries;
     qvMargin->setPen(CurvePen(ColourOf(Mark::QvMargin), 4));
     m_markSeries[static_cast<int>(Mark::QvMargin)] = qvMargin;
-    for (const auto &[reach, branch] :
-         { std::pair(Mark::UpperReach, Curve::UpperBranch), std::pair(Mark::LowerReach, Curve::LowerBranch) }) {
-        auto *series = new QLineSeries;
-        series->setPen(curve(branch)->pen());
-        m_markSeries[static_cast<int>(reach)] = series;
-    }
     for (const Mark which : kLargeChartMarks) {
         QXYSeries *series = mark(which);
         series->setName(NameOf(which));
         addSeriesOnBothAxes(series);
-        if (which != Mark::QvMargin) {
-            for (QLegendMarker *marker : legend()->markers(series))
-                marker->setVisible(false);
-        }
     }
 }
 
@@ -121,10 +111,30 @@ void QvChart::showCurves(const ChartGrid &grid)
     // load characteristic.
     for (const Curve which : kCurves) {
         QLineSeries *series = curve(which);
+        if (which != Curve::LoadCharacteristic && branchesFromMarks())
+            continue;
         if (series->count() != ChartGrid::kRows || !grid.sameCurve(m_grid, which))
             series->replace(grid.points(which));
     }
     m_grid = grid;
+}
+
+bool QvChart::branchesFromMarks() const
+{
+    return look() == Look::Large && m_hasMarks && !m_marks.upperBranch.isEmpty();
+}
+
+void QvChart::showBranches()
+{
+    // The run's 300 points where the marks bring no branches of their own.
+    for (const auto &[which, refined] :
+         { std::pair(Curve::UpperBranch, &m_marks.upperBranch), std::pair(Curve::LowerBranch, &m_marks.lowerBranch) }) {
+        QLineSeries *series = curve(which);
+        if (branchesFromMarks())
+            SetPoints(series, *refined);
+        else if (series->count() != ChartGrid::kRows)
+            series->replace(m_grid.points(which));
+    }
 }
 
 void QvChart::showMarks(const ChartMarks &marks)
@@ -138,9 +148,8 @@ void QvChart::showMarks(const ChartMarks &marks)
     SetPoints(mark(Mark::Margin), { QPointF(marks.marginFrom, marks.nose.y()), marks.nose });
     if (QXYSeries *qvMargin = mark(Mark::QvMargin)) {
         SetPoints(qvMargin, marks.hasQvMargin ? QList<QPointF>{ marks.qvMarginFrom, marks.qvMarginTo } : none);
-        SetPoints(mark(Mark::UpperReach), marks.upperReach);
-        SetPoints(mark(Mark::LowerReach), marks.lowerReach);
     }
+    showBranches();
     stretchMinimumVoltageLine();
 }
 
@@ -153,6 +162,7 @@ void QvChart::clearMarks()
         if (mark(which))
             mark(which)->clear();
     }
+    showBranches();
 }
 
 QColor QvChart::keptColour(int serial)

@@ -74,6 +74,10 @@ private:
     void buildCurves();
     void buildMarks();
     void stretchMinimumVoltageLine();
+    // The large chart draws the branches that the marks bring, refined where
+    // they bend; otherwise the run's points.
+    bool branchesFromMarks() const;
+    void showBranches();
     void placeNote();
     QLineSeries *keptSlot(int slot, Curve curve);
     QLineSeries *keptLegendEntry(int place);

@@ -34,10 +34,6 @@ const char *Hint(RunStep step, FaultCause cause)
     if (step == RunStep::SystemSweep && cause == FaultCause::NegativeSquareRoot) {
         return "La reactancia X debe ser positiva.";
     }
-    if (step == RunStep::OperatingPoints && cause == FaultCause::DivisionByZero) {
-        return "El producto de la reactancia X por Qcap + B/2 es igual a 1: la ecuación de los puntos "
-               "de operación deja de ser cuadrática.";
-    }
     if (step == RunStep::OperatingPoints)
         return "Revise los valores de entrada.";
     return "";
@@ -69,14 +65,6 @@ QString FaultDescription(const RunFault &fault, const RegionalSettings &regional
                                      "no se distingue de 0. Use un valor mayor.")
                     : QStringLiteral("La reactancia X y la tensión U inf son demasiado pequeñas para calcular "
                                      "con ellas: su producto no se distingue de 0. Use valores mayores.");
-        }
-        // The operating points' equation loses its square term where X Beq
-        // is 1, and also where it is so near 1 that the term rounds to 0.
-        if (fault.step() == RunStep::OperatingPoints && inputs && inputs->X * (inputs->Qcap + inputs->B / 2) != 1.0) {
-            return QStringLiteral("División por cero al calcular los puntos de operación. El producto de la "
-                                  "reactancia X por Qcap + B/2 está tan cerca de 1 que la ecuación de los puntos de "
-                                  "operación no se puede resolver con la precisión de los números. La ventana "
-                                  "Curva P-V muestra el caso.");
         }
         return Sentence("División por cero", fault.step(), fault.cause());
     case FaultCause::NegativeSquareRoot:

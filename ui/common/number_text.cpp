@@ -2,17 +2,33 @@
 
 #include "core/number_format.h"
 
+#include <cmath>
 #include <string>
 
 namespace tarvilo {
+namespace {
+
+// An infinite or undefined value reads as what it is, never as digits.
+QString NonFiniteWord(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("indefinido");
+    return value < 0 ? QStringLiteral("-∞") : QStringLiteral("∞");
+}
+
+} // namespace
 
 QString ExactText(double value, const RegionalSettings &regional)
 {
+    if (!std::isfinite(value))
+        return NonFiniteWord(value);
     return QString::fromStdString(ToGeneralText(value, regional));
 }
 
 QString RoundedText(double value, const RegionalSettings &regional)
 {
+    if (!std::isfinite(value))
+        return NonFiniteWord(value);
     std::string text = FormatWithPattern(value, "0.####", regional);
     if (text.ends_with(regional.decimalSeparator))
         text.resize(text.size() - regional.decimalSeparator.size());

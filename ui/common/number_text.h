@@ -14,4 +14,6 @@ QString ExactText(double value, const RegionalSettings &regional);
 // no separator left dangling: "-1,662", "0,3144", "3".
 QString RoundedText(double value, const RegionalSettings &regional);
 
+// Both give an infinity as "∞" or "-∞" and an undefined value as "indefinido".
+
 } // namespace tarvilo

@@ -251,6 +251,10 @@ void FamilyWindow::cmdDibujar_Click()
                           .arg(QuantityName(*reading.unreadable));
     } else if (!first || !last) {
         warning = QStringLiteral("El primer y el último valor deben ser números.");
+    } else if (!std::isfinite(*last - *first)) {
+        warning = QStringLiteral("El intervalo entre el primer y el último valor es demasiado grande para repartirlo "
+                                 "en %1 valores.")
+                          .arg(m_spnValores->value());
     }
     m_lblAviso->setText(warning);
     m_lblAviso->setVisible(!warning.isEmpty());

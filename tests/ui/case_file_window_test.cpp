@@ -5,6 +5,7 @@
 #include "core/number_reading.h"
 #include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
+#include "ui/chart/qv_chart_view.h"
 #include "ui/common/case_file.h"
 #include "ui/family/family_window.h"
 #include "ui/main/case_commands.h"
@@ -20,6 +21,7 @@
 #include <bit>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 using namespace tarvilo;
 using namespace tarvilo::testing;
@@ -170,6 +172,23 @@ private slots:
         QCOMPARE(family->choice().last, QStringLiteral("9"));
         QCOMPARE(family->table()->rowCount(), 4);
         QCOMPARE(family->family().front().inputs.X, 0.05); // drawn on the opened boxes
+    }
+
+    // As many kept cases as the program keeps: all of them open, none dropped.
+    void opensACaseWithEightKeptCases()
+    {
+        CaseDocument document = OtherCase();
+        document.keepCases = true;
+        for (int pcarga = 1; pcarga <= 8; ++pcarga)
+            document.kept.push_back({ 0.05, 3.33, 1.0, double(pcarga), 0.5, 0.0, false });
+        const QString path = Path(QStringLiteral("ocho.tarvilo"));
+        Write(path, CaseFileText(document));
+        MainWindow window(PointLocale());
+        QVERIFY(window.caseCommands()->openCase(path));
+        const std::vector<KeptCurves> &kept = window.chartView()->qvChart()->keptCases();
+        QCOMPARE(kept.size(), size_t(8));
+        QCOMPARE(kept.front().name, QStringLiteral("Pcarga = 1"));
+        QCOMPARE(kept.back().name, QStringLiteral("Pcarga = 8"));
     }
 
     // Every bad file is told with its full path and what is wrong, and

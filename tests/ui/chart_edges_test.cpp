@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <cmath>
 #include <memory>
 
 using namespace tarvilo;
@@ -160,6 +161,27 @@ private slots:
         QVERIFY(band.xMax - band.xMin <= 4 * (fitted.xMax - fitted.xMin) * (1 + 1e-12));
         QTest::keyClick(view, Qt::Key_Escape);
         QCOMPARE(RangesOf(*view->qvChart()), fitted);
+    }
+
+    // A notch forward narrows both spans about the cursor, a notch back widens them.
+    void largeChartWheelNotchZoomsInOrOut()
+    {
+        MainWindow window(PointLocale());
+        Trigger(window, "mnuGraficoAmpliado");
+        LargeChartView *view = window.largeChart()->view();
+        QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
+        const AxisRanges fitted = RangesOf(*view->qvChart());
+        for (const int notch : { 1, -1 }) {
+            view->fitAll();
+            Wheel(view->viewport(), notch);
+            QVERIFY(Answers());
+            const AxisRanges zoomed = RangesOf(*view->qvChart());
+            const double across = (zoomed.xMax - zoomed.xMin) / (fitted.xMax - fitted.xMin);
+            const double up = (zoomed.yMax - zoomed.yMin) / (fitted.yMax - fitted.yMin);
+            const double expected = notch > 0 ? 0.8 : 1.25;
+            QVERIFY2(std::abs(across - expected) < 1e-9 && std::abs(up - expected) < 1e-9,
+                     qPrintable(QStringLiteral("notch %1: %2 across, %3 up").arg(notch).arg(across).arg(up)));
+        }
     }
 
     void rangeChangesNeverAskForManyTicks_data()

@@ -184,6 +184,36 @@ private slots:
         }
     }
 
+    // The fitted view shows a kept case where it reaches beyond the current curves.
+    void largeChartFitsTheKeptCases()
+    {
+        // The default case, kept, reaches twice as far in Q2 and higher in V2.
+        const QStringList current{ "0.06", "3.33", "0.9", "5", "0", "0" };
+        MainWindow alone(PointLocale());
+        SetInputs(alone, current);
+        Calculate(alone);
+        Trigger(alone, "mnuGraficoAmpliado");
+        const AxisRanges without = RangesOf(*alone.largeChart()->view()->qvChart());
+
+        MainWindow window(PointLocale());
+        Trigger(window, "mnuGraficoAmpliado");
+        Trigger(window, "mnuConservarCurvas");
+        SetInputs(window, current);
+        Calculate(window);
+        QvChart *plot = window.largeChart()->view()->qvChart();
+        QCOMPARE(plot->keptCases().size(), size_t(1));
+        const AxisRanges fitted = RangesOf(*plot);
+        bool beyond = false;
+        for (const QLineSeries *series : plot->keptSeries()) {
+            for (const QPointF &point : series->points()) {
+                beyond = beyond || point.x() > without.xMax || point.y() > without.yMax;
+                QVERIFY(point.x() >= fitted.xMin && point.x() <= fitted.xMax);
+                QVERIFY(point.y() >= fitted.yMin && point.y() <= fitted.yMax);
+            }
+        }
+        QVERIFY(beyond);
+    }
+
     void rangeChangesNeverAskForManyTicks_data()
     {
         QTest::addColumn<QStringList>("first");

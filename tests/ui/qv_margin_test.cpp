@@ -115,6 +115,17 @@ private slots:
         QCOMPARE(large->view()->qvChart()->mark(Mark::QvMargin)->count(), 0);
     }
 
+    void aNegativeReactanceHasNoMarginLine()
+    {
+        // The run stops at the system sweep with its fault box.
+        MainWindow window(PointLocale());
+        calculate(window, { "-0.03", "3.33", "1", "10.48", "0", "0" }, 1);
+        const QStringList lines = CopiedResults(window);
+        QCOMPARE(lines.front(), QStringLiteral("Reactancia X\t-0.03\tp.u."));
+        for (const QString &line : lines)
+            QVERIFY2(!line.startsWith(QStringLiteral("Margen QV")), qPrintable(line));
+    }
+
     void theLargeChartsCurveReachesItsPoints_data()
     {
         QTest::addColumn<QStringList>("inputs");

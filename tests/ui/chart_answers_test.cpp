@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QValueAxis>
 #include <QXmlStreamReader>
@@ -228,7 +229,15 @@ private slots:
         }
         QVERIFY2(green > 1.6 && green < 2.6, qPrintable(QString::number(green)));
         QVERIFY(window.saveChart(QStringLiteral("grafico.pdf")));
-        QVERIFY(ReadAll(QStringLiteral("grafico.pdf")).startsWith("%PDF-"));
+        const QByteArray pdf = ReadAll(QStringLiteral("grafico.pdf"));
+        QVERIFY(pdf.startsWith("%PDF-"));
+        // One page, A4 across: 297 by 210 mm in points.
+        const QRegularExpression box(QStringLiteral("/MediaBox \\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"));
+        const QString pdfText = QString::fromLatin1(pdf);
+        QCOMPARE(pdfText.count(box), 1);
+        const QRegularExpressionMatch page = box.match(pdfText);
+        QCOMPARE(qRound(page.captured(1).toDouble() * 25.4 / 72), 297);
+        QCOMPARE(qRound(page.captured(2).toDouble() * 25.4 / 72), 210);
         QVERIFY(window.saveChart(QStringLiteral("grafico.svg")));
         QXmlStreamReader svg(ReadAll(QStringLiteral("grafico.svg")));
         QString svgWidth, svgHeight, svgText;

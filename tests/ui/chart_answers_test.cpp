@@ -90,6 +90,18 @@ private slots:
         QCOMPARE(plot->mark(Mark::Nose)->count(), 1);
     }
 
+    // The description gives each operating point's voltage and power in their places.
+    void theDescriptionGivesEachPointsValues()
+    {
+        MainWindow window(CommaLocale());
+        const QString description = window.chartView()->accessibleDescription();
+        QVERIFY2(description.contains(
+                         QStringLiteral("Punto de operación superior: V2 = 0,9991 p.u., Q2 = -1,662 p.u. "
+                                        "Punto de operación inferior: V2 = 0,3312 p.u., Q2 = -0,1827 p.u.")),
+                 qPrintable(description));
+        QVERIFY2(!description.contains(QStringLiteral("..")), qPrintable(description));
+    }
+
     void hoverNamesWhatIsUnderTheCursor()
     {
         MainWindow window(CommaLocale());

@@ -17,8 +17,9 @@ QString ChartDescription(const QvInputs &inputs, const QvResults &results, const
 {
     const QString qvMargin = QvMarginSentence(ComputeQvMethodMargin(inputs), regional);
     const QString after = qvMargin.isEmpty() ? QString() : QLatin1Char(' ') + qvMargin;
-    QString text = QStringLiteral("Curvas Q-V de la barra de carga. Punto crítico: Q2 = %1, V2 = %2. "
-                                  "Margen de reactivo: %3. Tensión mínima: %4. ")
+    // Each value ends in "p.u.", whose point also ends its sentence.
+    QString text = QStringLiteral("Curvas Q-V de la barra de carga. Punto crítico: Q2 = %1, V2 = %2 "
+                                  "Margen de reactivo: %3 Tensión mínima: %4 ")
                            .arg(PerUnit(results.Q2crit, regional), PerUnit(results.V2crit, regional),
                                 PerUnit(results.MargenQ2, regional), PerUnit(results.V2min, regional));
     if (!results.HasSolution) {
@@ -28,8 +29,8 @@ QString ChartDescription(const QvInputs &inputs, const QvResults &results, const
                 + after;
     }
     return text
-            + QStringLiteral("Punto de operación superior: V2 = %1, Q2 = %2. Punto de operación inferior: "
-                             "V2 = %3, Q2 = %4.")
+            + QStringLiteral("Punto de operación superior: V2 = %1, Q2 = %2 Punto de operación inferior: "
+                             "V2 = %3, Q2 = %4")
                       .arg(PerUnit(results.V2sup, regional), PerUnit(results.Q2sup, regional),
                            PerUnit(results.V2inf, regional), PerUnit(results.Q2inf, regional))
             + after;

@@ -380,6 +380,48 @@ Candidates BisectPositive(const std::function<W(double)> &f, W goal, std::option
 
 // ---- Pcarga, |Pcarga| sought; Qcarga and a held.
 
+// V2sup falls and L rises as |Pcarga| grows, from their values at no active load
+// to the nose, where X^2 Pcarga^2 = Uinf^2 (Uinf^2 - 4 X Qcarga a) / (4 a^2) and
+// y = (Uinf^2 - 2 X Qcarga a) / (2 a^2), L = 1.
+Candidates PcargaForVoltage(const QvInputs &present, const WideNetwork &net, GoalTarget target, double goal)
+{
+    if (net.a.isZero() || (target == GoalTarget::IndexL && net.a.sign() < 0))
+        return Fails(GoalFailure::NotMonotone);
+    QvInputs unloaded = present;
+    unloaded.Pcarga = 0.0;
+    const WideNetwork atZero(unloaded);
+    if (!atZero.hasPoints)
+        return Fails(GoalFailure::NoOperatingPoint);
+    const W xqa = net.X * net.Q * net.a;
+    const W a2 = net.a * net.a;
+    const W pNose = Sqrt(net.u2 * (net.u2 - xqa * 4.0) / (a2 * 4.0)) / net.X;
+    const W y = W(goal) * goal;
+    if (target == GoalTarget::V2sup) {
+        // X^2 Pcarga^2 = Uinf^2 y - (a y + X Qcarga)^2, the upper point where 2 a (a y + X Qcarga) >= Uinf^2.
+        const W drop = net.a * y + net.X * net.Q;
+        const W xp2 = net.u2 * y - drop * drop;
+        if (!(goal > 0) || (net.a * drop * 2.0 - net.u2).sign() < 0) {
+            const W yNose = (net.u2 - xqa * 2.0) / (a2 * 2.0);
+            return OutOfReach(GoalFailure::BelowReach, Sqrt(yNose), pNose);
+        }
+        if (xp2.sign() < 0)
+            return OutOfReach(GoalFailure::AboveReach, Sqrt(atZero.yUpper), W(0.0));
+        return Reached({ Sqrt(xp2) / net.X });
+    }
+    // |S| = (Uinf^2 L / (a X) - 2 Qcarga L) / (1 + L^2), then Pcarga^2 = |S|^2 - Qcarga^2.
+    if (goal > 1)
+        return OutOfReach(GoalFailure::AboveReach, 1.0, pNose);
+    const W atNoLoad = atZero.yUpper.isZero() ? W(0.0) : net.X * Abs(net.Q) / (net.a * atZero.yUpper);
+    if (!(goal > 0))
+        return OutOfReach(GoalFailure::BelowReach, atNoLoad, W(0.0));
+    const W g = goal;
+    const W s = (net.u2 * g / (net.a * net.X) - net.Q * g * 2.0) / (W(1.0) + g * g);
+    const W absQ = Abs(net.Q);
+    if ((s - absQ).sign() < 0)
+        return OutOfReach(GoalFailure::BelowReach, atNoLoad, W(0.0));
+    return Reached({ Sqrt((s - absQ) * (s + absQ)) });
+}
+
 Candidates PcargaFor(const QvInputs &present, const WideNetwork &net, GoalTarget target, double goal)
 {
     const W g = goal;
@@ -422,7 +464,7 @@ Candidates PcargaFor(const QvInputs &present, const WideNetwork &net, GoalTarget
     }
     case GoalTarget::V2sup:
     case GoalTarget::IndexL:
-        return Fails(GoalFailure::NotMonotone);
+        return PcargaForVoltage(present, net, target, goal);
     }
     return Fails(GoalFailure::NotMonotone);
 }

@@ -24,6 +24,7 @@ enum class GoalFailure {
     NoLoad, // MargenP with Pcarga = 0 held; IndexL with no load
     AboveReach, // no value of the input gives a target this large
     BelowReach, // no value of the input gives a target this small
+    NoOperatingPoint, // no value of the input gives an operating point
     TooLarge, // the input that reaches it is beyond the range of a double
     NotMonotone, // the target is not proven monotone in this input for this case
 };
@@ -42,11 +43,21 @@ struct GoalSeekResult
     std::optional<double> boundInput;
 };
 
-// Closed forms where they exist (every target for Qcap and B, which act through
-// a = 1 - X Beq; MargenQ2, MargenQV, MargenP and V2sup for Qcarga; MargenQV for X);
-// elsewhere bisection on the doubles of an interval over which the target is
-// proven monotone, to the exact root's neighbouring doubles. Uinf and Pcarga keep
-// their present sign: the model sees only their squares (and |Pcarga|), so the
+// How each input is sought, a = 1 - X Beq:
+//   Qcap, B  every target in closed form through a (Beq for MargenQ2, which is
+//            linear in it): MargenQV gives a quadratic in a with one positive root,
+//            V2sup a quadratic in a whose roots are kept where the voltage is the
+//            upper point, MargenP and IndexL one a of each sign and one a > 0;
+//   Qcarga   MargenQ2 and MargenQV (slope -1), MargenP and V2sup in closed form;
+//   Uinf     every target in closed form in Uinf^2 (MargenQ2 where 0 <= a < 2);
+//   Pcarga   MargenQ2, MargenQV, V2sup and IndexL in closed form in Pcarga^2;
+//            MargenP by bisection where sign(a) Qcarga <= 0, where it falls with |Pcarga|;
+//   X        MargenQV in closed form in X a (two values where Beq > 0); MargenQ2 by
+//            bisection where Beq <= 0, where it falls with X.
+// Elsewhere NotMonotone. Bisection runs on the doubles of (0, largest double] down to
+// two neighbours, of which the nearer to the goal is given. Each closed form is
+// evaluated in about 106 bits from the exact input doubles and rounded once. Uinf and
+// Pcarga keep their present sign: the model sees only Uinf^2 and |Pcarga|, so the
 // negated value reaches the target too and is not reported.
 GoalSeekResult SeekGoal(const QvInputs &present, GoalTarget target, double goal, GoalInput input);
 

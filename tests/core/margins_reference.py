@@ -222,6 +222,15 @@ def candidates(n, target, goal, inp):
     """Roots by the closed forms (or a bracketed search), each checked against the definitions."""
     g = exact(goal)
     X, P, Q, u2, s = n.X, n.P, n.Q, n.u2, n.s
+    if (inp != "X" and not X > 0) or (inp != "Uinf" and n.Uinf == 0):
+        return ("NoLine",)
+    # No closed form and no proven monotone interval for these.
+    if (inp, target) in (("Qcarga", "IndexL"), ("X", "V2sup"), ("X", "MargenP"), ("X", "IndexL")):
+        return ("NotMonotone",)
+    if inp == "X" and target == "MargenQ2" and n.beq > 0:
+        return ("NotMonotone",)
+    if inp == "Pcarga" and target == "MargenP" and n.a * Q > 0:
+        return ("NotMonotone",)
     if inp in ("Qcap", "B"):
         def a_to(a):
             beq = (1 - a) / X
@@ -347,6 +356,26 @@ def candidates(n, target, goal, inp):
                 return ("AboveReach", u2 / (2 * X * abs(n.a)), None)
             h = lambda p: f(p) - g
             values = [sign * bisect(h, mpf("1e-20"), mpf("1e20"))]
+        elif target in ("V2sup", "IndexL"):
+            # V2sup falls and L rises with |Pcarga| up to the nose; found by bisection.
+            at0 = points(n.with_(P=0.0))
+            if at0 is None:
+                return ("NoOperatingPoint",)
+            pn = mpmath.sqrt(u2 * (u2 - 4 * X * Q * n.a) / (4 * n.a ** 2)) / X
+            if target == "V2sup":
+                high, low = mpmath.sqrt(at0[1]), mpmath.sqrt((u2 - 2 * X * Q * n.a) / (2 * n.a ** 2))
+                if g > high:
+                    return ("AboveReach", high, mpf(0))
+                if g < low:
+                    return ("BelowReach", low, sign * pn)
+            else:
+                low = X * abs(Q) / (n.a * at0[1]) if at0[1] != 0 else mpf(0)
+                if g > 1:
+                    return ("AboveReach", mpf(1), sign * pn)
+                if not g > low:
+                    return ("BelowReach", low, mpf(0))
+            h = lambda p: f(p) - g
+            values = [sign * bisect(h, mpf(0), pn * (1 - mpf(10) ** -70))]
         else:
             if target == "MargenQ2":
                 at0 = u2 * (2 - n.a) / (4 * X) - Q
@@ -483,6 +512,22 @@ GOAL_CASES = [
     ("P by Pcarga, unity power factor (bisection)", (0.1, 0.0, 1.0, 1.0, 0.0, 0.0), "MargenP", 2.0, "Pcarga"),
     ("P by Pcarga, unity power factor, above reach", (0.1, 0.0, 1.0, 1.0, 0.0, 0.0), "MargenP", 5.0, "Pcarga"),
     ("P by Pcarga, exporting (bisection)", (0.1, 0.1, 1.0, -3.0, -0.5, 0.2), "MargenP", 1.0, "Pcarga"),
+    ("V2sup by Pcarga", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "V2sup", 0.9, "Pcarga"),
+    ("V2sup by Pcarga, exporting", (0.1, 0.1, 1.0, -3.0, 0.5, 0.2), "V2sup", 0.95, "Pcarga"),
+    ("V2sup by Pcarga, above reach", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "V2sup", 1.2, "Pcarga"),
+    ("V2sup by Pcarga, below reach", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "V2sup", 0.3, "Pcarga"),
+    ("V2sup by Pcarga, no point at all", (0.5, 0.0, 1.0, 0.1, 0.6, 0.0), "V2sup", 0.7, "Pcarga"),
+    ("L by Pcarga", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "IndexL", 0.5, "Pcarga"),
+    ("L by Pcarga, capacitive", (0.1, 0.0, 1.0, 1.0, -2.0, 0.0), "IndexL", 0.4, "Pcarga"),
+    ("L by Pcarga, below reach", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "IndexL", 0.05, "Pcarga"),
+    ("L by Pcarga, above reach", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "IndexL", 1.01, "Pcarga"),
+    ("L by Qcarga, no method", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "IndexL", 0.5, "Qcarga"),
+    ("V2sup by X, no method", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "V2sup", 1.0, "X"),
+    ("Q2 by X with a shunt, no method", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "MargenQ2", 1.0, "X"),
+    ("P by Pcarga, inductive, no method", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "MargenP", 1.0, "Pcarga"),
+    ("Q2 by Qcap, negative reactance", (-0.1, 0.0, 1.0, 1.0, 0.0, 0.0), "MargenQ2", 1.0, "Qcap"),
+    ("QV by Uinf from no source", (0.1, 0.2, 0.0, 2.0, 0.8, 0.5), "MargenQV", 1.0, "Uinf"),
+    ("QV by X from no line", (0.0, 0.2, 1.05, 2.0, 0.8, 0.5), "MargenQV", 5.0, "X"),
     ("QV by X, two values", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "MargenQV", 5.0, "X"),
     ("QV by X, small margin", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "MargenQV", 0.1, "X"),
     ("QV by X, below reach", (0.1, 0.2, 1.05, 2.0, 0.8, 0.5), "MargenQV", -2.0, "X"),

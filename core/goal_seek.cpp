@@ -563,9 +563,14 @@ GoalSeekResult Finish(const Candidates &found, double present, const std::functi
 
 GoalSeekResult SeekGoal(const QvInputs &present, GoalTarget target, double goal, GoalInput input)
 {
+    if (!std::isfinite(goal) || !std::isfinite(present.X) || !std::isfinite(present.B) || !std::isfinite(present.Uinf)
+        || !std::isfinite(present.Pcarga) || !std::isfinite(present.Qcarga) || !std::isfinite(present.Qcap)) {
+        GoalSeekResult result;
+        result.failure = GoalFailure::TooLarge;
+        return result;
+    }
     const bool lineHeld = input != GoalInput::X && input != GoalInput::Uinf;
-    const bool noLine =
-            !(present.X > 0) || present.Uinf == 0 || !std::isfinite(present.X) || !std::isfinite(present.Uinf);
+    const bool noLine = !(present.X > 0) || present.Uinf == 0;
     if ((lineHeld && noLine) || (input == GoalInput::X && present.Uinf == 0)
         || (input == GoalInput::Uinf && !(present.X > 0))) {
         GoalSeekResult result;

@@ -25,7 +25,8 @@ enum class GoalFailure {
     AboveReach, // no value of the input gives a target this large
     BelowReach, // no value of the input gives a target this small
     NoOperatingPoint, // no value of the input gives an operating point
-    TooLarge, // the input that reaches it is beyond the range of a double
+    TooLarge, // the input that reaches it is beyond the range of a double; or a goal or
+              // an input that is not a finite double
     NotMonotone, // the target is not proven monotone in this input for this case
 };
 

@@ -65,8 +65,10 @@ PointMargins AtPoint(const WideNetwork &net, WideDouble y, int branch)
 StabilityMargins ComputeStabilityMargins(const QvInputs &inputs)
 {
     StabilityMargins margins;
-    if (!(inputs.X > 0) || inputs.Uinf == 0 || !std::isfinite(inputs.X) || !std::isfinite(inputs.Uinf)) {
-        const MarginValue none = Absent(MarginAbsence::NoLine);
+    const bool finite = std::isfinite(inputs.X) && std::isfinite(inputs.B) && std::isfinite(inputs.Uinf)
+            && std::isfinite(inputs.Pcarga) && std::isfinite(inputs.Qcarga) && std::isfinite(inputs.Qcap);
+    if (!finite || !(inputs.X > 0) || inputs.Uinf == 0) {
+        const MarginValue none = Absent(finite ? MarginAbsence::NoLine : MarginAbsence::TooLarge);
         margins.activeMargin = margins.activeMarginPercent = margins.voltageDistance = none;
         margins.upper = PointMargins{ none, none, none, none };
         margins.lower = margins.upper;

@@ -16,7 +16,7 @@ enum class MarginAbsence {
     AtNose, // the operating point is the double root: the sensitivity is infinite
     ZeroVoltage, // with no load at all the lower point is V2 = 0, where neither is defined
     OverCompensated, // X Beq >= 1: the Thevenin reactance X / (1 - X Beq) is not positive
-    TooLarge, // beyond the range of a double
+    TooLarge, // beyond the range of a double, or an input that is not a finite double
 };
 
 // A value, or why there is none.

@@ -396,5 +396,25 @@ TEST(GoalSeek, BoundsAreReachedWhereAnInputIsGiven)
     }
 }
 
+// A goal or an input that is not a finite double reaches nothing: a NaN would
+// otherwise pass every comparison unnoticed and come back as a number.
+TEST(GoalSeek, NonFiniteGoalsAndInputsGiveNoValue)
+{
+    const QvInputs present = Inputs(0.1, 0.2, 1.05, 2.0, 0.8, 0.5);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const GoalTarget target : { T::MargenQ2, T::MargenQV, T::V2sup, T::MargenP, T::IndexL }) {
+        for (const double goal : { nan, inf, -inf }) {
+            EXPECT_EQ(SeekGoal(present, target, goal, I::Qcap).failure, F::TooLarge);
+        }
+        QvInputs broken = present;
+        broken.Pcarga = nan;
+        EXPECT_EQ(SeekGoal(broken, target, 1.0, I::Qcap).failure, F::TooLarge);
+        broken = present;
+        broken.B = inf;
+        EXPECT_EQ(SeekGoal(broken, target, 1.0, I::Uinf).failure, F::TooLarge);
+    }
+}
+
 } // namespace
 } // namespace tarvilo

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <iostream>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -310,6 +311,24 @@ TEST(StabilityMargins, OperatingPointsAreTheSolvers)
         ASSERT_EQ(margins.upper.voltage.exists(), results.HasSolution);
         if (results.HasSolution) {
             EXPECT_LE(UlpDistance(margins.upper.voltage.value, results.V2sup), kUlps);
+        }
+    }
+}
+
+// An input that is not a finite double gives no value anywhere, not a number
+// computed from a NaN or an infinity taken as zero.
+TEST(StabilityMargins, NonFiniteInputsGiveNoValue)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double QvInputs::*input :
+         { &QvInputs::X, &QvInputs::B, &QvInputs::Uinf, &QvInputs::Pcarga, &QvInputs::Qcarga, &QvInputs::Qcap }) {
+        for (const double value : { nan, inf, -inf }) {
+            QvInputs inputs = Inputs(0.1, 0.2, 1.05, 2.0, 0.8, 0.5);
+            inputs.*input = value;
+            for (const MarginValue &field : Fields(ComputeStabilityMargins(inputs))) {
+                EXPECT_EQ(field.absence, TooLarge);
+            }
         }
     }
 }

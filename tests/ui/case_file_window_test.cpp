@@ -5,8 +5,11 @@
 #include "core/number_reading.h"
 #include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
+#include "ui/chart/large_chart_view.h"
+#include "ui/chart/qv_chart_view.h"
 #include "ui/common/case_file.h"
 #include "ui/family/family_window.h"
+#include "ui/large_chart/large_chart_window.h"
 #include "ui/main/case_commands.h"
 
 #include <QAction>
@@ -365,6 +368,83 @@ private slots:
         QVERIFY(FileBytes(path).contains("\"casosConservados\": [\n    {\"X\": 0.03, \"B\": 3.33"));
         Trigger(window, "mnuBorrarCurvas"); // the kept cases gone: a change
         QVERIFY(window.isWindowModified());
+    }
+
+    // Turning "Conservar curvas anteriores" off keeps no more cases and hides
+    // those kept, without a question; they come back when it is turned on
+    // again and are in every case saved. Only "Borrar curvas anteriores"
+    // discards them.
+    void untickingHidesTheKeptCasesWithoutLosingThem_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QList<double>>("kept"); // the Qcap of each kept case at the end
+        QTest::addColumn<bool>("keeping");
+        QTest::newRow("off, on") << "off on" << QList<double>{ 0, 0.25 } << true;
+        QTest::newRow("off") << "off" << QList<double>{ 0, 0.25 } << false;
+        QTest::newRow("off, run, on") << "off run on" << QList<double>{ 0, 0.25 } << true;
+        QTest::newRow("off, run, on, run") << "off run on run" << QList<double>{ 0, 0.25, 0.75 } << true;
+        QTest::newRow("off, on, off, on") << "off on off on" << QList<double>{ 0, 0.25 } << true;
+        QTest::newRow("off, clear, on") << "off clear on" << QList<double>{} << true;
+        QTest::newRow("clear") << "clear" << QList<double>{} << true;
+    }
+    void untickingHidesTheKeptCasesWithoutLosingThem()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QList<double>, kept);
+        QFETCH(bool, keeping);
+        const auto shownQcaps = [](const QvChart *chart, const MainWindow &window) {
+            QList<double> qcaps;
+            for (const KeptCurves &curves : chart->keptCases()) {
+                // Named by what sets it apart from the case shown.
+                const QString name = curves.name;
+                qcaps << (name == QLatin1String("mismo caso") ? window.inputBox(InputBox::Qcap)->text().toDouble()
+                                                              : name.section(QStringLiteral(" = "), 1).toDouble());
+            }
+            return qcaps;
+        };
+        MainWindow window(PointLocale());
+        Trigger(window, "mnuGraficoAmpliado");
+        Trigger(window, "mnuConservarCurvas");
+        double qcap = 0;
+        const auto run = [&] {
+            qcap += 0.25;
+            window.inputBox(InputBox::Qcap)->setText(QString::number(qcap));
+            Calculate(window);
+        };
+        run(); // keeps the case shown at start, Qcap 0
+        run(); // keeps Qcap 0.25
+        for (const QString &step : steps.split(QLatin1Char(' '))) {
+            if (step == QLatin1String("run"))
+                run();
+            else if (step == QLatin1String("clear"))
+                Trigger(window, "mnuBorrarCurvas");
+            else
+                Trigger(window, "mnuConservarCurvas");
+        }
+        QCOMPARE(window.findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))->isChecked(), keeping);
+        const QList<double> shown = keeping ? kept : QList<double>();
+        QCOMPARE(shownQcaps(window.chartView()->qvChart(), window), shown);
+        QCOMPARE(shownQcaps(window.largeChart()->view()->qvChart(), window), shown);
+
+        const QString path = Path(QStringLiteral("conservados.tarvilo"));
+        QVERIFY(window.caseCommands()->saveCase(path));
+        const CaseReading reading = ReadCaseFile(path);
+        QVERIFY(reading.document);
+        QCOMPARE(reading.document->keepCases, keeping);
+        QList<double> saved;
+        for (const QvInputs &inputs : reading.document->kept)
+            saved << inputs.Qcap;
+        QCOMPARE(saved, kept);
+
+        // Opened again, hidden or shown as they were; turned on, there.
+        MainWindow opened(PointLocale());
+        QVERIFY(opened.caseCommands()->openCase(path));
+        QCOMPARE(shownQcaps(opened.chartView()->qvChart(), opened), shown);
+        if (!keeping) {
+            Trigger(opened, "mnuConservarCurvas");
+            QCOMPARE(shownQcaps(opened.chartView()->qvChart(), opened), kept);
+        }
+        QVERIFY(m_watchdog->seen().empty()); // never a question
     }
 
     // "Salir", or closing the window, with changes not saved asks; each

@@ -13,6 +13,7 @@
 #include "ui/main/case_commands.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -487,6 +488,141 @@ private slots:
         QCOMPARE(window.isVisible(), !closes);
         QCOMPARE(FileBytes(path).contains("\"Pcarga\": 8.5"), saved);
         QCOMPARE(window.isWindowModified(), !saved);
+    }
+
+    // "Guardar caso" over a file that another program has changed since it
+    // was opened or saved asks first, and each answer does what it says. A
+    // file rewritten with the same bytes, or removed, loses nothing: no
+    // question.
+    void asksBeforeWritingOverAFileChangedOnDisk_data()
+    {
+        QTest::addColumn<QString>("change"); // what the other program does to the file
+        QTest::addColumn<bool>("opened"); // the file was opened, not saved, before
+        QTest::addColumn<bool>("byClosing"); // "Salir", then "Guardar"
+        QTest::addColumn<QString>("answer"); // empty: no question
+        QTest::addColumn<QString>("saveAs"); // the name given to "Guardar como..."; empty: cancelled
+        QTest::newRow("rewritten, Sobrescribir") << "other" << false << false << "Sobrescribir"
+                                                 << "";
+        QTest::newRow("opened, rewritten, Sobrescribir") << "other" << true << false << "Sobrescribir"
+                                                         << "";
+        QTest::newRow("same size, Cancelar") << "same size" << false << false << "Cancelar"
+                                             << "";
+        QTest::newRow("opened, same size, Cancelar") << "same size" << true << false << "Cancelar"
+                                                     << "";
+        QTest::newRow("rewritten, Guardar como...") << "other" << false << false << "Guardar como..."
+                                                    << "copia.tarvilo";
+        QTest::newRow("rewritten, Guardar como..., cancelled") << "other" << false << false << "Guardar como..."
+                                                               << "";
+        QTest::newRow("grown, Cancelar") << "grown" << false << false << "Cancelar"
+                                         << "";
+        QTest::newRow("a folder now, Cancelar") << "folder" << false << false << "Cancelar"
+                                                << "";
+        QTest::newRow("the same bytes") << "same bytes" << false << false << ""
+                                        << "";
+        QTest::newRow("opened, the same bytes") << "same bytes" << true << false << ""
+                                                << "";
+        QTest::newRow("removed") << "removed" << false << false << ""
+                                 << "";
+        QTest::newRow("closing, rewritten, Cancelar") << "other" << false << true << "Cancelar"
+                                                      << "";
+        QTest::newRow("closing, rewritten, Sobrescribir") << "other" << false << true << "Sobrescribir"
+                                                          << "";
+    }
+    void asksBeforeWritingOverAFileChangedOnDisk()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, opened);
+        QFETCH(bool, byClosing);
+        QFETCH(QString, answer);
+        QFETCH(QString, saveAs);
+        // A file of each row's own: one row leaves a folder in its place.
+        const QString path = Path(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".tarvilo"));
+        MainWindow window(PointLocale());
+        window.show();
+        if (opened) {
+            Write(path, CaseFileText(OtherCase()));
+            QVERIFY(window.caseCommands()->openCase(path));
+        } else {
+            QVERIFY(window.caseCommands()->saveCase(path));
+        }
+        window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("8.5")); // a change of the window's own
+
+        // Another program writes the file meanwhile.
+        const QByteArray before = FileBytes(path);
+        QByteArray theirs = before;
+        if (change == QLatin1String("other")) {
+            theirs = CaseFileText(CaseDocument{ { 0.07, 3.33, 1.0, 4.0, 0.5, 0.0 }, false, {}, {} });
+        } else if (change == QLatin1String("same size")) {
+            theirs.replace("\"B\": 3.33", "\"B\": 3.34");
+        } else if (change == QLatin1String("grown")) {
+            theirs += ' ';
+        }
+        QVERIFY(change == QLatin1String("same bytes") || change == QLatin1String("removed")
+                || change == QLatin1String("folder") || (theirs != before && theirs.size() > 0));
+        if (change == QLatin1String("removed") || change == QLatin1String("folder")) {
+            QVERIFY(QFile::remove(path));
+            if (change == QLatin1String("folder"))
+                QVERIFY(QDir::current().mkdir(path));
+            theirs.clear();
+        } else {
+            Write(path, theirs);
+        }
+
+        const QString copy = saveAs.isEmpty() ? QString() : Path(saveAs);
+        const bool asked = !answer.isEmpty();
+        m_watchdog->expect((asked ? 1 : 0) + (byClosing ? 1 : 0));
+        m_watchdog->fileToChoose = copy;
+        m_watchdog->onOpen = [&](const ModalWatchdog::Seen &seen) {
+            m_watchdog->press =
+                    seen.text.startsWith(QStringLiteral("¿Guardar los cambios")) ? QStringLiteral("Guardar") : answer;
+        };
+        if (byClosing)
+            Trigger(window, "mnuSalir");
+        else
+            Trigger(window, "mnuGuardarCaso");
+        m_watchdog->onOpen = nullptr;
+        m_watchdog->fileToChoose.reset();
+
+        QCOMPARE(int(m_watchdog->seen().size()), (asked ? 1 : 0) + (byClosing ? 1 : 0));
+        if (asked) {
+            const ModalWatchdog::Seen &question = m_watchdog->seen().back();
+            QCOMPARE(question.text,
+                     QStringLiteral("Otro programa ha cambiado el archivo %1 desde que se abrió o se "
+                                    "guardó por última vez. ¿Sobrescribirlo con el caso de esta "
+                                    "ventana?")
+                             .arg(path));
+            QCOMPARE(question.title, QStringLiteral("tarvilo"));
+            QCOMPARE(question.icon, QMessageBox::Warning);
+            QCOMPARE(question.buttonCount, 3);
+        }
+        const bool overwritten = !asked || answer == QLatin1String("Sobrescribir");
+        const bool savedElsewhere = !copy.isEmpty();
+        if (overwritten) {
+            QVERIFY(FileBytes(path).contains("\"Pcarga\": 8.5"));
+            QCOMPARE(window.caseCommands()->casePath(), path);
+        } else if (change == QLatin1String("folder")) {
+            QVERIFY(QFileInfo(path).isDir());
+        } else {
+            QCOMPARE(FileBytes(path), theirs); // what the other program wrote stays
+        }
+        if (savedElsewhere) {
+            QVERIFY(FileBytes(copy).contains("\"Pcarga\": 8.5"));
+            QCOMPARE(window.caseCommands()->casePath(), copy);
+        } else if (!overwritten) {
+            QCOMPARE(window.caseCommands()->casePath(), path);
+        }
+        QCOMPARE(window.isWindowModified(), !overwritten && !savedElsewhere);
+        QCOMPARE(window.isVisible(), !byClosing || !overwritten);
+
+        // Saved once more: asked again only while the file is still another's.
+        if (window.isVisible()) {
+            m_watchdog->clear();
+            const bool again = !overwritten && !savedElsewhere;
+            m_watchdog->expect(again ? 1 : 0);
+            m_watchdog->press = QStringLiteral("Cancelar");
+            Trigger(window, "mnuGuardarCaso");
+            QCOMPARE(int(m_watchdog->seen().size()), again ? 1 : 0);
+        }
     }
 
     // Opening another case with changes not saved asks too; "Cancelar"

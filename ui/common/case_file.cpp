@@ -99,7 +99,7 @@ bool SameValue(const BoxValue &a, const BoxValue &b)
 
 CaseReading Refused(const QString &problem)
 {
-    return { std::nullopt, problem };
+    return { std::nullopt, problem, {} };
 }
 
 // The parser stopped in the last token of a text that could go on: the
@@ -331,7 +331,7 @@ CaseReading ParseCaseText(const QByteArray &text)
         problem = ReadFamily(root.value(QStringLiteral("familia")), document.family);
     if (!problem.isEmpty())
         return Refused(problem);
-    return { document, QString() };
+    return { document, QString(), {} };
 }
 
 CaseReading ReadCaseFile(const QString &path)
@@ -359,7 +359,9 @@ CaseReading ReadCaseFile(const QString &path)
     }
     if (file.error() != QFileDevice::NoError)
         return Refused(QStringLiteral("no se pudo leer"));
-    return ParseCaseText(text);
+    CaseReading reading = ParseCaseText(text);
+    reading.text = text;
+    return reading;
 }
 
 QString CaseOpenFailure(const QString &path, const QString &problem)

@@ -157,6 +157,61 @@ private slots:
         QCOMPARE(reading.document->kept[1].X, 0.030000000000000002);
     }
 
+    // A case the window saved opens again, whatever doubles it keeps: minus
+    // zero, subnormals and shortest texts, in the boxes and in the kept
+    // cases, the same to the bit.
+    void keptCasesComeBackBitForBit_data()
+    {
+        QTest::addColumn<QStringList>("kept"); // the six boxes of the case kept
+        QTest::addColumn<QStringList>("boxes"); // the six boxes saved
+        QTest::newRow("minus zeros") << QStringList{ "0.03", "-0", "1", "10.48", "-0", "-0" }
+                                     << QStringList{ "-0", "-0", "-0", "-0", "-0", "-0" };
+        QTest::newRow("subnormals") << QStringList{ "0.03", "3.33", "1", "10.48", "5e-324", "-4.9e-324" }
+                                    << QStringList{ "5e-324", "2.2250738585072009e-308", "1", "10.48", "0", "-0" };
+        QTest::newRow("the largest doubles")
+                << QStringList{ "0.030000000000000002", "3.33", "1.0000000000000002", "10.48", "1e-300", "0" }
+                << QStringList{ "1.7976931348623157e308", "-1.7976931348623157e308", "1e308", "1e-308", "0.1", "-0" };
+    }
+    void keptCasesComeBackBitForBit()
+    {
+        QFETCH(QStringList, kept);
+        QFETCH(QStringList, boxes);
+        const auto bits = [](const QString &text) {
+            const auto value = ReadRegionalNumber(text.toStdString(), RegionalOf(PointLocale()));
+            return value ? std::bit_cast<std::uint64_t>(*value) : std::uint64_t(0x7ff8000000000001);
+        };
+        const QString path = Path(QStringLiteral("bits.tarvilo"));
+        {
+            MainWindow window(PointLocale());
+            Trigger(window, "mnuConservarCurvas");
+            SetInputs(window, kept);
+            Calculate(window); // keeps the case shown at start
+            window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("9"));
+            Calculate(window); // keeps the case of the row
+            SetInputs(window, boxes);
+            QVERIFY(window.caseCommands()->saveCase(path));
+        }
+        MainWindow window(PointLocale());
+        m_watchdog->expect(100); // the boxes' case may have no result: what counts is that it opens
+        QVERIFY(window.caseCommands()->openCase(path));
+        for (const ModalWatchdog::Seen &seen : m_watchdog->seen())
+            QVERIFY2(!seen.text.startsWith(QStringLiteral("No se pudo abrir")), qPrintable(seen.text));
+        m_watchdog->clear();
+        int i = 0;
+        for (const InputBox box : kInputBoxes) {
+            QCOMPARE(bits(window.inputBox(box)->text()), bits(boxes.at(i)));
+            ++i;
+        }
+        const CaseReading reading = ReadCaseFile(path);
+        QVERIFY(reading.document);
+        QCOMPARE(reading.document->kept.size(), size_t(2));
+        i = 0;
+        for (const InputBox box : kInputBoxes) {
+            QCOMPARE(std::bit_cast<std::uint64_t>(ValueOf(reading.document->kept[1], box)), bits(kept.at(i)));
+            ++i;
+        }
+    }
+
     // The family window opens on the case's settings, written with the
     // regional separator, and draws them.
     void opensTheFamilyOfTheCase()

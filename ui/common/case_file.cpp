@@ -17,6 +17,9 @@ namespace tarvilo {
 namespace {
 
 constexpr const char *kFormatName = "tarvilo-caso";
+// Qt reads every JSON zero as +0: minus zero goes as this text, wherever a
+// number stands, and reads back as minus zero.
+constexpr const char *kMinusZero = "-0";
 
 // The keys are the quantities' short names, fixed by the format whatever the
 // window calls them.
@@ -61,9 +64,8 @@ QByteArray JsonString(const QString &text)
 QByteArray JsonValue(const BoxValue &value)
 {
     if (const double *number = std::get_if<double>(&value)) {
-        // Qt reads every zero as +0: minus zero goes as the box's text.
         if (*number == 0 && std::signbit(*number))
-            return JsonString(QStringLiteral("-0"));
+            return JsonString(QString::fromLatin1(kMinusZero));
         return QByteArray::fromStdString(ShortestText(*number));
     }
     return JsonString(std::get<QString>(value));
@@ -141,6 +143,10 @@ QString ReadValue(const QJsonValue &json, const QString &name, bool textAllowed,
         return QStringLiteral("falta el valor de %1").arg(name);
     if (json.isDouble()) {
         value = json.toDouble();
+        return {};
+    }
+    if (json.isString() && json.toString() == QLatin1String(kMinusZero)) {
+        value = -0.0;
         return {};
     }
     if (textAllowed && json.isString()) {

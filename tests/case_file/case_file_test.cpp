@@ -219,7 +219,7 @@ std::string Replaced(const std::string &text, const std::string &from, const std
 struct BadText
 {
     std::string text;
-    const char *problem;
+    std::string problem;
 };
 
 TEST(ParseCaseText, RefusesABadDocumentSayingWhy)
@@ -273,6 +273,36 @@ TEST(ParseCaseText, RefusesABadDocumentSayingWhy)
         { Replaced(good, "\"familia\": {", "\"familia\": 3, \"f\": {"),
           "los datos de la familia de curvas no son un objeto" },
         { good + "x", "no es un caso de Tarvilo" },
+        // A key named twice, at every level, whatever the values.
+        { Replaced(good, "\"version\": 1,", "\"version\": 1, \"version\": 2,"),
+          "la clave «version» aparece dos veces" },
+        { Replaced(good, "\"version\": 1,", "\"version\": 1, \"formato\": \"tarvilo-caso\","),
+          "la clave «formato» aparece dos veces" },
+        { Replaced(good, "\"conservarCurvas\": true,", "\"conservarCurvas\": true, \"conservarCurvas\": true,"),
+          "la clave «conservarCurvas» aparece dos veces" },
+        { Replaced(good, "\"version\": 1,", "\"version\": 1, \"entradas\": {},"),
+          "la clave «entradas» aparece dos veces" },
+        { Replaced(good, "\"version\": 1,", "\"version\": 1, \"casosConservados\": [],"),
+          "la clave «casosConservados» aparece dos veces" },
+        { Replaced(good, "\"version\": 1,", "\"version\": 1, \"familia\": 3,"),
+          "la clave «familia» aparece dos veces" },
+        { Replaced(good, "\"Qcap\": \"Error\"}", "\"Qcap\": \"Error\", \"Qcap\": 1}"),
+          "la clave «Qcap» aparece dos veces en las entradas" },
+        { Replaced(good, "\"entradas\": {\"X\": 0.03,", "\"entradas\": {\"X\": 0.03, \"\\u0058\": 0.03,"),
+          "la clave «X» aparece dos veces en las entradas" },
+        { Replaced(good, "\"Qcap\": 0.5}", "\"Qcap\": 0.5, \"Qcap\": 0.5}"),
+          "en el caso conservado 1, la clave «Qcap» aparece dos veces" },
+        { Replaced(good, "\"Pcarga\": 9,", "\"Pcarga\": 9, \"Pcarga\": 8,"),
+          "en el caso conservado 2, la clave «Pcarga» aparece dos veces" },
+        { Replaced(good, "\"magnitud\": \"Pcarga\"", "\"magnitud\": \"Pcarga\", \"magnitud\": \"X\""),
+          "la clave «magnitud» aparece dos veces en la familia de curvas" },
+        { Replaced(good, "\"valores\": 7", "\"valores\": 7, \"valores\": 7"),
+          "la clave «valores» aparece dos veces en la familia de curvas" },
+        { Replaced(good, "\"version\": 1,", "\"version\": 1, \"otro\": [{\"a\\\"b\": 1, \"a\\\"b\": [\"]\"]}],"),
+          "la clave «a\"b» aparece dos veces dentro de «otro»" },
+        { Replaced(good, "\"version\": 1,",
+                   "\"version\": 1, \"" + std::string(50, 'k') + "\": 1, \"" + std::string(50, 'k') + "\": 2,"),
+          "la clave «" + std::string(40, 'k') + "…» aparece dos veces" },
     };
     for (const auto &[text, problem] : cases) {
         const CaseReading reading = ParseCaseText(QByteArray::fromStdString(text));
@@ -290,6 +320,21 @@ TEST(ParseCaseText, ReadsMinusZeroOnlyAsWritten)
         const CaseReading reading = ParseCaseText(QByteArray::fromStdString(file));
         EXPECT_FALSE(reading.document) << text;
         EXPECT_EQ(reading.problem.toStdString(), "en el caso conservado 1, el valor de Qcap no es un número") << text;
+    }
+}
+
+// Keys alike but not the same, or the same in different objects, are no
+// repetition.
+TEST(ParseCaseText, TakesKeysThatDifferOrStandInOtherObjects)
+{
+    const std::string good = kSampleText;
+    for (const std::string &text :
+         { good, Replaced(good, "\"version\": 1,", "\"version\": 1, \"Version\": 2, \"version \": 3,"),
+           Replaced(good, "\"version\": 1,", "\"version\": 1, \"otro\": {\"version\": 1, \"X\": 2},"),
+           Replaced(good, "\"version\": 1,", "\"version\": 1, \"otro\": [{\"a\": 1}, {\"a\": 2}],"),
+           Replaced(good, "\"version\": 1,", "\"version\": 1, \"a\": \"\\\"a\\\": 1, \\\"a\\\"\",") }) {
+        const CaseReading reading = ParseCaseText(QByteArray::fromStdString(text));
+        EXPECT_TRUE(reading.document) << reading.problem.toStdString() << "\n" << text;
     }
 }
 

@@ -263,6 +263,9 @@ private slots:
                                        << "versión 2 no admitida";
         QTest::newRow("wrong type") << "tipo.tarvilo" << QByteArray(good).replace("\"Qcap\": 0", "\"Qcap\": [0]")
                                     << "el valor de Qcap no es un número";
+        QTest::newRow("repeated key") << "repetida.tarvilo"
+                                      << QByteArray(good).replace("\"Qcap\": 0}", "\"Qcap\": 0, \"Qcap\": 1}")
+                                      << "la clave «Qcap» aparece dos veces en las entradas";
         QTest::newRow("not finite") << "infinito.tarvilo" << QByteArray(good).replace("\"X\": 0.05", "\"X\": 1e999")
                                     << "el valor de X no es un número finito representable";
         QTest::newRow("nine kept cases") << "nueve.tarvilo" << nineKept

@@ -12,8 +12,11 @@
 #include <cmath>
 #include <cfloat>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <limits>
+#include <string>
+#include <variant>
 
 namespace tarvilo {
 namespace {
@@ -106,6 +109,73 @@ TEST(CaseFileText, KeepsMinusZeroOfABoxAsItsText)
     EXPECT_TRUE(std::signbit(*ReadRegionalNumber(text.toStdString(), CommaSettings())));
 }
 
+bool SameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Every double a file can hold comes back bit for bit, minus zero apart
+// from zero, in the boxes, in each kept case and in the family's range.
+TEST(CaseFileText, ReadsBackEveryDoubleBitForBit)
+{
+    const double edges[] = {
+        -0.0,
+        0.0,
+        5e-324, // the least subnormal
+        -5e-324,
+        2.2250738585072009e-308, // the largest subnormal
+        DBL_MIN,
+        -DBL_MIN,
+        DBL_MAX,
+        -DBL_MAX,
+        std::nextafter(DBL_MAX, 0.0),
+        1e308,
+        -1e308,
+        1e-308,
+        5e-310,
+        0.1 + 0.2,
+        1e22,
+        1e23,
+        9007199254740993.0,
+        9223372036854775808.0, // 2^63, beyond a 64-bit integer
+        18446744073709551616.0,
+        123456789012345680.0,
+        1e-7,
+        10.48,
+        -1.0 / 3,
+    };
+    for (const double edge : edges) {
+        CaseDocument document;
+        document.inputs.fill(edge);
+        document.inputs[1] = -0.0; // a value beside it of another kind
+        QvInputs kept{ edge, edge, edge, edge, edge, edge, false };
+        document.kept = { kept, { 0.03, -0.0, 1.0, edge, -0.0, edge, false } };
+        document.family = CaseFamily{ InputBox::Qcap, edge, -0.0, 3 };
+        const QByteArray text = CaseFileText(document);
+        const CaseReading reading = ParseCaseText(text);
+        ASSERT_TRUE(reading.document) << reading.problem.toStdString() << "\n" << text.toStdString();
+        const CaseDocument &read = *reading.document;
+        for (size_t i = 0; i < read.inputs.size(); ++i) {
+            ASSERT_TRUE(std::holds_alternative<double>(read.inputs[i])) << text.toStdString();
+            EXPECT_TRUE(SameBits(std::get<double>(read.inputs[i]), std::get<double>(document.inputs[i])))
+                    << text.toStdString();
+        }
+        ASSERT_EQ(read.kept.size(), document.kept.size());
+        for (size_t k = 0; k < read.kept.size(); ++k) {
+            for (const InputBox box : kInputBoxes) {
+                EXPECT_TRUE(SameBits(ValueOf(read.kept[k], box), ValueOf(document.kept[k], box)))
+                        << "kept case " << k + 1 << "\n"
+                        << text.toStdString();
+            }
+        }
+        ASSERT_TRUE(read.family);
+        EXPECT_TRUE(SameBits(std::get<double>(read.family->first), edge)) << text.toStdString();
+        EXPECT_TRUE(SameBits(std::get<double>(read.family->last), -0.0)) << text.toStdString();
+        // Written again, the same file.
+        EXPECT_EQ(CaseFileText(read), text);
+    }
+}
+
 TEST(BoxText, ReadsBackToTheSameDoubleUnderEitherSeparator)
 {
     const double values[] = { 0.03, 0.1 + 0.2, 1e22, 5e-324, DBL_MAX, -0.0, 1e-7, 10.48, -123456.789, 1.0 / 3 };
@@ -149,7 +219,7 @@ std::string Replaced(const std::string &text, const std::string &from, const std
 struct BadText
 {
     std::string text;
-    const char *problem;
+    std::string problem;
 };
 
 TEST(ParseCaseText, RefusesABadDocumentSayingWhy)
@@ -203,11 +273,68 @@ TEST(ParseCaseText, RefusesABadDocumentSayingWhy)
         { Replaced(good, "\"familia\": {", "\"familia\": 3, \"f\": {"),
           "los datos de la familia de curvas no son un objeto" },
         { good + "x", "no es un caso de Tarvilo" },
+        // A key named twice, at every level, whatever the values.
+        { Replaced(good, "\"version\": 1,", "\"version\": 1, \"version\": 2,"),
+          "la clave «version» aparece dos veces" },
+        { Replaced(good, "\"version\": 1,", "\"version\": 1, \"formato\": \"tarvilo-caso\","),
+          "la clave «formato» aparece dos veces" },
+        { Replaced(good, "\"conservarCurvas\": true,", "\"conservarCurvas\": true, \"conservarCurvas\": true,"),
+          "la clave «conservarCurvas» aparece dos veces" },
+        { Replaced(good, "\"version\": 1,", "\"version\": 1, \"entradas\": {},"),
+          "la clave «entradas» aparece dos veces" },
+        { Replaced(good, "\"version\": 1,", "\"version\": 1, \"casosConservados\": [],"),
+          "la clave «casosConservados» aparece dos veces" },
+        { Replaced(good, "\"version\": 1,", "\"version\": 1, \"familia\": 3,"),
+          "la clave «familia» aparece dos veces" },
+        { Replaced(good, "\"Qcap\": \"Error\"}", "\"Qcap\": \"Error\", \"Qcap\": 1}"),
+          "la clave «Qcap» aparece dos veces en las entradas" },
+        { Replaced(good, "\"entradas\": {\"X\": 0.03,", "\"entradas\": {\"X\": 0.03, \"\\u0058\": 0.03,"),
+          "la clave «X» aparece dos veces en las entradas" },
+        { Replaced(good, "\"Qcap\": 0.5}", "\"Qcap\": 0.5, \"Qcap\": 0.5}"),
+          "en el caso conservado 1, la clave «Qcap» aparece dos veces" },
+        { Replaced(good, "\"Pcarga\": 9,", "\"Pcarga\": 9, \"Pcarga\": 8,"),
+          "en el caso conservado 2, la clave «Pcarga» aparece dos veces" },
+        { Replaced(good, "\"magnitud\": \"Pcarga\"", "\"magnitud\": \"Pcarga\", \"magnitud\": \"X\""),
+          "la clave «magnitud» aparece dos veces en la familia de curvas" },
+        { Replaced(good, "\"valores\": 7", "\"valores\": 7, \"valores\": 7"),
+          "la clave «valores» aparece dos veces en la familia de curvas" },
+        { Replaced(good, "\"version\": 1,", "\"version\": 1, \"otro\": [{\"a\\\"b\": 1, \"a\\\"b\": [\"]\"]}],"),
+          "la clave «a\"b» aparece dos veces dentro de «otro»" },
+        { Replaced(good, "\"version\": 1,",
+                   "\"version\": 1, \"" + std::string(50, 'k') + "\": 1, \"" + std::string(50, 'k') + "\": 2,"),
+          "la clave «" + std::string(40, 'k') + "…» aparece dos veces" },
     };
     for (const auto &[text, problem] : cases) {
         const CaseReading reading = ParseCaseText(QByteArray::fromStdString(text));
         EXPECT_FALSE(reading.document) << text;
         EXPECT_EQ(reading.problem.toStdString(), problem) << text;
+    }
+}
+
+// Minus zero is a number only as the writer spells it; any other text in a
+// kept case is still refused.
+TEST(ParseCaseText, ReadsMinusZeroOnlyAsWritten)
+{
+    for (const char *text : { "\"-0.0\"", "\"- 0\"", "\"−0\"", "\"+0\"", "\"0\"", "\" -0\"" }) {
+        const std::string file = Replaced(kSampleText, "\"Qcap\": 0.5", std::string("\"Qcap\": ") + text);
+        const CaseReading reading = ParseCaseText(QByteArray::fromStdString(file));
+        EXPECT_FALSE(reading.document) << text;
+        EXPECT_EQ(reading.problem.toStdString(), "en el caso conservado 1, el valor de Qcap no es un número") << text;
+    }
+}
+
+// Keys alike but not the same, or the same in different objects, are no
+// repetition.
+TEST(ParseCaseText, TakesKeysThatDifferOrStandInOtherObjects)
+{
+    const std::string good = kSampleText;
+    for (const std::string &text :
+         { good, Replaced(good, "\"version\": 1,", "\"version\": 1, \"Version\": 2, \"version \": 3,"),
+           Replaced(good, "\"version\": 1,", "\"version\": 1, \"otro\": {\"version\": 1, \"X\": 2},"),
+           Replaced(good, "\"version\": 1,", "\"version\": 1, \"otro\": [{\"a\": 1}, {\"a\": 2}],"),
+           Replaced(good, "\"version\": 1,", "\"version\": 1, \"a\": \"\\\"a\\\": 1, \\\"a\\\"\",") }) {
+        const CaseReading reading = ParseCaseText(QByteArray::fromStdString(text));
+        EXPECT_TRUE(reading.document) << reading.problem.toStdString() << "\n" << text;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QTest>
 
 namespace tarvilo::testing {
@@ -21,6 +22,16 @@ void ModalWatchdog::clear()
 
 void ModalWatchdog::poll()
 {
+    auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+    if (dialog && dialog->isVisible() && fileToChoose) {
+        if (fileToChoose->isEmpty()) {
+            dialog->reject();
+        } else {
+            dialog->selectFile(*fileToChoose);
+            static_cast<QDialog *>(dialog)->accept(); // as its own button does
+        }
+        return;
+    }
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     if (!box || !box->isVisible())
         return;

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace tarvilo::testing {
@@ -44,6 +45,10 @@ public:
     // The button to press in each box, by its text without "&" ("No
     // guardar"); empty: the box is closed as its OK button does.
     QString press;
+    // The file a file dialog that opens is given, as if typed, and accepted
+    // with; an empty text cancels the dialog. Unset, a file dialog is left
+    // to the test.
+    std::optional<QString> fileToChoose;
 
 private:
     void poll();

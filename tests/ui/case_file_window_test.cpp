@@ -5,12 +5,15 @@
 #include "core/number_reading.h"
 #include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
+#include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart_view.h"
 #include "ui/common/case_file.h"
 #include "ui/family/family_window.h"
+#include "ui/large_chart/large_chart_window.h"
 #include "ui/main/case_commands.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -155,6 +158,61 @@ private slots:
         QCOMPARE(reading.document->kept[1].X, 0.030000000000000002);
     }
 
+    // A case the window saved opens again, whatever doubles it keeps: minus
+    // zero, subnormals and shortest texts, in the boxes and in the kept
+    // cases, the same to the bit.
+    void keptCasesComeBackBitForBit_data()
+    {
+        QTest::addColumn<QStringList>("kept"); // the six boxes of the case kept
+        QTest::addColumn<QStringList>("boxes"); // the six boxes saved
+        QTest::newRow("minus zeros") << QStringList{ "0.03", "-0", "1", "10.48", "-0", "-0" }
+                                     << QStringList{ "-0", "-0", "-0", "-0", "-0", "-0" };
+        QTest::newRow("subnormals") << QStringList{ "0.03", "3.33", "1", "10.48", "5e-324", "-4.9e-324" }
+                                    << QStringList{ "5e-324", "2.2250738585072009e-308", "1", "10.48", "0", "-0" };
+        QTest::newRow("the largest doubles")
+                << QStringList{ "0.030000000000000002", "3.33", "1.0000000000000002", "10.48", "1e-300", "0" }
+                << QStringList{ "1.7976931348623157e308", "-1.7976931348623157e308", "1e308", "1e-308", "0.1", "-0" };
+    }
+    void keptCasesComeBackBitForBit()
+    {
+        QFETCH(QStringList, kept);
+        QFETCH(QStringList, boxes);
+        const auto bits = [](const QString &text) {
+            const auto value = ReadRegionalNumber(text.toStdString(), RegionalOf(PointLocale()));
+            return value ? std::bit_cast<std::uint64_t>(*value) : std::uint64_t(0x7ff8000000000001);
+        };
+        const QString path = Path(QStringLiteral("bits.tarvilo"));
+        {
+            MainWindow window(PointLocale());
+            Trigger(window, "mnuConservarCurvas");
+            SetInputs(window, kept);
+            Calculate(window); // keeps the case shown at start
+            window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("9"));
+            Calculate(window); // keeps the case of the row
+            SetInputs(window, boxes);
+            QVERIFY(window.caseCommands()->saveCase(path));
+        }
+        MainWindow window(PointLocale());
+        m_watchdog->expect(100); // the boxes' case may have no result: what counts is that it opens
+        QVERIFY(window.caseCommands()->openCase(path));
+        for (const ModalWatchdog::Seen &seen : m_watchdog->seen())
+            QVERIFY2(!seen.text.startsWith(QStringLiteral("No se pudo abrir")), qPrintable(seen.text));
+        m_watchdog->clear();
+        int i = 0;
+        for (const InputBox box : kInputBoxes) {
+            QCOMPARE(bits(window.inputBox(box)->text()), bits(boxes.at(i)));
+            ++i;
+        }
+        const CaseReading reading = ReadCaseFile(path);
+        QVERIFY(reading.document);
+        QCOMPARE(reading.document->kept.size(), size_t(2));
+        i = 0;
+        for (const InputBox box : kInputBoxes) {
+            QCOMPARE(std::bit_cast<std::uint64_t>(ValueOf(reading.document->kept[1], box)), bits(kept.at(i)));
+            ++i;
+        }
+    }
+
     // The family window opens on the case's settings, written with the
     // regional separator, and draws them.
     void opensTheFamilyOfTheCase()
@@ -223,6 +281,9 @@ private slots:
                                        << "versión 2 no admitida";
         QTest::newRow("wrong type") << "tipo.tarvilo" << QByteArray(good).replace("\"Qcap\": 0", "\"Qcap\": [0]")
                                     << "el valor de Qcap no es un número";
+        QTest::newRow("repeated key") << "repetida.tarvilo"
+                                      << QByteArray(good).replace("\"Qcap\": 0}", "\"Qcap\": 0, \"Qcap\": 1}")
+                                      << "la clave «Qcap» aparece dos veces en las entradas";
         QTest::newRow("not finite") << "infinito.tarvilo" << QByteArray(good).replace("\"X\": 0.05", "\"X\": 1e999")
                                     << "el valor de X no es un número finito representable";
         QTest::newRow("nine kept cases") << "nueve.tarvilo" << nineKept
@@ -386,6 +447,83 @@ private slots:
         QVERIFY(window.isWindowModified());
     }
 
+    // Turning "Conservar curvas anteriores" off keeps no more cases and hides
+    // those kept, without a question; they come back when it is turned on
+    // again and are in every case saved. Only "Borrar curvas anteriores"
+    // discards them.
+    void untickingHidesTheKeptCasesWithoutLosingThem_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QList<double>>("kept"); // the Qcap of each kept case at the end
+        QTest::addColumn<bool>("keeping");
+        QTest::newRow("off, on") << "off on" << QList<double>{ 0, 0.25 } << true;
+        QTest::newRow("off") << "off" << QList<double>{ 0, 0.25 } << false;
+        QTest::newRow("off, run, on") << "off run on" << QList<double>{ 0, 0.25 } << true;
+        QTest::newRow("off, run, on, run") << "off run on run" << QList<double>{ 0, 0.25, 0.75 } << true;
+        QTest::newRow("off, on, off, on") << "off on off on" << QList<double>{ 0, 0.25 } << true;
+        QTest::newRow("off, clear, on") << "off clear on" << QList<double>{} << true;
+        QTest::newRow("clear") << "clear" << QList<double>{} << true;
+    }
+    void untickingHidesTheKeptCasesWithoutLosingThem()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QList<double>, kept);
+        QFETCH(bool, keeping);
+        const auto shownQcaps = [](const QvChart *chart, const MainWindow &window) {
+            QList<double> qcaps;
+            for (const KeptCurves &curves : chart->keptCases()) {
+                // Named by what sets it apart from the case shown.
+                const QString name = curves.name;
+                qcaps << (name == QLatin1String("mismo caso") ? window.inputBox(InputBox::Qcap)->text().toDouble()
+                                                              : name.section(QStringLiteral(" = "), 1).toDouble());
+            }
+            return qcaps;
+        };
+        MainWindow window(PointLocale());
+        Trigger(window, "mnuGraficoAmpliado");
+        Trigger(window, "mnuConservarCurvas");
+        double qcap = 0;
+        const auto run = [&] {
+            qcap += 0.25;
+            window.inputBox(InputBox::Qcap)->setText(QString::number(qcap));
+            Calculate(window);
+        };
+        run(); // keeps the case shown at start, Qcap 0
+        run(); // keeps Qcap 0.25
+        for (const QString &step : steps.split(QLatin1Char(' '))) {
+            if (step == QLatin1String("run"))
+                run();
+            else if (step == QLatin1String("clear"))
+                Trigger(window, "mnuBorrarCurvas");
+            else
+                Trigger(window, "mnuConservarCurvas");
+        }
+        QCOMPARE(window.findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))->isChecked(), keeping);
+        const QList<double> shown = keeping ? kept : QList<double>();
+        QCOMPARE(shownQcaps(window.chartView()->qvChart(), window), shown);
+        QCOMPARE(shownQcaps(window.largeChart()->view()->qvChart(), window), shown);
+
+        const QString path = Path(QStringLiteral("conservados.tarvilo"));
+        QVERIFY(window.caseCommands()->saveCase(path));
+        const CaseReading reading = ReadCaseFile(path);
+        QVERIFY(reading.document);
+        QCOMPARE(reading.document->keepCases, keeping);
+        QList<double> saved;
+        for (const QvInputs &inputs : reading.document->kept)
+            saved << inputs.Qcap;
+        QCOMPARE(saved, kept);
+
+        // Opened again, hidden or shown as they were; turned on, there.
+        MainWindow opened(PointLocale());
+        QVERIFY(opened.caseCommands()->openCase(path));
+        QCOMPARE(shownQcaps(opened.chartView()->qvChart(), opened), shown);
+        if (!keeping) {
+            Trigger(opened, "mnuConservarCurvas");
+            QCOMPARE(shownQcaps(opened.chartView()->qvChart(), opened), kept);
+        }
+        QVERIFY(m_watchdog->seen().empty()); // never a question
+    }
+
     // "Salir", or closing the window, with changes not saved asks; each
     // answer does what it says.
     void asksBeforeLosingChanges_data()
@@ -426,6 +564,141 @@ private slots:
         QCOMPARE(window.isVisible(), !closes);
         QCOMPARE(FileBytes(path).contains("\"Pcarga\": 8.5"), saved);
         QCOMPARE(window.isWindowModified(), !saved);
+    }
+
+    // "Guardar caso" over a file that another program has changed since it
+    // was opened or saved asks first, and each answer does what it says. A
+    // file rewritten with the same bytes, or removed, loses nothing: no
+    // question.
+    void asksBeforeWritingOverAFileChangedOnDisk_data()
+    {
+        QTest::addColumn<QString>("change"); // what the other program does to the file
+        QTest::addColumn<bool>("opened"); // the file was opened, not saved, before
+        QTest::addColumn<bool>("byClosing"); // "Salir", then "Guardar"
+        QTest::addColumn<QString>("answer"); // empty: no question
+        QTest::addColumn<QString>("saveAs"); // the name given to "Guardar como..."; empty: cancelled
+        QTest::newRow("rewritten, Sobrescribir") << "other" << false << false << "Sobrescribir"
+                                                 << "";
+        QTest::newRow("opened, rewritten, Sobrescribir") << "other" << true << false << "Sobrescribir"
+                                                         << "";
+        QTest::newRow("same size, Cancelar") << "same size" << false << false << "Cancelar"
+                                             << "";
+        QTest::newRow("opened, same size, Cancelar") << "same size" << true << false << "Cancelar"
+                                                     << "";
+        QTest::newRow("rewritten, Guardar como...") << "other" << false << false << "Guardar como..."
+                                                    << "copia.tarvilo";
+        QTest::newRow("rewritten, Guardar como..., cancelled") << "other" << false << false << "Guardar como..."
+                                                               << "";
+        QTest::newRow("grown, Cancelar") << "grown" << false << false << "Cancelar"
+                                         << "";
+        QTest::newRow("a folder now, Cancelar") << "folder" << false << false << "Cancelar"
+                                                << "";
+        QTest::newRow("the same bytes") << "same bytes" << false << false << ""
+                                        << "";
+        QTest::newRow("opened, the same bytes") << "same bytes" << true << false << ""
+                                                << "";
+        QTest::newRow("removed") << "removed" << false << false << ""
+                                 << "";
+        QTest::newRow("closing, rewritten, Cancelar") << "other" << false << true << "Cancelar"
+                                                      << "";
+        QTest::newRow("closing, rewritten, Sobrescribir") << "other" << false << true << "Sobrescribir"
+                                                          << "";
+    }
+    void asksBeforeWritingOverAFileChangedOnDisk()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, opened);
+        QFETCH(bool, byClosing);
+        QFETCH(QString, answer);
+        QFETCH(QString, saveAs);
+        // A file of each row's own: one row leaves a folder in its place.
+        const QString path = Path(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".tarvilo"));
+        MainWindow window(PointLocale());
+        window.show();
+        if (opened) {
+            Write(path, CaseFileText(OtherCase()));
+            QVERIFY(window.caseCommands()->openCase(path));
+        } else {
+            QVERIFY(window.caseCommands()->saveCase(path));
+        }
+        window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("8.5")); // a change of the window's own
+
+        // Another program writes the file meanwhile.
+        const QByteArray before = FileBytes(path);
+        QByteArray theirs = before;
+        if (change == QLatin1String("other")) {
+            theirs = CaseFileText(CaseDocument{ { 0.07, 3.33, 1.0, 4.0, 0.5, 0.0 }, false, {}, {} });
+        } else if (change == QLatin1String("same size")) {
+            theirs.replace("\"B\": 3.33", "\"B\": 3.34");
+        } else if (change == QLatin1String("grown")) {
+            theirs += ' ';
+        }
+        QVERIFY(change == QLatin1String("same bytes") || change == QLatin1String("removed")
+                || change == QLatin1String("folder") || (theirs != before && theirs.size() > 0));
+        if (change == QLatin1String("removed") || change == QLatin1String("folder")) {
+            QVERIFY(QFile::remove(path));
+            if (change == QLatin1String("folder"))
+                QVERIFY(QDir::current().mkdir(path));
+            theirs.clear();
+        } else {
+            Write(path, theirs);
+        }
+
+        const QString copy = saveAs.isEmpty() ? QString() : Path(saveAs);
+        const bool asked = !answer.isEmpty();
+        m_watchdog->expect((asked ? 1 : 0) + (byClosing ? 1 : 0));
+        m_watchdog->fileToChoose = copy;
+        m_watchdog->onOpen = [&](const ModalWatchdog::Seen &seen) {
+            m_watchdog->press =
+                    seen.text.startsWith(QStringLiteral("¿Guardar los cambios")) ? QStringLiteral("Guardar") : answer;
+        };
+        if (byClosing)
+            Trigger(window, "mnuSalir");
+        else
+            Trigger(window, "mnuGuardarCaso");
+        m_watchdog->onOpen = nullptr;
+        m_watchdog->fileToChoose.reset();
+
+        QCOMPARE(int(m_watchdog->seen().size()), (asked ? 1 : 0) + (byClosing ? 1 : 0));
+        if (asked) {
+            const ModalWatchdog::Seen &question = m_watchdog->seen().back();
+            QCOMPARE(question.text,
+                     QStringLiteral("Otro programa ha cambiado el archivo %1 desde que se abrió o se "
+                                    "guardó por última vez. ¿Sobrescribirlo con el caso de esta "
+                                    "ventana?")
+                             .arg(path));
+            QCOMPARE(question.title, QStringLiteral("tarvilo"));
+            QCOMPARE(question.icon, QMessageBox::Warning);
+            QCOMPARE(question.buttonCount, 3);
+        }
+        const bool overwritten = !asked || answer == QLatin1String("Sobrescribir");
+        const bool savedElsewhere = !copy.isEmpty();
+        if (overwritten) {
+            QVERIFY(FileBytes(path).contains("\"Pcarga\": 8.5"));
+            QCOMPARE(window.caseCommands()->casePath(), path);
+        } else if (change == QLatin1String("folder")) {
+            QVERIFY(QFileInfo(path).isDir());
+        } else {
+            QCOMPARE(FileBytes(path), theirs); // what the other program wrote stays
+        }
+        if (savedElsewhere) {
+            QVERIFY(FileBytes(copy).contains("\"Pcarga\": 8.5"));
+            QCOMPARE(window.caseCommands()->casePath(), copy);
+        } else if (!overwritten) {
+            QCOMPARE(window.caseCommands()->casePath(), path);
+        }
+        QCOMPARE(window.isWindowModified(), !overwritten && !savedElsewhere);
+        QCOMPARE(window.isVisible(), !byClosing || !overwritten);
+
+        // Saved once more: asked again only while the file is still another's.
+        if (window.isVisible()) {
+            m_watchdog->clear();
+            const bool again = !overwritten && !savedElsewhere;
+            m_watchdog->expect(again ? 1 : 0);
+            m_watchdog->press = QStringLiteral("Cancelar");
+            Trigger(window, "mnuGuardarCaso");
+            QCOMPARE(int(m_watchdog->seen().size()), again ? 1 : 0);
+        }
     }
 
     // Opening another case with changes not saved asks too; "Cancelar"

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QRubberBand>
 #include <QSet>
 #include <QSpinBox>
 #include <QTest>
@@ -29,6 +30,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 using namespace tarvilo;
 using namespace tarvilo::testing;
@@ -112,7 +114,72 @@ void MoveMouse(QGraphicsView *view, const QPointF &scenePosition)
     QApplication::sendEvent(view->viewport(), &move);
 }
 
+// The four charts a mouse reaches: the main chart, the large chart, the
+// family chart and the P-V chart.
+enum class ChartKind { Main, Large, Family, PvCurve };
+
+QGraphicsView *OpenChart(MainWindow &window, ChartKind kind)
+{
+    switch (kind) {
+    case ChartKind::Main:
+        window.show();
+        return window.chartView();
+    case ChartKind::Large:
+        Trigger(window, "mnuGraficoAmpliado");
+        return window.largeChart()->view();
+    case ChartKind::Family:
+        Trigger(window, "mnuFamilia");
+        return window.familyWindow()->chartView();
+    case ChartKind::PvCurve:
+        break;
+    }
+    Trigger(window, "mnuCurvaPV");
+    return window.pvCurveWindow()->chartView();
+}
+
+// Plays a mouse sequence on a chart: steps separated by blanks, each an
+// action (p press, r release, d double click, m move), for the first three
+// a button (L, R, M), then where: i in the middle of the plot, o outside the
+// view, e on its edge. "pLi mo pRo" holds the left button down inside, goes
+// out and presses the right one there. Presses and releases are Qt Test's;
+// a move is sent to the view itself, with the buttons held, wherever the
+// cursor of the screen is.
+void PlayMouse(QGraphicsView *view, const QString &steps)
+{
+    QWidget *viewport = view->viewport();
+    const QChart *chart = static_cast<QChartView *>(view)->chart();
+    const QPoint inside = view->mapFromScene(chart->mapToScene(chart->plotArea().center()));
+    Qt::MouseButtons held;
+    for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QChar place = step.back();
+        const QPoint at = place == QLatin1Char('i') ? inside
+                : place == QLatin1Char('e')         ? QPoint(viewport->width() - 1, 0)
+                                                    : QPoint(viewport->width() + 40, -25);
+        const QChar action = step.front();
+        if (action == QLatin1Char('m')) {
+            QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, held, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &move);
+            continue;
+        }
+        const QChar letter = step.at(1);
+        const Qt::MouseButton button = letter == QLatin1Char('L') ? Qt::LeftButton
+                : letter == QLatin1Char('R')                      ? Qt::RightButton
+                                                                  : Qt::MiddleButton;
+        if (action == QLatin1Char('p')) {
+            QTest::mousePress(viewport, button, Qt::NoModifier, at);
+            held |= button;
+        } else if (action == QLatin1Char('r')) {
+            QTest::mouseRelease(viewport, button, Qt::NoModifier, at);
+            held &= ~button;
+        } else {
+            QTest::mouseDClick(viewport, button, Qt::NoModifier, at);
+        }
+    }
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ChartKind)
 
 class ChartEdgesTest : public WidgetTestFixture
 {
@@ -123,6 +190,57 @@ private slots:
     {
         QLocale::setDefault(QLocale::c()); // one test changes Qt's default
         WidgetTestFixture::cleanup();
+    }
+
+    // Any sequence of presses, releases and moves, inside a chart or out of
+    // it, leaves every chart working, with no band left drawn once every
+    // button is up.
+    void anyMouseSequenceIsHarmless_data()
+    {
+        QTest::addColumn<ChartKind>("kind");
+        QTest::addColumn<QString>("steps");
+        const QStringList sequences = {
+            "pLi mo pRo rRo rLo", // the left held out of the window, then the right pressed
+            "pLi mo pRo rLo rRo", // released in the other order
+            "pLi mo pMo rMo rLo", // the middle button
+            "pRi mo pLo rLo rRo", // the right held, the left pressed outside
+            "pLo rLo pRo rRo pMo rMo", // each button outside alone
+            "pLi pRi mo rRo rLo", // both pressed inside, released outside
+            "pLi mo rLo mi pRi rRi", // a band ended outside, then a right click
+            "pLe me pRo rRe rLe", // on the view's edge
+            "dLo dRo pLi dLo rLo", // double clicks outside, one with the left held
+            "pLi mi rLi pRi rRi", // a band of no size, a right click
+            "rLo rRi pRo mi rRi", // releases of buttons never pressed
+        };
+        const std::pair<ChartKind, const char *> kinds[] = { { ChartKind::Main, "main" },
+                                                             { ChartKind::Large, "large" },
+                                                             { ChartKind::Family, "family" },
+                                                             { ChartKind::PvCurve, "P-V" } };
+        for (const auto &[kind, name] : kinds) {
+            for (const QString &steps : sequences)
+                QTest::addRow("%s: %s", name, qPrintable(steps)) << kind << steps;
+        }
+    }
+    void anyMouseSequenceIsHarmless()
+    {
+        QFETCH(ChartKind, kind);
+        QFETCH(QString, steps);
+        MainWindow window(PointLocale());
+        QGraphicsView *view = OpenChart(window, kind);
+        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+        PlayMouse(view, steps);
+        QVERIFY(Answers());
+        for (const QRubberBand *band : view->findChildren<QRubberBand *>())
+            QVERIFY(!band->isVisible());
+        if (kind == ChartKind::Large) {
+            const AxisRanges ranges = RangesOf(*window.largeChart()->view()->qvChart());
+            QVERIFY(ranges.xMin < ranges.xMax && ranges.yMin < ranges.yMax);
+            QVERIFY(std::isfinite(ranges.xMax - ranges.xMin) && std::isfinite(ranges.yMax - ranges.yMin));
+        }
+        // The chart still reads the point under the cursor.
+        PlayMouse(view, QStringLiteral("mi"));
+        const QString hover = static_cast<StyledChart *>(static_cast<QChartView *>(view)->chart())->hoverText();
+        QVERIFY2(hover.contains(QStringLiteral(" = ")), qPrintable(hover));
     }
 
     void largeChartZoomIsBoundedBothWays()

@@ -8,6 +8,7 @@
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
+#include <QMouseEvent>
 #include <QPen>
 
 #include <algorithm>
@@ -266,6 +267,21 @@ StyledChartView::StyledChartView(StyledChart *chart, QWidget *parent) : QChartVi
     setAccessibleName(chart->title());
     // Runs move the curves: an index of item places would be rebuilt each time.
     scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
+}
+
+void StyledChartView::mousePressEvent(QMouseEvent *event)
+{
+    // A button held down since a press inside keeps the mouse here, so a
+    // second button can be pressed with the pointer out of the window, over
+    // no item at all. Qt's chart view asks the item under the pointer
+    // whether it takes the button without looking whether there is one: such
+    // a press goes to the scene alone (it could start no band anyway, being
+    // off the plot).
+    if (!itemAt(event->position().toPoint())) {
+        QGraphicsView::mousePressEvent(event);
+        return;
+    }
+    QChartView::mousePressEvent(event);
 }
 
 } // namespace tarvilo

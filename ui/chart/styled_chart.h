@@ -85,13 +85,17 @@ QPen CurvePen(const QColor &colour, qreal width = 1, Qt::PenStyle style = Qt::So
 // out on any curve.
 QScatterSeries *PointMark(QScatterSeries::MarkerShape shape, const QColor &fill, qreal size);
 
-// A view of a styled chart, antialiased.
+// A view of a styled chart, antialiased. Any press is safe, also one where
+// the pointer has left the view.
 class StyledChartView : public QChartView
 {
     Q_OBJECT
 
 public:
     explicit StyledChartView(StyledChart *chart, QWidget *parent = nullptr);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
 };
 
 } // namespace tarvilo

@@ -9,14 +9,19 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QSet>
 
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 namespace tarvilo {
 namespace {
 
 constexpr const char *kFormatName = "tarvilo-caso";
+// Qt reads every JSON zero as +0: minus zero goes as this text, wherever a
+// number stands, and reads back as minus zero.
+constexpr const char *kMinusZero = "-0";
 
 // The keys are the quantities' short names, fixed by the format whatever the
 // window calls them.
@@ -61,9 +66,8 @@ QByteArray JsonString(const QString &text)
 QByteArray JsonValue(const BoxValue &value)
 {
     if (const double *number = std::get_if<double>(&value)) {
-        // Qt reads every zero as +0: minus zero goes as the box's text.
         if (*number == 0 && std::signbit(*number))
-            return JsonString(QStringLiteral("-0"));
+            return JsonString(QString::fromLatin1(kMinusZero));
         return QByteArray::fromStdString(ShortestText(*number));
     }
     return JsonString(std::get<QString>(value));
@@ -99,7 +103,7 @@ bool SameValue(const BoxValue &a, const BoxValue &b)
 
 CaseReading Refused(const QString &problem)
 {
-    return { std::nullopt, problem };
+    return { std::nullopt, problem, {} };
 }
 
 // The parser stopped in the last token of a text that could go on: the
@@ -124,6 +128,124 @@ bool CutShort(const QByteArray &text, const QJsonParseError &error)
     return error.error == QJsonParseError::IllegalUTF8String && !text.mid(error.offset).contains('"');
 }
 
+// A JSON string that starts at text[at] (its quote), its characters
+// decoded as Qt decodes them, so that "X" and "\u0058" are the same key;
+// at moves past its closing quote. The text is JSON that Qt has read.
+QString StringAt(const QByteArray &text, qsizetype &at)
+{
+    QString decoded;
+    qsizetype plain = ++at; // where the bytes without escapes began
+    const auto takePlain = [&] { decoded += QString::fromUtf8(text.constData() + plain, at - plain); };
+    while (at < text.size() && text[at] != '"') {
+        if (text[at] != '\\') {
+            ++at;
+            continue;
+        }
+        takePlain();
+        const char escaped = at + 1 < text.size() ? text[at + 1] : '\\';
+        at += 2;
+        switch (escaped) {
+        case 'b':
+            decoded += QLatin1Char('\b');
+            break;
+        case 'f':
+            decoded += QLatin1Char('\f');
+            break;
+        case 'n':
+            decoded += QLatin1Char('\n');
+            break;
+        case 'r':
+            decoded += QLatin1Char('\r');
+            break;
+        case 't':
+            decoded += QLatin1Char('\t');
+            break;
+        case 'u':
+            // A surrogate pair comes as two escapes, one half each.
+            decoded += QChar(static_cast<char16_t>(text.mid(at, 4).toUShort(nullptr, 16)));
+            at += 4;
+            break;
+        default: // '"', '\\' or '/'
+            decoded += QLatin1Char(escaped);
+        }
+        plain = at;
+    }
+    takePlain();
+    ++at;
+    return decoded;
+}
+
+// A key as a message names it: a long one cut short.
+QString ShownKey(const QString &key)
+{
+    constexpr qsizetype kLongest = 40;
+    return key.size() <= kLongest ? key : key.left(kLongest) + QChar(0x2026);
+}
+
+// Qt keeps one of the values of a key that an object names twice, without
+// a word: such a file is refused, naming the key and where it stands.
+// Empty when no object names a key twice. The text is JSON that Qt has read.
+QString RepeatedKey(const QByteArray &text)
+{
+    struct Level
+    {
+        bool object = false;
+        QSet<QString> keys;
+        QString key; // the key whose value comes, or came last
+        bool keyNext = true;
+        int element = 0; // in a list, the number of the element
+    };
+    std::vector<Level> levels;
+    for (qsizetype at = 0; at < text.size();) {
+        const char c = text[at];
+        if (c == '"') {
+            const QString string = StringAt(text, at);
+            if (levels.empty() || !levels.back().object || !levels.back().keyNext)
+                continue;
+            Level &level = levels.back();
+            if (level.keys.contains(string)) {
+                const QString repeated = QStringLiteral("la clave «%1» aparece dos veces").arg(ShownKey(string));
+                if (levels.size() == 1)
+                    return repeated;
+                const QString &top = levels[0].key;
+                if (levels.size() == 2 && top == QLatin1String("entradas"))
+                    return repeated + QStringLiteral(" en las entradas");
+                if (levels.size() == 2 && top == QLatin1String("familia"))
+                    return repeated + QStringLiteral(" en la familia de curvas");
+                if (levels.size() == 3 && top == QLatin1String("casosConservados") && !levels[1].object) {
+                    return QStringLiteral("en el caso conservado %1, %2").arg(levels[1].element + 1).arg(repeated);
+                }
+                return repeated + QStringLiteral(" dentro de «%1»").arg(ShownKey(top));
+            }
+            level.keys.insert(string);
+            level.key = string;
+            level.keyNext = false;
+            continue;
+        }
+        switch (c) {
+        case '{':
+        case '[':
+            levels.push_back(Level{ c == '{', {}, {}, true, 0 });
+            break;
+        case '}':
+        case ']':
+            if (!levels.empty())
+                levels.pop_back();
+            break;
+        case ',':
+            if (!levels.empty()) {
+                levels.back().keyNext = true;
+                ++levels.back().element;
+            }
+            break;
+        default:
+            break;
+        }
+        ++at;
+    }
+    return {};
+}
+
 // The key of the value the parser stopped in: "Qcap" in "Qcap": 1e999.
 QString KeyBefore(const QByteArray &text, qsizetype offset)
 {
@@ -141,6 +263,10 @@ QString ReadValue(const QJsonValue &json, const QString &name, bool textAllowed,
         return QStringLiteral("falta el valor de %1").arg(name);
     if (json.isDouble()) {
         value = json.toDouble();
+        return {};
+    }
+    if (json.isString() && json.toString() == QLatin1String(kMinusZero)) {
+        value = -0.0;
         return {};
     }
     if (textAllowed && json.isString()) {
@@ -309,6 +435,8 @@ CaseReading ParseCaseText(const QByteArray &text)
     if (!json.isObject() || root.value(QStringLiteral("formato")).toString() != QLatin1String(kFormatName)) {
         return Refused(QStringLiteral("no es un caso de Tarvilo"));
     }
+    if (const QString repeated = RepeatedKey(text); !repeated.isEmpty())
+        return Refused(repeated);
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble())) {
         return Refused(QStringLiteral("su versión no es un número entero"));
@@ -331,7 +459,7 @@ CaseReading ParseCaseText(const QByteArray &text)
         problem = ReadFamily(root.value(QStringLiteral("familia")), document.family);
     if (!problem.isEmpty())
         return Refused(problem);
-    return { document, QString() };
+    return { document, QString(), {} };
 }
 
 CaseReading ReadCaseFile(const QString &path)
@@ -359,7 +487,9 @@ CaseReading ReadCaseFile(const QString &path)
     }
     if (file.error() != QFileDevice::NoError)
         return Refused(QStringLiteral("no se pudo leer"));
-    return ParseCaseText(text);
+    CaseReading reading = ParseCaseText(text);
+    reading.text = text;
+    return reading;
 }
 
 QString CaseOpenFailure(const QString &path, const QString &problem)

@@ -63,6 +63,7 @@ struct CaseReading
 {
     std::optional<CaseDocument> document;
     QString problem;
+    QByteArray text; // what ReadCaseFile read of the file
 };
 
 CaseReading ParseCaseText(const QByteArray &text);

@@ -90,18 +90,15 @@ void CaseCommands::mnuAbrirCaso_Click()
 void CaseCommands::mnuGuardarCaso_Click()
 {
     if (m_path.isEmpty()) {
-        mnuGuardarCasoComo_Click();
+        saveCaseAs();
     } else {
-        saveCase(m_path);
+        saveOpenCase();
     }
 }
 
 void CaseCommands::mnuGuardarCasoComo_Click()
 {
-    const QString suggested = m_path.isEmpty() ? QStringLiteral("caso.tarvilo") : NameOf(m_path);
-    const QString path = AskSavePath(&m_window, QStringLiteral("Guardar caso como"), suggested, { kCaseFilter });
-    if (!path.isEmpty())
-        saveCase(path);
+    saveCaseAs();
 }
 
 void CaseCommands::mnuCasoReciente_Click(const QString &path)
@@ -127,7 +124,10 @@ bool CaseCommands::openCase(const QString &path)
         ShowMessageBox(&m_window, QMessageBox::Warning, CaseOpenFailure(absolute, reading.problem));
         return false;
     }
-    return apply(absolute, *reading.document);
+    if (!apply(absolute, *reading.document))
+        return false;
+    m_stamp = FileStamp(reading.text);
+    return true;
 }
 
 bool CaseCommands::apply(const QString &path, const CaseDocument &document)
@@ -179,10 +179,43 @@ bool CaseCommands::apply(const QString &path, const CaseDocument &document)
 bool CaseCommands::saveCase(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (!SaveWhole(&m_window, absolute, CaseFileText(currentCase())))
+    const QByteArray text = CaseFileText(currentCase());
+    if (!SaveWhole(&m_window, absolute, text))
         return false;
+    m_stamp = FileStamp(text);
     becomeFile(absolute);
     return true;
+}
+
+bool CaseCommands::saveOpenCase()
+{
+    if (!m_stamp.changedOnDisk(m_path))
+        return saveCase(m_path);
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
+                    QStringLiteral("Otro programa ha cambiado el archivo %1 desde que se abrió o se guardó por última "
+                                   "vez. ¿Sobrescribirlo con el caso de esta ventana?")
+                            .arg(QDir::toNativeSeparators(m_path)),
+                    QMessageBox::NoButton, &m_window);
+    box.setObjectName(QStringLiteral("msgCasoCambiado"));
+    QPushButton *overwrite = box.addButton(QStringLiteral("&Sobrescribir"), QMessageBox::DestructiveRole);
+    QPushButton *saveAs = box.addButton(QStringLiteral("&Guardar como..."), QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    // Enter by habit loses nothing.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == overwrite)
+        return saveCase(m_path);
+    if (box.clickedButton() == saveAs)
+        return saveCaseAs();
+    return false;
+}
+
+bool CaseCommands::saveCaseAs()
+{
+    const QString suggested = m_path.isEmpty() ? QStringLiteral("caso.tarvilo") : NameOf(m_path);
+    const QString path = AskSavePath(&m_window, QStringLiteral("Guardar caso como"), suggested, { kCaseFilter });
+    return !path.isEmpty() && saveCase(path);
 }
 
 void CaseCommands::becomeFile(const QString &path)
@@ -238,7 +271,7 @@ bool CaseCommands::askToSaveChanges()
     box.setEscapeButton(cancel);
     box.exec();
     if (box.clickedButton() == save)
-        return saveCase(m_path);
+        return saveOpenCase();
     return box.clickedButton() != nullptr && box.clickedButton() != cancel;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/common/case_file.h"
+#include "ui/common/file_stamp.h"
 
 #include <QObject>
 #include <QString>
@@ -32,6 +33,11 @@ public:
     bool openCase(const QString &path);
     // Writes the case whole or not at all; a failure is told. True when saved.
     bool saveCase(const QString &path);
+    // Writes the case to the open file ("Guardar caso"). Where another
+    // program has changed the file since it was opened or saved, asks first
+    // whether to write over it, save the case under another name or leave
+    // it. True when saved.
+    bool saveOpenCase();
 
     // The open case file, empty while there is none.
     QString casePath() const { return m_path; }
@@ -49,6 +55,9 @@ private:
     void mnuGuardarCasoComo_Click();
     void mnuCasoReciente_Click(const QString &path);
 
+    // "Guardar caso como...": true when saved.
+    bool saveCaseAs();
+
     void fillRecentMenu();
     static void rememberRecent(const QString &path);
     static void forgetRecent(const QString &path);
@@ -61,6 +70,7 @@ private:
     QMenu *m_recentMenu = nullptr;
     QString m_path;
     CaseDocument m_saved; // what the file holds, as the window read it
+    FileStamp m_stamp; // the bytes the file held when opened or saved
 };
 
 } // namespace tarvilo

@@ -490,10 +490,12 @@ void MainWindow::mnuGraficoAmpliado_Click()
 void MainWindow::mnuConservarCurvas_Click(bool keep)
 {
     // While earlier cases are kept, the hidden check box says so to every run.
+    // Turned off, no case is kept any more and those kept so far are hidden,
+    // not lost: they come back when it is turned on again, and stay in the
+    // case saved. Only "Borrar curvas anteriores" discards them.
     m_keepCases = keep;
     m_chkAgregar->setCheckState(keep ? Qt::Checked : Qt::Unchecked);
-    if (!keep)
-        mnuBorrarCurvas_Click();
+    showKeptCases();
 }
 
 void MainWindow::mnuBorrarCurvas_Click()
@@ -504,7 +506,8 @@ void MainWindow::mnuBorrarCurvas_Click()
 
 void MainWindow::showKeptCases()
 {
-    m_chartView->qvChart()->showKeptCases(m_kept.curvesAgainst(m_shownInputs, m_regional));
+    m_chartView->qvChart()->showKeptCases(m_keepCases ? m_kept.curvesAgainst(m_shownInputs, m_regional)
+                                                      : std::vector<KeptCurves>());
     emit chartChanged(m_chartView);
     if (m_caseCommands)
         m_caseCommands->updateModified();

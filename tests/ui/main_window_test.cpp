@@ -325,6 +325,51 @@ private slots:
                  QStringLiteral("V2 sup\tError\tp.u."));
     }
 
+    void theCopyAfterAStopGivesTheBoxesAndMarksEveryStaleValue()
+    {
+        MainWindow window(CommaLocale());
+        const auto copied = [&window] {
+            window.findChild<QAction *>(QStringLiteral("mnuCopiarResultados"))->trigger();
+            return QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        };
+        const QString previous = QStringLiteral("\tdel cálculo anterior");
+        // X = 0 stops the run at the nose: no result is new, Margen QV neither.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0"));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QStringList lines = copied();
+        QCOMPARE(lines.size(), 13);
+        QCOMPARE(lines.at(0), QStringLiteral("Reactancia X\t0\tp.u."));
+        QCOMPARE(lines.at(3), QStringLiteral("Pcarga\t10,48\tp.u."));
+        for (int i = 6; i < 13; ++i)
+            QVERIFY2(lines.at(i).endsWith(previous), qPrintable(lines.at(i)));
+        QVERIFY2(lines.at(12).startsWith(QStringLiteral("Margen QV\t5,64")), qPrintable(lines.at(12)));
+
+        // U inf = 0 likewise; the box that holds no number is copied as it shows.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0,03"));
+        window.inputBox(InputBox::Uinf)->setText(QStringLiteral("0"));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QCOMPARE(copied().at(2), QStringLiteral("U inf\t0\tp.u."));
+        window.inputBox(InputBox::Uinf)->setText(QStringLiteral("x"));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        lines = copied();
+        QCOMPARE(lines.at(2), QStringLiteral("U inf\tError\tp.u."));
+        QVERIFY2(lines.at(12).endsWith(previous), qPrintable(lines.at(12)));
+
+        // A stop after Margen Q2 (the sweep of a nose at Q2crit = -3e10):
+        // the margin of the new case, as Margen Q2.
+        SetInputs(window,
+                  { QStringLiteral("0,03"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1000000"),
+                    QStringLiteral("0"), QStringLiteral("0") });
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        lines = copied();
+        QVERIFY2(!lines.at(6).endsWith(previous) && !lines.at(12).endsWith(previous), qPrintable(lines.at(12)));
+        QVERIFY(lines.at(8).endsWith(previous));
+    }
+
     void aValueTooSmallIsToldApartFromZero()
     {
         MainWindow window(PointLocale());

@@ -426,6 +426,11 @@ void MainWindow::Form_Load()
 void MainWindow::cmdCalcular_Click()
 {
     m_writtenByLastRun.fill(false);
+    // What the boxes hold as the run reads them, for "Copiar resultados".
+    for (const InputBox box : kInputBoxes) {
+        m_runInputValues[static_cast<size_t>(box)] =
+                ReadRegionalNumber(inputBox(box)->text().toStdString(), m_regional);
+    }
     // Also when the run stops at a fault.
     const struct AfterRun
     {
@@ -582,7 +587,8 @@ void MainWindow::mnuCopiarGrafico_Click()
 
 void MainWindow::mnuCopiarResultados_Click()
 {
-    QGuiApplication::clipboard()->setText(ResultsTable(m_labelInputs, m_labelValues, m_writtenByLastRun, m_regional));
+    QGuiApplication::clipboard()->setText(
+            ResultsTable(m_runInputValues, m_labelInputs, m_labelValues, m_writtenByLastRun, m_regional));
 }
 
 void MainWindow::exportCommand(const std::function<void()> &command)

@@ -170,6 +170,8 @@ private:
     std::array<std::optional<double>, std::size(kResultLabels)> m_labelValues{};
     std::array<bool, std::size(kResultLabels)> m_writtenByLastRun{};
     QvInputs m_labelInputs;
+    // What the six boxes held, read as numbers, when the last run started.
+    std::array<std::optional<double>, std::size(kInputBoxes)> m_runInputValues{};
     bool m_lastRunFailed = false;
     std::optional<QvInputs> m_failedRun; // the inputs of a failed run that read them all
 

@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QGraphicsSimpleTextItem>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QAction>
@@ -41,6 +42,17 @@ private:
     static void Click(MainWindow &window, const char *button)
     {
         QTest::mouseClick(window.findChild<QPushButton *>(QString::fromLatin1(button)), Qt::LeftButton);
+    }
+
+    // The notes the main chart shows over its plot.
+    static QString ChartTexts(const MainWindow &window)
+    {
+        QStringList texts;
+        for (QGraphicsItem *item : window.chartView()->qvChart()->childItems()) {
+            if (auto *text = dynamic_cast<QGraphicsSimpleTextItem *>(item); text && text->isVisible())
+                texts << text->text();
+        }
+        return texts.join(QLatin1Char('\n'));
     }
 
     static void AddLocales()
@@ -368,6 +380,47 @@ private slots:
         lines = copied();
         QVERIFY2(!lines.at(6).endsWith(previous) && !lines.at(12).endsWith(previous), qPrintable(lines.at(12)));
         QVERIFY(lines.at(8).endsWith(previous));
+    }
+
+    void eachStopIsToldOnceWithItsTrueReason()
+    {
+        MainWindow window(CommaLocale());
+        // No operating point and a nose beyond the chart's scale: one box says both.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("1,23e31"));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QString text = m_watchdog->seen().front().text;
+        QVERIFY2(text.contains(QStringLiteral("escala del gráfico"))
+                         && text.contains(QStringLiteral("No existe punto")),
+                 qPrintable(text));
+
+        // A positive X whose nose lies so far from zero that the sweep's steps are lost in rounding.
+        m_watchdog->clear();
+        SetInputs(window,
+                  { QStringLiteral("0,03"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1e6"),
+                    QStringLiteral("0"), QStringLiteral("0") });
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        text = m_watchdog->seen().front().text;
+        QVERIFY2(text.contains(QStringLiteral("redondeo")) && !text.contains(QStringLiteral("debe ser positiva")),
+                 qPrintable(text));
+
+        // X Beq > 1: every curve lies off the fixed axes, and the chart says where.
+        m_watchdog->clear();
+        Click(window, "cmdValoresDefault");
+        QCOMPARE(ChartTexts(window), QString());
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0,65"));
+        m_watchdog->expect(); // no operating point
+        Click(window, "cmdCalcular");
+        const QString note = ChartTexts(window);
+        QVERIFY2(note.contains(QStringLiteral("sistema: por encima de V = 1,2")), qPrintable(note));
+        QVERIFY2(note.contains(QStringLiteral("carga: a la derecha de Q = -70")), qPrintable(note));
+        // Not a note of the case: the large chart shows every curve.
+        QCOMPARE(window.chartView()->qvChart()->note(), QString());
+        Click(window, "cmdValoresDefault");
+        QCOMPARE(ChartTexts(window), QString());
     }
 
     void aValueTooSmallIsToldApartFromZero()

@@ -6,6 +6,7 @@
 #include "output/curve_file.h"
 #include "ui/about/about_dialog.h"
 #include "ui/chart/chart_picture.h"
+#include "ui/chart/chart_scale.h"
 #include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart_view.h"
 #include "ui/common/app_icon.h"
@@ -350,7 +351,12 @@ void MainWindow::handle(const std::function<void()> &handler)
     } catch (const RunFault &fault) {
         const bool inputsRead = fault.step() != RunStep::ReadInputs;
         markChartsOutdated(inputsRead);
-        ShowMessageBox(this, QMessageBox::Warning, FaultMessage(fault, m_regional, inputsRead ? &m_qvInputs : nullptr));
+        QString message = FaultMessage(fault, m_regional, inputsRead ? &m_qvInputs : nullptr);
+        // A run that stops at the chart has already found whether the curves
+        // cross: one box tells both.
+        if (fault.step() == RunStep::LoadChart && !m_qvResults.HasSolution)
+            message += QStringLiteral("\n\nNo existe punto de solución: las características no se cortan.");
+        ShowMessageBox(this, QMessageBox::Warning, message);
     } catch (const std::exception &) {
         // Out of memory for a label of hundreds of thousands of digits, say.
         markChartsOutdated(false);
@@ -735,6 +741,9 @@ void MainWindow::RepaintChart(bool agregar)
 
 void MainWindow::showNoSolutionMessage()
 {
+    // Beyond the chart's scale the run stops at the chart, whose box says this too.
+    if (!ReactivePowerScale(m_qvResults.Q2crit))
+        return;
     ShowMessageBox(this, QMessageBox::Information, QLatin1String(kNoSolutionText));
 }
 

@@ -26,6 +26,7 @@
 #include "ui/main/control_table.h"
 #include "ui/main/diagram_picture.h"
 #include "ui/main/result_exports.h"
+#include "ui/main/window_notes.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
 #include <QAction>
@@ -273,6 +274,8 @@ void MainWindow::buildControls(const QLocale &locale)
             MakeLabel(client, "lblResultadosAnteriores", QStringLiteral("En gris: valores del cálculo anterior"),
                       Twips(5640, 2760, 3135, 315));
     m_lblResultadosAnteriores->hide();
+    // Between the picture and that note.
+    m_notes = new WindowNotes(MakeLabel(client, "lblAvisos", QString(), Twips(5640, 2250, 3135, 495)));
 
     // Focus cycle: Calcular, the chart, the six boxes, the default button.
     // On the chart, Enter or the space bar opens the large chart.
@@ -331,7 +334,7 @@ void MainWindow::connectHandlers()
             [this] { handle([this] { cmdValoresDefault_Click(); }); });
     m_steppedRun.setSingleShot(true);
     m_steppedRun.setInterval(0);
-    connect(&m_steppedRun, &QTimer::timeout, this, [this] { handle([this] { cmdCalcular_Click(); }); });
+    connect(&m_steppedRun, &QTimer::timeout, this, [this] { steppedRun(); });
     connect(inputBox(InputBox::X), &QLineEdit::textChanged, this, [this] { txtX_Change(); });
     connect(inputBox(InputBox::B), &QLineEdit::textChanged, this, [this] { txtB_Change(); });
     connect(inputBox(InputBox::Uinf), &QLineEdit::textChanged, this, [this] { txtUinf_Change(); });
@@ -356,14 +359,30 @@ void MainWindow::handle(const std::function<void()> &handler)
         // cross: one box tells both.
         if (fault.step() == RunStep::LoadChart && !m_qvResults.HasSolution)
             message += QStringLiteral("\n\nNo existe punto de solución: las características no se cortan.");
-        ShowMessageBox(this, QMessageBox::Warning, message);
+        tell(QMessageBox::Warning, message);
     } catch (const std::exception &) {
         // Out of memory for a label of hundreds of thousands of digits, say.
         markChartsOutdated(false);
-        ShowMessageBox(this, QMessageBox::Warning,
-                       QStringLiteral("No se pudo completar el cálculo: los valores de entrada son demasiado "
-                                      "grandes para representarlos."));
+        tell(QMessageBox::Warning,
+             QStringLiteral("No se pudo completar el cálculo: los valores de entrada son "
+                            "demasiado grandes para representarlos."));
     }
+}
+
+void MainWindow::steppedRun()
+{
+    m_runByStep = true;
+    handle([this] { cmdCalcular_Click(); });
+    m_runByStep = false;
+}
+
+void MainWindow::tell(QMessageBox::Icon icon, const QString &message)
+{
+    if (m_runByStep) {
+        m_notes->set(WindowNotes::Kind::Run, QString(message).replace(QStringLiteral("\n\n"), QStringLiteral(" ")));
+        return;
+    }
+    ShowMessageBox(this, icon, message);
 }
 
 void MainWindow::markChartsOutdated(bool inputsRead)
@@ -432,6 +451,7 @@ void MainWindow::Form_Load()
 void MainWindow::cmdCalcular_Click()
 {
     m_writtenByLastRun.fill(false);
+    m_notes->set(WindowNotes::Kind::Run, QString());
     // What the boxes hold as the run reads them, for "Copiar resultados".
     for (const InputBox box : kInputBoxes) {
         m_runInputValues[static_cast<size_t>(box)] =
@@ -741,10 +761,14 @@ void MainWindow::RepaintChart(bool agregar)
 
 void MainWindow::showNoSolutionMessage()
 {
+    if (m_runByStep) {
+        m_notes->set(WindowNotes::Kind::Run, QStringLiteral("No existe punto de solución."));
+        return;
+    }
     // Beyond the chart's scale the run stops at the chart, whose box says this too.
     if (!ReactivePowerScale(m_qvResults.Q2crit))
         return;
-    ShowMessageBox(this, QMessageBox::Information, QLatin1String(kNoSolutionText));
+    tell(QMessageBox::Information, QLatin1String(kNoSolutionText));
 }
 
 void MainWindow::LoadChart(double q2crit, const QvCurves &curves)

@@ -13,6 +13,7 @@
 
 #include <QLocale>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 
@@ -36,6 +37,7 @@ class FamilyWindow;
 class LargeChartWindow;
 class PvCurveWindow;
 class QvChartView;
+class WindowNotes;
 
 // The main window frmInicio: the diagram with the six input boxes, the Q-V
 // chart, the results frame, the two buttons and the menus. It owns the run's
@@ -136,6 +138,10 @@ private:
     // Runs a handler; a calculation that ends at a fault ends the handler
     // too, and is reported once.
     void handle(const std::function<void()> &handler);
+    // A run started by a step tells what it found in the window's notes: a
+    // message box per step would swallow the held key's repeats.
+    void steppedRun();
+    void tell(QMessageBox::Icon icon, const QString &message);
     void showKeptCases();
     // The chart no longer shows the inputs' case: said on both charts.
     // inputsRead: the run stopped after reading every input box.
@@ -183,6 +189,8 @@ private:
     QGroupBox *m_fraResultados = nullptr;
     QvChartView *m_chartView = nullptr;
     QLabel *m_lblResultadosAnteriores = nullptr; // says what the greyed values are
+    WindowNotes *m_notes = nullptr; // above the results: what is told without a box
+    bool m_runByStep = false;
     QWidget *m_chartFocus = nullptr; // a frame round the chart while it has the focus
     QPointer<LargeChartWindow> m_largeChart;
     QPointer<FamilyWindow> m_family;

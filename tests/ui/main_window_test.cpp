@@ -423,6 +423,61 @@ private slots:
         QCOMPARE(ChartTexts(window), QString());
     }
 
+    void aCurveFileThatCannotBeWrittenIsToldOnceAndTheRunGoesOn()
+    {
+        // A folder where salida.txt should be: no user, root neither, can write it.
+        QVERIFY(QDir().mkdir(QStringLiteral("salida.txt")));
+        const struct Tidy
+        {
+            ~Tidy() { QDir(QStringLiteral("salida.txt")).removeRecursively(); }
+        } tidy;
+        m_watchdog->expect(); // told at start-up
+        MainWindow window(CommaLocale());
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QVERIFY2(m_watchdog->seen().front().text.contains(QStringLiteral("carpeta con ese nombre")),
+                 qPrintable(m_watchdog->seen().front().text));
+        // Every result, the chart and the four exports, as with the file.
+        QCOMPARE(LabelTexts(window), (QStringList{ "5,6193", ",3144", ",9991", "-1,662", ",3312", "-,1827" }));
+        QVERIFY(window.chartView()->loaded());
+        QCOMPARE(window.chartView()->qvChart()->note(), QString());
+        for (const char *name : { "mnuGuardarGrafico", "mnuGuardarCurvas", "mnuCopiarGrafico", "mnuCopiarResultados" })
+            QVERIFY2(window.findChild<QAction *>(QString::fromLatin1(name))->isEnabled(), name);
+        // A note above the results says it while it lasts.
+        auto *notes = window.findChild<QLabel *>(QStringLiteral("lblAvisos"));
+        QVERIFY(notes && notes->isVisibleTo(&window));
+        QVERIFY2(notes->text().contains(QStringLiteral("salida.txt")), qPrintable(notes->text()));
+
+        // The same reason again: no box, the note stays.
+        m_watchdog->clear();
+        window.inputBox(InputBox::Qcarga)->setText(QStringLiteral("1"));
+        Click(window, "cmdCalcular");
+        QVERIFY(m_watchdog->seen().empty());
+        QCOMPARE(LabelTexts(window).at(0), QStringLiteral("4,6193"));
+        QVERIFY(notes->isVisibleTo(&window));
+
+        // A new reason under a step: a note, no box.
+        QTemporaryDir gone;
+        QDir::setCurrent(gone.path());
+        gone.remove();
+        window.inputBox(InputBox::Qcarga)->end(false);
+        QTest::keyClick(window.inputBox(InputBox::Qcarga), Qt::Key_Up);
+        QTRY_COMPARE(LabelTexts(window).at(0), QStringLiteral("3,6193"));
+        QVERIFY(m_watchdog->seen().empty());
+        QVERIFY2(notes->text().contains(QStringLiteral("ya no existe")), qPrintable(notes->text()));
+        QDir::setCurrent(m_folder->path());
+
+        // Written again: the note goes; failing again is a new reason, told.
+        QDir(QStringLiteral("salida.txt")).removeRecursively();
+        Click(window, "cmdCalcular");
+        QVERIFY(!notes->isVisibleTo(&window));
+        QCOMPARE(CurveFileLines().size(), 303);
+        QFile::remove(QStringLiteral("salida.txt"));
+        QVERIFY(QDir().mkdir(QStringLiteral("salida.txt")));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+    }
+
     void aValueTooSmallIsToldApartFromZero()
     {
         MainWindow window(PointLocale());

@@ -349,6 +349,19 @@ void MainWindow::connectHandlers()
 
 void MainWindow::handle(const std::function<void()> &handler)
 {
+    const int boxesBefore = m_boxesShown;
+    const struct FileFailureBox
+    {
+        MainWindow *window;
+        int boxesBefore;
+        ~FileFailureBox()
+        {
+            // One box for one command: after another box the note tells.
+            if (!window->m_fileFailureBox.isEmpty() && window->m_boxesShown == boxesBefore)
+                ShowMessageBox(window, QMessageBox::Warning, window->m_fileFailureBox);
+            window->m_fileFailureBox.clear();
+        }
+    } fileFailureBox{ this, boxesBefore };
     try {
         handler();
     } catch (const RunFault &fault) {
@@ -382,6 +395,7 @@ void MainWindow::tell(QMessageBox::Icon icon, const QString &message)
         m_notes->set(WindowNotes::Kind::Run, QString(message).replace(QStringLiteral("\n\n"), QStringLiteral(" ")));
         return;
     }
+    ++m_boxesShown;
     ShowMessageBox(this, icon, message);
 }
 
@@ -751,7 +765,27 @@ void MainWindow::setLabelCaption(ResultLabel label, const std::string &text)
 
 void MainWindow::WriteCurveFile(const QvCurves &curves)
 {
-    tarvilo::WriteCurveFile(curves, m_regional);
+    try {
+        tarvilo::WriteCurveFile(curves, m_regional);
+    } catch (const RunFault &fault) {
+        // The run goes on without the file: the results, the chart and the
+        // exports need none of it. The note stays while the file fails; a
+        // new reason is told once, in a box after "Calcular".
+        m_notes->set(WindowNotes::Kind::CurveFile,
+                     QStringLiteral("No se pudo escribir %1: %2.")
+                             .arg(QString::fromLatin1(kCurveFileName), FileFailureText(fault.fileFailure())));
+        std::pair reason(fault.path(), fault.fileFailure());
+        if (reason != m_toldFileFailure) {
+            m_toldFileFailure = std::move(reason);
+            if (!m_runByStep) {
+                m_fileFailureBox = QStringLiteral("%1\n\nEl cálculo sigue sin el archivo.")
+                                           .arg(FaultDescription(fault, m_regional));
+            }
+        }
+        return;
+    }
+    m_notes->set(WindowNotes::Kind::CurveFile, QString());
+    m_toldFileFailure.reset();
 }
 
 void MainWindow::RepaintChart(bool agregar)

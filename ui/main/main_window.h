@@ -6,6 +6,7 @@
 #include "core/input_reading.h"
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
+#include "core/run_fault.h"
 #include "core/run_host.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/main/default_case.h"
@@ -20,6 +21,8 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -191,6 +194,11 @@ private:
     QLabel *m_lblResultadosAnteriores = nullptr; // says what the greyed values are
     WindowNotes *m_notes = nullptr; // above the results: what is told without a box
     bool m_runByStep = false;
+    int m_boxesShown = 0; // by tell(): a handler that showed one gives no second
+    // The curve file's failure last told (its path and reason), and the box
+    // that tells a new one once the handler's runs are done.
+    std::optional<std::pair<std::string, FileFailure>> m_toldFileFailure;
+    QString m_fileFailureBox;
     QWidget *m_chartFocus = nullptr; // a frame round the chart while it has the focus
     QPointer<LargeChartWindow> m_largeChart;
     QPointer<FamilyWindow> m_family;

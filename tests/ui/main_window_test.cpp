@@ -478,6 +478,28 @@ private slots:
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
     }
 
+    void aStraySeparatorIsSaidBesideTheResults()
+    {
+        MainWindow window(QLocale(QLocale::Spanish, QLocale::Spain));
+        auto *notes = window.findChild<QLabel *>(QStringLiteral("lblAvisos"));
+        // Read as 1, as ever, and said without a box.
+        window.inputBox(InputBox::X)->selectAll();
+        QTest::keyClicks(window.inputBox(InputBox::X), QStringLiteral("0.1"));
+        QVERIFY(notes && notes->isVisibleTo(&window));
+        QCOMPARE(notes->text(), QStringLiteral("«0.1» se lee como 1: el separador decimal es «,»."));
+        m_watchdog->expect(); // no operating point with X = 1
+        Click(window, "cmdCalcular");
+        QCOMPARE(LabelTexts(window).at(1), QStringLiteral("10,48"));
+        QVERIFY(notes->isVisibleTo(&window));
+        // Grouped by threes, or with the decimal comma: nothing to say.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("1.000"));
+        QVERIFY(!notes->isVisibleTo(&window));
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0,1"));
+        QVERIFY(!notes->isVisibleTo(&window));
+        window.inputBox(InputBox::Qcap)->setText(QStringLiteral("1.5"));
+        QVERIFY(notes->text().startsWith(QStringLiteral("«1.5» se lee como 15")));
+    }
+
     void aValueTooSmallIsToldApartFromZero()
     {
         MainWindow window(PointLocale());

@@ -14,6 +14,7 @@
 #include "ui/common/fault_message.h"
 #include "ui/common/file_saving.h"
 #include "ui/common/form_font.h"
+#include "ui/common/grouping_note.h"
 #include "ui/common/message_box.h"
 #include "ui/common/regional_locale.h"
 #include "ui/common/stepping_line_edit.h"
@@ -343,7 +344,10 @@ void MainWindow::connectHandlers()
     connect(inputBox(InputBox::Qcap), &QLineEdit::textChanged, this, [this] { txtQcap_Change(); });
     // After the check, which may have put "Error" in the box.
     for (QLineEdit *box : m_inputs) {
-        connect(box, &QLineEdit::textChanged, this, [this] { emit inputTextsChanged(inputTexts()); });
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            emit inputTextsChanged(inputTexts());
+            showGroupingNote();
+        });
     }
 }
 
@@ -713,6 +717,18 @@ void MainWindow::checkInput(InputBox box)
         return;
     if (!ReadRegionalNumber(edit->text().toStdString(), m_regional))
         edit->setText(QLatin1String(kErrorText));
+}
+
+void MainWindow::showGroupingNote()
+{
+    // The first box whose separators do not group by threes.
+    QString note;
+    for (const QLineEdit *box : m_inputs) {
+        note = GroupingNote(box->text(), m_regional);
+        if (!note.isEmpty())
+            break;
+    }
+    m_notes->set(WindowNotes::Kind::Reading, note);
 }
 
 InputBoxTexts MainWindow::inputTexts() const

@@ -160,6 +160,8 @@ private:
     // marked as those of the previous calculation.
     void markPreviousResults();
     InputBoxTexts inputTexts() const;
+    // A box read otherwise than it looks ("0.1" as 1 under Spanish settings) is said in the notes.
+    void showGroupingNote();
     void showChartFocus(bool shown);
 
     QLocale m_locale;

@@ -2,6 +2,8 @@
 // of its own failure.
 #include "ui/common/fault_message.h"
 
+#include "tests/support/default_inputs.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -55,5 +57,35 @@ TEST(FileFault, EveryFailureHasAReasonOfItsOwn)
         const QString reason = FileFailureText(failure);
         EXPECT_FALSE(reason.isEmpty());
         EXPECT_TRUE(reasons.insert(reason).second) << reason.toStdString();
+    }
+}
+
+namespace {
+
+struct SweepCase
+{
+    const char *name;
+    QvInputs inputs;
+    const char *says; // the reason the message must give
+    const char *never; // a reason it must not give
+};
+
+} // namespace
+
+// A negative radicand in the system sweep: a negative X, or with a positive
+// X only the rounding of a nose far from zero.
+TEST(SweepFault, GivesTheTrueReason)
+{
+    const SweepCase cases[] = {
+        { "negative X", tarvilo::testing::Inputs(-0.03, 3.33, 1, 10.48, 0, 0), "debe ser positiva", "redondeo" },
+        { "nose at -3e10", tarvilo::testing::Inputs(0.03, 0, 1, 1e6, 0, 0), "Q2crit = -29999999991,6667",
+          "debe ser positiva" },
+        { "tiny X", tarvilo::testing::Inputs(1e-20, 3.33, 1, 10.48, 0, 0), "redondeo", "debe ser positiva" },
+    };
+    for (const SweepCase &sweep : cases) {
+        const QString text = FaultDescription(RunFault(RunStep::SystemSweep, FaultCause::NegativeSquareRoot),
+                                              CommaSettings(), &sweep.inputs);
+        EXPECT_TRUE(text.contains(QString::fromUtf8(sweep.says))) << sweep.name << ": " << text.toStdString();
+        EXPECT_FALSE(text.contains(QString::fromUtf8(sweep.never))) << sweep.name << ": " << text.toStdString();
     }
 }

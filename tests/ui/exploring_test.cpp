@@ -94,6 +94,48 @@ private slots:
         QCOMPARE(window.resultLabel(ResultLabel::MargenQ2)->text(), QStringLiteral("5,6193"));
     }
 
+    void stepsPastTheNoseAreToldInTheWindow()
+    {
+        MainWindow window(CommaLocale());
+        QLineEdit *pcarga = window.inputBox(InputBox::Pcarga);
+        pcarga->setText(QStringLiteral("20"));
+        pcarga->setFocus();
+        pcarga->end(false);
+        QSignalSpy runs(&window, &MainWindow::caseShown);
+        // 30, 40 and 50 lie past the nose; a run after each step, and no box.
+        for (int press = 1; press <= 3; ++press) {
+            QTest::keyClick(pcarga, Qt::Key_PageUp);
+            QTRY_COMPARE(runs.count(), press);
+            QCOMPARE(window.resultLabel(ResultLabel::V2sup)->text(), QStringLiteral("Error"));
+        }
+        const QPointF at(pcarga->width() / 2.0, pcarga->height() / 2.0);
+        QWheelEvent notch(at, pcarga->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(pcarga, &notch);
+        QTRY_COMPARE(runs.count(), 4);
+        QCOMPARE(pcarga->text(), QStringLiteral("51"));
+        QVERIFY(m_watchdog->seen().empty());
+        // The window says it, above the results.
+        auto *notes = window.findChild<QLabel *>(QStringLiteral("lblAvisos"));
+        QVERIFY(notes && notes->isVisibleTo(&window));
+        QVERIFY2(notes->text().contains(QStringLiteral("No existe punto de solución")), qPrintable(notes->text()));
+
+        // "Calcular" keeps its box, and its run takes the step's note away.
+        m_watchdog->expect();
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QCOMPARE(m_watchdog->seen().front().text, QStringLiteral("No existe punto solucion"));
+        QVERIFY(!notes->isVisibleTo(&window));
+
+        // A step back to a case with a solution.
+        pcarga->setText(QStringLiteral("10"));
+        pcarga->end(false);
+        QTest::keyClick(pcarga, Qt::Key_Up);
+        QTRY_COMPARE(runs.count(), 6);
+        QVERIFY(window.resultLabel(ResultLabel::V2sup)->text() != QStringLiteral("Error"));
+        QVERIFY(!notes->isVisibleTo(&window));
+    }
+
     void theFamilysBoxesStep()
     {
         MainWindow window(CommaLocale());

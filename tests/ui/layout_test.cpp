@@ -69,7 +69,24 @@ private slots:
         WidgetTestFixture::cleanup();
     }
 
-    void controlsLieInsideTheirParentAndApart()
+    void controlsLieInsideTheirParentAndApart() { ExpectControlsApart(); }
+
+    void notesStandApartFromEveryControl()
+    {
+        // The notes above the results and the one on the greyed values, both shown.
+        m_window->inputBox(InputBox::X)->setText(QStringLiteral("0,1"));
+        m_window->inputBox(InputBox::B)->setText(QStringLiteral("x"));
+        m_watchdog->expect();
+        QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
+        for (const char *name : { "lblAvisos", "lblResultadosAnteriores" }) {
+            QWidget *note = Control(QString::fromLatin1(name));
+            QVERIFY2(note && note->isVisibleTo(m_window.get()), name);
+        }
+        ExpectControlsApart();
+    }
+
+private:
+    void ExpectControlsApart()
     {
         // Only the controls standing on the diagram picture overlap it, the
         // wider title "V2 min" reaches under its value label, and a caption
@@ -93,6 +110,7 @@ private slots:
         }
     }
 
+private slots:
     void someControlsStandWhereTheFormPlacesThem_data()
     {
         // Twips of the form; the window shows them at 96 dots per inch.

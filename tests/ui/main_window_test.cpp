@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QGraphicsSimpleTextItem>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QAction>
@@ -41,6 +42,17 @@ private:
     static void Click(MainWindow &window, const char *button)
     {
         QTest::mouseClick(window.findChild<QPushButton *>(QString::fromLatin1(button)), Qt::LeftButton);
+    }
+
+    // The notes the main chart shows over its plot.
+    static QString ChartTexts(const MainWindow &window)
+    {
+        QStringList texts;
+        for (QGraphicsItem *item : window.chartView()->qvChart()->childItems()) {
+            if (auto *text = dynamic_cast<QGraphicsSimpleTextItem *>(item); text && text->isVisible())
+                texts << text->text();
+        }
+        return texts.join(QLatin1Char('\n'));
     }
 
     static void AddLocales()
@@ -323,6 +335,169 @@ private slots:
         window.findChild<QAction *>(QStringLiteral("mnuCopiarResultados"))->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text().split(QLatin1Char('\n')).at(8),
                  QStringLiteral("V2 sup\tError\tp.u."));
+    }
+
+    void theCopyAfterAStopGivesTheBoxesAndMarksEveryStaleValue()
+    {
+        MainWindow window(CommaLocale());
+        const auto copied = [&window] {
+            window.findChild<QAction *>(QStringLiteral("mnuCopiarResultados"))->trigger();
+            return QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        };
+        const QString previous = QStringLiteral("\tdel cálculo anterior");
+        // X = 0 stops the run at the nose: no result is new, Margen QV neither.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0"));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QStringList lines = copied();
+        QCOMPARE(lines.size(), 13);
+        QCOMPARE(lines.at(0), QStringLiteral("Reactancia X\t0\tp.u."));
+        QCOMPARE(lines.at(3), QStringLiteral("Pcarga\t10,48\tp.u."));
+        for (int i = 6; i < 13; ++i)
+            QVERIFY2(lines.at(i).endsWith(previous), qPrintable(lines.at(i)));
+        QVERIFY2(lines.at(12).startsWith(QStringLiteral("Margen QV\t5,64")), qPrintable(lines.at(12)));
+
+        // U inf = 0 likewise; the box that holds no number is copied as it shows.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0,03"));
+        window.inputBox(InputBox::Uinf)->setText(QStringLiteral("0"));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QCOMPARE(copied().at(2), QStringLiteral("U inf\t0\tp.u."));
+        window.inputBox(InputBox::Uinf)->setText(QStringLiteral("x"));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        lines = copied();
+        QCOMPARE(lines.at(2), QStringLiteral("U inf\tError\tp.u."));
+        QVERIFY2(lines.at(12).endsWith(previous), qPrintable(lines.at(12)));
+
+        // A stop after Margen Q2 (the sweep of a nose at Q2crit = -3e10):
+        // the margin of the new case, as Margen Q2.
+        SetInputs(window,
+                  { QStringLiteral("0,03"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1000000"),
+                    QStringLiteral("0"), QStringLiteral("0") });
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        lines = copied();
+        QVERIFY2(!lines.at(6).endsWith(previous) && !lines.at(12).endsWith(previous), qPrintable(lines.at(12)));
+        QVERIFY(lines.at(8).endsWith(previous));
+    }
+
+    void eachStopIsToldOnceWithItsTrueReason()
+    {
+        MainWindow window(CommaLocale());
+        // No operating point and a nose beyond the chart's scale: one box says both.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("1,23e31"));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QString text = m_watchdog->seen().front().text;
+        QVERIFY2(text.contains(QStringLiteral("escala del gráfico"))
+                         && text.contains(QStringLiteral("No existe punto")),
+                 qPrintable(text));
+
+        // A positive X whose nose lies so far from zero that the sweep's steps are lost in rounding.
+        m_watchdog->clear();
+        SetInputs(window,
+                  { QStringLiteral("0,03"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1e6"),
+                    QStringLiteral("0"), QStringLiteral("0") });
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        text = m_watchdog->seen().front().text;
+        QVERIFY2(text.contains(QStringLiteral("redondeo")) && !text.contains(QStringLiteral("debe ser positiva")),
+                 qPrintable(text));
+
+        // X Beq > 1: every curve lies off the fixed axes, and the chart says where.
+        m_watchdog->clear();
+        Click(window, "cmdValoresDefault");
+        QCOMPARE(ChartTexts(window), QString());
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0,65"));
+        m_watchdog->expect(); // no operating point
+        Click(window, "cmdCalcular");
+        const QString note = ChartTexts(window);
+        QVERIFY2(note.contains(QStringLiteral("sistema: por encima de V = 1,2")), qPrintable(note));
+        QVERIFY2(note.contains(QStringLiteral("carga: a la derecha de Q = -70")), qPrintable(note));
+        // Not a note of the case: the large chart shows every curve.
+        QCOMPARE(window.chartView()->qvChart()->note(), QString());
+        Click(window, "cmdValoresDefault");
+        QCOMPARE(ChartTexts(window), QString());
+    }
+
+    void aCurveFileThatCannotBeWrittenIsToldOnceAndTheRunGoesOn()
+    {
+        // A folder where salida.txt should be: no user, root neither, can write it.
+        QVERIFY(QDir().mkdir(QStringLiteral("salida.txt")));
+        const struct Tidy
+        {
+            ~Tidy() { QDir(QStringLiteral("salida.txt")).removeRecursively(); }
+        } tidy;
+        m_watchdog->expect(); // told at start-up
+        MainWindow window(CommaLocale());
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QVERIFY2(m_watchdog->seen().front().text.contains(QStringLiteral("carpeta con ese nombre")),
+                 qPrintable(m_watchdog->seen().front().text));
+        // Every result, the chart and the four exports, as with the file.
+        QCOMPARE(LabelTexts(window), (QStringList{ "5,6193", ",3144", ",9991", "-1,662", ",3312", "-,1827" }));
+        QVERIFY(window.chartView()->loaded());
+        QCOMPARE(window.chartView()->qvChart()->note(), QString());
+        for (const char *name : { "mnuGuardarGrafico", "mnuGuardarCurvas", "mnuCopiarGrafico", "mnuCopiarResultados" })
+            QVERIFY2(window.findChild<QAction *>(QString::fromLatin1(name))->isEnabled(), name);
+        // A note above the results says it while it lasts.
+        auto *notes = window.findChild<QLabel *>(QStringLiteral("lblAvisos"));
+        QVERIFY(notes && notes->isVisibleTo(&window));
+        QVERIFY2(notes->text().contains(QStringLiteral("salida.txt")), qPrintable(notes->text()));
+
+        // The same reason again: no box, the note stays.
+        m_watchdog->clear();
+        window.inputBox(InputBox::Qcarga)->setText(QStringLiteral("1"));
+        Click(window, "cmdCalcular");
+        QVERIFY(m_watchdog->seen().empty());
+        QCOMPARE(LabelTexts(window).at(0), QStringLiteral("4,6193"));
+        QVERIFY(notes->isVisibleTo(&window));
+
+        // A new reason under a step: a note, no box.
+        QTemporaryDir gone;
+        QDir::setCurrent(gone.path());
+        gone.remove();
+        window.inputBox(InputBox::Qcarga)->end(false);
+        QTest::keyClick(window.inputBox(InputBox::Qcarga), Qt::Key_Up);
+        QTRY_COMPARE(LabelTexts(window).at(0), QStringLiteral("3,6193"));
+        QVERIFY(m_watchdog->seen().empty());
+        QVERIFY2(notes->text().contains(QStringLiteral("ya no existe")), qPrintable(notes->text()));
+        QDir::setCurrent(m_folder->path());
+
+        // Written again: the note goes; failing again is a new reason, told.
+        QDir(QStringLiteral("salida.txt")).removeRecursively();
+        Click(window, "cmdCalcular");
+        QVERIFY(!notes->isVisibleTo(&window));
+        QCOMPARE(CurveFileLines().size(), 303);
+        QFile::remove(QStringLiteral("salida.txt"));
+        QVERIFY(QDir().mkdir(QStringLiteral("salida.txt")));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+    }
+
+    void aStraySeparatorIsSaidBesideTheResults()
+    {
+        MainWindow window(QLocale(QLocale::Spanish, QLocale::Spain));
+        auto *notes = window.findChild<QLabel *>(QStringLiteral("lblAvisos"));
+        // Read as 1, as ever, and said without a box.
+        window.inputBox(InputBox::X)->selectAll();
+        QTest::keyClicks(window.inputBox(InputBox::X), QStringLiteral("0.1"));
+        QVERIFY(notes && notes->isVisibleTo(&window));
+        QCOMPARE(notes->text(), QStringLiteral("«0.1» se lee como 1: el separador decimal es «,»."));
+        m_watchdog->expect(); // no operating point with X = 1
+        Click(window, "cmdCalcular");
+        QCOMPARE(LabelTexts(window).at(1), QStringLiteral("10,48"));
+        QVERIFY(notes->isVisibleTo(&window));
+        // Grouped by threes, or with the decimal comma: nothing to say.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("1.000"));
+        QVERIFY(!notes->isVisibleTo(&window));
+        window.inputBox(InputBox::X)->setText(QStringLiteral("0,1"));
+        QVERIFY(!notes->isVisibleTo(&window));
+        window.inputBox(InputBox::Qcap)->setText(QStringLiteral("1.5"));
+        QVERIFY(notes->text().startsWith(QStringLiteral("«1.5» se lee como 15")));
     }
 
     void aValueTooSmallIsToldApartFromZero()

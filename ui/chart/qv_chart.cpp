@@ -7,6 +7,7 @@
 #include <QLineSeries>
 #include <QPen>
 #include <QScatterSeries>
+#include <QStringList>
 #include <QValueAxis>
 
 #include <utility>
@@ -285,14 +286,31 @@ void QvChart::stretchMinimumVoltageLine()
 
 void QvChart::setNote(const QString &note)
 {
-    m_note->setText(note);
-    m_note->setVisible(!note.isEmpty());
-    placeNote();
+    m_noteText = note;
+    showNotes();
 }
 
 QString QvChart::note() const
 {
-    return m_note->isVisible() ? m_note->text() : QString();
+    return m_noteText;
+}
+
+void QvChart::setScaleNote(const QString &note)
+{
+    m_scaleNote = note;
+    showNotes();
+}
+
+void QvChart::showNotes()
+{
+    QStringList lines;
+    for (const QString &note : { m_noteText, m_scaleNote }) {
+        if (!note.isEmpty())
+            lines << note;
+    }
+    m_note->setText(lines.join(QLatin1Char('\n')));
+    m_note->setVisible(!lines.isEmpty());
+    placeNote();
 }
 
 void QvChart::placeNote()

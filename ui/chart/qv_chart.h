@@ -68,6 +68,11 @@ public:
     // A short note over the plot ("Sin resultados"), or none for "".
     void setNote(const QString &note);
     QString note() const;
+    // A note of this plot's own axes, under the note: why they show no
+    // curve. Other plots of the same curves have axes of their own, so it
+    // is not part of note().
+    void setScaleNote(const QString &note);
+    QString scaleNote() const { return m_scaleNote; }
 
 private:
     void buildAxes();
@@ -79,6 +84,7 @@ private:
     bool branchesFromMarks() const;
     void showBranches();
     void placeNote();
+    void showNotes();
     QLineSeries *keptSlot(int slot, Curve curve);
     QLineSeries *keptLegendEntry(int place);
     void showKeptLegend(const std::vector<KeptCurves> &cases);
@@ -101,6 +107,8 @@ private:
     QValueAxis *m_axisX = nullptr;
     QValueAxis *m_axisY = nullptr;
     QGraphicsSimpleTextItem *m_note = nullptr;
+    QString m_noteText;
+    QString m_scaleNote;
 };
 
 } // namespace tarvilo

@@ -1,7 +1,9 @@
 #include "ui/chart/qv_chart_view.h"
 
 #include "core/run_fault.h"
+#include "ui/chart/axis_ticks.h"
 #include "ui/chart/chart_hover.h"
+#include "ui/chart/off_scale_note.h"
 
 #include <QMouseEvent>
 #include <QValueAxis>
@@ -48,6 +50,9 @@ void QvChartView::loadChart(double q2crit, const QvCurves &curves)
     fitReactivePowerLabels();
     m_qvChart->showCurves(ChartGrid(curves));
     m_qvChart->setNote(QString());
+    // Fixed axes may miss every curve (a line over-compensated far beyond
+    // the nose): the plot says where they went rather than stay blank.
+    m_qvChart->setScaleNote(OffScaleNote(m_qvChart->grid(), RangesOf(*m_qvChart), m_qvChart->regional()));
     m_loaded = true;
 }
 

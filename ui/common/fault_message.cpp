@@ -1,6 +1,7 @@
 #include "ui/common/fault_message.h"
 
 #include "core/number_format.h"
+#include "core/qv_model.h"
 #include "ui/common/quantities.h"
 
 namespace tarvilo {
@@ -68,6 +69,18 @@ QString FaultDescription(const RunFault &fault, const RegionalSettings &regional
         }
         return Sentence("División por cero", fault.step(), fault.cause());
     case FaultCause::NegativeSquareRoot:
+        // With a positive X every point of the sweep lies below the nose,
+        // where both roots are real: only rounding makes a radicand negative.
+        if (fault.step() == RunStep::SystemSweep && inputs && inputs->X > 0.0) {
+            QvResults nose;
+            ComputeCriticalPoint(*inputs, nose);
+            return QStringLiteral("Raíz cuadrada de un número negativo al calcular la característica del sistema. "
+                                  "El punto crítico queda en Q2crit = %1, tan lejos de cero que los pasos de "
+                                  "%2 de la curva se pierden en el redondeo de los números. Revise X y Pcarga.")
+                    .arg(QString::fromStdString(ToGeneralText(nose.Q2crit, regional)),
+                         QStringLiteral("0") + QString::fromStdString(regional.decimalSeparator)
+                                 + QStringLiteral("05"));
+        }
         return Sentence("Raíz cuadrada de un número negativo", fault.step(), fault.cause());
     case FaultCause::Overflow:
         return Sentence("Un valor intermedio excede el rango de los números", fault.step(), fault.cause());

@@ -6,6 +6,7 @@
 #include "output/curve_file.h"
 #include "ui/about/about_dialog.h"
 #include "ui/chart/chart_picture.h"
+#include "ui/chart/chart_scale.h"
 #include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart_view.h"
 #include "ui/common/app_icon.h"
@@ -13,6 +14,7 @@
 #include "ui/common/fault_message.h"
 #include "ui/common/file_saving.h"
 #include "ui/common/form_font.h"
+#include "ui/common/grouping_note.h"
 #include "ui/common/message_box.h"
 #include "ui/common/regional_locale.h"
 #include "ui/common/stepping_line_edit.h"
@@ -25,6 +27,7 @@
 #include "ui/main/control_table.h"
 #include "ui/main/diagram_picture.h"
 #include "ui/main/result_exports.h"
+#include "ui/main/window_notes.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
 #include <QAction>
@@ -272,6 +275,8 @@ void MainWindow::buildControls(const QLocale &locale)
             MakeLabel(client, "lblResultadosAnteriores", QStringLiteral("En gris: valores del cálculo anterior"),
                       Twips(5640, 2760, 3135, 315));
     m_lblResultadosAnteriores->hide();
+    // Between the picture and that note.
+    m_notes = new WindowNotes(MakeLabel(client, "lblAvisos", QString(), Twips(5640, 2250, 3135, 495)));
 
     // Focus cycle: Calcular, the chart, the six boxes, the default button.
     // On the chart, Enter or the space bar opens the large chart.
@@ -330,7 +335,7 @@ void MainWindow::connectHandlers()
             [this] { handle([this] { cmdValoresDefault_Click(); }); });
     m_steppedRun.setSingleShot(true);
     m_steppedRun.setInterval(0);
-    connect(&m_steppedRun, &QTimer::timeout, this, [this] { handle([this] { cmdCalcular_Click(); }); });
+    connect(&m_steppedRun, &QTimer::timeout, this, [this] { steppedRun(); });
     connect(inputBox(InputBox::X), &QLineEdit::textChanged, this, [this] { txtX_Change(); });
     connect(inputBox(InputBox::B), &QLineEdit::textChanged, this, [this] { txtB_Change(); });
     connect(inputBox(InputBox::Uinf), &QLineEdit::textChanged, this, [this] { txtUinf_Change(); });
@@ -339,25 +344,63 @@ void MainWindow::connectHandlers()
     connect(inputBox(InputBox::Qcap), &QLineEdit::textChanged, this, [this] { txtQcap_Change(); });
     // After the check, which may have put "Error" in the box.
     for (QLineEdit *box : m_inputs) {
-        connect(box, &QLineEdit::textChanged, this, [this] { emit inputTextsChanged(inputTexts()); });
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            emit inputTextsChanged(inputTexts());
+            showGroupingNote();
+        });
     }
 }
 
 void MainWindow::handle(const std::function<void()> &handler)
 {
+    const int boxesBefore = m_boxesShown;
+    const struct FileFailureBox
+    {
+        MainWindow *window;
+        int boxesBefore;
+        ~FileFailureBox()
+        {
+            // One box for one command: after another box the note tells.
+            if (!window->m_fileFailureBox.isEmpty() && window->m_boxesShown == boxesBefore)
+                ShowMessageBox(window, QMessageBox::Warning, window->m_fileFailureBox);
+            window->m_fileFailureBox.clear();
+        }
+    } fileFailureBox{ this, boxesBefore };
     try {
         handler();
     } catch (const RunFault &fault) {
         const bool inputsRead = fault.step() != RunStep::ReadInputs;
         markChartsOutdated(inputsRead);
-        ShowMessageBox(this, QMessageBox::Warning, FaultMessage(fault, m_regional, inputsRead ? &m_qvInputs : nullptr));
+        QString message = FaultMessage(fault, m_regional, inputsRead ? &m_qvInputs : nullptr);
+        // A run that stops at the chart has already found whether the curves
+        // cross: one box tells both.
+        if (fault.step() == RunStep::LoadChart && !m_qvResults.HasSolution)
+            message += QStringLiteral("\n\nNo existe punto de solución: las características no se cortan.");
+        tell(QMessageBox::Warning, message);
     } catch (const std::exception &) {
         // Out of memory for a label of hundreds of thousands of digits, say.
         markChartsOutdated(false);
-        ShowMessageBox(this, QMessageBox::Warning,
-                       QStringLiteral("No se pudo completar el cálculo: los valores de entrada son demasiado "
-                                      "grandes para representarlos."));
+        tell(QMessageBox::Warning,
+             QStringLiteral("No se pudo completar el cálculo: los valores de entrada son "
+                            "demasiado grandes para representarlos."));
     }
+}
+
+void MainWindow::steppedRun()
+{
+    m_runByStep = true;
+    handle([this] { cmdCalcular_Click(); });
+    m_runByStep = false;
+}
+
+void MainWindow::tell(QMessageBox::Icon icon, const QString &message)
+{
+    if (m_runByStep) {
+        m_notes->set(WindowNotes::Kind::Run, QString(message).replace(QStringLiteral("\n\n"), QStringLiteral(" ")));
+        return;
+    }
+    ++m_boxesShown;
+    ShowMessageBox(this, icon, message);
 }
 
 void MainWindow::markChartsOutdated(bool inputsRead)
@@ -426,6 +469,12 @@ void MainWindow::Form_Load()
 void MainWindow::cmdCalcular_Click()
 {
     m_writtenByLastRun.fill(false);
+    m_notes->set(WindowNotes::Kind::Run, QString());
+    // What the boxes hold as the run reads them, for "Copiar resultados".
+    for (const InputBox box : kInputBoxes) {
+        m_runInputValues[static_cast<size_t>(box)] =
+                ReadRegionalNumber(inputBox(box)->text().toStdString(), m_regional);
+    }
     // Also when the run stops at a fault.
     const struct AfterRun
     {
@@ -585,7 +634,8 @@ void MainWindow::mnuCopiarGrafico_Click()
 
 void MainWindow::mnuCopiarResultados_Click()
 {
-    QGuiApplication::clipboard()->setText(ResultsTable(m_labelInputs, m_labelValues, m_writtenByLastRun, m_regional));
+    QGuiApplication::clipboard()->setText(
+            ResultsTable(m_runInputValues, m_labelInputs, m_labelValues, m_writtenByLastRun, m_regional));
 }
 
 void MainWindow::exportCommand(const std::function<void()> &command)
@@ -672,6 +722,18 @@ void MainWindow::checkInput(InputBox box)
         edit->setText(QLatin1String(kErrorText));
 }
 
+void MainWindow::showGroupingNote()
+{
+    // The first box whose separators do not group by threes.
+    QString note;
+    for (const QLineEdit *box : m_inputs) {
+        note = GroupingNote(box->text(), m_regional);
+        if (!note.isEmpty())
+            break;
+    }
+    m_notes->set(WindowNotes::Kind::Reading, note);
+}
+
 InputBoxTexts MainWindow::inputTexts() const
 {
     InputBoxTexts texts;
@@ -722,7 +784,27 @@ void MainWindow::setLabelCaption(ResultLabel label, const std::string &text)
 
 void MainWindow::WriteCurveFile(const QvCurves &curves)
 {
-    tarvilo::WriteCurveFile(curves, m_regional);
+    try {
+        tarvilo::WriteCurveFile(curves, m_regional);
+    } catch (const RunFault &fault) {
+        // The run goes on without the file: the results, the chart and the
+        // exports need none of it. The note stays while the file fails; a
+        // new reason is told once, in a box after "Calcular".
+        m_notes->set(WindowNotes::Kind::CurveFile,
+                     QStringLiteral("No se pudo escribir %1: %2.")
+                             .arg(QString::fromLatin1(kCurveFileName), FileFailureText(fault.fileFailure())));
+        std::pair reason(fault.path(), fault.fileFailure());
+        if (reason != m_toldFileFailure) {
+            m_toldFileFailure = std::move(reason);
+            if (!m_runByStep) {
+                m_fileFailureBox = QStringLiteral("%1\n\nEl cálculo sigue sin el archivo.")
+                                           .arg(FaultDescription(fault, m_regional));
+            }
+        }
+        return;
+    }
+    m_notes->set(WindowNotes::Kind::CurveFile, QString());
+    m_toldFileFailure.reset();
 }
 
 void MainWindow::RepaintChart(bool agregar)
@@ -732,7 +814,14 @@ void MainWindow::RepaintChart(bool agregar)
 
 void MainWindow::showNoSolutionMessage()
 {
-    ShowMessageBox(this, QMessageBox::Information, QLatin1String(kNoSolutionText));
+    if (m_runByStep) {
+        m_notes->set(WindowNotes::Kind::Run, QStringLiteral("No existe punto de solución."));
+        return;
+    }
+    // Beyond the chart's scale the run stops at the chart, whose box says this too.
+    if (!ReactivePowerScale(m_qvResults.Q2crit))
+        return;
+    tell(QMessageBox::Information, QLatin1String(kNoSolutionText));
 }
 
 void MainWindow::LoadChart(double q2crit, const QvCurves &curves)

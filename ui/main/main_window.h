@@ -6,6 +6,7 @@
 #include "core/input_reading.h"
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
+#include "core/run_fault.h"
 #include "core/run_host.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/main/default_case.h"
@@ -13,12 +14,15 @@
 
 #include <QLocale>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -36,6 +40,7 @@ class FamilyWindow;
 class LargeChartWindow;
 class PvCurveWindow;
 class QvChartView;
+class WindowNotes;
 
 // The main window frmInicio: the diagram with the six input boxes, the Q-V
 // chart, the results frame, the two buttons and the menus. It owns the run's
@@ -136,6 +141,10 @@ private:
     // Runs a handler; a calculation that ends at a fault ends the handler
     // too, and is reported once.
     void handle(const std::function<void()> &handler);
+    // A run started by a step tells what it found in the window's notes: a
+    // message box per step would swallow the held key's repeats.
+    void steppedRun();
+    void tell(QMessageBox::Icon icon, const QString &message);
     void showKeptCases();
     // The chart no longer shows the inputs' case: said on both charts.
     // inputsRead: the run stopped after reading every input box.
@@ -151,6 +160,8 @@ private:
     // marked as those of the previous calculation.
     void markPreviousResults();
     InputBoxTexts inputTexts() const;
+    // A box read otherwise than it looks ("0.1" as 1 under Spanish settings) is said in the notes.
+    void showGroupingNote();
     void showChartFocus(bool shown);
 
     QLocale m_locale;
@@ -170,6 +181,8 @@ private:
     std::array<std::optional<double>, std::size(kResultLabels)> m_labelValues{};
     std::array<bool, std::size(kResultLabels)> m_writtenByLastRun{};
     QvInputs m_labelInputs;
+    // What the six boxes held, read as numbers, when the last run started.
+    std::array<std::optional<double>, std::size(kInputBoxes)> m_runInputValues{};
     bool m_lastRunFailed = false;
     std::optional<QvInputs> m_failedRun; // the inputs of a failed run that read them all
 
@@ -181,6 +194,13 @@ private:
     QGroupBox *m_fraResultados = nullptr;
     QvChartView *m_chartView = nullptr;
     QLabel *m_lblResultadosAnteriores = nullptr; // says what the greyed values are
+    WindowNotes *m_notes = nullptr; // above the results: what is told without a box
+    bool m_runByStep = false;
+    int m_boxesShown = 0; // by tell(): a handler that showed one gives no second
+    // The curve file's failure last told (its path and reason), and the box
+    // that tells a new one once the handler's runs are done.
+    std::optional<std::pair<std::string, FileFailure>> m_toldFileFailure;
+    QString m_fileFailureBox;
     QWidget *m_chartFocus = nullptr; // a frame round the chart while it has the focus
     QPointer<LargeChartWindow> m_largeChart;
     QPointer<FamilyWindow> m_family;

@@ -82,7 +82,7 @@ double ResultValue(const QvResults &results, ResultLabel label)
     return 0.0;
 }
 
-QString ResultsTable(const QvInputs &inputs, const LabelValues &values,
+QString ResultsTable(const InputValues &inputs, const QvInputs &resultInputs, const LabelValues &values,
                      const std::array<bool, std::size(kResultLabels)> &writtenByLastRun,
                      const RegionalSettings &regional)
 {
@@ -93,20 +93,25 @@ QString ResultsTable(const QvInputs &inputs, const LabelValues &values,
             text += QStringLiteral("\tdel cálculo anterior");
         text += QLatin1Char('\n');
     };
-    for (const InputControl &control : kInputControls) {
-        line(QuantityName(control.box), ExactText(ValueOf(inputs, control.box), regional), false);
-    }
+    const auto shown = [&regional](const std::optional<double> &value) {
+        return value ? ExactText(*value, regional) : QString::fromLatin1(kErrorText);
+    };
+    for (const InputControl &control : kInputControls)
+        line(QuantityName(control.box), shown(inputs[static_cast<size_t>(control.box)]), false);
     for (const ResultControl &control : kResultControls) {
         // The title without its unit: "Margen Q2 [p.u.]" -> "Margen Q2".
         const QString name = QString::fromUtf8(control.title).section(QStringLiteral(" ["), 0, 0);
         const auto index = static_cast<size_t>(control.label);
-        const std::optional<double> &value = values[index];
-        line(name, value ? ExactText(*value, regional) : QString::fromLatin1(kErrorText), !writtenByLastRun[index]);
+        line(name, shown(values[index]), !writtenByLastRun[index]);
     }
-    // After the program's results, the Q-V method's margin: the largest distance between the characteristics.
-    const QvMethodMargin margin = ComputeQvMethodMargin(inputs);
-    if (margin.kind != QvMethodMargin::Kind::NoLine)
-        line(QStringLiteral("Margen QV"), QvMarginValue(margin, true, regional), false);
+    // After the program's results, the Q-V method's margin: the largest
+    // distance between the characteristics. It belongs with Margen Q2, the
+    // first result a run writes: of the previous calculation when that is.
+    const QvMethodMargin margin = ComputeQvMethodMargin(resultInputs);
+    if (margin.kind != QvMethodMargin::Kind::NoLine) {
+        line(QStringLiteral("Margen QV"), QvMarginValue(margin, true, regional),
+             !writtenByLastRun[static_cast<size_t>(ResultLabel::MargenQ2)]);
+    }
     return text;
 }
 

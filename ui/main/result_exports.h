@@ -29,13 +29,16 @@ QByteArray CurvesCsv(const ChartGrid &grid, const ChartMarks &marks, const QvInp
 // The value a run gives a result label.
 double ResultValue(const QvResults &results, ResultLabel label);
 
-// What the results frame shows, as tab-separated lines of name, value and
-// unit, which paste into a spreadsheet: the six inputs of the last run that
-// wrote a result, then the six results (none for "Error"); a result that
-// run did not reach has a fourth field saying it is from the previous
-// calculation.
+// What the window shows, as tab-separated lines of name, value and unit,
+// which paste into a spreadsheet: the six inputs the last run read from the
+// boxes (none for a box that held no number: "Error"), the six results
+// (none for "Error") and the Q-V method's margin of the case the results
+// are of. A result the last run did not reach has a fourth field saying it
+// is from the previous calculation; so has the margin when the last run
+// reached no result.
 using LabelValues = std::array<std::optional<double>, std::size(kResultLabels)>;
-QString ResultsTable(const QvInputs &inputs, const LabelValues &values,
+using InputValues = std::array<std::optional<double>, std::size(kInputBoxes)>;
+QString ResultsTable(const InputValues &inputs, const QvInputs &resultInputs, const LabelValues &values,
                      const std::array<bool, std::size(kResultLabels)> &writtenByLastRun,
                      const RegionalSettings &regional);
 

@@ -13,6 +13,7 @@
 #include "ui/common/number_text.h"
 #include "ui/common/qv_margin_text.h"
 #include "ui/common/quantities.h"
+#include "ui/common/regional_locale.h"
 #include "ui/common/stepping_line_edit.h"
 
 #include <QClipboard>
@@ -243,8 +244,8 @@ void FamilyWindow::cmdDibujar_Click()
 {
     // The quantity's own box is not read: the range takes its place.
     const InputsReading reading = ReadInputs(m_texts, m_regional, m_quantity);
-    const auto first = ReadRegionalNumber(m_txtPrimero->text().toStdString(), m_regional);
-    const auto last = ReadRegionalNumber(m_txtUltimo->text().toStdString(), m_regional);
+    const auto first = ReadRegionalNumber(NumberTextOf(m_txtPrimero->text()), m_regional);
+    const auto last = ReadRegionalNumber(NumberTextOf(m_txtUltimo->text()), m_regional);
     QString warning;
     if (reading.unreadable) {
         warning = QStringLiteral("El valor de %1 en la ventana principal no es un número.")

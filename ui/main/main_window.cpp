@@ -665,7 +665,7 @@ void MainWindow::checkInput(InputBox box)
     QLineEdit *edit = inputBox(box);
     if (const auto *stepping = qobject_cast<SteppingLineEdit *>(edit); stepping && stepping->isStepping())
         return;
-    if (!ReadRegionalNumber(edit->text().toStdString(), m_regional))
+    if (!ReadRegionalNumber(NumberTextOf(edit->text()), m_regional))
         edit->setText(QLatin1String(kErrorText));
 }
 
@@ -673,7 +673,7 @@ InputBoxTexts MainWindow::inputTexts() const
 {
     InputBoxTexts texts;
     for (const InputBox box : kInputBoxes)
-        texts[static_cast<size_t>(box)] = inputBox(box)->text().toStdString();
+        texts[static_cast<size_t>(box)] = NumberTextOf(inputBox(box)->text());
     return texts;
 }
 
@@ -687,7 +687,7 @@ void MainWindow::loadInputs(const InputTexts &texts)
 
 std::string MainWindow::readInputText(InputBox box)
 {
-    return inputBox(box)->text().toStdString();
+    return NumberTextOf(inputBox(box)->text());
 }
 
 int MainWindow::readCheckBoxValue()

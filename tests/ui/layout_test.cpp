@@ -165,6 +165,40 @@ private slots:
                  QColor(230, 230, 230));
     }
 
+    // A palette chosen while the window is open reaches the values at once,
+    // greyed values of the previous calculation included.
+    void resultValuesFollowAChangeOfPalette()
+    {
+        const QPalette saved = QApplication::palette();
+        MainWindow window(PointLocale());
+        // A negative reactance stops the run at the system sweep: the
+        // operating points are the previous run's.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("-0.03"));
+        m_watchdog->expect();
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
+        const auto text = [&window](ResultLabel label) {
+            return window.resultLabel(label)->palette().color(QPalette::WindowText);
+        };
+        const auto halfway = [](const QColor &a, const QColor &b) {
+            return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+        };
+        QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        for (const QPalette &palette : { dark, saved }) {
+            QApplication::setPalette(palette);
+            const QColor foreground = palette.color(QPalette::WindowText);
+            QCoreApplication::processEvents(); // the palette's change reaches the widgets
+            const QColor grey = halfway(foreground, palette.color(QPalette::Window));
+            QCOMPARE(text(ResultLabel::MargenQ2), foreground);
+            QCOMPARE(text(ResultLabel::V2sup), grey);
+            QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblResultadosAnteriores"))
+                             ->palette()
+                             .color(QPalette::WindowText),
+                     grey);
+        }
+        QApplication::setPalette(saved);
+    }
+
     void tooltipsExplainTheResultTitlesOnly()
     {
         // The six titles of the results explain themselves; every other

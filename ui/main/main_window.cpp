@@ -25,6 +25,7 @@
 #include "ui/main/control_table.h"
 #include "ui/main/diagram_picture.h"
 #include "ui/main/result_exports.h"
+#include "ui/main/result_look.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
 #include <QAction>
@@ -241,6 +242,9 @@ void MainWindow::buildControls(const QLocale &locale)
     m_fraResultados = add(
             Place(new QGroupBox(QStringLiteral("Resultados"), client), "fraResultados", Twips(5640, 3120, 3135, 2895)));
     buildResultsFrame();
+    // Grey halfway between the text and the background: readable under a
+    // light or a dark desktop theme, and after a change from one to the other.
+    m_resultLook = new ResultLook(m_fraResultados);
 
     const QRect picture = Twips(120, 0, 7260, 2235);
     std::vector<QLabel *> captions;
@@ -375,29 +379,14 @@ void MainWindow::markChartsOutdated(bool inputsRead)
 
 void MainWindow::markPreviousResults()
 {
-    // Grey halfway between the text and the background: readable under a
-    // light or a dark desktop theme.
-    const QPalette frame = m_fraResultados->palette();
-    const QColor text = frame.color(QPalette::WindowText);
-    const QColor background = frame.color(QPalette::Window);
-    const QColor grey((text.red() + background.red()) / 2, (text.green() + background.green()) / 2,
-                      (text.blue() + background.blue()) / 2);
-    const auto look = [&](QLabel *label, bool previous) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, previous ? grey : text);
-        label->setPalette(palette);
-        QFont font = label->font();
-        font.setItalic(previous);
-        label->setFont(font);
-    };
-    look(m_lblResultadosAnteriores, true);
+    m_resultLook->show(m_lblResultadosAnteriores, true);
 
     bool anyPrevious = false;
     for (const ResultLabel label : kResultLabels) {
         QLabel *value = resultLabel(label);
         const bool previous = !m_writtenByLastRun[static_cast<size_t>(label)] && !value->text().isEmpty();
         anyPrevious = anyPrevious || previous;
-        look(value, previous);
+        m_resultLook->show(value, previous);
         SetValueNote(value, previous ? QString::fromUtf8(kPreviousNote) : QString());
         const bool cut = value->fontMetrics().horizontalAdvance(value->text()) > value->width();
         const QString whole = cut ? value->text() : QString();

@@ -36,6 +36,8 @@ class FamilyWindow;
 class LargeChartWindow;
 class PvCurveWindow;
 class QvChartView;
+class ResultLook;
+struct ChartPictures;
 
 // The main window frmInicio: the diagram with the six input boxes, the Q-V
 // chart, the results frame, the two buttons and the menus. It owns the run's
@@ -181,6 +183,7 @@ private:
     QGroupBox *m_fraResultados = nullptr;
     QvChartView *m_chartView = nullptr;
     QLabel *m_lblResultadosAnteriores = nullptr; // says what the greyed values are
+    ResultLook *m_resultLook = nullptr;
     QWidget *m_chartFocus = nullptr; // a frame round the chart while it has the focus
     QPointer<LargeChartWindow> m_largeChart;
     QPointer<FamilyWindow> m_family;

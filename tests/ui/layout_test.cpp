@@ -8,6 +8,8 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -146,6 +148,37 @@ private slots:
         QVERIFY(available.contains(window.frameGeometry()));
         if (available.height() > 600)
             QCOMPARE(window.findChild<QWidget *>(QStringLiteral("clientScroller"))->size(), QSize(600, 481));
+    }
+
+    void companionWindowsFitTheScreen()
+    {
+        // Run again on a small screen (see CMakeLists): each window opened
+        // from the main one lies wholly on it, its buttons within reach.
+        MainWindow window(PointLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect available = window.screen()->availableGeometry();
+        for (const char *command : { "mnuFamilia", "mnuGraficoAmpliado", "mnuCurvaPV" }) {
+            window.findChild<QAction *>(QString::fromLatin1(command))->trigger();
+            QWidget *opened = QApplication::activeWindow();
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (top != &window && top->isVisible() && top->objectName() != QLatin1String("frmInicio"))
+                    opened = top;
+            }
+            QVERIFY(QTest::qWaitForWindowExposed(opened));
+            QVERIFY2(available.contains(opened->frameGeometry()),
+                     qPrintable(QStringLiteral("%1: %2 x %3 at %4, %5")
+                                        .arg(opened->objectName())
+                                        .arg(opened->frameGeometry().width())
+                                        .arg(opened->frameGeometry().height())
+                                        .arg(opened->frameGeometry().x())
+                                        .arg(opened->frameGeometry().y())));
+            for (QPushButton *button : opened->findChildren<QPushButton *>()) {
+                if (button->isVisible())
+                    QVERIFY(available.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())));
+            }
+            opened->close();
+        }
     }
 
     void darkThemeKeepsTheDiagramCaptionsReadable()

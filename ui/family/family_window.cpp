@@ -8,6 +8,7 @@
 #include "ui/chart/xy_chart_view.h"
 #include "ui/common/case_remark.h"
 #include "ui/common/companion_window.h"
+#include "ui/common/screen_fit.h"
 #include "ui/common/csv.h"
 #include "ui/common/file_saving.h"
 #include "ui/common/number_text.h"
@@ -128,6 +129,7 @@ FamilyWindow::FamilyWindow(const QLocale &locale, const RegionalSettings &region
     buildControls();
     cboMagnitud_Change();
     resize(960, 760);
+    FitWindowToScreen(this);
 }
 
 void FamilyWindow::buildControls()

@@ -5,10 +5,13 @@
 #include "core/run_fault.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/chart/chart_style.h"
+#include "ui/chart/picture_menu.h"
 #include "ui/chart/xy_chart_view.h"
 #include "ui/common/companion_window.h"
+#include "ui/common/screen_fit.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/number_text.h"
+#include "ui/common/quantities.h"
 #include "ui/common/value_label.h"
 
 #include <QGridLayout>
@@ -116,6 +119,7 @@ PvCurveWindow::PvCurveWindow(const QLocale &locale, const RegionalSettings &regi
     layout->addWidget(m_lblAviso, 1);
     layout->addLayout(values);
     resize(820, 600);
+    FitWindowToScreen(this);
     showNoRun();
 }
 

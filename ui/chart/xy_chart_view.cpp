@@ -53,6 +53,34 @@ int XyChartView::add(const QString &name, PointStyle style, const QColor &colour
     return count() - 1;
 }
 
+StyledChart *XyChartView::copyChart() const
+{
+    auto *copy = new StyledChart(StyledChart::Look::Large, m_chart->locale());
+    copy->setTitle(m_chart->title());
+    QValueAxis *axisX = copy->addValueAxis(m_axisX->titleText(), Qt::AlignBottom);
+    QValueAxis *axisY = copy->addValueAxis(m_axisY->titleText(), Qt::AlignLeft);
+    axisX->setRange(m_axisX->min(), m_axisX->max());
+    axisY->setRange(m_axisY->min(), m_axisY->max());
+    for (const Entry &entry : m_entries) {
+        QXYSeries *series = nullptr;
+        if (IsLine(entry.style)) {
+            auto *line = new QLineSeries;
+            line->setPen(entry.series->pen());
+            series = line;
+        } else {
+            const auto *marks = static_cast<const QScatterSeries *>(entry.series);
+            series = PointMark(marks->markerShape(), marks->brush().color(), marks->markerSize());
+        }
+        series->setName(entry.series->name());
+        series->replace(entry.series->points());
+        series->setVisible(entry.series->isVisible());
+        copy->addSeriesOnBothAxes(series);
+        for (QLegendMarker *marker : copy->legend()->markers(series))
+            marker->setVisible(entry.inLegend && entry.series->isVisible());
+    }
+    return copy;
+}
+
 void XyChartView::setPoints(int id, const QList<QPointF> &points)
 {
     QXYSeries *series = m_entries[static_cast<size_t>(id)].series;

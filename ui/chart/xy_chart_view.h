@@ -63,6 +63,9 @@ public:
     QList<Tick> ticks(Qt::Orientation orientation) const;
 
     StyledChart *styledChart() const { return m_chart; }
+    // A new chart with the same title, axes, ranges, curves and marks, for
+    // a picture of it (see ChartPicture); the caller takes it.
+    StyledChart *copyChart() const;
     QString hoverText() const { return m_chart->hoverText(); }
     QRectF hoverRect() const { return m_chart->hoverRect(); }
 

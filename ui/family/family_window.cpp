@@ -5,6 +5,7 @@
 #include "core/system_curve.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/chart/chart_style.h"
+#include "ui/chart/picture_menu.h"
 #include "ui/chart/xy_chart_view.h"
 #include "ui/common/case_remark.h"
 #include "ui/common/companion_window.h"
@@ -126,6 +127,9 @@ FamilyWindow::FamilyWindow(const QLocale &locale, const RegionalSettings &region
     m_chartView->setObjectName(QStringLiteral("grfFamilia"));
     m_chartView->setAccessibleName(QStringLiteral("Gráfico de la familia de curvas Q-V"));
     m_points = m_chartView->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 9);
+    GivePictureMenu(m_chartView,
+                    PicturesOf([view = m_chartView] { return view->copyChart(); }, [this] { return pictureCaption(); },
+                               QStringLiteral("tarvilo-familia.png")));
     buildControls();
     cboMagnitud_Change();
     resize(960, 760);
@@ -364,6 +368,22 @@ void FamilyWindow::drawFamily()
         m_chartView->setShown(load, drawn);
     }
     m_chartView->setPoints(m_points, operatingPoints);
+}
+
+QString FamilyWindow::pictureCaption() const
+{
+    if (m_family.empty())
+        return {};
+    QStringList parts;
+    for (const InputBox box : kInputBoxes) {
+        if (box != m_quantity)
+            parts << ShortName(box) + QStringLiteral(" = ")
+                            + ExactText(ValueOf(m_family.front().inputs, box), m_regional);
+    }
+    return QStringLiteral("Caso: %1; %2 de %3 a %4 en %5 valores [p.u.]")
+            .arg(parts.join(QStringLiteral("; ")), ShortName(m_quantity), ExactText(m_family.front().value, m_regional),
+                 ExactText(m_family.back().value, m_regional))
+            .arg(m_family.size());
 }
 
 QList<QStringList> FamilyWindow::tableRows(bool exact) const

@@ -7,6 +7,7 @@
 #include "ui/about/about_dialog.h"
 #include "ui/chart/chart_picture.h"
 #include "ui/chart/large_chart_view.h"
+#include "ui/chart/picture_menu.h"
 #include "ui/chart/qv_chart_view.h"
 #include "ui/common/app_icon.h"
 #include "ui/common/case_remark.h"
@@ -328,6 +329,11 @@ void MainWindow::buildResultsFrame()
 
 void MainWindow::connectHandlers()
 {
+    const auto [copyPicture, savePicture] = GivePictureMenu(m_chartView, chartPictures());
+    for (QAction *command : { copyPicture, savePicture }) {
+        command->setEnabled(false);
+        m_resultCommands.push_back(command);
+    }
     connect(m_cmdCalcular, &QPushButton::clicked, this, [this] { handle([this] { cmdCalcular_Click(); }); });
     connect(m_chartView, &QvChartView::doubleClicked, this, [this] { grfMsChart_DblClick(); });
     connect(m_cmdValoresDefault, &QPushButton::clicked, this,
@@ -471,6 +477,7 @@ void MainWindow::mnuGraficoAmpliado_Click()
         auto *window = new LargeChartWindow(m_locale, m_regional, this);
         window->view()->setAccessibleName(QStringLiteral("Gráfico ampliado de las curvas Q-V"));
         window->showChart(m_chartView);
+        GivePictureMenu(window->view(), chartPictures());
         connect(this, &MainWindow::chartChanged, window, &LargeChartWindow::showChart);
         return window;
     });
@@ -606,6 +613,18 @@ AxisRanges MainWindow::pictureRanges() const
     if (largeChart())
         return RangesOf(*m_largeChart->view()->qvChart());
     return FittedRanges(*m_chartView->qvChart());
+}
+
+ChartPictures MainWindow::chartPictures() const
+{
+    return { [this] {
+                return ChartImage(*m_chartView->qvChart(), pictureRanges(), CaseCaption(m_shownInputs, m_regional));
+            },
+             [this](PictureFormat format) {
+                 return ChartPicture(*m_chartView->qvChart(), pictureRanges(), format,
+                                     CaseCaption(m_shownInputs, m_regional));
+             },
+             QStringLiteral("tarvilo-grafico.png") };
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

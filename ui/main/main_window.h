@@ -149,6 +149,9 @@ private:
     // The ranges an exported picture shows: those of the large chart while
     // it is open, else all curves and marks.
     AxisRanges pictureRanges() const;
+    // The pictures "Copiar gráfico" and "Guardar gráfico como..." make, also
+    // from the context menu of the main and the large chart.
+    ChartPictures chartPictures() const;
     // After a run, the values it did not reach (it stopped at a fault) are
     // marked as those of the previous calculation.
     void markPreviousResults();

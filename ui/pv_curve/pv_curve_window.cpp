@@ -80,6 +80,18 @@ PvCurveWindow::PvCurveWindow(const QLocale &locale, const RegionalSettings &regi
     // The P-V curve's nose, marked as the Q-V curves' critical point is.
     m_view->add(QStringLiteral("Pmax"), PointStyle::Squares, ColourOf(Mark::Nose), 11);
     m_view->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 11);
+    GivePictureMenu(m_view,
+                    PicturesOf([view = m_view] { return view->copyChart(); },
+                               [this] {
+                                   QStringList parts;
+                                   for (const InputBox box : kInputBoxes) {
+                                       parts << ShortName(box) + QStringLiteral(" = ")
+                                                       + ExactText(ValueOf(m_inputs, box), m_regional);
+                                   }
+                                   return QStringLiteral("Caso: ") + parts.join(QStringLiteral("; "))
+                                           + QStringLiteral(" [p.u.]");
+                               },
+                               QStringLiteral("tarvilo-curva-pv.png")));
 
     m_lblAviso = new QLabel(this);
     m_lblAviso->setObjectName(QStringLiteral("lblAviso"));
@@ -261,6 +273,7 @@ bool PvCurveWindow::showCase(const QvInputs &inputs, QString *why)
                                              "llega hasta el límite de exportación.")
                             : QString());
     m_showsCurve = true;
+    m_inputs = inputs;
     return true;
 }
 

@@ -82,6 +82,8 @@ private:
         bool inLegend = true;
     };
     void showLegendEntry(const Entry &entry);
+    // The legend's font, smaller where its entries would not all fit.
+    void fitLegend();
     QString hoverTextAt(const QPointF &scenePosition) const;
 
     StyledChart *m_chart;

@@ -203,7 +203,9 @@ void FamilyWindow::buildControls()
     splitter->addWidget(lower);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
-    splitter->setSizes({ 460, 220 });
+    // The chart takes most of the height: a family of 25 values has 26
+    // entries in its legend.
+    splitter->setSizes({ 560, 120 });
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(choice);

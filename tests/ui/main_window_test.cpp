@@ -24,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QValueAxis>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -149,6 +150,41 @@ private slots:
         family->cmdDibujar_Click();
         QVERIFY(family->findChild<QLabel *>(QStringLiteral("lblAviso"))->isHidden());
         QCOMPARE(family->family().back().value, 10.0);
+    }
+
+    // A step in a main box keeps the blanks typed around the number.
+    void aStepKeepsTheBlanksOfTheBox_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("stepped");
+        QTest::newRow("up") << "0.03 " << int(Qt::Key_Up) << "0.04 ";
+        QTest::newRow("down") << " 10.48 " << int(Qt::Key_Down) << " 10.47 ";
+        QTest::newRow("wheel") << "0.03 " << 0 << "0.04 ";
+    }
+    void aStepKeepsTheBlanksOfTheBox()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, key);
+        QFETCH(QString, stepped);
+        MainWindow window(PointLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QLineEdit *box = window.inputBox(InputBox::X);
+        box->setFocus();
+        box->setText(text);
+        box->setCursorPosition(static_cast<int>(text.size()));
+        if (key != 0) {
+            QTest::keyClick(box, Qt::Key(key));
+        } else {
+            const QPointF at(box->width() / 2.0, box->height() / 2.0);
+            QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(box, &wheel);
+        }
+        QCOMPARE(box->text(), stepped);
+        QTRY_COMPARE(CurveFileLines().size(), 303);
+        QCOMPARE(box->text(), stepped);
     }
 
     void focusStartsOnCalcular()

@@ -20,6 +20,7 @@
 #include <QFileDialog>
 #include <QTimer>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,6 +31,7 @@
 #include <QXmlStreamReader>
 
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <sys/resource.h>
 
@@ -390,6 +392,78 @@ private slots:
         QCOMPARE(ReadAll(QStringLiteral("grafico.png")), QByteArray("old picture"));
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
         QVERIFY(m_watchdog->seen().front().text.contains(QDir::current().filePath(QStringLiteral("grafico.png"))));
+    }
+
+    // Every chart, the main one, the large one, the family's and the P-V
+    // curve's, copies and saves itself from its context menu; a save that
+    // fails leaves the old file whole.
+    void everyChartCopiesAndSavesItsPicture()
+    {
+        MainWindow window(PointLocale());
+        Trigger(window, "mnuGraficoAmpliado");
+        Trigger(window, "mnuFamilia");
+        Trigger(window, "mnuCurvaPV");
+        const QList<QWidget *> views{ window.chartView(), window.largeChart()->view(),
+                                      window.findChild<QWidget *>(QStringLiteral("grfFamilia")),
+                                      window.findChild<QWidget *>(QStringLiteral("grfCurvaPV")) };
+        for (QWidget *view : views) {
+            QVERIFY(view);
+            const QString name = view->objectName();
+            QCOMPARE(view->contextMenuPolicy(), Qt::ContextMenuPolicy(Qt::ActionsContextMenu));
+            QStringList texts;
+            for (QAction *action : view->actions())
+                texts << action->text();
+            QCOMPARE(texts, (QStringList{ "Copiar imagen", "Guardar imagen..." }));
+            QVERIFY(view->actions().at(0)->isEnabled() && view->actions().at(1)->isEnabled());
+
+            QGuiApplication::clipboard()->clear();
+            view->actions().at(0)->trigger();
+            QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(2246, 1588));
+
+            // The dialog answered with the file's name.
+            const QString file = name + QStringLiteral(".png");
+            const std::function<void()> answer = [file, &answer] {
+                QTimer::singleShot(20, [file, &answer] {
+                    for (QWidget *top : QApplication::topLevelWidgets()) {
+                        auto *dialog = qobject_cast<QFileDialog *>(top);
+                        if (dialog && dialog->isVisible()) {
+                            // The replace question is Qt's own, answered yes.
+                            dialog->setOption(QFileDialog::DontConfirmOverwrite);
+                            // The dialog leaves the name box alone while it has the focus.
+                            if (QWidget *focused = dialog->focusWidget())
+                                focused->clearFocus();
+                            dialog->selectFile(QDir::current().filePath(file));
+                            QMetaObject::invokeMethod(dialog, "accept");
+                            return;
+                        }
+                    }
+                    answer(); // not open yet
+                });
+            };
+            answer();
+            view->actions().at(1)->trigger();
+            QVERIFY2(ReadAll(file).startsWith("\x89PNG"), qPrintable(name));
+
+            // A file-size limit stands in for a full disk, for root too.
+            {
+                QFile old(file);
+                QVERIFY(old.open(QIODevice::WriteOnly));
+                old.write("old picture");
+            }
+            rlimit saved{};
+            getrlimit(RLIMIT_FSIZE, &saved);
+            const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit tight = saved;
+            tight.rlim_cur = 1024;
+            setrlimit(RLIMIT_FSIZE, &tight);
+            m_watchdog->expect();
+            answer();
+            view->actions().at(1)->trigger();
+            setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, previousHandler);
+            QCOMPARE(ReadAll(file), QByteArray("old picture"));
+            QVERIFY2(m_watchdog->sawAllExpected(), qPrintable(name));
+        }
     }
 
     void valueLabelsCanBeCopiedAndShowWholeWhenCut()

@@ -481,6 +481,25 @@ private slots:
         for (QLineSeries *series : plot->keptSeries())
             seriesColours.insert(series->pen().color().rgb());
         QCOMPARE(seriesColours, distinct);
+        // Far from every curve's and mark's colour in the legend, and from one another.
+        const auto apart = [](QRgb a, QRgb b) {
+            return std::hypot(qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b)) >= 60;
+        };
+        int others = 0;
+        for (QLegendMarker *marker : plot->legend()->markers()) {
+            if (!marker->isVisible() || marker->label().startsWith(QStringLiteral("Qcap = ")))
+                continue;
+            ++others;
+            for (const QRgb kept : colours) {
+                QVERIFY2(apart(kept, marker->brush().color().rgb()),
+                         qPrintable(marker->label() + QStringLiteral(" and ") + QColor(kept).name()));
+            }
+        }
+        QCOMPARE(others, 9);
+        for (qsizetype i = 0; i < colours.size(); ++i) {
+            for (qsizetype j = i + 1; j < colours.size(); ++j)
+                QVERIFY2(apart(colours[i], colours[j]), qPrintable(QColor(colours[i]).name()));
+        }
     }
 
     void largeChartAtItsMinimumSizeReadsEveryLabel()

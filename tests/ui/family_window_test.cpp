@@ -10,7 +10,9 @@
 #include <QAbstractSeries>
 #include <QAction>
 #include <QComboBox>
+#include <QGraphicsTextItem>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
@@ -281,6 +283,32 @@ private slots:
         QVERIFY2(lines.at(5).startsWith(QStringLiteral("Pcarga [p.u.];")), qPrintable(lines.at(5)));
         for (const QString &line : lines)
             QCOMPARE(line.count(QLatin1Char(';')), lines.at(5).count(QLatin1Char(';')));
+    }
+
+    // At the window's own size a family of 25 values shows all 26 entries
+    // of its legend, each whole within the chart.
+    void theLegendShowsEveryEntryAtTheWindowsSize()
+    {
+        MainWindow window(PointLocale());
+        FamilyWindow *family = Draw(window, InputBox::X, "0.03", "0.06", 25);
+        QVERIFY(QTest::qWaitForWindowExposed(family));
+        QCoreApplication::processEvents();
+        StyledChart *chart = family->chartView()->styledChart();
+        const QRectF inside = chart->sceneBoundingRect();
+        QStringList shown;
+        QList<QGraphicsItem *> items = chart->legend()->childItems();
+        while (!items.isEmpty()) {
+            QGraphicsItem *item = items.takeFirst();
+            items << item->childItems();
+            auto *label = qgraphicsitem_cast<QGraphicsTextItem *>(item);
+            if (label && label->isVisible() && inside.contains(label->sceneBoundingRect()))
+                shown << label->toPlainText();
+        }
+        QCOMPARE(family->chartView()->legendNames().size(), qsizetype(26));
+        QStringList expected = family->chartView()->legendNames();
+        expected.sort();
+        shown.sort();
+        QCOMPARE(shown, expected);
     }
 
     void legendNamesAreTheShortestThatTellTheValuesApart()

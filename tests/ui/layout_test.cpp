@@ -8,6 +8,8 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -166,6 +168,37 @@ private slots:
             QCOMPARE(window.findChild<QWidget *>(QStringLiteral("clientScroller"))->size(), QSize(600, 481));
     }
 
+    void companionWindowsFitTheScreen()
+    {
+        // Run again on a small screen (see CMakeLists): each window opened
+        // from the main one lies wholly on it, its buttons within reach.
+        MainWindow window(PointLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect available = window.screen()->availableGeometry();
+        for (const char *command : { "mnuFamilia", "mnuGraficoAmpliado", "mnuCurvaPV" }) {
+            window.findChild<QAction *>(QString::fromLatin1(command))->trigger();
+            QWidget *opened = QApplication::activeWindow();
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (top != &window && top->isVisible() && top->objectName() != QLatin1String("frmInicio"))
+                    opened = top;
+            }
+            QVERIFY(QTest::qWaitForWindowExposed(opened));
+            QVERIFY2(available.contains(opened->frameGeometry()),
+                     qPrintable(QStringLiteral("%1: %2 x %3 at %4, %5")
+                                        .arg(opened->objectName())
+                                        .arg(opened->frameGeometry().width())
+                                        .arg(opened->frameGeometry().height())
+                                        .arg(opened->frameGeometry().x())
+                                        .arg(opened->frameGeometry().y())));
+            for (QPushButton *button : opened->findChildren<QPushButton *>()) {
+                if (button->isVisible())
+                    QVERIFY(available.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())));
+            }
+            opened->close();
+        }
+    }
+
     void darkThemeKeepsTheDiagramCaptionsReadable()
     {
         const QPalette saved = QApplication::palette();
@@ -181,6 +214,40 @@ private slots:
         // Beside the picture, captions follow the theme.
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblPcarga"))->palette().color(QPalette::WindowText),
                  QColor(230, 230, 230));
+    }
+
+    // A palette chosen while the window is open reaches the values at once,
+    // greyed values of the previous calculation included.
+    void resultValuesFollowAChangeOfPalette()
+    {
+        const QPalette saved = QApplication::palette();
+        MainWindow window(PointLocale());
+        // A negative reactance stops the run at the system sweep: the
+        // operating points are the previous run's.
+        window.inputBox(InputBox::X)->setText(QStringLiteral("-0.03"));
+        m_watchdog->expect();
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
+        const auto text = [&window](ResultLabel label) {
+            return window.resultLabel(label)->palette().color(QPalette::WindowText);
+        };
+        const auto halfway = [](const QColor &a, const QColor &b) {
+            return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+        };
+        QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        for (const QPalette &palette : { dark, saved }) {
+            QApplication::setPalette(palette);
+            const QColor foreground = palette.color(QPalette::WindowText);
+            QCoreApplication::processEvents(); // the palette's change reaches the widgets
+            const QColor grey = halfway(foreground, palette.color(QPalette::Window));
+            QCOMPARE(text(ResultLabel::MargenQ2), foreground);
+            QCOMPARE(text(ResultLabel::V2sup), grey);
+            QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblResultadosAnteriores"))
+                             ->palette()
+                             .color(QPalette::WindowText),
+                     grey);
+        }
+        QApplication::setPalette(saved);
     }
 
     void tooltipsExplainTheResultTitlesOnly()

@@ -6,6 +6,8 @@
 #include "ui/chart/qv_chart_view.h"
 #include "ui/main/default_case.h"
 #include "ui/chart/large_chart_view.h"
+#include "ui/common/stepping_line_edit.h"
+#include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
 #include "tests/support/window_fixture.h"
 
@@ -14,6 +16,7 @@
 #include <QGraphicsSimpleTextItem>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QAction>
 #include <QMenu>
 #include <QApplication>
@@ -22,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QValueAxis>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -113,6 +117,86 @@ private slots:
                                Local(arabic, "-1.662"), Local(arabic, ".3312"), Local(arabic, "-.1827") }));
         QVERIFY(m_watchdog->seen().empty());
         QCOMPARE(CurveFileLines().size(), 303);
+    }
+
+    // Digits of the locale's own script, as its keyboard types them, are
+    // read as the digits they are: in the boxes, by the run, by a step and
+    // by the family's range.
+    void digitsOfTheRegionalScriptAreRead_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("zero"); // the script's digit 0
+        QTest::newRow("ar_EG, Arabic-Indic") << QLocale(QLocale::Arabic, QLocale::Egypt) << QStringLiteral("\u0660");
+        QTest::newRow("fa_IR, Persian") << QLocale(QLocale::Persian, QLocale::Iran) << QStringLiteral("\u06F0");
+    }
+    void digitsOfTheRegionalScriptAreRead()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, zero);
+        const auto native = [&](QString ascii) {
+            for (QChar &c : ascii) {
+                if (c.isDigit())
+                    c = QChar(zero.at(0).unicode() + (c.unicode() - u'0'));
+            }
+            return ascii.replace(QLatin1Char('.'), Sep(locale));
+        };
+        MainWindow window(locale);
+        const QStringList ascii = LabelTexts(window);
+        const QStringList typed{ native("0.03"),  native("3.33"), native("1.00"),
+                                 native("10.48"), native("0.00"), native("0.00") };
+        SetInputs(window, typed);
+        QCOMPARE(BoxTexts(window), typed);
+        Click(window, "cmdCalcular");
+        QCOMPARE(LabelTexts(window), ascii);
+        QVERIFY(m_watchdog->seen().empty());
+        // A step keeps the script it was typed in.
+        auto *pcarga = static_cast<SteppingLineEdit *>(window.inputBox(InputBox::Pcarga));
+        pcarga->setCursorPosition(static_cast<int>(pcarga->text().size()));
+        QVERIFY(pcarga->step(1));
+        QCOMPARE(pcarga->text(), native("10.49"));
+        // The family's range too.
+        window.findChild<QAction *>(QStringLiteral("mnuFamilia"))->trigger();
+        FamilyWindow *family = window.familyWindow();
+        family->findChild<QLineEdit *>(QStringLiteral("txtPrimero"))->setText(native("5"));
+        family->findChild<QLineEdit *>(QStringLiteral("txtUltimo"))->setText(native("10"));
+        family->cmdDibujar_Click();
+        QVERIFY(family->findChild<QLabel *>(QStringLiteral("lblAviso"))->isHidden());
+        QCOMPARE(family->family().back().value, 10.0);
+    }
+
+    // A step in a main box keeps the blanks typed around the number.
+    void aStepKeepsTheBlanksOfTheBox_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("stepped");
+        QTest::newRow("up") << "0.03 " << int(Qt::Key_Up) << "0.04 ";
+        QTest::newRow("down") << " 10.48 " << int(Qt::Key_Down) << " 10.47 ";
+        QTest::newRow("wheel") << "0.03 " << 0 << "0.04 ";
+    }
+    void aStepKeepsTheBlanksOfTheBox()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, key);
+        QFETCH(QString, stepped);
+        MainWindow window(PointLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QLineEdit *box = window.inputBox(InputBox::X);
+        box->setFocus();
+        box->setText(text);
+        box->setCursorPosition(static_cast<int>(text.size()));
+        if (key != 0) {
+            QTest::keyClick(box, Qt::Key(key));
+        } else {
+            const QPointF at(box->width() / 2.0, box->height() / 2.0);
+            QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(box, &wheel);
+        }
+        QCOMPARE(box->text(), stepped);
+        QTRY_COMPARE(CurveFileLines().size(), 303);
+        QCOMPARE(box->text(), stepped);
     }
 
     void focusStartsOnCalcular()

@@ -24,18 +24,17 @@ constexpr int kImageScale = 2; // image pixels per page pixel
 // The line under the plot that says which case it shows.
 constexpr qreal kCaptionHeight = 26;
 
-// Lays out a copy of the plot, with a legend, at the page size and hands a
-// painter over to draw it into target.
-void RenderCopy(const QvChart &source, const AxisRanges &ranges, const QString &caption, QPainter &painter,
-                const QRectF &target, bool penWidthsInPagePixels = false)
+// Lays out the chart, with its caption below, at the page size and hands a
+// painter over to draw it into target. The scene takes the chart.
+void RenderCopy(StyledChart *plot, const QString &caption, QPainter &painter, const QRectF &target,
+                bool penWidthsInPagePixels = false)
 {
     QGraphicsScene scene;
-    auto *plot = new QvChart(QvChart::Look::Large, source.locale(), source.regional());
     scene.addItem(plot);
     QSizeF plotSize = kPageSize;
     if (!caption.isEmpty()) {
         plotSize.rheight() -= kCaptionHeight;
-        QGraphicsSimpleTextItem *line = scene.addSimpleText(caption, source.lookFont());
+        QGraphicsSimpleTextItem *line = scene.addSimpleText(caption, plot->lookFont());
         line->setBrush(Qt::black);
         // Long cases shrink to the page's width rather than run off it.
         const qreal room = kPageSize.width() - 24;
@@ -45,11 +44,6 @@ void RenderCopy(const QvChart &source, const AxisRanges &ranges, const QString &
         const qreal height = line->boundingRect().height() * line->scale();
         line->setPos(12, plotSize.height() + (kCaptionHeight - height) / 2);
     }
-    plot->showCurves(source.grid());
-    if (source.hasMarks())
-        plot->showMarks(source.marks());
-    plot->showKeptCases(source.keptCases());
-    plot->setNote(source.note());
     if (penWidthsInPagePixels) {
         // Screen lines are one device pixel wide whatever the scale: on an
         // image of twice the page's pixels they would be half as wide as on
@@ -62,12 +56,26 @@ void RenderCopy(const QvChart &source, const AxisRanges &ranges, const QString &
             }
         }
     }
-    ShowRanges(*plot, ranges);
     plot->setGeometry(QRectF(QPointF(0, 0), plotSize));
     // Once for the plot area, once more for the ticks that follow its size.
     plot->layout()->activate();
     plot->layout()->activate();
     scene.render(&painter, target, QRectF(QPointF(0, 0), kPageSize), Qt::KeepAspectRatio);
+}
+
+// A copy of the Q-V plot with a legend, on the given ranges.
+ChartCopy QvCopy(const QvChart &source, const AxisRanges &ranges)
+{
+    return [&source, ranges]() -> StyledChart * {
+        auto *plot = new QvChart(QvChart::Look::Large, source.locale(), source.regional());
+        plot->showCurves(source.grid());
+        if (source.hasMarks())
+            plot->showMarks(source.marks());
+        plot->showKeptCases(source.keptCases());
+        plot->setNote(source.note());
+        ShowRanges(*plot, ranges);
+        return plot;
+    };
 }
 
 // The first width and height in millimetres (those of the svg element) set
@@ -101,6 +109,16 @@ std::optional<PictureFormat> PictureFormatOf(const QString &fileName)
 
 QImage ChartImage(const QvChart &source, const AxisRanges &ranges, const QString &caption)
 {
+    return ChartImage(QvCopy(source, ranges), caption);
+}
+
+QByteArray ChartPicture(const QvChart &source, const AxisRanges &ranges, PictureFormat format, const QString &caption)
+{
+    return ChartPicture(QvCopy(source, ranges), format, caption);
+}
+
+QImage ChartImage(const ChartCopy &copy, const QString &caption)
+{
     // Twice the page's pixels, so that it stays sharp when printed, and
     // tagged so that it prints across an A4 page (about 192 dots per inch)
     // with its lines as wide as on the PDF.
@@ -111,30 +129,30 @@ QImage ChartImage(const QvChart &source, const AxisRanges &ranges, const QString
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    RenderCopy(source, ranges, caption, painter, QRectF(QPointF(0, 0), kPageSize), true);
+    RenderCopy(copy(), caption, painter, QRectF(QPointF(0, 0), kPageSize), true);
     return image;
 }
 
-QByteArray ChartPicture(const QvChart &source, const AxisRanges &ranges, PictureFormat format, const QString &caption)
+QByteArray ChartPicture(const ChartCopy &copy, PictureFormat format, const QString &caption)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const QString title = source.title();
     switch (format) {
     case PictureFormat::Png:
-        ChartImage(source, ranges, caption).save(&buffer, "PNG");
+        ChartImage(copy, caption).save(&buffer, "PNG");
         break;
     case PictureFormat::Svg: {
+        StyledChart *plot = copy();
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setSize(kPageSize.toSize());
         svg.setResolution(96); // the page's own pixels: fonts keep their size
         svg.setViewBox(QRectF(QPointF(0, 0), kPageSize));
-        svg.setTitle(title);
+        svg.setTitle(plot->title());
         {
             QPainter painter(&svg);
-            RenderCopy(source, ranges, caption, painter, QRectF(QPointF(0, 0), kPageSize));
+            RenderCopy(plot, caption, painter, QRectF(QPointF(0, 0), kPageSize));
         }
         // The generator gives whole pixels at 96 dpi (297.127 mm across):
         // the page's own size instead, the drawing scaled by its view box.
@@ -143,6 +161,7 @@ QByteArray ChartPicture(const QvChart &source, const AxisRanges &ranges, Picture
         break;
     }
     case PictureFormat::Pdf: {
+        StyledChart *plot = copy();
         QPdfWriter pdf(&buffer);
         // The page in the chart's own pixels, so that its one- and two-pixel
         // lines print as such and not as hairlines of 1/1200 inch.
@@ -150,10 +169,10 @@ QByteArray ChartPicture(const QvChart &source, const AxisRanges &ranges, Picture
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Landscape);
         pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        pdf.setTitle(title);
+        pdf.setTitle(plot->title());
         pdf.setCreator(QStringLiteral("Tarvilo"));
         QPainter painter(&pdf);
-        RenderCopy(source, ranges, caption, painter, QRectF(painter.viewport()));
+        RenderCopy(plot, caption, painter, QRectF(painter.viewport()));
         break;
     }
     }

@@ -6,11 +6,13 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace tarvilo {
 
 class QvChart;
+class StyledChart;
 
 enum class PictureFormat { Png, Svg, Pdf };
 
@@ -26,5 +28,12 @@ QByteArray ChartPicture(const QvChart &source, const AxisRanges &ranges, Picture
 
 // The same as an image, for the clipboard.
 QImage ChartImage(const QvChart &source, const AxisRanges &ranges, const QString &caption = QString());
+
+// Any chart the same way: copy makes a new chart in the large look with the
+// same curves, marks and ranges, which the picture lays out at the page's
+// size and then deletes.
+using ChartCopy = std::function<StyledChart *()>;
+QByteArray ChartPicture(const ChartCopy &copy, PictureFormat format, const QString &caption = QString());
+QImage ChartImage(const ChartCopy &copy, const QString &caption = QString());
 
 } // namespace tarvilo

@@ -21,9 +21,11 @@ const Style kMarkStyles[kMarkCount] = {
     { "Margen Q2", QColor(200, 0, 200) },     { "Margen QV", QColor(0, 140, 160) },
 };
 
-const QColor kKeptColours[kKeptColourCount] = { QColor(240, 160, 30),  QColor(140, 60, 170), QColor(0, 150, 160),
-                                                QColor(150, 90, 40),   QColor(230, 90, 170), QColor(120, 120, 0),
-                                                QColor(110, 110, 110), QColor(90, 150, 230) };
+// Each far from every curve's and mark's colour (the grey of V2 min, the
+// teal of Margen QV, the orange of the nose) and from one another.
+const QColor kKeptColours[kKeptColourCount] = { QColor(120, 50, 190), QColor(150, 150, 0),   QColor(80, 160, 240),
+                                                QColor(140, 80, 30),  QColor(240, 110, 180), QColor(0, 60, 110),
+                                                QColor(120, 200, 60), QColor(190, 150, 110) };
 
 const char *const kAxisTitles[] = {
     "Potencia reactiva en la carga [p.u.]",

@@ -2,6 +2,7 @@
 
 #include "ui/common/number_text.h"
 
+#include <QFontMetricsF>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineF>
@@ -14,6 +15,12 @@ namespace tarvilo {
 namespace {
 
 constexpr qreal kReach = 6; // pixels
+// Qt sets each legend entry this much taller than its label's font, and the
+// legend as a whole this much taller than its entries (Qt 6.4).
+constexpr qreal kLegendEntryPadding = 8;
+constexpr qreal kLegendPadding = 30;
+// Entries are never set smaller than this to fit.
+constexpr qreal kSmallestLegendPoints = 6.5;
 
 bool IsLine(PointStyle style)
 {
@@ -33,6 +40,27 @@ XyChartView::XyChartView(const Titles &titles, const QLocale &locale, const Regi
     m_axisX = m_chart->addValueAxis(titles.axisX, Qt::AlignBottom);
     m_axisY = m_chart->addValueAxis(titles.axisY, Qt::AlignLeft);
     setMouseTracking(true);
+    connect(m_chart, &QChart::plotAreaChanged, this, [this] { fitLegend(); });
+}
+
+void XyChartView::fitLegend()
+{
+    // Qt leaves out the entries below the legend's height: with many curves
+    // (a family of 25 values) a smaller font keeps every entry shown.
+    QLegend *legend = m_chart->legend();
+    int entries = 0;
+    for (const Entry &entry : m_entries)
+        entries += entry.inLegend && entry.series->isVisible();
+    const qreal room = legend->geometry().height() - kLegendPadding;
+    if (entries == 0 || room <= 0)
+        return;
+    QFont font = m_chart->lookFont();
+    while (entries * (QFontMetricsF(font).height() + kLegendEntryPadding) > room
+           && font.pointSizeF() > kSmallestLegendPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    if (legend->font() != font)
+        legend->setFont(font);
 }
 
 int XyChartView::add(const QString &name, PointStyle style, const QColor &colour, qreal size)
@@ -51,6 +79,34 @@ int XyChartView::add(const QString &name, PointStyle style, const QColor &colour
     m_chart->addSeriesOnBothAxes(entry.series);
     m_entries.push_back(entry);
     return count() - 1;
+}
+
+StyledChart *XyChartView::copyChart() const
+{
+    auto *copy = new StyledChart(StyledChart::Look::Large, m_chart->locale());
+    copy->setTitle(m_chart->title());
+    QValueAxis *axisX = copy->addValueAxis(m_axisX->titleText(), Qt::AlignBottom);
+    QValueAxis *axisY = copy->addValueAxis(m_axisY->titleText(), Qt::AlignLeft);
+    axisX->setRange(m_axisX->min(), m_axisX->max());
+    axisY->setRange(m_axisY->min(), m_axisY->max());
+    for (const Entry &entry : m_entries) {
+        QXYSeries *series = nullptr;
+        if (IsLine(entry.style)) {
+            auto *line = new QLineSeries;
+            line->setPen(entry.series->pen());
+            series = line;
+        } else {
+            const auto *marks = static_cast<const QScatterSeries *>(entry.series);
+            series = PointMark(marks->markerShape(), marks->brush().color(), marks->markerSize());
+        }
+        series->setName(entry.series->name());
+        series->replace(entry.series->points());
+        series->setVisible(entry.series->isVisible());
+        copy->addSeriesOnBothAxes(series);
+        for (QLegendMarker *marker : copy->legend()->markers(series))
+            marker->setVisible(entry.inLegend && entry.series->isVisible());
+    }
+    return copy;
 }
 
 void XyChartView::setPoints(int id, const QList<QPointF> &points)
@@ -103,6 +159,7 @@ void XyChartView::showLegendEntry(const Entry &entry)
     const bool visible = entry.inLegend && entry.series->isVisible();
     for (QLegendMarker *marker : m_chart->legend()->markers(entry.series))
         marker->setVisible(visible);
+    fitLegend();
 }
 
 void XyChartView::setAxisTitleX(const QString &title)

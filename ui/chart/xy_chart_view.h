@@ -63,6 +63,9 @@ public:
     QList<Tick> ticks(Qt::Orientation orientation) const;
 
     StyledChart *styledChart() const { return m_chart; }
+    // A new chart with the same title, axes, ranges, curves and marks, for
+    // a picture of it (see ChartPicture); the caller takes it.
+    StyledChart *copyChart() const;
     QString hoverText() const { return m_chart->hoverText(); }
     QRectF hoverRect() const { return m_chart->hoverRect(); }
 
@@ -79,6 +82,8 @@ private:
         bool inLegend = true;
     };
     void showLegendEntry(const Entry &entry);
+    // The legend's font, smaller where its entries would not all fit.
+    void fitLegend();
     QString hoverTextAt(const QPointF &scenePosition) const;
 
     StyledChart *m_chart;

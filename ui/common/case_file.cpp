@@ -1,6 +1,7 @@
 #include "ui/common/case_file.h"
 
 #include "core/number_reading.h"
+#include "ui/common/regional_locale.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -380,7 +381,7 @@ bool SameCase(const CaseDocument &a, const CaseDocument &b)
 
 BoxValue BoxValueOf(const QString &text, const RegionalSettings &regional)
 {
-    if (const auto value = ReadRegionalNumber(text.toStdString(), regional))
+    if (const auto value = ReadRegionalNumber(NumberTextOf(text), regional))
         return *value;
     return text;
 }

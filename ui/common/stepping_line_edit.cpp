@@ -1,6 +1,7 @@
 #include "ui/common/stepping_line_edit.h"
 
 #include "core/number_stepping.h"
+#include "ui/common/regional_locale.h"
 
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -28,14 +29,15 @@ SteppingLineEdit::SteppingLineEdit(const QString &text, const RegionalSettings &
 bool SteppingLineEdit::step(long long units)
 {
     // The core counts the cursor in UTF-8 bytes, the box in UTF-16 units:
-    // separators such as the Arabic decimal one differ.
+    // separators such as the Arabic decimal one differ. It reads ASCII
+    // digits; the box keeps the script its digits were typed in.
     const QString shown = text();
-    const std::string utf8 = shown.toStdString();
-    const auto cursor = static_cast<size_t>(shown.left(cursorPosition()).toUtf8().size());
+    const std::string utf8 = NumberTextOf(shown);
+    const auto cursor = NumberTextOf(shown.left(cursorPosition())).size();
     const std::optional<SteppedNumberText> result = StepNumberText(utf8, cursor, units, m_regional);
     if (!result)
         return false;
-    const QString steppedText = QString::fromStdString(result->text);
+    const QString steppedText = InDigitsOf(QString::fromStdString(result->text), shown);
     m_stepping = true;
     setText(steppedText);
     m_stepping = false;

@@ -5,14 +5,17 @@
 #include "core/system_curve.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/chart/chart_style.h"
+#include "ui/chart/picture_menu.h"
 #include "ui/chart/xy_chart_view.h"
 #include "ui/common/case_remark.h"
 #include "ui/common/companion_window.h"
+#include "ui/common/screen_fit.h"
 #include "ui/common/csv.h"
 #include "ui/common/file_saving.h"
 #include "ui/common/number_text.h"
 #include "ui/common/qv_margin_text.h"
 #include "ui/common/quantities.h"
+#include "ui/common/regional_locale.h"
 #include "ui/common/stepping_line_edit.h"
 
 #include <QClipboard>
@@ -124,9 +127,13 @@ FamilyWindow::FamilyWindow(const QLocale &locale, const RegionalSettings &region
     m_chartView->setObjectName(QStringLiteral("grfFamilia"));
     m_chartView->setAccessibleName(QStringLiteral("Gráfico de la familia de curvas Q-V"));
     m_points = m_chartView->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 9);
+    GivePictureMenu(m_chartView,
+                    PicturesOf([view = m_chartView] { return view->copyChart(); }, [this] { return pictureCaption(); },
+                               QStringLiteral("tarvilo-familia.png")));
     buildControls();
     cboMagnitud_Change();
     resize(960, 760);
+    FitWindowToScreen(this);
 }
 
 void FamilyWindow::buildControls()
@@ -196,7 +203,9 @@ void FamilyWindow::buildControls()
     splitter->addWidget(lower);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
-    splitter->setSizes({ 460, 220 });
+    // The chart takes most of the height: a family of 25 values has 26
+    // entries in its legend.
+    splitter->setSizes({ 560, 120 });
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(choice);
@@ -243,8 +252,8 @@ void FamilyWindow::cmdDibujar_Click()
 {
     // The quantity's own box is not read: the range takes its place.
     const InputsReading reading = ReadInputs(m_texts, m_regional, m_quantity);
-    const auto first = ReadRegionalNumber(m_txtPrimero->text().toStdString(), m_regional);
-    const auto last = ReadRegionalNumber(m_txtUltimo->text().toStdString(), m_regional);
+    const auto first = ReadRegionalNumber(NumberTextOf(m_txtPrimero->text()), m_regional);
+    const auto last = ReadRegionalNumber(NumberTextOf(m_txtUltimo->text()), m_regional);
     QString warning;
     if (reading.unreadable) {
         warning = QStringLiteral("El valor de %1 en la ventana principal no es un número.")
@@ -361,6 +370,22 @@ void FamilyWindow::drawFamily()
         m_chartView->setShown(load, drawn);
     }
     m_chartView->setPoints(m_points, operatingPoints);
+}
+
+QString FamilyWindow::pictureCaption() const
+{
+    if (m_family.empty())
+        return {};
+    QStringList parts;
+    for (const InputBox box : kInputBoxes) {
+        if (box != m_quantity)
+            parts << ShortName(box) + QStringLiteral(" = ")
+                            + ExactText(ValueOf(m_family.front().inputs, box), m_regional);
+    }
+    return QStringLiteral("Caso: %1; %2 de %3 a %4 en %5 valores [p.u.]")
+            .arg(parts.join(QStringLiteral("; ")), ShortName(m_quantity), ExactText(m_family.front().value, m_regional),
+                 ExactText(m_family.back().value, m_regional))
+            .arg(m_family.size());
 }
 
 QList<QStringList> FamilyWindow::tableRows(bool exact) const

@@ -72,6 +72,8 @@ private:
     std::pair<int, int> curvesOf(int index);
     void fillTable();
     QList<QStringList> tableRows(bool exact) const;
+    // The line under a picture of the chart: the inputs kept and the range.
+    QString pictureCaption() const;
 
     RegionalSettings m_regional;
     InputBoxTexts m_texts;

@@ -3,6 +3,7 @@
 #include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart_view.h"
 #include "ui/common/companion_window.h"
+#include "ui/common/screen_fit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,6 +31,7 @@ LargeChartWindow::LargeChartWindow(const QLocale &locale, const RegionalSettings
     layout->addWidget(m_view, 1);
     layout->addLayout(buttons);
     resize(900, 640);
+    FitWindowToScreen(this);
 
     connect(m_cmdEjesPrincipales, &QPushButton::clicked, this, [this] { cmdEjesPrincipales_Click(); });
 }

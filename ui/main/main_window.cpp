@@ -8,6 +8,7 @@
 #include "ui/chart/chart_picture.h"
 #include "ui/chart/chart_scale.h"
 #include "ui/chart/large_chart_view.h"
+#include "ui/chart/picture_menu.h"
 #include "ui/chart/qv_chart_view.h"
 #include "ui/common/app_icon.h"
 #include "ui/common/case_remark.h"
@@ -27,6 +28,7 @@
 #include "ui/main/control_table.h"
 #include "ui/main/diagram_picture.h"
 #include "ui/main/result_exports.h"
+#include "ui/main/result_look.h"
 #include "ui/main/window_notes.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
@@ -244,6 +246,9 @@ void MainWindow::buildControls(const QLocale &locale)
     m_fraResultados = add(
             Place(new QGroupBox(QStringLiteral("Resultados"), client), "fraResultados", Twips(5640, 3120, 3135, 2895)));
     buildResultsFrame();
+    // Grey halfway between the text and the background: readable under a
+    // light or a dark desktop theme, and after a change from one to the other.
+    m_resultLook = new ResultLook(m_fraResultados);
 
     const QRect picture = Twips(120, 0, 7260, 2235);
     std::vector<QLabel *> captions;
@@ -329,6 +334,11 @@ void MainWindow::buildResultsFrame()
 
 void MainWindow::connectHandlers()
 {
+    const auto [copyPicture, savePicture] = GivePictureMenu(m_chartView, chartPictures());
+    for (QAction *command : { copyPicture, savePicture }) {
+        command->setEnabled(false);
+        m_resultCommands.push_back(command);
+    }
     connect(m_cmdCalcular, &QPushButton::clicked, this, [this] { handle([this] { cmdCalcular_Click(); }); });
     connect(m_chartView, &QvChartView::doubleClicked, this, [this] { grfMsChart_DblClick(); });
     connect(m_cmdValoresDefault, &QPushButton::clicked, this,
@@ -418,29 +428,14 @@ void MainWindow::markChartsOutdated(bool inputsRead)
 
 void MainWindow::markPreviousResults()
 {
-    // Grey halfway between the text and the background: readable under a
-    // light or a dark desktop theme.
-    const QPalette frame = m_fraResultados->palette();
-    const QColor text = frame.color(QPalette::WindowText);
-    const QColor background = frame.color(QPalette::Window);
-    const QColor grey((text.red() + background.red()) / 2, (text.green() + background.green()) / 2,
-                      (text.blue() + background.blue()) / 2);
-    const auto look = [&](QLabel *label, bool previous) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, previous ? grey : text);
-        label->setPalette(palette);
-        QFont font = label->font();
-        font.setItalic(previous);
-        label->setFont(font);
-    };
-    look(m_lblResultadosAnteriores, true);
+    m_resultLook->show(m_lblResultadosAnteriores, true);
 
     bool anyPrevious = false;
     for (const ResultLabel label : kResultLabels) {
         QLabel *value = resultLabel(label);
         const bool previous = !m_writtenByLastRun[static_cast<size_t>(label)] && !value->text().isEmpty();
         anyPrevious = anyPrevious || previous;
-        look(value, previous);
+        m_resultLook->show(value, previous);
         SetValueNote(value, previous ? QString::fromUtf8(kPreviousNote) : QString());
         const bool cut = value->fontMetrics().horizontalAdvance(value->text()) > value->width();
         const QString whole = cut ? value->text() : QString();
@@ -531,6 +526,7 @@ void MainWindow::mnuGraficoAmpliado_Click()
         auto *window = new LargeChartWindow(m_locale, m_regional, this);
         window->view()->setAccessibleName(QStringLiteral("Gráfico ampliado de las curvas Q-V"));
         window->showChart(m_chartView);
+        GivePictureMenu(window->view(), chartPictures());
         connect(this, &MainWindow::chartChanged, window, &LargeChartWindow::showChart);
         return window;
     });
@@ -672,6 +668,18 @@ AxisRanges MainWindow::pictureRanges() const
     return FittedRanges(*m_chartView->qvChart());
 }
 
+ChartPictures MainWindow::chartPictures() const
+{
+    return { [this] {
+                return ChartImage(*m_chartView->qvChart(), pictureRanges(), CaseCaption(m_shownInputs, m_regional));
+            },
+             [this](PictureFormat format) {
+                 return ChartPicture(*m_chartView->qvChart(), pictureRanges(), format,
+                                     CaseCaption(m_shownInputs, m_regional));
+             },
+             QStringLiteral("tarvilo-grafico.png") };
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_chartView) {
@@ -718,7 +726,7 @@ void MainWindow::checkInput(InputBox box)
     QLineEdit *edit = inputBox(box);
     if (const auto *stepping = qobject_cast<SteppingLineEdit *>(edit); stepping && stepping->isStepping())
         return;
-    if (!ReadRegionalNumber(edit->text().toStdString(), m_regional))
+    if (!ReadRegionalNumber(NumberTextOf(edit->text()), m_regional))
         edit->setText(QLatin1String(kErrorText));
 }
 
@@ -738,7 +746,7 @@ InputBoxTexts MainWindow::inputTexts() const
 {
     InputBoxTexts texts;
     for (const InputBox box : kInputBoxes)
-        texts[static_cast<size_t>(box)] = inputBox(box)->text().toStdString();
+        texts[static_cast<size_t>(box)] = NumberTextOf(inputBox(box)->text());
     return texts;
 }
 
@@ -752,7 +760,7 @@ void MainWindow::loadInputs(const InputTexts &texts)
 
 std::string MainWindow::readInputText(InputBox box)
 {
-    return inputBox(box)->text().toStdString();
+    return NumberTextOf(inputBox(box)->text());
 }
 
 int MainWindow::readCheckBoxValue()

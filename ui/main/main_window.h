@@ -41,6 +41,8 @@ class LargeChartWindow;
 class PvCurveWindow;
 class QvChartView;
 class WindowNotes;
+class ResultLook;
+struct ChartPictures;
 
 // The main window frmInicio: the diagram with the six input boxes, the Q-V
 // chart, the results frame, the two buttons and the menus. It owns the run's
@@ -156,6 +158,9 @@ private:
     // The ranges an exported picture shows: those of the large chart while
     // it is open, else all curves and marks.
     AxisRanges pictureRanges() const;
+    // The pictures "Copiar gráfico" and "Guardar gráfico como..." make, also
+    // from the context menu of the main and the large chart.
+    ChartPictures chartPictures() const;
     // After a run, the values it did not reach (it stopped at a fault) are
     // marked as those of the previous calculation.
     void markPreviousResults();
@@ -201,6 +206,7 @@ private:
     // that tells a new one once the handler's runs are done.
     std::optional<std::pair<std::string, FileFailure>> m_toldFileFailure;
     QString m_fileFailureBox;
+    ResultLook *m_resultLook = nullptr;
     QWidget *m_chartFocus = nullptr; // a frame round the chart while it has the focus
     QPointer<LargeChartWindow> m_largeChart;
     QPointer<FamilyWindow> m_family;

@@ -5,10 +5,13 @@
 #include "core/run_fault.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/chart/chart_style.h"
+#include "ui/chart/picture_menu.h"
 #include "ui/chart/xy_chart_view.h"
 #include "ui/common/companion_window.h"
+#include "ui/common/screen_fit.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/number_text.h"
+#include "ui/common/quantities.h"
 #include "ui/common/value_label.h"
 
 #include <QGridLayout>
@@ -77,6 +80,18 @@ PvCurveWindow::PvCurveWindow(const QLocale &locale, const RegionalSettings &regi
     // The P-V curve's nose, marked as the Q-V curves' critical point is.
     m_view->add(QStringLiteral("Pmax"), PointStyle::Squares, ColourOf(Mark::Nose), 11);
     m_view->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 11);
+    GivePictureMenu(m_view,
+                    PicturesOf([view = m_view] { return view->copyChart(); },
+                               [this] {
+                                   QStringList parts;
+                                   for (const InputBox box : kInputBoxes) {
+                                       parts << ShortName(box) + QStringLiteral(" = ")
+                                                       + ExactText(ValueOf(m_inputs, box), m_regional);
+                                   }
+                                   return QStringLiteral("Caso: ") + parts.join(QStringLiteral("; "))
+                                           + QStringLiteral(" [p.u.]");
+                               },
+                               QStringLiteral("tarvilo-curva-pv.png")));
 
     m_lblAviso = new QLabel(this);
     m_lblAviso->setObjectName(QStringLiteral("lblAviso"));
@@ -116,6 +131,7 @@ PvCurveWindow::PvCurveWindow(const QLocale &locale, const RegionalSettings &regi
     layout->addWidget(m_lblAviso, 1);
     layout->addLayout(values);
     resize(820, 600);
+    FitWindowToScreen(this);
     showNoRun();
 }
 
@@ -257,6 +273,7 @@ bool PvCurveWindow::showCase(const QvInputs &inputs, QString *why)
                                              "llega hasta el límite de exportación.")
                             : QString());
     m_showsCurve = true;
+    m_inputs = inputs;
     return true;
 }
 

@@ -56,6 +56,7 @@ private:
     QLabel *m_lblAviso = nullptr;
     QLabel *m_lblNota = nullptr;
     bool m_showsCurve = false;
+    QvInputs m_inputs; // the case the curve shows
 };
 
 } // namespace tarvilo

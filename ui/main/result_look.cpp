@@ -1,0 +1,56 @@
+#include "ui/main/result_look.h"
+
+#include <QColor>
+#include <QEvent>
+#include <QFont>
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace tarvilo {
+
+ResultLook::ResultLook(QWidget *frame) : QObject(frame), m_frame(frame)
+{
+    frame->installEventFilter(this);
+}
+
+void ResultLook::show(QLabel *label, bool previous)
+{
+    const auto known =
+            std::find_if(m_shown.begin(), m_shown.end(), [label](const Shown &shown) { return shown.label == label; });
+    if (known == m_shown.end())
+        m_shown.push_back({ label, previous });
+    else
+        known->previous = previous;
+    apply(label, previous);
+}
+
+void ResultLook::apply(QLabel *label, bool previous) const
+{
+    const QPalette frame = m_frame->palette();
+    const QColor text = frame.color(QPalette::WindowText);
+    const QColor background = frame.color(QPalette::Window);
+    const QColor grey((text.red() + background.red()) / 2, (text.green() + background.green()) / 2,
+                      (text.blue() + background.blue()) / 2);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, previous ? grey : text);
+    label->setPalette(palette);
+    QFont font = label->font();
+    font.setItalic(previous);
+    label->setFont(font);
+}
+
+bool ResultLook::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_frame && event->type() == QEvent::PaletteChange) {
+        for (const Shown &shown : m_shown) {
+            if (shown.label)
+                apply(shown.label, shown.previous);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace tarvilo

@@ -56,7 +56,13 @@ struct CommandLine
     QCommandLineOption format{ QStringLiteral("formato"), QString(), QStringLiteral("FORMATO") };
     QCommandLineOption batch{ QStringLiteral("lote"), QString(), QStringLiteral("ENTRADA") };
 
-    CommandLine() { parser.addOptions({ help, version, calculate, format, batch }); }
+    CommandLine()
+    {
+        // Qt's own options are words after one dash (-reverse, -stylesheet):
+        // read as letters they would be taken for -v or -h.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({ help, version, calculate, format, batch });
+    }
 };
 
 // "-x" and "--nombre", as the user typed them.

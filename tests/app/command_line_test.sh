@@ -34,6 +34,10 @@ export QT_QPA_PLATFORM=offscreen
 expect 2 '^tarvilo: opción desconocida: --abrir$' -- --abrir x.tarvilo
 expect 2 '^Pruebe «tarvilo --help» para más información\.$' -- -x
 expect 2 '^tarvilo: se abre un solo caso cada vez$' -- uno.tarvilo dos.tarvilo
+# Qt's own options, words after one dash, reach Qt: none is taken for -v or -h.
+expect 2 '^tarvilo: opción desconocida: --abrir$' -- -reverse --abrir
+expect 2 '^tarvilo: opción desconocida: --abrir$' -- -stylesheet estilo.qss --abrir
+expect 2 '^tarvilo: opción desconocida: --abrir$' -- -platformtheme ninguno --abrir
 
 [ "$failures" -eq 0 ] && echo "command line: all cases passed"
 exit $((failures > 0))

@@ -4,6 +4,7 @@
 #include "output/file_replacement.h"
 #include "tests/support/default_inputs.h"
 #include "tests/support/expect_fault.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/unprivileged_child.h"
 
 #include <gtest/gtest.h>
@@ -303,15 +304,10 @@ TEST_F(CurveFileOnDisk, AWriteCutShortKeepsThePreviousFileWhole)
     {
         std::ofstream("salida.txt") << "previous run";
     }
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = saved;
-    tight.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &tight);
-    EXPECT_THROW(WriteCurveFile(DefaultCurves(), PointSettings()), RunFault);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        const tarvilo::testing::FileSizeLimit limit(4096);
+        EXPECT_THROW(WriteCurveFile(DefaultCurves(), PointSettings()), RunFault);
+    }
     EXPECT_EQ(ReadFile(m_folder / "salida.txt"), "previous run");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
 }

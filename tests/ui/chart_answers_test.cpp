@@ -3,6 +3,7 @@
 // the exports.
 #include "core/number_format.h"
 #include "core/number_reading.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/modal_watchdog.h"
 #include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
@@ -378,16 +379,12 @@ private slots:
             old.write("old picture");
         }
         // A file-size limit stands in for a full disk, for root too.
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tight = saved;
-        tight.rlim_cur = 1024;
-        setrlimit(RLIMIT_FSIZE, &tight);
         m_watchdog->expect();
-        const bool saved_ = window.saveChart(QStringLiteral("grafico.png"));
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
+        bool saved_ = true;
+        {
+            const tarvilo::testing::FileSizeLimit limit(1024);
+            saved_ = window.saveChart(QStringLiteral("grafico.png"));
+        }
         QVERIFY(!saved_);
         QCOMPARE(ReadAll(QStringLiteral("grafico.png")), QByteArray("old picture"));
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
@@ -450,17 +447,12 @@ private slots:
                 QVERIFY(old.open(QIODevice::WriteOnly));
                 old.write("old picture");
             }
-            rlimit saved{};
-            getrlimit(RLIMIT_FSIZE, &saved);
-            const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit tight = saved;
-            tight.rlim_cur = 1024;
-            setrlimit(RLIMIT_FSIZE, &tight);
             m_watchdog->expect();
             answer();
-            view->actions().at(1)->trigger();
-            setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, previousHandler);
+            {
+                const tarvilo::testing::FileSizeLimit limit(1024);
+                view->actions().at(1)->trigger();
+            }
             QCOMPARE(ReadAll(file), QByteArray("old picture"));
             QVERIFY2(m_watchdog->sawAllExpected(), qPrintable(name));
         }

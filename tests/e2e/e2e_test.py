@@ -15,6 +15,7 @@ import time
 from decimal import ROUND_HALF_UP, Decimal
 
 TIMEOUT = 20.0
+START_TIMEOUT = 90.0
 CLIENT_HEIGHT = 481  # the window's client area below the menu bar
 
 
@@ -96,11 +97,36 @@ class Session:
         program_env = dict(self.env, PATH=os.path.join(folder, "no-programs"), XDG_CONFIG_HOME=self.config.name)
         self.program = subprocess.Popen([program, *arguments], cwd=folder, env=program_env,
                                         stdout=self.output, stderr=subprocess.STDOUT)
-        self.window = wait_for(lambda: self.find(title), "the main window")
+        try:
+            self.window = self.wait_for_window(title)
+        except AssertionError:
+            # Nothing may outlive a failed start: a left-over X server would
+            # hold the test's output pipe open until CTest's own timeout.
+            print(self.program_output())
+            self.close()
+            raise
         geometry = self.xdotool("getwindowgeometry", "--shell", self.window)
         values = dict(line.split("=") for line in geometry.split())
         self.origin = (int(values["X"]), int(values["Y"]))
         self.menu_height = int(values["HEIGHT"]) - CLIENT_HEIGHT
+
+    def wait_for_window(self, title):
+        """The first window of a start; a sanitizer build on a busy machine
+        takes far longer to show it than a plain one, and a program that
+        ended instead is reported at once."""
+        deadline = time.monotonic() + START_TIMEOUT
+        while time.monotonic() < deadline:
+            if self.program.poll() is not None:
+                raise AssertionError(f"the program ended with status {self.program.returncode} before its window")
+            found = self.find(title)
+            if found:
+                return found
+            time.sleep(0.05)
+        raise AssertionError("timed out waiting for the main window")
+
+    def program_output(self):
+        self.output.seek(0)
+        return self.output.read().decode(errors="replace")[-6000:]
 
     def close(self):
         if self.program.poll() is None:
@@ -288,8 +314,7 @@ def main():
             passed += 1
         except AssertionError as failure:
             print(f"FAIL ({locale}): {failure}")
-            session.output.seek(0)
-            print(session.output.read().decode(errors="replace")[-6000:])
+            print(session.program_output())
             print(f"{passed} passed, 1 failed")
             return 1
         finally:

@@ -6,7 +6,7 @@
 #include "core/calculation_run.h"
 #include "core/number_format.h"
 #include "output/curve_file.h"
-#include "ui/common/case_file.h"
+#include "document/case_file.h"
 #include "ui/common/case_remark.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/qv_margin_text.h"

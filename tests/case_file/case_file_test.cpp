@@ -1,6 +1,6 @@
 #include "core/number_reading.h"
 #include "tests/support/unprivileged_child.h"
-#include "ui/common/case_file.h"
+#include "document/case_file.h"
 
 #include <gtest/gtest.h>
 

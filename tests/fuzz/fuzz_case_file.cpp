@@ -3,7 +3,7 @@
 // reads back as the same case, and each box's text under either separator
 // reads back as the value kept.
 #include "core/number_reading.h"
-#include "ui/common/case_file.h"
+#include "document/case_file.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -7,7 +7,7 @@
 #include "tests/support/window_fixture.h"
 #include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart_view.h"
-#include "ui/common/case_file.h"
+#include "document/case_file.h"
 #include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
 #include "ui/main/case_commands.h"

@@ -12,6 +12,11 @@ namespace tarvilo {
 
 AxisRanges FittedRanges(const QvChart &plot)
 {
+    return FittedRanges(plot.grid(), plot.keptCases(), plot.hasMarks() ? &plot.marks() : nullptr);
+}
+
+AxisRanges FittedRanges(const ChartGrid &grid, const std::vector<KeptCurves> &keptCases, const ChartMarks *shownMarks)
+{
     double left = INFINITY, right = -INFINITY, top = 0;
     const auto take = [&](const QPointF &point) {
         left = std::min(left, point.x());
@@ -25,11 +30,11 @@ AxisRanges FittedRanges(const QvChart &plot)
             }
         }
     };
-    takeGrid(plot.grid());
-    for (const KeptCurves &kept : plot.keptCases())
+    takeGrid(grid);
+    for (const KeptCurves &kept : keptCases)
         takeGrid(kept.grid);
-    if (plot.hasMarks()) {
-        const ChartMarks &marks = plot.marks();
+    if (shownMarks) {
+        const ChartMarks &marks = *shownMarks;
         take(marks.nose);
         take(QPointF(marks.marginFrom, marks.nose.y()));
         if (marks.hasSolution) {

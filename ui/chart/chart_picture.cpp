@@ -1,6 +1,7 @@
 #include "ui/chart/chart_picture.h"
 
 #include "ui/chart/qv_chart.h"
+#include "ui/chart/shown_case.h"
 
 #include <QBuffer>
 #include <QGraphicsLayout>
@@ -63,16 +64,16 @@ void RenderCopy(StyledChart *plot, const QString &caption, QPainter &painter, co
     scene.render(&painter, target, QRectF(QPointF(0, 0), kPageSize), Qt::KeepAspectRatio);
 }
 
-// A copy of the Q-V plot with a legend, on the given ranges.
-ChartCopy QvCopy(const QvChart &source, const AxisRanges &ranges)
+// The Q-V plot with a legend, on the given ranges.
+ChartCopy QvCopy(const ShownCase &shown, const PictureSpelling &spelling, const AxisRanges &ranges)
 {
-    return [&source, ranges]() -> StyledChart * {
-        auto *plot = new QvChart(QvChart::Look::Large, source.locale(), source.regional());
-        plot->showCurves(source.grid());
-        if (source.hasMarks())
-            plot->showMarks(source.marks());
-        plot->showKeptCases(source.keptCases());
-        plot->setNote(source.note());
+    return [&shown, &spelling, ranges]() -> StyledChart * {
+        auto *plot = new QvChart(QvChart::Look::Large, spelling.locale, spelling.regional);
+        plot->showCurves(shown.grid);
+        if (shown.marks)
+            plot->showMarks(*shown.marks);
+        plot->showKeptCases(shown.kept);
+        plot->setNote(shown.note);
         ShowRanges(*plot, ranges);
         return plot;
     };
@@ -107,14 +108,16 @@ std::optional<PictureFormat> PictureFormatOf(const QString &fileName)
     return std::nullopt;
 }
 
-QImage ChartImage(const QvChart &source, const AxisRanges &ranges, const QString &caption)
+QImage ChartImage(const ShownCase &shown, const PictureSpelling &spelling, const AxisRanges &ranges,
+                  const QString &caption)
 {
-    return ChartImage(QvCopy(source, ranges), caption);
+    return ChartImage(QvCopy(shown, spelling, ranges), caption);
 }
 
-QByteArray ChartPicture(const QvChart &source, const AxisRanges &ranges, PictureFormat format, const QString &caption)
+QByteArray ChartPicture(const ShownCase &shown, const PictureSpelling &spelling, const AxisRanges &ranges,
+                        PictureFormat format, const QString &caption)
 {
-    return ChartPicture(QvCopy(source, ranges), format, caption);
+    return ChartPicture(QvCopy(shown, spelling, ranges), format, caption);
 }
 
 QImage ChartImage(const ChartCopy &copy, const QString &caption)

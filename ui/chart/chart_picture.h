@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/regional_settings.h"
 #include "ui/chart/axis_ticks.h"
 
 #include <QByteArray>
 #include <QImage>
+#include <QLocale>
 #include <QString>
 
 #include <functional>
@@ -11,23 +13,31 @@
 
 namespace tarvilo {
 
-class QvChart;
 class StyledChart;
+struct ShownCase;
 
 enum class PictureFormat { Png, Svg, Pdf };
 
 // The format a file name asks for by its ending, if it is one of the three.
 std::optional<PictureFormat> PictureFormatOf(const QString &fileName);
 
-// The plot's curves, marks and note on the given ranges, with title, axes
-// and legend, and the caption (the case shown) on a line below: an A4 page
-// across, a PNG image tagged with the resolution that prints it at that
-// size, or SVG (297 x 210 mm) and PDF as vectors.
-QByteArray ChartPicture(const QvChart &source, const AxisRanges &ranges, PictureFormat format,
-                        const QString &caption = QString());
+// The Q-V plot of what the main window shows (curves, marks, kept cases,
+// note) on the given ranges, with title, axes and legend, and the caption
+// (the case shown) on a line below: an A4 page across, a PNG image tagged
+// with the resolution that prints it at that size, or SVG (297 x 210 mm)
+// and PDF as vectors. The locale spells the ticks, the regional settings
+// the legend's values.
+struct PictureSpelling
+{
+    QLocale locale;
+    RegionalSettings regional;
+};
+QByteArray ChartPicture(const ShownCase &shown, const PictureSpelling &spelling, const AxisRanges &ranges,
+                        PictureFormat format, const QString &caption = QString());
 
 // The same as an image, for the clipboard.
-QImage ChartImage(const QvChart &source, const AxisRanges &ranges, const QString &caption = QString());
+QImage ChartImage(const ShownCase &shown, const PictureSpelling &spelling, const AxisRanges &ranges,
+                  const QString &caption = QString());
 
 // Any chart the same way: copy makes a new chart in the large look with the
 // same curves, marks and ranges, which the picture lays out at the page's

@@ -22,4 +22,12 @@ std::optional<AxisScale> ReactivePowerScale(double q2crit)
     return AxisScale{ static_cast<double>(minimum), static_cast<double>(maximum), 10 };
 }
 
+std::optional<AxisRanges> RunRanges(double q2crit)
+{
+    const std::optional<AxisScale> scale = ReactivePowerScale(q2crit);
+    if (!scale)
+        return std::nullopt;
+    return AxisRanges{ scale->minimum, scale->maximum, kVoltageScale.minimum, kVoltageScale.maximum };
+}
+
 } // namespace tarvilo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/chart/axis_ticks.h"
+
 #include <optional>
 
 namespace tarvilo {
@@ -20,5 +22,8 @@ inline constexpr AxisScale kVoltageScale{ 0.0, 1.2, 12 };
 // so only n from -32759 to 32766 forms one; for any other Q2crit there is no
 // scale (nullopt).
 std::optional<AxisScale> ReactivePowerScale(double q2crit);
+
+// The main chart's axes for a run: its reactive-power scale and the voltage scale.
+std::optional<AxisRanges> RunRanges(double q2crit);
 
 } // namespace tarvilo

@@ -35,17 +35,17 @@ LargeChartView::LargeChartView(const QLocale &locale, const RegionalSettings &re
     }
 }
 
-void LargeChartView::follow(QvChart &main)
+void LargeChartView::follow(const ShownCase &shown)
 {
-    m_qvChart->showCurves(main.grid());
-    if (main.hasMarks()) {
-        m_qvChart->showMarks(main.marks());
+    m_qvChart->showCurves(shown.grid);
+    if (shown.marks) {
+        m_qvChart->showMarks(*shown.marks);
     } else {
         m_qvChart->clearMarks();
     }
-    m_qvChart->showKeptCases(main.keptCases());
-    m_qvChart->setNote(main.note());
-    m_mainRanges = RangesOf(main);
+    m_qvChart->showKeptCases(shown.kept);
+    m_qvChart->setNote(shown.note);
+    m_mainRanges = shown.axes;
     if (m_mode == Mode::Fitted)
         fitAll();
     if (m_mode == Mode::MainAxes)

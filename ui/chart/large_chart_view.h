@@ -3,6 +3,7 @@
 #include "core/regional_settings.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/chart/qv_chart.h"
+#include "ui/chart/shown_case.h"
 #include "ui/chart/styled_chart.h"
 
 #include <QLocale>
@@ -21,9 +22,9 @@ public:
 
     LargeChartView(const QLocale &locale, const RegionalSettings &regional, QWidget *parent = nullptr);
 
-    // Shows what the main chart shows (curves, marks, note); keeps the
-    // user's zoom, refits a fitted view, follows the main chart's axes.
-    void follow(QvChart &main);
+    // Shows what the main window shows (curves, marks, kept cases, note);
+    // keeps the user's zoom, refits a fitted view, follows the main chart's axes.
+    void follow(const ShownCase &shown);
     void fitAll();
     void showMainAxes();
 

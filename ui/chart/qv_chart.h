@@ -4,6 +4,7 @@
 #include "ui/chart/chart_grid.h"
 #include "ui/chart/chart_marks.h"
 #include "ui/chart/chart_style.h"
+#include "ui/chart/kept_curves.h"
 #include "ui/chart/styled_chart.h"
 
 #include <QLocale>
@@ -17,15 +18,6 @@ class QValueAxis;
 class QXYSeries;
 
 namespace tarvilo {
-
-// An earlier case kept on the plot, all its curves in one colour of its
-// own: its curves and what sets it apart from the current case ("Qcap = 0,5").
-struct KeptCurves
-{
-    int serial = 0; // tells cases apart, and gives each its place among the series
-    ChartGrid grid;
-    QString name;
-};
 
 inline constexpr int kMaxKeptCases = kKeptColourCount;
 

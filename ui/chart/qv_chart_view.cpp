@@ -1,10 +1,11 @@
 #include "ui/chart/qv_chart_view.h"
 
-#include "core/run_fault.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/chart/chart_hover.h"
 #include "ui/chart/off_scale_note.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QValueAxis>
 
@@ -25,8 +26,7 @@ QvChartView::QvChartView(const QLocale &locale, const RegionalSettings &regional
     // the chart's height gives each too little room.
     m_qvChart->setTickDivisions(axisY(), kVoltageScale.divisions);
     m_qvChart->setTickDivisions(axisX(), ReactivePowerScale(0.0)->divisions);
-    setScale(axisX(), *ReactivePowerScale(0.0));
-    setScale(axisY(), kVoltageScale);
+    showRanges(*RunRanges(0.0));
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -39,31 +39,26 @@ void QvChartView::repaintChart(bool agregar)
         scene()->update();
 }
 
-void QvChartView::loadChart(double q2crit, const QvCurves &curves)
+void QvChartView::showCase(const ShownCase &shown)
 {
-    const std::optional<AxisScale> scale = ReactivePowerScale(q2crit);
-    if (!scale) {
-        throw RunFault::beyondChartScale(q2crit);
+    if (shown.loaded) {
+        showRanges(shown.axes);
+        fitReactivePowerLabels();
+        m_qvChart->showCurves(shown.grid);
     }
-    setScale(axisX(), *scale);
-    setScale(axisY(), kVoltageScale);
-    fitReactivePowerLabels();
-    m_qvChart->showCurves(ChartGrid(curves));
-    m_qvChart->setNote(QString());
-    // Fixed axes may miss every curve (a line over-compensated far beyond
-    // the nose): the plot says where they went rather than stay blank.
-    m_qvChart->setScaleNote(OffScaleNote(m_qvChart->grid(), RangesOf(*m_qvChart), m_qvChart->regional()));
-    m_loaded = true;
-}
-
-void QvChartView::showMarks(const ChartMarks &marks)
-{
-    m_qvChart->showMarks(marks);
-}
-
-void QvChartView::markOutdated()
-{
-    m_qvChart->setNote(m_loaded ? QStringLiteral("Gráfico del cálculo anterior") : QStringLiteral("Sin resultados"));
+    if (shown.marks)
+        m_qvChart->showMarks(*shown.marks);
+    else
+        m_qvChart->clearMarks();
+    m_qvChart->setNote(shown.note);
+    if (shown.loaded) {
+        // Fixed axes may miss every curve (a line over-compensated far
+        // beyond the nose): the plot says where they went rather than stay blank.
+        m_qvChart->setScaleNote(OffScaleNote(m_qvChart->grid(), RangesOf(*m_qvChart), m_qvChart->regional()));
+    }
+    m_qvChart->showKeptCases(shown.kept);
+    setAccessibleDescription(shown.description);
+    m_loaded = shown.loaded;
 }
 
 void QvChartView::mouseMoveEvent(QMouseEvent *event)
@@ -82,7 +77,29 @@ void QvChartView::leaveEvent(QEvent *event)
 void QvChartView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     StyledChartView::mouseDoubleClickEvent(event);
-    emit doubleClicked();
+    emit activated();
+}
+
+void QvChartView::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        emit activated();
+        return;
+    }
+    StyledChartView::keyPressEvent(event);
+}
+
+void QvChartView::focusInEvent(QFocusEvent *event)
+{
+    StyledChartView::focusInEvent(event);
+    emit focusShown(true);
+}
+
+void QvChartView::focusOutEvent(QFocusEvent *event)
+{
+    StyledChartView::focusOutEvent(event);
+    emit focusShown(false);
 }
 
 void QvChartView::fitReactivePowerLabels()
@@ -96,9 +113,10 @@ void QvChartView::fitReactivePowerLabels()
         axisX()->setLabelsAngle(angle);
 }
 
-void QvChartView::setScale(QValueAxis *axis, const AxisScale &scale)
+void QvChartView::showRanges(const AxisRanges &ranges)
 {
-    axis->setRange(scale.minimum, scale.maximum);
+    axisX()->setRange(ranges.xMin, ranges.xMax);
+    axisY()->setRange(ranges.yMin, ranges.yMax);
 }
 
 } // namespace tarvilo

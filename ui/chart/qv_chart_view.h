@@ -6,6 +6,7 @@
 #include "ui/chart/chart_marks.h"
 #include "ui/chart/chart_scale.h"
 #include "ui/chart/qv_chart.h"
+#include "ui/chart/shown_case.h"
 #include "ui/chart/styled_chart.h"
 
 #include <QLocale>
@@ -27,17 +28,10 @@ public:
     // Repaints at once with the current contents, unless "Agregar" is set.
     void repaintChart(bool agregar);
 
-    // Sets the axis scales around Q2crit and refills the grid with the
-    // curves. Throws RunFault when Q2crit is beyond the axis scaling; the
-    // chart then keeps what it showed.
-    void loadChart(double q2crit, const QvCurves &curves);
-
-    // The marks of the run whose curves were just loaded.
-    void showMarks(const ChartMarks &marks);
-
-    // Says over the plot that it no longer shows the current case: the
-    // previous run's picture, or the sample content before any run.
-    void markOutdated();
+    // Draws what the main window shows: on a loaded case its axes, curves
+    // and the note of curves beyond them; the marks, the kept cases, the
+    // note and the description for screen readers.
+    void showCase(const ShownCase &shown);
     bool loaded() const { return m_loaded; }
 
     QvChart *qvChart() const { return m_qvChart; }
@@ -47,15 +41,21 @@ public:
     QValueAxis *axisY() const { return m_qvChart->axisY(); }
 
 signals:
-    void doubleClicked();
+    // Enter, the space bar or a double click: the user asks for the large chart.
+    void activated();
+    // The chart took or lost the keyboard focus.
+    void focusShown(bool shown);
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void setScale(QValueAxis *axis, const AxisScale &scale);
+    void showRanges(const AxisRanges &ranges);
     void fitReactivePowerLabels();
 
     QvChart *m_qvChart;

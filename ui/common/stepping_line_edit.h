@@ -22,15 +22,16 @@ public:
     // cannot step.
     bool step(long long units);
 
-    // True while a step sets the text: a text that a step gave is a number
-    // by the input rule and within range, so its change needs no check.
-    bool isStepping() const { return m_stepping; }
-
 signals:
     // After each step, with the new text.
     void stepped(const QString &text);
 
 protected:
+    // True while a step sets the text: a text that a step gave is a number
+    // by the input rule and within range, so its change needs no check.
+    bool isStepping() const { return m_stepping; }
+    const RegionalSettings &regional() const { return m_regional; }
+
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 

@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QString>
 
+#include <vector>
+
 namespace tarvilo {
 
 inline QRect Twips(int left, int top, int width, int height)
@@ -37,6 +39,14 @@ inline QLabel *MakeLabel(QWidget *parent, const char *name, const QString &capti
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+// Qt stacks later siblings on top; on the forms the earlier-created control
+// lies in front, so the control created last ends up behind everything.
+inline void StackEarlierInFront(const std::vector<QWidget *> &creationOrder)
+{
+    for (auto it = creationOrder.rbegin(); it != creationOrder.rend(); ++it)
+        (*it)->raise();
 }
 
 } // namespace tarvilo

@@ -36,10 +36,10 @@ LargeChartWindow::LargeChartWindow(const QLocale &locale, const RegionalSettings
     connect(m_cmdEjesPrincipales, &QPushButton::clicked, this, [this] { cmdEjesPrincipales_Click(); });
 }
 
-void LargeChartWindow::showChart(const QvChartView *main)
+void LargeChartWindow::showChart(const ShownCase &shown)
 {
-    m_view->follow(*main->qvChart());
-    m_view->setAccessibleDescription(main->accessibleDescription());
+    m_view->follow(shown);
+    m_view->setAccessibleDescription(shown.description);
 }
 
 void LargeChartWindow::cmdEjesPrincipales_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/regional_settings.h"
+#include "ui/chart/shown_case.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -10,7 +11,6 @@ class QPushButton;
 namespace tarvilo {
 
 class LargeChartView;
-class QvChartView;
 
 // frmGrafico: the Q-V chart as large as the user wants it, with a legend,
 // following every run of the main window while it is open. It fits
@@ -22,8 +22,8 @@ class LargeChartWindow : public QWidget
 public:
     LargeChartWindow(const QLocale &locale, const RegionalSettings &regional, QWidget *parent = nullptr);
 
-    // Shows what the main chart shows, and says it to screen readers.
-    void showChart(const QvChartView *main);
+    // Shows what the main window shows, and says it to screen readers.
+    void showChart(const ShownCase &shown);
 
     LargeChartView *view() const { return m_view; }
 

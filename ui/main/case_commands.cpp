@@ -1,22 +1,16 @@
 #include "ui/main/case_commands.h"
 
-#include "core/single_case.h"
-#include "ui/chart/chart_grid.h"
 #include "ui/common/file_saving.h"
 #include "ui/common/message_box.h"
-#include "ui/family/family_window.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
-#include <QSignalBlocker>
 
 namespace tarvilo {
 namespace {
@@ -62,12 +56,7 @@ CaseCommands::CaseCommands(MainWindow &window, QMenu *menu, QAction *before) : Q
     connect(menu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
     fillRecentMenu();
 
-    for (const InputBox box : kInputBoxes) {
-        connect(m_window.inputBox(box), &QLineEdit::textChanged, this, [this] { updateModified(); });
-    }
-    if (auto *keep = m_window.findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))) {
-        connect(keep, &QAction::toggled, this, [this] { updateModified(); });
-    }
+    connect(&m_window, &MainWindow::caseChanged, this, [this] { updateModified(); });
 }
 
 // --- Handlers ---------------------------------------------------------------
@@ -132,45 +121,9 @@ bool CaseCommands::openCase(const QString &path)
 
 bool CaseCommands::apply(const QString &path, const CaseDocument &document)
 {
-    // Every kept case must reach its curves before anything changes.
-    std::vector<ChartGrid> keptGrids;
-    for (size_t i = 0; i < document.kept.size(); ++i) {
-        const CaseOutcome outcome = CalculateCase(document.kept[i]);
-        if (outcome.fault && outcome.fault->step() <= RunStep::LoadSweep) {
-            ShowMessageBox(
-                    &m_window, QMessageBox::Warning,
-                    CaseOpenFailure(path,
-                                    QStringLiteral("el caso conservado %1 no tiene curvas que dibujar").arg(i + 1)));
-            return false;
-        }
-        keptGrids.emplace_back(outcome.curves);
-    }
-
-    MainWindow &w = m_window;
-    for (const InputBox box : kInputBoxes) {
-        w.inputBox(box)->setText(BoxText(document.inputs[static_cast<size_t>(box)], w.m_regional));
-    }
-    w.m_kept.clear();
-    for (size_t i = 0; i < document.kept.size(); ++i)
-        w.m_kept.keep(document.kept[i], keptGrids[i]);
-    if (auto *keep = w.findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))) {
-        const QSignalBlocker quiet(keep);
-        keep->setChecked(document.keepCases);
-    }
-    w.m_chkAgregar->setCheckState(document.keepCases ? Qt::Checked : Qt::Unchecked);
-    // The case shown until now belongs to no file: not kept by this run.
-    w.m_keepCases = false;
-    w.handle([&w] { w.cmdCalcular_Click(); });
-    w.m_keepCases = document.keepCases;
-    w.showKeptCases();
-    if (document.family) {
-        const CaseFamily &family = *document.family;
-        w.mnuFamilia_Click();
-        if (FamilyWindow *window = w.familyWindow()) {
-            window->setChoice({ family.quantity, BoxText(family.first, w.m_regional),
-                                BoxText(family.last, w.m_regional), family.count });
-            window->cmdDibujar_Click();
-        }
+    if (const std::optional<QString> refusal = m_window.openCase(document)) {
+        ShowMessageBox(&m_window, QMessageBox::Warning, CaseOpenFailure(path, *refusal));
+        return false;
     }
     becomeFile(path);
     return true;
@@ -233,19 +186,7 @@ void CaseCommands::becomeFile(const QString &path)
 
 CaseDocument CaseCommands::currentCase() const
 {
-    const MainWindow &w = m_window;
-    CaseDocument document;
-    for (const InputBox box : kInputBoxes) {
-        document.inputs[static_cast<size_t>(box)] = BoxValueOf(w.inputBox(box)->text(), w.m_regional);
-    }
-    document.keepCases = w.m_keepCases;
-    document.kept = w.m_kept.keptInputs();
-    if (const FamilyWindow *family = w.familyWindow()) {
-        const FamilyWindow::Choice choice = family->choice();
-        document.family = CaseFamily{ choice.quantity, BoxValueOf(choice.first, w.m_regional),
-                                      BoxValueOf(choice.last, w.m_regional), choice.count };
-    }
-    return document;
+    return m_window.currentCase();
 }
 
 void CaseCommands::updateModified()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/common/case_file.h"
+#include "document/case_file.h"
 #include "ui/common/file_stamp.h"
 
 #include <QObject>

@@ -3,109 +3,43 @@
 #include "core/calculation_run.h"
 #include "core/number_reading.h"
 #include "core/run_fault.h"
+#include "core/single_case.h"
 #include "output/curve_file.h"
 #include "ui/about/about_dialog.h"
-#include "ui/chart/chart_picture.h"
 #include "ui/chart/chart_scale.h"
 #include "ui/chart/large_chart_view.h"
-#include "ui/chart/picture_menu.h"
 #include "ui/chart/qv_chart_view.h"
 #include "ui/common/app_icon.h"
 #include "ui/common/case_remark.h"
 #include "ui/common/fault_message.h"
-#include "ui/common/file_saving.h"
 #include "ui/common/form_font.h"
 #include "ui/common/grouping_note.h"
 #include "ui/common/message_box.h"
 #include "ui/common/regional_locale.h"
-#include "ui/common/stepping_line_edit.h"
-#include "ui/common/twips_layout.h"
-#include "ui/common/value_label.h"
-#include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
 #include "ui/main/case_commands.h"
+#include "ui/main/companion_windows.h"
+#include "ui/main/export_commands.h"
+#include "ui/main/main_form.h"
+#include "ui/main/number_input_box.h"
+#include "ui/main/results_panel.h"
 #include "ui/main/chart_description.h"
-#include "ui/main/control_table.h"
-#include "ui/main/diagram_picture.h"
 #include "ui/main/result_exports.h"
-#include "ui/main/result_look.h"
 #include "ui/main/window_notes.h"
-#include "ui/pv_curve/pv_curve_window.h"
+#include "ui/family/family_window.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QCloseEvent>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
-#include <QStyle>
+#include <QSignalBlocker>
 
-#include <algorithm>
-#include <iterator>
 #include <vector>
 
 namespace tarvilo {
-namespace {
-
-constexpr int kClientWidth = 600; // 9000 twips
-constexpr int kClientHeight = 481; // 7215 twips
-constexpr const char *kPreviousNote = "del cálculo anterior";
-// Room for the window manager's title bar and borders.
-const QSize kWindowFrame(16, 40);
-
-SteppingLineEdit *MakeTextBox(QWidget *parent, const InputControl &control, const RegionalSettings &regional)
-{
-    auto *box = Place(new SteppingLineEdit(QStringLiteral("Text1"), regional, parent), control.name,
-                      Twips(control.left, control.top, kInputBoxWidth, kInputBoxHeight));
-    // Qt's usual limit: a paste of millions of characters would keep the
-    // window busy for minutes.
-    box->setMaxLength(32767);
-    box->setAccessibleName(QString::fromUtf8(control.caption));
-    return box;
-}
-
-// Qt stacks later siblings on top; here the earlier-created control lies in
-// front, so the picture created last ends up behind everything.
-void StackEarlierInFront(const std::vector<QWidget *> &creationOrder)
-{
-    for (auto it = creationOrder.rbegin(); it != creationOrder.rend(); ++it)
-        (*it)->raise();
-}
-
-// The window while it is open, else null. A closed window lingers until it
-// is deleted: it counts as closed.
-template <typename Window>
-Window *IfOpen(const QPointer<Window> &window)
-{
-    return window && window->isVisible() ? window.data() : nullptr;
-}
-
-// One window of each kind: brought forward when it is open, made afresh when
-// it is not.
-template <typename Window, typename Make>
-Window *ShowSingle(QPointer<Window> &window, Make make)
-{
-    if (!IfOpen(window)) {
-        if (window)
-            window->deleteLater();
-        window = make();
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
-}
-
-} // namespace
 
 MainWindow::MainWindow(const QLocale &locale, QWidget *parent)
     : MainWindow(locale, DefaultSetsFor(RegionalSettingsOf(locale)), parent)
@@ -136,28 +70,15 @@ void MainWindow::build()
     setFont(FormFont());
 
     buildMenus();
-    buildControls(m_locale);
+    m_form = BuildMainForm(*this, m_locale, m_regional);
+    m_shown.axes = RangesOf(*m_form.chartView->qvChart());
+    m_companions = new CompanionWindows(*this, m_locale, m_regional, *m_exportCommands);
     connectHandlers();
     m_caseCommands =
-            new CaseCommands(*this, findChild<QMenu *>(QStringLiteral("mnuArchivo")), m_resultCommands.front());
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    fitToScreen();
+            new CaseCommands(*this, findChild<QMenu *>(QStringLiteral("mnuArchivo")), m_exportCommands->firstCommand());
+    FitMainFormToScreen(*this);
 
     handle([this] { Form_Load(); });
-}
-
-void MainWindow::fitToScreen()
-{
-    // On a small screen (or a large scaling) the window starts no larger
-    // than the screen; the client area scrolls.
-    const QSize available = screen()->availableGeometry().size() - kWindowFrame;
-    QSize wanted = size();
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    if (wanted.height() > available.height())
-        wanted.rwidth() += scrollBar; // no bar across for the one down
-    if (wanted.width() > available.width())
-        wanted.rheight() += scrollBar;
-    resize(wanted.boundedTo(available));
 }
 
 void MainWindow::buildMenus()
@@ -165,30 +86,24 @@ void MainWindow::buildMenus()
     // Alt+A opens "Archivo", Alt+V "Ver", Alt+D the About dialog.
     QMenu *mnuArchivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     mnuArchivo->setObjectName(QStringLiteral("mnuArchivo"));
-    m_resultCommands = {
-        addCommand(mnuArchivo, "mnuGuardarGrafico", QStringLiteral("&Guardar gráfico como..."),
-                   &MainWindow::mnuGuardarGrafico_Click),
-        addCommand(mnuArchivo, "mnuGuardarCurvas", QStringLiteral("Guardar &curvas como..."),
-                   &MainWindow::mnuGuardarCurvas_Click),
-        addCommand(mnuArchivo, "mnuCopiarGrafico", QStringLiteral("C&opiar gráfico"),
-                   &MainWindow::mnuCopiarGrafico_Click),
-        addCommand(mnuArchivo, "mnuCopiarResultados", QStringLiteral("Copiar &resultados"),
-                   &MainWindow::mnuCopiarResultados_Click),
-    };
+    m_exportCommands = new ExportCommands(*this, mnuArchivo, m_shown, { m_locale, m_regional },
+                                          [this]() -> std::optional<AxisRanges> {
+                                              if (!largeChart())
+                                                  return std::nullopt;
+                                              return RangesOf(*largeChart()->view()->qvChart());
+                                          });
     mnuArchivo->addSeparator();
     addCommand(mnuArchivo, "mnuSalir", QStringLiteral("&Salir"), &MainWindow::mnuSalir_Click);
-    for (QAction *command : m_resultCommands)
-        command->setEnabled(false);
 
     QMenu *mnuVer = menuBar()->addMenu(QStringLiteral("&Ver"));
     mnuVer->setObjectName(QStringLiteral("mnuVer"));
     addCommand(mnuVer, "mnuGraficoAmpliado", QStringLiteral("Gráfico &ampliado"),
                &MainWindow::mnuGraficoAmpliado_Click);
     mnuVer->addSeparator();
-    QAction *keep = mnuVer->addAction(QStringLiteral("&Conservar curvas anteriores"));
-    keep->setObjectName(QStringLiteral("mnuConservarCurvas"));
-    keep->setCheckable(true);
-    connect(keep, &QAction::toggled, this, [this](bool on) { mnuConservarCurvas_Click(on); });
+    m_mnuConservarCurvas = mnuVer->addAction(QStringLiteral("&Conservar curvas anteriores"));
+    m_mnuConservarCurvas->setObjectName(QStringLiteral("mnuConservarCurvas"));
+    m_mnuConservarCurvas->setCheckable(true);
+    connect(m_mnuConservarCurvas, &QAction::toggled, this, [this](bool on) { mnuConservarCurvas_Click(on); });
     addCommand(mnuVer, "mnuBorrarCurvas", QStringLiteral("&Borrar curvas anteriores"),
                &MainWindow::mnuBorrarCurvas_Click);
     mnuVer->addSeparator();
@@ -208,156 +123,27 @@ QAction *MainWindow::addCommand(QMenu *menu, const char *name, const QString &te
     return action;
 }
 
-void MainWindow::buildControls(const QLocale &locale)
-{
-    // The client area keeps its size; a window made smaller than it (or a
-    // screen smaller than it) scrolls it instead of cutting controls off.
-    auto *scroller = new QScrollArea(this);
-    scroller->setObjectName(QStringLiteral("clientScroller"));
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setFocusPolicy(Qt::NoFocus);
-    auto *client = new QWidget;
-    client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(kClientWidth, kClientHeight);
-    scroller->setWidget(client);
-    setCentralWidget(scroller);
-
-    std::vector<QWidget *> order;
-    auto add = [&order](auto *widget) {
-        order.push_back(widget);
-        return widget;
-    };
-
-    m_cmdValoresDefault = add(Place(new QPushButton(QStringLiteral("Cargar valores por defecto"), client),
-                                    "cmdValoresDefault", Twips(5640, 6600, 3135, 375)));
-    for (auto it = std::rbegin(kInputControls); it != std::rend(kInputControls); ++it) {
-        SteppingLineEdit *box = add(MakeTextBox(client, *it, m_regional));
-        // The run reads the boxes when it starts: steps made before it are folded in.
-        connect(box, &SteppingLineEdit::stepped, &m_steppedRun, [this] { m_steppedRun.start(); });
-        m_inputs[static_cast<size_t>(it->box)] = box;
-    }
-    m_chartView = add(Place(new QvChartView(locale, m_regional, client), "grfMsChart", Twips(120, 2280, 5415, 4815)));
-    m_chkAgregar =
-            add(Place(new QCheckBox(QStringLiteral("Agregar"), client), "chkAgregar", Twips(5640, 2520, 1815, 495)));
-    m_chkAgregar->setTristate(true);
-    m_chkAgregar->setVisible(false);
-    m_cmdCalcular = add(
-            Place(new QPushButton(QStringLiteral("Calcular"), client), "cmdCalcular", Twips(5640, 6120, 3135, 375)));
-    m_fraResultados = add(
-            Place(new QGroupBox(QStringLiteral("Resultados"), client), "fraResultados", Twips(5640, 3120, 3135, 2895)));
-    buildResultsFrame();
-    // Grey halfway between the text and the background: readable under a
-    // light or a dark desktop theme, and after a change from one to the other.
-    m_resultLook = new ResultLook(m_fraResultados);
-
-    const QRect picture = Twips(120, 0, 7260, 2235);
-    std::vector<QLabel *> captions;
-    captions.push_back(
-            add(MakeLabel(client, "Label2", QStringLiteral("Lado Carga (barra 2)"), Twips(5400, 0, 1815, 375))));
-    for (auto it = std::rbegin(kInputControls); it != std::rend(kInputControls); ++it) {
-        captions.push_back(add(MakeLabel(client, it->captionName, QString::fromUtf8(it->caption),
-                                         Twips(it->captionLeft, it->captionTop, it->captionWidth, kCaptionHeight))));
-    }
-    captions.push_back(
-            add(MakeLabel(client, "Label1", QStringLiteral("Lado Fuente (barra 1)"), Twips(1440, 0, 1575, 495))));
-    QLabel *image1 = add(Place(new QLabel(client), "Image1", picture));
-    image1->setPixmap(QPixmap::fromImage(DrawDiagramPicture()));
-    image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    StackEarlierInFront(order);
-    // The picture keeps its light grey under a dark desktop theme: the
-    // captions standing on it keep dark text.
-    for (QLabel *caption : captions) {
-        if (!caption->geometry().intersects(picture))
-            continue;
-        QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        caption->setPalette(palette);
-    }
-
-    // Above the results, where the hidden check box stands: what the greyed
-    // values are.
-    m_lblResultadosAnteriores =
-            MakeLabel(client, "lblResultadosAnteriores", QStringLiteral("En gris: valores del cálculo anterior"),
-                      Twips(5640, 2760, 3135, 315));
-    m_lblResultadosAnteriores->hide();
-    // Between the picture and that note.
-    m_notes = new WindowNotes(MakeLabel(client, "lblAvisos", QString(), Twips(5640, 2250, 3135, 495)));
-
-    // Focus cycle: Calcular, the chart, the six boxes, the default button.
-    // On the chart, Enter or the space bar opens the large chart.
-    m_chartView->setFocusPolicy(Qt::TabFocus);
-    m_chartView->installEventFilter(this);
-    m_chartFocus = Place(new QFrame(client), "fraFocoGrafico", m_chartView->geometry());
-    m_chartFocus->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_chartFocus->setStyleSheet(
-            QStringLiteral("QFrame { border: 2px solid palette(highlight); background: transparent; }"));
-    m_chartFocus->hide();
-    setTabOrder(m_cmdCalcular, m_chartView);
-    QWidget *previous = m_chartView;
-    for (QLineEdit *box : m_inputs) {
-        setTabOrder(previous, box);
-        previous = box;
-    }
-    setTabOrder(previous, m_cmdValoresDefault);
-    for (QPushButton *button : { m_cmdCalcular, m_cmdValoresDefault }) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
-}
-
-void MainWindow::buildResultsFrame()
-{
-    // The value labels (empty until a run writes them), from the bottom row
-    // up, then their titles, each value lying in front of its title.
-    std::vector<QWidget *> order;
-    for (auto it = std::rbegin(kResultControls); it != std::rend(kResultControls); ++it) {
-        QLabel *value = MakeLabel(m_fraResultados, it->name, QString(),
-                                  Twips(kResultValueLeft, it->top, kResultWidth, kResultHeight));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse); // to copy a value
-        m_results[static_cast<size_t>(it->label)] = value;
-        order.push_back(value);
-    }
-    for (const ResultControl &row : kResultControls) {
-        QLabel *title = MakeLabel(m_fraResultados, row.titleName, QString::fromUtf8(row.title),
-                                  Twips(kResultTitleLeft, row.top, row.titleWidth, kResultHeight));
-        title->setToolTip(QString::fromUtf8(row.tooltip));
-        title->setAccessibleDescription(title->toolTip());
-        // A screen reader names each value by its title.
-        QLabel *value = resultLabel(row.label);
-        title->setBuddy(value);
-        MakeValueLabel(value, title->text());
-        value->setAccessibleDescription(title->toolTip());
-        order.push_back(title);
-    }
-    StackEarlierInFront(order);
-}
-
 void MainWindow::connectHandlers()
 {
-    const auto [copyPicture, savePicture] = GivePictureMenu(m_chartView, chartPictures());
-    for (QAction *command : { copyPicture, savePicture }) {
-        command->setEnabled(false);
-        m_resultCommands.push_back(command);
-    }
-    connect(m_cmdCalcular, &QPushButton::clicked, this, [this] { handle([this] { cmdCalcular_Click(); }); });
-    connect(m_chartView, &QvChartView::doubleClicked, this, [this] { grfMsChart_DblClick(); });
-    connect(m_cmdValoresDefault, &QPushButton::clicked, this,
+    m_exportCommands->givePictureMenu(m_form.chartView);
+    connect(m_form.cmdCalcular, &QPushButton::clicked, this, [this] { handle([this] { cmdCalcular_Click(); }); });
+    connect(m_form.chartView, &QvChartView::activated, this, [this] { grfMsChart_DblClick(); });
+    connect(m_form.chartView, &QvChartView::focusShown, this, [this](bool shown) { showChartFocus(shown); });
+    connect(m_form.cmdValoresDefault, &QPushButton::clicked, this,
             [this] { handle([this] { cmdValoresDefault_Click(); }); });
     m_steppedRun.setSingleShot(true);
     m_steppedRun.setInterval(0);
     connect(&m_steppedRun, &QTimer::timeout, this, [this] { steppedRun(); });
-    connect(inputBox(InputBox::X), &QLineEdit::textChanged, this, [this] { txtX_Change(); });
-    connect(inputBox(InputBox::B), &QLineEdit::textChanged, this, [this] { txtB_Change(); });
-    connect(inputBox(InputBox::Uinf), &QLineEdit::textChanged, this, [this] { txtUinf_Change(); });
-    connect(inputBox(InputBox::Pcarga), &QLineEdit::textChanged, this, [this] { txtPcarga_Change(); });
-    connect(inputBox(InputBox::Qcarga), &QLineEdit::textChanged, this, [this] { txtQcarga_Change(); });
-    connect(inputBox(InputBox::Qcap), &QLineEdit::textChanged, this, [this] { txtQcap_Change(); });
-    // After the check, which may have put "Error" in the box.
-    for (QLineEdit *box : m_inputs) {
-        connect(box, &QLineEdit::textChanged, this, [this] {
-            emit inputTextsChanged(inputTexts());
-            showGroupingNote();
-        });
+    const std::pair<InputBox, void (MainWindow::*)()> handlers[] = {
+        { InputBox::X, &MainWindow::txtX_Change },           { InputBox::B, &MainWindow::txtB_Change },
+        { InputBox::Uinf, &MainWindow::txtUinf_Change },     { InputBox::Pcarga, &MainWindow::txtPcarga_Change },
+        { InputBox::Qcarga, &MainWindow::txtQcarga_Change }, { InputBox::Qcap, &MainWindow::txtQcap_Change },
+    };
+    for (const auto &[box, handler] : handlers) {
+        NumberInputBox *edit = m_form.inputs[static_cast<size_t>(box)];
+        connect(edit, &NumberInputBox::checkedChange, this, [this, handler] { (this->*handler)(); });
+        // The run reads the boxes when it starts: steps made before it are folded in.
+        connect(edit, &SteppingLineEdit::stepped, &m_steppedRun, [this] { m_steppedRun.start(); });
     }
 }
 
@@ -406,7 +192,8 @@ void MainWindow::steppedRun()
 void MainWindow::tell(QMessageBox::Icon icon, const QString &message)
 {
     if (m_runByStep) {
-        m_notes->set(WindowNotes::Kind::Run, QString(message).replace(QStringLiteral("\n\n"), QStringLiteral(" ")));
+        m_form.notes->set(WindowNotes::Kind::Run,
+                          QString(message).replace(QStringLiteral("\n\n"), QStringLiteral(" ")));
         return;
     }
     ++m_boxesShown;
@@ -415,47 +202,33 @@ void MainWindow::tell(QMessageBox::Icon icon, const QString &message)
 
 void MainWindow::markChartsOutdated(bool inputsRead)
 {
-    m_chartView->markOutdated();
-    if (m_chartView->loaded()) {
-        m_chartView->setAccessibleDescription(QStringLiteral("Gráfico del cálculo anterior. ")
-                                              + ChartDescription(m_shownInputs, m_shownResults, m_regional));
+    m_shown.note = m_shown.loaded ? QStringLiteral("Gráfico del cálculo anterior") : QStringLiteral("Sin resultados");
+    if (m_shown.loaded) {
+        m_shown.description = QStringLiteral("Gráfico del cálculo anterior. ")
+                + ChartDescription(m_shown.inputs, m_shown.results, m_regional);
     }
-    emit chartChanged(m_chartView);
-    m_failedRun = inputsRead ? std::optional<QvInputs>(m_qvInputs) : std::nullopt;
-    m_lastRunFailed = true;
-    emit runFailed(m_failedRun);
+    m_shown.failedRun = inputsRead ? std::optional<QvInputs>(m_qvInputs) : std::nullopt;
+    m_shown.lastRunFailed = true;
+    showShownCase();
+    emit runFailed(m_shown.failedRun);
 }
 
-void MainWindow::markPreviousResults()
+void MainWindow::showShownCase()
 {
-    m_resultLook->show(m_lblResultadosAnteriores, true);
-
-    bool anyPrevious = false;
-    for (const ResultLabel label : kResultLabels) {
-        QLabel *value = resultLabel(label);
-        const bool previous = !m_writtenByLastRun[static_cast<size_t>(label)] && !value->text().isEmpty();
-        anyPrevious = anyPrevious || previous;
-        m_resultLook->show(value, previous);
-        SetValueNote(value, previous ? QString::fromUtf8(kPreviousNote) : QString());
-        const bool cut = value->fontMetrics().horizontalAdvance(value->text()) > value->width();
-        const QString whole = cut ? value->text() : QString();
-        value->setToolTip(previous ? QStringLiteral("Valor del cálculo anterior")
-                                          + (cut ? QStringLiteral(": ") + whole : QString())
-                                   : whole);
-    }
-    m_lblResultadosAnteriores->setVisible(anyPrevious);
+    m_form.chartView->showCase(m_shown);
+    emit shownCaseChanged(m_shown);
 }
 
 // --- Handlers ---------------------------------------------------------------
 
 void MainWindow::Form_Load()
 {
-    m_cmdCalcular->setFocus();
+    m_form.cmdCalcular->setFocus();
     if (!m_startCase.isEmpty() && m_caseCommands->openCase(m_startCase))
         return;
     loadInputs(m_defaults.first);
     cmdCalcular_Click();
-    if (resultLabel(ResultLabel::V2sup)->text() == QLatin1String(kErrorText)) {
+    if (m_shown.frame.texts[static_cast<size_t>(ResultLabel::V2sup)] == QLatin1String(kErrorText)) {
         loadInputs(m_defaults.second);
         cmdCalcular_Click();
     }
@@ -463,18 +236,18 @@ void MainWindow::Form_Load()
 
 void MainWindow::cmdCalcular_Click()
 {
-    m_writtenByLastRun.fill(false);
-    m_notes->set(WindowNotes::Kind::Run, QString());
+    m_shown.frame.writtenByLastRun.fill(false);
+    m_form.notes->set(WindowNotes::Kind::Run, QString());
     // What the boxes hold as the run reads them, for "Copiar resultados".
     for (const InputBox box : kInputBoxes) {
-        m_runInputValues[static_cast<size_t>(box)] =
+        m_shown.frame.runInputs[static_cast<size_t>(box)] =
                 ReadRegionalNumber(inputBox(box)->text().toStdString(), m_regional);
     }
-    // Also when the run stops at a fault.
+    // Also when the run stops at a fault: what it did not reach is greyed.
     const struct AfterRun
     {
         MainWindow *window;
-        ~AfterRun() { window->markPreviousResults(); }
+        ~AfterRun() { window->m_form.fraResultados->show(window->m_shown.frame); }
     } afterRun{ this };
     RunCalculation(*this, m_regional, m_qvInputs, m_qvResults, m_qvCurves);
 }
@@ -487,27 +260,27 @@ void MainWindow::cmdValoresDefault_Click()
 
 void MainWindow::txtX_Change()
 {
-    checkInput(InputBox::X);
+    inputChanged();
 }
 void MainWindow::txtB_Change()
 {
-    checkInput(InputBox::B);
+    inputChanged();
 }
 void MainWindow::txtUinf_Change()
 {
-    checkInput(InputBox::Uinf);
+    inputChanged();
 }
 void MainWindow::txtPcarga_Change()
 {
-    checkInput(InputBox::Pcarga);
+    inputChanged();
 }
 void MainWindow::txtQcarga_Change()
 {
-    checkInput(InputBox::Qcarga);
+    inputChanged();
 }
 void MainWindow::txtQcap_Change()
 {
-    checkInput(InputBox::Qcap);
+    inputChanged();
 }
 
 void MainWindow::mnuSalir_Click()
@@ -522,14 +295,7 @@ void MainWindow::mnuAcercaDe_Click()
 
 void MainWindow::mnuGraficoAmpliado_Click()
 {
-    ShowSingle(m_largeChart, [this] {
-        auto *window = new LargeChartWindow(m_locale, m_regional, this);
-        window->view()->setAccessibleName(QStringLiteral("Gráfico ampliado de las curvas Q-V"));
-        window->showChart(m_chartView);
-        GivePictureMenu(window->view(), chartPictures());
-        connect(this, &MainWindow::chartChanged, window, &LargeChartWindow::showChart);
-        return window;
-    });
+    m_companions->showLargeChart();
 }
 
 void MainWindow::mnuConservarCurvas_Click(bool keep)
@@ -539,7 +305,7 @@ void MainWindow::mnuConservarCurvas_Click(bool keep)
     // not lost: they come back when it is turned on again, and stay in the
     // case saved. Only "Borrar curvas anteriores" discards them.
     m_keepCases = keep;
-    m_chkAgregar->setCheckState(keep ? Qt::Checked : Qt::Unchecked);
+    m_form.chkAgregar->setCheckState(keep ? Qt::Checked : Qt::Unchecked);
     showKeptCases();
 }
 
@@ -551,50 +317,44 @@ void MainWindow::mnuBorrarCurvas_Click()
 
 void MainWindow::showKeptCases()
 {
-    m_chartView->qvChart()->showKeptCases(m_keepCases ? m_kept.curvesAgainst(m_shownInputs, m_regional)
-                                                      : std::vector<KeptCurves>());
-    emit chartChanged(m_chartView);
-    if (m_caseCommands)
-        m_caseCommands->updateModified();
+    m_shown.kept = m_keepCases ? m_kept.curvesAgainst(m_shown.inputs, m_regional) : std::vector<KeptCurves>();
+    showShownCase();
+    emit caseChanged();
 }
 
 void MainWindow::mnuFamilia_Click()
 {
-    ShowSingle(m_family, [this] {
-        auto *window = new FamilyWindow(m_locale, m_regional, inputTexts(), this);
-        connect(this, &MainWindow::inputTextsChanged, window, &FamilyWindow::setInputTexts);
-        window->cmdDibujar_Click();
-        return window;
-    });
+    m_companions->showFamily();
 }
 
 void MainWindow::mnuCurvaPV_Click()
 {
-    ShowSingle(m_pvCurve, [this] {
-        auto *window = new PvCurveWindow(m_locale, m_regional, this);
-        if (m_chartView->loaded())
-            window->showRun(m_shownInputs);
-        if (m_lastRunFailed)
-            window->showFailedRun(m_failedRun);
-        connect(this, &MainWindow::caseShown, window, &PvCurveWindow::showRun);
-        connect(this, &MainWindow::runFailed, window, &PvCurveWindow::showFailedRun);
-        return window;
-    });
+    m_companions->showPvCurve();
+}
+
+QLineEdit *MainWindow::inputBox(InputBox box) const
+{
+    return m_form.inputs[static_cast<size_t>(box)];
+}
+
+QLabel *MainWindow::resultLabel(ResultLabel label) const
+{
+    return m_form.fraResultados->label(label);
 }
 
 FamilyWindow *MainWindow::familyWindow() const
 {
-    return IfOpen(m_family);
+    return m_companions->family();
 }
 
 PvCurveWindow *MainWindow::pvCurveWindow() const
 {
-    return IfOpen(m_pvCurve);
+    return m_companions->pvCurve();
 }
 
 LargeChartWindow *MainWindow::largeChart() const
 {
-    return IfOpen(m_largeChart);
+    return m_companions->largeChart();
 }
 
 void MainWindow::grfMsChart_DblClick()
@@ -602,105 +362,21 @@ void MainWindow::grfMsChart_DblClick()
     mnuGraficoAmpliado_Click();
 }
 
-void MainWindow::mnuGuardarGrafico_Click()
-{
-    const QString path =
-            AskSavePath(this, QStringLiteral("Guardar gráfico como"), QStringLiteral("tarvilo-grafico.png"),
-                        { QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("Gráfico vectorial SVG (*.svg)"),
-                          QStringLiteral("Documento PDF (*.pdf)") });
-    if (!path.isEmpty())
-        exportCommand([this, path] { saveChart(path); });
-}
-
-void MainWindow::mnuGuardarCurvas_Click()
-{
-    const QString path = AskSavePath(this, QStringLiteral("Guardar curvas como"), QStringLiteral("tarvilo-curvas.csv"),
-                                     { QStringLiteral("Valores separados por punto y coma (*.csv)") });
-    if (!path.isEmpty())
-        exportCommand([this, path] { saveCurves(path); });
-}
-
-void MainWindow::mnuCopiarGrafico_Click()
-{
-    exportCommand([this] {
-        QGuiApplication::clipboard()->setImage(
-                ChartImage(*m_chartView->qvChart(), pictureRanges(), CaseCaption(m_shownInputs, m_regional)));
-    });
-}
-
-void MainWindow::mnuCopiarResultados_Click()
-{
-    QGuiApplication::clipboard()->setText(
-            ResultsTable(m_runInputValues, m_labelInputs, m_labelValues, m_writtenByLastRun, m_regional));
-}
-
-void MainWindow::exportCommand(const std::function<void()> &command)
-{
-    try {
-        command();
-    } catch (const std::exception &) {
-        ShowMessageBox(this, QMessageBox::Warning,
-                       QStringLiteral("No se pudo completar la orden: no queda memoria suficiente."));
-    }
-}
-
-// --- Exports ----------------------------------------------------------------
-
 bool MainWindow::saveChart(const QString &path)
 {
-    const PictureFormat format = PictureFormatOf(path).value_or(PictureFormat::Png);
-    return SaveWhole(
-            this, path,
-            ChartPicture(*m_chartView->qvChart(), pictureRanges(), format, CaseCaption(m_shownInputs, m_regional)));
+    return m_exportCommands->saveChart(path);
 }
 
 bool MainWindow::saveCurves(const QString &path)
 {
-    return SaveWhole(this, path,
-                     CurvesCsv(m_chartView->grid(), m_chartView->qvChart()->marks(), m_shownInputs,
-                               m_chartView->qvChart()->note(), m_regional));
-}
-
-AxisRanges MainWindow::pictureRanges() const
-{
-    if (largeChart())
-        return RangesOf(*m_largeChart->view()->qvChart());
-    return FittedRanges(*m_chartView->qvChart());
-}
-
-ChartPictures MainWindow::chartPictures() const
-{
-    return { [this] {
-                return ChartImage(*m_chartView->qvChart(), pictureRanges(), CaseCaption(m_shownInputs, m_regional));
-            },
-             [this](PictureFormat format) {
-                 return ChartPicture(*m_chartView->qvChart(), pictureRanges(), format,
-                                     CaseCaption(m_shownInputs, m_regional));
-             },
-             QStringLiteral("tarvilo-grafico.png") };
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_chartView) {
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-            showChartFocus(event->type() == QEvent::FocusIn);
-        } else if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-                grfMsChart_DblClick();
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+    return m_exportCommands->saveCurves(path);
 }
 
 void MainWindow::showChartFocus(bool shown)
 {
-    m_chartFocus->setVisible(shown);
+    m_form.chartFocus->setVisible(shown);
     if (shown)
-        m_chartFocus->raise();
+        m_form.chartFocus->raise();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -710,36 +386,29 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     // The chart windows belong to this window's runs.
-    for (QWidget *window : std::initializer_list<QWidget *>{ m_largeChart, m_family, m_pvCurve }) {
-        if (window)
-            window->close();
-    }
+    m_companions->closeAll();
     QMainWindow::closeEvent(event);
 }
 
 // --- Helpers ----------------------------------------------------------------
 
-void MainWindow::checkInput(InputBox box)
+void MainWindow::inputChanged()
 {
-    // The run reads the box with the same rule, so a text left standing here
-    // can always be read by the run.
-    QLineEdit *edit = inputBox(box);
-    if (const auto *stepping = qobject_cast<SteppingLineEdit *>(edit); stepping && stepping->isStepping())
-        return;
-    if (!ReadRegionalNumber(NumberTextOf(edit->text()), m_regional))
-        edit->setText(QLatin1String(kErrorText));
+    emit inputTextsChanged(inputTexts());
+    showGroupingNote();
+    emit caseChanged();
 }
 
 void MainWindow::showGroupingNote()
 {
     // The first box whose separators do not group by threes.
     QString note;
-    for (const QLineEdit *box : m_inputs) {
+    for (const QLineEdit *box : m_form.inputs) {
         note = GroupingNote(box->text(), m_regional);
         if (!note.isEmpty())
             break;
     }
-    m_notes->set(WindowNotes::Kind::Reading, note);
+    m_form.notes->set(WindowNotes::Kind::Reading, note);
 }
 
 InputBoxTexts MainWindow::inputTexts() const
@@ -756,6 +425,61 @@ void MainWindow::loadInputs(const InputTexts &texts)
         inputBox(box)->setText(texts[static_cast<size_t>(box)]);
 }
 
+// --- The case of a case file -----------------------------------------------
+
+CaseDocument MainWindow::currentCase() const
+{
+    CaseDocument document;
+    for (const InputBox box : kInputBoxes)
+        document.inputs[static_cast<size_t>(box)] = BoxValueOf(inputBox(box)->text(), m_regional);
+    document.keepCases = m_keepCases;
+    document.kept = m_kept.keptInputs();
+    if (const FamilyWindow *family = familyWindow()) {
+        const FamilyWindow::Choice choice = family->choice();
+        document.family = CaseFamily{ choice.quantity, BoxValueOf(choice.first, m_regional),
+                                      BoxValueOf(choice.last, m_regional), choice.count };
+    }
+    return document;
+}
+
+std::optional<QString> MainWindow::openCase(const CaseDocument &document)
+{
+    // Every kept case must reach its curves before anything changes.
+    std::vector<ChartGrid> keptGrids;
+    for (size_t i = 0; i < document.kept.size(); ++i) {
+        const CaseOutcome outcome = CalculateCase(document.kept[i]);
+        if (outcome.fault && outcome.fault->step() <= RunStep::LoadSweep)
+            return QStringLiteral("el caso conservado %1 no tiene curvas que dibujar").arg(i + 1);
+        keptGrids.emplace_back(outcome.curves);
+    }
+
+    for (const InputBox box : kInputBoxes)
+        inputBox(box)->setText(BoxText(document.inputs[static_cast<size_t>(box)], m_regional));
+    m_kept.clear();
+    for (size_t i = 0; i < document.kept.size(); ++i)
+        m_kept.keep(document.kept[i], keptGrids[i]);
+    {
+        const QSignalBlocker quiet(m_mnuConservarCurvas);
+        m_mnuConservarCurvas->setChecked(document.keepCases);
+    }
+    m_form.chkAgregar->setCheckState(document.keepCases ? Qt::Checked : Qt::Unchecked);
+    // The case shown until now belongs to no file: not kept by this run.
+    m_keepCases = false;
+    handle([this] { cmdCalcular_Click(); });
+    m_keepCases = document.keepCases;
+    showKeptCases();
+    if (document.family) {
+        const CaseFamily &family = *document.family;
+        mnuFamilia_Click();
+        if (FamilyWindow *window = familyWindow()) {
+            window->setChoice({ family.quantity, BoxText(family.first, m_regional), BoxText(family.last, m_regional),
+                                family.count });
+            window->cmdDibujar_Click();
+        }
+    }
+    return std::nullopt;
+}
+
 // --- RunHost ----------------------------------------------------------------
 
 std::string MainWindow::readInputText(InputBox box)
@@ -765,7 +489,7 @@ std::string MainWindow::readInputText(InputBox box)
 
 int MainWindow::readCheckBoxValue()
 {
-    switch (m_chkAgregar->checkState()) {
+    switch (m_form.chkAgregar->checkState()) {
     case Qt::Checked:
         return 1;
     case Qt::PartiallyChecked:
@@ -777,17 +501,13 @@ int MainWindow::readCheckBoxValue()
 
 void MainWindow::setLabelCaption(ResultLabel label, const std::string &text)
 {
-    QLabel *caption = resultLabel(label);
-    caption->setText(QString::fromStdString(text));
-    // A value wider than its label shows whole in its tooltip.
-    const bool cut = caption->fontMetrics().horizontalAdvance(caption->text()) > caption->width();
-    caption->setToolTip(cut ? caption->text() : QString());
-    TellValueChanged(caption);
-
+    ShownResults &frame = m_shown.frame;
     const auto index = static_cast<size_t>(label);
-    m_labelValues[index] = text == kErrorText ? std::nullopt : std::optional<double>(ResultValue(m_qvResults, label));
-    m_writtenByLastRun[index] = true;
-    m_labelInputs = m_qvInputs;
+    frame.texts[index] = QString::fromStdString(text);
+    frame.values[index] = text == kErrorText ? std::nullopt : std::optional<double>(ResultValue(m_qvResults, label));
+    frame.writtenByLastRun[index] = true;
+    frame.labelInputs = m_qvInputs;
+    m_form.fraResultados->showValue(label, frame);
 }
 
 void MainWindow::WriteCurveFile(const QvCurves &curves)
@@ -798,9 +518,9 @@ void MainWindow::WriteCurveFile(const QvCurves &curves)
         // The run goes on without the file: the results, the chart and the
         // exports need none of it. The note stays while the file fails; a
         // new reason is told once, in a box after "Calcular".
-        m_notes->set(WindowNotes::Kind::CurveFile,
-                     QStringLiteral("No se pudo escribir %1: %2.")
-                             .arg(QString::fromLatin1(kCurveFileName), FileFailureText(fault.fileFailure())));
+        m_form.notes->set(WindowNotes::Kind::CurveFile,
+                          QStringLiteral("No se pudo escribir %1: %2.")
+                                  .arg(QString::fromLatin1(kCurveFileName), FileFailureText(fault.fileFailure())));
         std::pair reason(fault.path(), fault.fileFailure());
         if (reason != m_toldFileFailure) {
             m_toldFileFailure = std::move(reason);
@@ -811,19 +531,19 @@ void MainWindow::WriteCurveFile(const QvCurves &curves)
         }
         return;
     }
-    m_notes->set(WindowNotes::Kind::CurveFile, QString());
+    m_form.notes->set(WindowNotes::Kind::CurveFile, QString());
     m_toldFileFailure.reset();
 }
 
 void MainWindow::RepaintChart(bool agregar)
 {
-    m_chartView->repaintChart(agregar);
+    m_form.chartView->repaintChart(agregar);
 }
 
 void MainWindow::showNoSolutionMessage()
 {
     if (m_runByStep) {
-        m_notes->set(WindowNotes::Kind::Run, QStringLiteral("No existe punto de solución."));
+        m_form.notes->set(WindowNotes::Kind::Run, QStringLiteral("No existe punto de solución."));
         return;
     }
     // Beyond the chart's scale the run stops at the chart, whose box says this too.
@@ -834,21 +554,25 @@ void MainWindow::showNoSolutionMessage()
 
 void MainWindow::LoadChart(double q2crit, const QvCurves &curves)
 {
+    const std::optional<AxisRanges> axes = RunRanges(q2crit);
+    if (!axes)
+        throw RunFault::beyondChartScale(q2crit);
     // The case shown until now is kept, unless it is the same again.
-    const bool keepShown = m_keepCases && m_chartView->loaded() && !SameInputs(m_shownInputs, m_qvInputs);
-    const ChartGrid shown = keepShown ? m_chartView->grid() : ChartGrid();
-    m_chartView->loadChart(q2crit, curves);
-    if (keepShown)
-        m_kept.keep(m_shownInputs, shown);
-    m_shownInputs = m_qvInputs;
-    m_shownResults = m_qvResults;
-    m_chartView->showMarks(MarksOf(m_shownInputs, m_shownResults));
-    m_chartView->setAccessibleDescription(ChartDescription(m_shownInputs, m_shownResults, m_regional));
+    if (m_keepCases && m_shown.loaded && !SameInputs(m_shown.inputs, m_qvInputs))
+        m_kept.keep(m_shown.inputs, m_shown.grid);
+    m_shown.loaded = true;
+    m_shown.axes = *axes;
+    m_shown.grid = ChartGrid(curves);
+    m_shown.note.clear();
+    m_shown.inputs = m_qvInputs;
+    m_shown.results = m_qvResults;
+    m_shown.marks = MarksOf(m_shown.inputs, m_shown.results);
+    m_shown.description = ChartDescription(m_shown.inputs, m_shown.results, m_regional);
+    m_shown.lastRunFailed = false;
+    m_shown.failedRun.reset();
     showKeptCases();
-    m_lastRunFailed = false;
-    emit caseShown(m_shownInputs, m_shownResults);
-    for (QAction *command : m_resultCommands)
-        command->setEnabled(true);
+    emit caseShown(m_shown.inputs, m_shown.results);
+    m_exportCommands->setEnabled(true);
 }
 
 } // namespace tarvilo

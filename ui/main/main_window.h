@@ -8,8 +8,10 @@
 #include "core/regional_settings.h"
 #include "core/run_fault.h"
 #include "core/run_host.h"
-#include "ui/chart/axis_ticks.h"
+#include "document/case_file.h"
+#include "ui/chart/shown_case.h"
 #include "ui/main/default_case.h"
+#include "ui/main/main_form.h"
 #include "ui/main/kept_cases.h"
 
 #include <QLocale>
@@ -23,11 +25,9 @@
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 class QAction;
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -36,23 +36,24 @@ class QPushButton;
 namespace tarvilo {
 
 class CaseCommands;
+class CompanionWindows;
+class ExportCommands;
 class FamilyWindow;
 class LargeChartWindow;
+class NumberInputBox;
 class PvCurveWindow;
 class QvChartView;
+class ResultsPanel;
 class WindowNotes;
-class ResultLook;
-struct ChartPictures;
 
 // The main window frmInicio: the diagram with the six input boxes, the Q-V
-// chart, the results frame, the two buttons and the menus. It owns the run's
-// three records and hosts the calculation run. The windows opened from it
-// listen to its signals.
+// chart, the results frame, the two buttons and the menus. It hosts the
+// calculation run and keeps what it shows as one value, which the chart,
+// the results frame, the exports and the windows opened from it take.
 class MainWindow : public QMainWindow, private RunHost
 {
     Q_OBJECT
     Q_MOC_INCLUDE("ui/chart/qv_chart_view.h")
-    friend class CaseCommands; // a case opened sets the boxes, kept cases and family, then runs
 
 public:
     // Builds the window and runs Form_Load (the default case, calculated),
@@ -68,35 +69,48 @@ public:
     // "Abrir caso...", "Guardar caso" and the open case.
     CaseCommands *caseCommands() const { return m_caseCommands; }
 
-    QLineEdit *inputBox(InputBox box) const { return m_inputs[static_cast<size_t>(box)]; }
-    QLabel *resultLabel(ResultLabel label) const { return m_results[static_cast<size_t>(label)]; }
-    QvChartView *chartView() const { return m_chartView; }
+    QLineEdit *inputBox(InputBox box) const;
+    QLabel *resultLabel(ResultLabel label) const;
+    QvChartView *chartView() const { return m_form.chartView; }
+    // What the window shows now.
+    const ShownCase &shownCase() const { return m_shown; }
     // The large chart while it is open, else null.
     LargeChartWindow *largeChart() const;
     FamilyWindow *familyWindow() const;
     PvCurveWindow *pvCurveWindow() const;
 
-    // What the export commands do once a file has been chosen: the chart as
-    // PNG, SVG or PDF (by the name's ending), the curves as CSV. A file is
-    // written whole or not at all; a failure is told. True when written.
+    // The texts of the six boxes as the run reads them.
+    InputBoxTexts inputTexts() const;
+
+    // What a case file holds of the window: the six boxes, the kept cases
+    // and "Conservar curvas anteriores", and the family while its window is open.
+    CaseDocument currentCase() const;
+    // Shows a case: its values in the boxes (with the regional separator),
+    // its kept cases, then a calculation as "Calcular" makes, then its
+    // family. A case with a kept case that has no curves to draw is refused
+    // before anything changes: the reason, else none.
+    std::optional<QString> openCase(const CaseDocument &document);
+
+    // The export commands once a file has been chosen: the chart as PNG,
+    // SVG or PDF (by the name's ending), the curves as CSV. True when written.
     bool saveChart(const QString &path);
     bool saveCurves(const QString &path);
 
 signals:
-    // The main chart shows something new: a run's case, the mark of a run
+    // What the window shows has changed: a run's case, the mark of a run
     // that failed, other kept cases.
-    void chartChanged(const tarvilo::QvChartView *chart);
+    void shownCaseChanged(const tarvilo::ShownCase &shown);
     // A run reached the chart with this case.
     void caseShown(const tarvilo::QvInputs &inputs, const tarvilo::QvResults &results);
     // A run stopped at a fault; its inputs when it had read them all.
     void runFailed(const std::optional<tarvilo::QvInputs> &inputs);
     // An input box's text changed: the texts of all six.
     void inputTextsChanged(const tarvilo::InputBoxTexts &texts);
+    // What a case file would hold has changed.
+    void caseChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    // Enter or the space bar on the chart opens the large chart.
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Handlers, one per control and event.
@@ -111,10 +125,6 @@ private:
     void txtQcap_Change();
     void mnuSalir_Click();
     void mnuAcercaDe_Click();
-    void mnuGuardarGrafico_Click();
-    void mnuGuardarCurvas_Click();
-    void mnuCopiarGrafico_Click();
-    void mnuCopiarResultados_Click();
     void mnuGraficoAmpliado_Click();
     void mnuConservarCurvas_Click(bool keep);
     void mnuFamilia_Click();
@@ -132,13 +142,11 @@ private:
     void LoadChart(double q2crit, const QvCurves &curves) override;
 
     void build();
-    void fitToScreen();
     void buildMenus();
     QAction *addCommand(QMenu *menu, const char *name, const QString &text, void (MainWindow::*handler)());
-    void buildControls(const QLocale &locale);
-    void buildResultsFrame();
     void connectHandlers();
-    void checkInput(InputBox box);
+    // What every box's change tells, once the box has checked its text.
+    void inputChanged();
     void loadInputs(const InputTexts &texts);
     // Runs a handler; a calculation that ends at a fault ends the handler
     // too, and is reported once.
@@ -147,24 +155,13 @@ private:
     // message box per step would swallow the held key's repeats.
     void steppedRun();
     void tell(QMessageBox::Icon icon, const QString &message);
+    // The kept cases drawn now, after a run or a change of what is kept.
     void showKeptCases();
     // The chart no longer shows the inputs' case: said on both charts.
     // inputsRead: the run stopped after reading every input box.
     void markChartsOutdated(bool inputsRead);
-    // Asks for a file to save to, the suggested name's type by default.
-    // Runs an export command; a failure (such as no memory left for the
-    // picture) is told, and the window goes on.
-    void exportCommand(const std::function<void()> &command);
-    // The ranges an exported picture shows: those of the large chart while
-    // it is open, else all curves and marks.
-    AxisRanges pictureRanges() const;
-    // The pictures "Copiar gráfico" and "Guardar gráfico como..." make, also
-    // from the context menu of the main and the large chart.
-    ChartPictures chartPictures() const;
-    // After a run, the values it did not reach (it stopped at a fault) are
-    // marked as those of the previous calculation.
-    void markPreviousResults();
-    InputBoxTexts inputTexts() const;
+    // The value shown has changed: drawn and told.
+    void showShownCase();
     // A box read otherwise than it looks ("0.1" as 1 under Spanish settings) is said in the notes.
     void showGroupingNote();
     void showChartFocus(bool shown);
@@ -174,46 +171,23 @@ private:
     StartUpSets m_defaults;
     QString m_startCase;
     CaseCommands *m_caseCommands = nullptr;
+    ExportCommands *m_exportCommands = nullptr;
     QvInputs m_qvInputs;
     QvResults m_qvResults;
     QvCurves m_qvCurves;
-    // The inputs and results of the last run that reached the chart.
-    QvInputs m_shownInputs;
-    QvResults m_shownResults;
-    // What the results frame shows: the value behind each label (none for
-    // "Error"), whether the last run wrote it, and the inputs of the last
-    // run that wrote any.
-    std::array<std::optional<double>, std::size(kResultLabels)> m_labelValues{};
-    std::array<bool, std::size(kResultLabels)> m_writtenByLastRun{};
-    QvInputs m_labelInputs;
-    // What the six boxes held, read as numbers, when the last run started.
-    std::array<std::optional<double>, std::size(kInputBoxes)> m_runInputValues{};
-    bool m_lastRunFailed = false;
-    std::optional<QvInputs> m_failedRun; // the inputs of a failed run that read them all
+    ShownCase m_shown;
 
-    std::array<QLineEdit *, std::size(kInputBoxes)> m_inputs{};
-    std::array<QLabel *, std::size(kResultLabels)> m_results{};
-    QPushButton *m_cmdCalcular = nullptr;
-    QPushButton *m_cmdValoresDefault = nullptr;
-    QCheckBox *m_chkAgregar = nullptr;
-    QGroupBox *m_fraResultados = nullptr;
-    QvChartView *m_chartView = nullptr;
-    QLabel *m_lblResultadosAnteriores = nullptr; // says what the greyed values are
-    WindowNotes *m_notes = nullptr; // above the results: what is told without a box
+    MainForm m_form;
     bool m_runByStep = false;
     int m_boxesShown = 0; // by tell(): a handler that showed one gives no second
     // The curve file's failure last told (its path and reason), and the box
     // that tells a new one once the handler's runs are done.
     std::optional<std::pair<std::string, FileFailure>> m_toldFileFailure;
     QString m_fileFailureBox;
-    ResultLook *m_resultLook = nullptr;
-    QWidget *m_chartFocus = nullptr; // a frame round the chart while it has the focus
-    QPointer<LargeChartWindow> m_largeChart;
-    QPointer<FamilyWindow> m_family;
-    QPointer<PvCurveWindow> m_pvCurve;
-    std::vector<QAction *> m_resultCommands; // enabled once a run has reached the chart
+    CompanionWindows *m_companions = nullptr;
     KeptCases m_kept;
     bool m_keepCases = false;
+    QAction *m_mnuConservarCurvas = nullptr;
     // Steps that come faster than runs are folded into one run of the latest value.
     QTimer m_steppedRun;
 };

@@ -124,4 +124,15 @@ QString CaseCaption(const QvInputs &inputs, const RegionalSettings &regional)
     return QStringLiteral("Caso: ") + parts.join(QStringLiteral("; ")) + QStringLiteral(" [p.u.]");
 }
 
+QByteArray CurvesCsv(const ShownCase &shown, const RegionalSettings &regional)
+{
+    return CurvesCsv(shown.grid, shown.marks.value_or(ChartMarks()), shown.inputs, shown.note, regional);
+}
+
+QString ResultsTable(const ShownCase &shown, const RegionalSettings &regional)
+{
+    const ShownResults &frame = shown.frame;
+    return ResultsTable(frame.runInputs, frame.labelInputs, frame.values, frame.writtenByLastRun, regional);
+}
+
 } // namespace tarvilo

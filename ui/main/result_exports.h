@@ -5,6 +5,7 @@
 #include "core/run_host.h"
 #include "ui/chart/chart_grid.h"
 #include "ui/chart/chart_marks.h"
+#include "ui/chart/shown_case.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,11 +37,14 @@ double ResultValue(const QvResults &results, ResultLabel label);
 // are of. A result the last run did not reach has a fourth field saying it
 // is from the previous calculation; so has the margin when the last run
 // reached no result.
-using LabelValues = std::array<std::optional<double>, std::size(kResultLabels)>;
-using InputValues = std::array<std::optional<double>, std::size(kInputBoxes)>;
 QString ResultsTable(const InputValues &inputs, const QvInputs &resultInputs, const LabelValues &values,
                      const std::array<bool, std::size(kResultLabels)> &writtenByLastRun,
                      const RegionalSettings &regional);
+
+// The same of what the main window shows: the curves on its chart, its
+// results frame.
+QByteArray CurvesCsv(const ShownCase &shown, const RegionalSettings &regional);
+QString ResultsTable(const ShownCase &shown, const RegionalSettings &regional);
 
 // One line naming the six inputs of a case, for the pictures of its chart:
 // "X = 0,03; B = 3,33; Uinf = 1; Pcarga = 10,48; Qcarga = 0; Qcap = 0 [p.u.]".

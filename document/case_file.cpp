@@ -1,4 +1,4 @@
-#include "ui/common/case_file.h"
+#include "document/case_file.h"
 
 #include "core/number_reading.h"
 #include "ui/common/regional_locale.h"

@@ -1,0 +1,106 @@
+#include "ui/main/companion_windows.h"
+
+#include "ui/chart/large_chart_view.h"
+#include "ui/family/family_window.h"
+#include "ui/large_chart/large_chart_window.h"
+#include "ui/main/export_commands.h"
+#include "ui/main/main_window.h"
+#include "ui/pv_curve/pv_curve_window.h"
+
+#include <initializer_list>
+
+namespace tarvilo {
+namespace {
+
+// The window while it is open, else null. A closed window lingers until it
+// is deleted: it counts as closed.
+template <typename Window>
+Window *IfOpen(const QPointer<Window> &window)
+{
+    return window && window->isVisible() ? window.data() : nullptr;
+}
+
+// One window of each kind: brought forward when it is open, made afresh when
+// it is not.
+template <typename Window, typename Make>
+Window *ShowSingle(QPointer<Window> &window, Make make)
+{
+    if (!IfOpen(window)) {
+        if (window)
+            window->deleteLater();
+        window = make();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace
+
+CompanionWindows::CompanionWindows(MainWindow &window, const QLocale &locale, const RegionalSettings &regional,
+                                   ExportCommands &exports)
+    : QObject(&window), m_window(window), m_locale(locale), m_regional(regional), m_exports(exports)
+{
+}
+
+void CompanionWindows::showLargeChart()
+{
+    ShowSingle(m_largeChart, [this] {
+        auto *window = new LargeChartWindow(m_locale, m_regional, &m_window);
+        window->view()->setAccessibleName(QStringLiteral("Gráfico ampliado de las curvas Q-V"));
+        window->showChart(m_window.shownCase());
+        m_exports.givePictureMenu(window->view());
+        connect(&m_window, &MainWindow::shownCaseChanged, window, &LargeChartWindow::showChart);
+        return window;
+    });
+}
+
+void CompanionWindows::showFamily()
+{
+    ShowSingle(m_family, [this] {
+        auto *window = new FamilyWindow(m_locale, m_regional, m_window.inputTexts(), &m_window);
+        connect(&m_window, &MainWindow::inputTextsChanged, window, &FamilyWindow::setInputTexts);
+        window->cmdDibujar_Click();
+        return window;
+    });
+}
+
+void CompanionWindows::showPvCurve()
+{
+    ShowSingle(m_pvCurve, [this] {
+        auto *window = new PvCurveWindow(m_locale, m_regional, &m_window);
+        if (m_window.shownCase().loaded)
+            window->showRun(m_window.shownCase().inputs);
+        if (m_window.shownCase().lastRunFailed)
+            window->showFailedRun(m_window.shownCase().failedRun);
+        connect(&m_window, &MainWindow::caseShown, window, &PvCurveWindow::showRun);
+        connect(&m_window, &MainWindow::runFailed, window, &PvCurveWindow::showFailedRun);
+        return window;
+    });
+}
+
+LargeChartWindow *CompanionWindows::largeChart() const
+{
+    return IfOpen(m_largeChart);
+}
+
+FamilyWindow *CompanionWindows::family() const
+{
+    return IfOpen(m_family);
+}
+
+PvCurveWindow *CompanionWindows::pvCurve() const
+{
+    return IfOpen(m_pvCurve);
+}
+
+void CompanionWindows::closeAll()
+{
+    for (QWidget *window : std::initializer_list<QWidget *>{ m_largeChart, m_family, m_pvCurve }) {
+        if (window)
+            window->close();
+    }
+}
+
+} // namespace tarvilo

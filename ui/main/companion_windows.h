@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/regional_settings.h"
+
+#include <QLocale>
+#include <QObject>
+#include <QPointer>
+
+namespace tarvilo {
+
+class ExportCommands;
+class FamilyWindow;
+class LargeChartWindow;
+class MainWindow;
+class PvCurveWindow;
+
+// The windows opened from the main window, one of each kind: the large
+// chart, the family of curves and the P-V curve. A window is brought forward
+// when it is open and made afresh when it is not; it follows the main
+// window through its signals, and closes with it.
+class CompanionWindows : public QObject
+{
+public:
+    CompanionWindows(MainWindow &window, const QLocale &locale, const RegionalSettings &regional,
+                     ExportCommands &exports);
+
+    void showLargeChart();
+    void showFamily();
+    void showPvCurve();
+
+    // Each while it is open, else null.
+    LargeChartWindow *largeChart() const;
+    FamilyWindow *family() const;
+    PvCurveWindow *pvCurve() const;
+
+    void closeAll();
+
+private:
+    MainWindow &m_window;
+    QLocale m_locale;
+    RegionalSettings m_regional;
+    ExportCommands &m_exports;
+    QPointer<LargeChartWindow> m_largeChart;
+    QPointer<FamilyWindow> m_family;
+    QPointer<PvCurveWindow> m_pvCurve;
+};
+
+} // namespace tarvilo

@@ -1,0 +1,90 @@
+#include "ui/main/results_panel.h"
+
+#include "ui/common/twips_layout.h"
+#include "ui/common/value_label.h"
+#include "ui/main/control_table.h"
+#include "ui/main/result_look.h"
+
+#include <QLabel>
+
+#include <vector>
+
+namespace tarvilo {
+namespace {
+
+constexpr const char *kPreviousNote = "del cálculo anterior";
+
+// A value wider than its label shows whole in its tooltip; one of the
+// previous calculation says so first.
+QString ToolTipOf(const QLabel *value, bool previous)
+{
+    const bool cut = value->fontMetrics().horizontalAdvance(value->text()) > value->width();
+    const QString whole = cut ? value->text() : QString();
+    if (!previous)
+        return whole;
+    return QStringLiteral("Valor del cálculo anterior") + (cut ? QStringLiteral(": ") + whole : QString());
+}
+
+} // namespace
+
+ResultsPanel::ResultsPanel(QWidget *client) : QGroupBox(QStringLiteral("Resultados"), client)
+{
+    Place(this, "fraResultados", Twips(5640, 3120, 3135, 2895));
+    // The value labels (empty until a run writes them), from the bottom row
+    // up, then their titles, each value lying in front of its title.
+    std::vector<QWidget *> order;
+    for (auto it = std::rbegin(kResultControls); it != std::rend(kResultControls); ++it) {
+        QLabel *value =
+                MakeLabel(this, it->name, QString(), Twips(kResultValueLeft, it->top, kResultWidth, kResultHeight));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse); // to copy a value
+        m_values[static_cast<size_t>(it->label)] = value;
+        order.push_back(value);
+    }
+    for (const ResultControl &row : kResultControls) {
+        QLabel *title = MakeLabel(this, row.titleName, QString::fromUtf8(row.title),
+                                  Twips(kResultTitleLeft, row.top, row.titleWidth, kResultHeight));
+        title->setToolTip(QString::fromUtf8(row.tooltip));
+        title->setAccessibleDescription(title->toolTip());
+        // A screen reader names each value by its title.
+        QLabel *value = label(row.label);
+        title->setBuddy(value);
+        MakeValueLabel(value, title->text());
+        value->setAccessibleDescription(title->toolTip());
+        order.push_back(title);
+    }
+    StackEarlierInFront(order);
+    // Grey halfway between the text and the background: readable under a
+    // light or a dark desktop theme, and after a change from one to the other.
+    m_look = new ResultLook(this);
+
+    // Above the frame, where the hidden check box stands: what the greyed values are.
+    m_previousNote = MakeLabel(client, "lblResultadosAnteriores",
+                               QStringLiteral("En gris: valores del cálculo anterior"), Twips(5640, 2760, 3135, 315));
+    m_previousNote->hide();
+}
+
+void ResultsPanel::showValue(ResultLabel label, const ShownResults &results)
+{
+    QLabel *value = this->label(label);
+    value->setText(results.texts[static_cast<size_t>(label)]);
+    value->setToolTip(ToolTipOf(value, false));
+    TellValueChanged(value);
+}
+
+void ResultsPanel::show(const ShownResults &results)
+{
+    m_look->show(m_previousNote, true);
+    bool anyPrevious = false;
+    for (const ResultLabel label : kResultLabels) {
+        const auto index = static_cast<size_t>(label);
+        QLabel *value = this->label(label);
+        const bool previous = !results.writtenByLastRun[index] && !results.texts[index].isEmpty();
+        anyPrevious = anyPrevious || previous;
+        m_look->show(value, previous);
+        SetValueNote(value, previous ? QString::fromUtf8(kPreviousNote) : QString());
+        value->setToolTip(ToolTipOf(value, previous));
+    }
+    m_previousNote->setVisible(anyPrevious);
+}
+
+} // namespace tarvilo

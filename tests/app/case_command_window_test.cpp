@@ -2,6 +2,8 @@
 // for the same case opened: "salida.txt" byte for byte, and the result
 // labels' own texts.
 #include "tests/support/widget_test_fixture.h"
+#include "tests/support/scratch_settings.h"
+#include "tests/support/window_commands.h"
 #include "tests/support/window_fixture.h"
 
 #include <QProcess>
@@ -17,20 +19,8 @@ class CaseCommandWindowTest : public WidgetTestFixture
     Q_OBJECT
 
 public:
-    CaseCommandWindowTest()
-    {
-        // Opening a case remembers it: in a scratch store, never the user's.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
-    }
-
 private:
-    QTemporaryDir m_settings;
-
-    static QByteArray FileBytes(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    ScratchSettings m_settings; // opening a case remembers it
 
 private slots:
     void givesWhatTheWindowGives_data()

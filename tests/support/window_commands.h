@@ -3,12 +3,14 @@
 #include "ui/main/main_window.h"
 
 #include <QAction>
+#include <QFile>
+#include <QLocale>
 #include <QPushButton>
 #include <QTest>
 
 namespace tarvilo::testing {
 
-// A menu command of the window, by its object name, as a click on it does.
+// A menu command of a window, by its object name, as a click on it does.
 inline void Trigger(QWidget &window, const char *name)
 {
     QAction *action = window.findChild<QAction *>(QString::fromLatin1(name));
@@ -16,10 +18,23 @@ inline void Trigger(QWidget &window, const char *name)
     action->trigger();
 }
 
-// "Calcular", clicked with the mouse.
+// "Calcular", clicked.
 inline void Calculate(MainWindow &window)
 {
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
+    window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
+}
+
+// A number written with "." as the locale writes it; nothing is grouped.
+inline QString Spelt(const QLocale &locale, const char *pointText)
+{
+    return QString::fromLatin1(pointText).replace(QLatin1Char('.'), locale.decimalPoint());
+}
+
+// The bytes of a file; none when it cannot be read.
+inline QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace tarvilo::testing

@@ -4,6 +4,8 @@
 // unsaved changes are lost, and a case given at start.
 #include "core/number_reading.h"
 #include "tests/support/widget_test_fixture.h"
+#include "tests/support/scratch_settings.h"
+#include "tests/support/window_commands.h"
 #include "tests/support/window_fixture.h"
 #include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart_view.h"
@@ -34,22 +36,12 @@ class CaseFileWindowTest : public WidgetTestFixture
     Q_OBJECT
 
 public:
-    CaseFileWindowTest()
-    {
-        // The recent list goes to a scratch store, never the user's.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
-    }
-
 private:
-    QTemporaryDir m_settings;
+    ScratchSettings m_settings;
 
     static QLocale SpanishLocale() { return QLocale(QLocale::Spanish, QLocale::Spain); }
     static QLocale EnglishLocale() { return QLocale(QLocale::English, QLocale::UnitedStates); }
     static QString Path(const QString &name) { return QDir::current().absoluteFilePath(name); }
-    static QString Local(const QLocale &locale, const char *pointText)
-    {
-        return QString::fromLatin1(pointText).replace(QLatin1Char('.'), locale.decimalPoint());
-    }
     // A text with the decimal separator made "."; nothing in these texts is grouped.
     static QString PointSpelt(QString text, const QLocale &locale)
     {
@@ -62,24 +54,11 @@ private:
             spelt << PointSpelt(text, locale);
         return spelt;
     }
-    static QByteArray FileBytes(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     static void Write(const QString &path, const QByteArray &bytes)
     {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
-    }
-    static void Trigger(MainWindow &window, const char *name)
-    {
-        window.findChild<QAction *>(QString::fromLatin1(name))->trigger();
-    }
-    static void Calculate(MainWindow &window)
-    {
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdCalcular")), Qt::LeftButton);
     }
     static void ClearRecent()
     {
@@ -118,11 +97,11 @@ private slots:
             MainWindow window(saved);
             // Values that need all 17 digits, or an exponent, to read back.
             SetInputs(window,
-                      { Local(saved, "0.030000000000000002"), Local(saved, "3.33"), Local(saved, "1.0000000000000002"),
-                        Local(saved, "10.48"), QStringLiteral("0"), Local(saved, "1e-17") });
+                      { Spelt(saved, "0.030000000000000002"), Spelt(saved, "3.33"), Spelt(saved, "1.0000000000000002"),
+                        Spelt(saved, "10.48"), QStringLiteral("0"), Spelt(saved, "1e-17") });
             Trigger(window, "mnuConservarCurvas");
             Calculate(window); // keeps the default case shown at start
-            window.inputBox(InputBox::Pcarga)->setText(Local(saved, "9.25"));
+            window.inputBox(InputBox::Pcarga)->setText(Spelt(saved, "9.25"));
             Calculate(window); // keeps the case before
             for (const InputBox box : kInputBoxes) {
                 values.push_back(*ReadRegionalNumber(window.inputBox(box)->text().toStdString(), RegionalOf(saved)));
@@ -142,7 +121,7 @@ private slots:
             QCOMPARE(std::bit_cast<std::uint64_t>(*value),
                      std::bit_cast<std::uint64_t>(values[static_cast<size_t>(box)]));
         }
-        QCOMPARE(window.inputBox(InputBox::X)->text(), Local(opened, "0.030000000000000002"));
+        QCOMPARE(window.inputBox(InputBox::X)->text(), Spelt(opened, "0.030000000000000002"));
         QCOMPARE(PointSpelt(LabelTexts(window), opened), labels);
         QCOMPARE(PointSpelt(CurveFileLines().join(QLatin1Char('\n')), opened), curveFile);
         QVERIFY(window.findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))->isChecked());

@@ -6,6 +6,7 @@
 #include "tests/support/file_size_limit.h"
 #include "tests/support/modal_watchdog.h"
 #include "tests/support/widget_test_fixture.h"
+#include "tests/support/window_commands.h"
 #include "tests/support/window_fixture.h"
 #include "ui/chart/chart_hover.h"
 #include "ui/chart/large_chart_view.h"
@@ -45,22 +46,6 @@ namespace {
 const QPointF kUpper(-1.6620114192077677, 0.9991021252010436);
 const QPointF kLower(-0.18266974497804908, 0.33122735174706636);
 const QPointF kNose(5.038421333333334, 0.5906330163477148);
-
-void Trigger(MainWindow &window, const char *action)
-{
-    window.findChild<QAction *>(QString::fromLatin1(action))->trigger();
-}
-
-QString Spelt(const QLocale &locale, const char *pointText)
-{
-    return QString::fromLatin1(pointText).replace(QLatin1Char('.'), locale.decimalPoint());
-}
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -230,7 +215,7 @@ private slots:
                 QStringLiteral("Caso: X = %1; B = %2; Uinf = 1; Pcarga = %3; Qcarga = 0; Qcap = 0 [p.u.]")
                         .arg(Spelt(locale, "0.03"), Spelt(locale, "3.33"), Spelt(locale, "10.48"));
         QVERIFY(window.saveChart(QStringLiteral("grafico.png")));
-        QVERIFY(ReadAll(QStringLiteral("grafico.png")).startsWith("\x89PNG\r\n"));
+        QVERIFY(FileBytes(QStringLiteral("grafico.png")).startsWith("\x89PNG\r\n"));
         const QImage png(QStringLiteral("grafico.png"));
         QCOMPARE(qRound(png.width() * 1000.0 / png.dotsPerMeterX()), 297);
         QCOMPARE(qRound(png.height() * 1000.0 / png.dotsPerMeterY()), 210);
@@ -244,7 +229,7 @@ private slots:
         }
         QVERIFY2(green > 1.6 && green < 2.6, qPrintable(QString::number(green)));
         QVERIFY(window.saveChart(QStringLiteral("grafico.pdf")));
-        const QByteArray pdf = ReadAll(QStringLiteral("grafico.pdf"));
+        const QByteArray pdf = FileBytes(QStringLiteral("grafico.pdf"));
         QVERIFY(pdf.startsWith("%PDF-"));
         // One page, A4 across: 297 by 210 mm in points.
         const QRegularExpression box(QStringLiteral("/MediaBox \\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"));
@@ -254,7 +239,7 @@ private slots:
         QCOMPARE(qRound(page.captured(1).toDouble() * 25.4 / 72), 297);
         QCOMPARE(qRound(page.captured(2).toDouble() * 25.4 / 72), 210);
         QVERIFY(window.saveChart(QStringLiteral("grafico.svg")));
-        QXmlStreamReader svg(ReadAll(QStringLiteral("grafico.svg")));
+        QXmlStreamReader svg(FileBytes(QStringLiteral("grafico.svg")));
         QString svgWidth, svgHeight, svgText;
         while (!svg.atEnd()) {
             svg.readNext();
@@ -273,7 +258,7 @@ private slots:
         // The curves: the case first, then 15 significant digits with the
         // regional separator, every line of the same number of fields.
         QVERIFY(window.saveCurves(QStringLiteral("curvas.csv")));
-        const QByteArray csv = ReadAll(QStringLiteral("curvas.csv"));
+        const QByteArray csv = FileBytes(QStringLiteral("curvas.csv"));
         QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
         QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.takeLast(), QString()); // the last line end leaves an empty piece
@@ -364,7 +349,7 @@ private slots:
         window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
         QVERIFY(window.saveCurves(QStringLiteral("anteriores.csv")));
         const QStringList lines =
-                QString::fromUtf8(ReadAll(QStringLiteral("anteriores.csv")).mid(3)).split(QStringLiteral("\r\n"));
+                QString::fromUtf8(FileBytes(QStringLiteral("anteriores.csv")).mid(3)).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.at(0), QStringLiteral("X [p.u.];0,03;;;;;;;"));
         QCOMPARE(lines.at(6), QStringLiteral("Nota;Gráfico del cálculo anterior;;;;;;;"));
         QVERIFY(lines.at(7).startsWith(QStringLiteral("Q2 rama inferior")));
@@ -386,7 +371,7 @@ private slots:
             saved_ = window.saveChart(QStringLiteral("grafico.png"));
         }
         QVERIFY(!saved_);
-        QCOMPARE(ReadAll(QStringLiteral("grafico.png")), QByteArray("old picture"));
+        QCOMPARE(FileBytes(QStringLiteral("grafico.png")), QByteArray("old picture"));
         QCOMPARE(m_watchdog->seen().size(), size_t(1));
         QVERIFY(m_watchdog->seen().front().text.contains(QDir::current().filePath(QStringLiteral("grafico.png"))));
     }
@@ -439,7 +424,7 @@ private slots:
             };
             answer();
             view->actions().at(1)->trigger();
-            QVERIFY2(ReadAll(file).startsWith("\x89PNG"), qPrintable(name));
+            QVERIFY2(FileBytes(file).startsWith("\x89PNG"), qPrintable(name));
 
             // A file-size limit stands in for a full disk, for root too.
             {
@@ -453,7 +438,7 @@ private slots:
                 const tarvilo::testing::FileSizeLimit limit(1024);
                 view->actions().at(1)->trigger();
             }
-            QCOMPARE(ReadAll(file), QByteArray("old picture"));
+            QCOMPARE(FileBytes(file), QByteArray("old picture"));
             QVERIFY2(m_watchdog->sawAllExpected(), qPrintable(name));
         }
     }

@@ -2,6 +2,7 @@
 // inside the chart, kept cases told apart, Arabic settings.
 #include "tests/support/modal_watchdog.h"
 #include "tests/support/widget_test_fixture.h"
+#include "tests/support/window_commands.h"
 #include "tests/support/window_fixture.h"
 #include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart_view.h"
@@ -36,16 +37,6 @@ using namespace tarvilo;
 using namespace tarvilo::testing;
 
 namespace {
-
-void Trigger(MainWindow &window, const char *action)
-{
-    window.findChild<QAction *>(QString::fromLatin1(action))->trigger();
-}
-
-void Calculate(MainWindow &window)
-{
-    window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
-}
 
 // The labels an axis of the chart carries.
 QStringList AxisLabels(const QChart *chart, Qt::Orientation orientation)

@@ -4,6 +4,7 @@
 // case, a failed run, eight kept cases and a case opened from a file, under
 // "." and "," settings. TARVILO_UPDATE_REFERENCES=1 writes the files anew.
 #include "tests/support/widget_test_fixture.h"
+#include "tests/support/scratch_settings.h"
 #include "tests/support/window_commands.h"
 #include "tests/support/window_fixture.h"
 #include "ui/chart/qv_chart_view.h"
@@ -27,12 +28,6 @@ namespace {
 QLocale SpanishLocale()
 {
     return QLocale(QLocale::Spanish, QLocale::Spain);
-}
-
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString Reference(const QString &name)
@@ -75,7 +70,7 @@ using Scenario = std::function<void(MainWindow &, ModalWatchdog &)>;
 
 void SetBox(MainWindow &window, InputBox box, const QLocale &locale, const char *pointText)
 {
-    window.inputBox(box)->setText(QString::fromLatin1(pointText).replace(QLatin1Char('.'), locale.decimalPoint()));
+    window.inputBox(box)->setText(Spelt(locale, pointText));
 }
 
 } // namespace
@@ -87,10 +82,8 @@ class ExportsReferenceTest : public WidgetTestFixture
     Q_OBJECT
 
 public:
-    ExportsReferenceTest() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path()); }
-
 private:
-    QTemporaryDir m_settings;
+    ScratchSettings m_settings;
 
 private slots:
     void exportsAsBefore_data()

@@ -6,6 +6,7 @@
 #include "core/pv_curve.h"
 #include "tests/support/default_inputs.h"
 #include "tests/support/widget_test_fixture.h"
+#include "tests/support/window_commands.h"
 #include "tests/support/window_fixture.h"
 #include "ui/chart/chart_hover.h"
 #include "ui/chart/large_chart_view.h"
@@ -32,25 +33,9 @@ using namespace tarvilo::testing;
 
 namespace {
 
-void Trigger(MainWindow &window, const char *action)
-{
-    window.findChild<QAction *>(QString::fromLatin1(action))->trigger();
-}
-
-void Calcular(MainWindow &window)
-{
-    window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
-}
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString SvgText(const QString &path)
 {
-    QXmlStreamReader svg(ReadAll(path));
+    QXmlStreamReader svg(FileBytes(path));
     QString text;
     while (!svg.atEnd()) {
         svg.readNext();
@@ -137,13 +122,13 @@ private slots:
         Trigger(window, "mnuConservarCurvas");
         QvChart *plot = window.chartView()->qvChart();
         window.inputBox(InputBox::Qcap)->setText(QStringLiteral("0.5"));
-        Calcular(window);
+        Calculate(window);
         QCOMPARE(plot->keptCases().size(), size_t(1));
-        Calcular(window);
-        Calcular(window);
+        Calculate(window);
+        Calculate(window);
         QCOMPARE(plot->keptCases().size(), size_t(1));
         window.inputBox(InputBox::Qcap)->setText(QStringLiteral("0.6"));
-        Calcular(window);
+        Calculate(window);
         QCOMPARE(plot->keptCases().size(), size_t(2));
         QCOMPARE(plot->keptCases().back().name, QStringLiteral("Qcap = 0.5"));
     }
@@ -186,7 +171,7 @@ private slots:
         LargeChartWindow *large = window.largeChart();
         large->findChild<QPushButton *>(QStringLiteral("cmdEjesPrincipales"))->click();
         window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("5"));
-        Calcular(window);
+        Calculate(window);
         const AxisRanges main = RangesOf(*window.chartView()->qvChart());
         const AxisRanges shown = RangesOf(*large->view()->qvChart());
         QCOMPARE(shown.xMin, main.xMin);
@@ -292,7 +277,7 @@ private slots:
     {
         MainWindow window(PointLocale());
         SetInputs(window, { "0.2441", "0.193", "1", "-1.5019", "0", "0" });
-        Calcular(window);
+        Calculate(window);
         Trigger(window, "mnuCurvaPV");
         PvCurveWindow *pv = window.pvCurveWindow();
         QVERIFY(pv);

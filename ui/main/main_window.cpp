@@ -23,6 +23,7 @@
 #include "ui/main/main_form.h"
 #include "ui/main/number_input_box.h"
 #include "ui/main/results_panel.h"
+#include "ui/main/run_teller.h"
 #include "ui/main/chart_description.h"
 #include "ui/main/result_exports.h"
 #include "ui/main/window_notes.h"
@@ -71,6 +72,7 @@ void MainWindow::build()
 
     buildMenus();
     m_form = BuildMainForm(*this, m_locale, m_regional);
+    m_teller = std::make_unique<RunTeller>(*this, *m_form.notes, m_regional);
     m_shown.axes = RangesOf(*m_form.chartView->qvChart());
     m_companions = new CompanionWindows(*this, m_locale, m_regional, *m_exportCommands);
     connectHandlers();
@@ -133,7 +135,8 @@ void MainWindow::connectHandlers()
             [this] { handle([this] { cmdValoresDefault_Click(); }); });
     m_steppedRun.setSingleShot(true);
     m_steppedRun.setInterval(0);
-    connect(&m_steppedRun, &QTimer::timeout, this, [this] { steppedRun(); });
+    // A run started by a step tells what it found in the window's notes.
+    connect(&m_steppedRun, &QTimer::timeout, this, [this] { handle([this] { cmdCalcular_Click(); }, true); });
     const std::pair<InputBox, void (MainWindow::*)()> handlers[] = {
         { InputBox::X, &MainWindow::txtX_Change },           { InputBox::B, &MainWindow::txtB_Change },
         { InputBox::Uinf, &MainWindow::txtUinf_Change },     { InputBox::Pcarga, &MainWindow::txtPcarga_Change },
@@ -147,57 +150,30 @@ void MainWindow::connectHandlers()
     }
 }
 
-void MainWindow::handle(const std::function<void()> &handler)
+void MainWindow::handle(const std::function<void()> &handler, bool byStep)
 {
-    const int boxesBefore = m_boxesShown;
-    const struct FileFailureBox
-    {
-        MainWindow *window;
-        int boxesBefore;
-        ~FileFailureBox()
-        {
-            // One box for one command: after another box the note tells.
-            if (!window->m_fileFailureBox.isEmpty() && window->m_boxesShown == boxesBefore)
-                ShowMessageBox(window, QMessageBox::Warning, window->m_fileFailureBox);
-            window->m_fileFailureBox.clear();
-        }
-    } fileFailureBox{ this, boxesBefore };
-    try {
-        handler();
-    } catch (const RunFault &fault) {
-        const bool inputsRead = fault.step() != RunStep::ReadInputs;
-        markChartsOutdated(inputsRead);
-        QString message = FaultMessage(fault, m_regional, inputsRead ? &m_qvInputs : nullptr);
-        // A run that stops at the chart has already found whether the curves
-        // cross: one box tells both.
-        if (fault.step() == RunStep::LoadChart && !m_qvResults.HasSolution)
-            message += QStringLiteral("\n\nNo existe punto de solución: las características no se cortan.");
-        tell(QMessageBox::Warning, message);
-    } catch (const std::exception &) {
-        // Out of memory for a label of hundreds of thousands of digits, say.
-        markChartsOutdated(false);
-        tell(QMessageBox::Warning,
-             QStringLiteral("No se pudo completar el cálculo: los valores de entrada son "
-                            "demasiado grandes para representarlos."));
-    }
-}
-
-void MainWindow::steppedRun()
-{
-    m_runByStep = true;
-    handle([this] { cmdCalcular_Click(); });
-    m_runByStep = false;
-}
-
-void MainWindow::tell(QMessageBox::Icon icon, const QString &message)
-{
-    if (m_runByStep) {
-        m_form.notes->set(WindowNotes::Kind::Run,
-                          QString(message).replace(QStringLiteral("\n\n"), QStringLiteral(" ")));
-        return;
-    }
-    ++m_boxesShown;
-    ShowMessageBox(this, icon, message);
+    m_teller->command(
+            [&] {
+                try {
+                    handler();
+                } catch (const RunFault &fault) {
+                    const bool inputsRead = fault.step() != RunStep::ReadInputs;
+                    markChartsOutdated(inputsRead);
+                    QString message = FaultMessage(fault, m_regional, inputsRead ? &m_qvInputs : nullptr);
+                    // A run that stops at the chart has already found whether
+                    // the curves cross: one box tells both.
+                    if (fault.step() == RunStep::LoadChart && !m_qvResults.HasSolution)
+                        message += QStringLiteral("\n\nNo existe punto de solución: las características no se cortan.");
+                    m_teller->tell(QMessageBox::Warning, message);
+                } catch (const std::exception &) {
+                    // Out of memory for a label of hundreds of thousands of digits, say.
+                    markChartsOutdated(false);
+                    m_teller->tell(QMessageBox::Warning,
+                                   QStringLiteral("No se pudo completar el cálculo: los valores de entrada son "
+                                                  "demasiado grandes para representarlos."));
+                }
+            },
+            byStep);
 }
 
 void MainWindow::markChartsOutdated(bool inputsRead)
@@ -237,7 +213,7 @@ void MainWindow::Form_Load()
 void MainWindow::cmdCalcular_Click()
 {
     m_shown.frame.writtenByLastRun.fill(false);
-    m_form.notes->set(WindowNotes::Kind::Run, QString());
+    m_teller->note(QString());
     // What the boxes hold as the run reads them, for "Copiar resultados".
     for (const InputBox box : kInputBoxes) {
         m_shown.frame.runInputs[static_cast<size_t>(box)] =
@@ -515,24 +491,10 @@ void MainWindow::WriteCurveFile(const QvCurves &curves)
     try {
         tarvilo::WriteCurveFile(curves, m_regional);
     } catch (const RunFault &fault) {
-        // The run goes on without the file: the results, the chart and the
-        // exports need none of it. The note stays while the file fails; a
-        // new reason is told once, in a box after "Calcular".
-        m_form.notes->set(WindowNotes::Kind::CurveFile,
-                          QStringLiteral("No se pudo escribir %1: %2.")
-                                  .arg(QString::fromLatin1(kCurveFileName), FileFailureText(fault.fileFailure())));
-        std::pair reason(fault.path(), fault.fileFailure());
-        if (reason != m_toldFileFailure) {
-            m_toldFileFailure = std::move(reason);
-            if (!m_runByStep) {
-                m_fileFailureBox = QStringLiteral("%1\n\nEl cálculo sigue sin el archivo.")
-                                           .arg(FaultDescription(fault, m_regional));
-            }
-        }
+        m_teller->curveFileFailed(fault);
         return;
     }
-    m_form.notes->set(WindowNotes::Kind::CurveFile, QString());
-    m_toldFileFailure.reset();
+    m_teller->curveFileWritten();
 }
 
 void MainWindow::RepaintChart(bool agregar)
@@ -542,14 +504,14 @@ void MainWindow::RepaintChart(bool agregar)
 
 void MainWindow::showNoSolutionMessage()
 {
-    if (m_runByStep) {
-        m_form.notes->set(WindowNotes::Kind::Run, QStringLiteral("No existe punto de solución."));
+    if (m_teller->byStep()) {
+        m_teller->note(QStringLiteral("No existe punto de solución."));
         return;
     }
     // Beyond the chart's scale the run stops at the chart, whose box says this too.
     if (!ReactivePowerScale(m_qvResults.Q2crit))
         return;
-    tell(QMessageBox::Information, QLatin1String(kNoSolutionText));
+    m_teller->tell(QMessageBox::Information, QLatin1String(kNoSolutionText));
 }
 
 void MainWindow::LoadChart(double q2crit, const QvCurves &curves)

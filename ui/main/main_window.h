@@ -12,6 +12,7 @@
 #include "ui/chart/shown_case.h"
 #include "ui/main/default_case.h"
 #include "ui/main/main_form.h"
+#include "ui/main/run_teller.h"
 #include "ui/main/kept_cases.h"
 
 #include <QLocale>
@@ -22,6 +23,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -150,11 +152,7 @@ private:
     void loadInputs(const InputTexts &texts);
     // Runs a handler; a calculation that ends at a fault ends the handler
     // too, and is reported once.
-    void handle(const std::function<void()> &handler);
-    // A run started by a step tells what it found in the window's notes: a
-    // message box per step would swallow the held key's repeats.
-    void steppedRun();
-    void tell(QMessageBox::Icon icon, const QString &message);
+    void handle(const std::function<void()> &handler, bool byStep = false);
     // The kept cases drawn now, after a run or a change of what is kept.
     void showKeptCases();
     // The chart no longer shows the inputs' case: said on both charts.
@@ -178,12 +176,7 @@ private:
     ShownCase m_shown;
 
     MainForm m_form;
-    bool m_runByStep = false;
-    int m_boxesShown = 0; // by tell(): a handler that showed one gives no second
-    // The curve file's failure last told (its path and reason), and the box
-    // that tells a new one once the handler's runs are done.
-    std::optional<std::pair<std::string, FileFailure>> m_toldFileFailure;
-    QString m_fileFailureBox;
+    std::unique_ptr<RunTeller> m_teller;
     CompanionWindows *m_companions = nullptr;
     KeptCases m_kept;
     bool m_keepCases = false;

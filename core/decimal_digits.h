@@ -24,7 +24,7 @@ inline constexpr size_t kFifteenDigitsTextSize = 24;
 
 // Writes the magnitude (finite, positive) to 15 significant digits,
 // correctly rounded from its exact binary value, as "d.dddddddddddddde+XX";
-// returns the length. Every route to 15 digits goes through here.
+// returns the length. The exact route: the digits go no other way.
 size_t WriteFifteenDigits(double magnitude, std::array<char, kFifteenDigitsTextSize> &text);
 
 // The value taken to 15 significant decimal digits, as WriteFifteenDigits
@@ -33,7 +33,7 @@ DecimalDigits ToFifteenDigits(double value);
 
 // The double nearest to the value taken to 15 significant digits, by a
 // quick route that serves everyday magnitudes; nullopt where it cannot.
-// The chart reads each of its 1,800 cells through it: to_chars with a
+// The chart reads each of its 1,500 values through it: to_chars with a
 // precision and from_chars take twice its instructions (callgrind, the
 // window bench: a run 12 % more), so it stays beside the exact route.
 std::optional<double> FifteenDigitValueByScaling(double value);

@@ -16,40 +16,6 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// The digits of a to_chars scientific text ("d.ddde-XX"), kept on the stack:
-// a shortest form has up to 17 digits, past std::string's inline room.
-struct ScientificForm
-{
-    std::array<char, 24> digits{};
-    int count = 0;
-    int exponent = 0;
-};
-
-ScientificForm ParseScientific(const char *first, const char *last)
-{
-    // "d" or "d.ddd", then "e", a sign and the exponent digits.
-    ScientificForm form;
-    const char *cursor = first;
-    form.digits[form.count++] = *cursor++;
-    if (cursor != last && *cursor == '.')
-        ++cursor;
-    for (; cursor != last && *cursor != 'e'; ++cursor) {
-        if (form.count < static_cast<int>(form.digits.size()))
-            form.digits[form.count++] = *cursor;
-    }
-    if (cursor == last)
-        return form;
-    ++cursor; // past 'e'
-    const bool negative = cursor != last && *cursor == '-';
-    if (cursor != last && (*cursor == '-' || *cursor == '+'))
-        ++cursor;
-    for (; cursor != last; ++cursor)
-        form.exponent = form.exponent * 10 + (*cursor - '0');
-    if (negative)
-        form.exponent = -form.exponent;
-    return form;
-}
-
 // Adds one unit in the last of count digits. True when the carry ran out of
 // the front (every digit was 9): the digits are then all 0.
 bool CarryOne(char *digits, size_t count)
@@ -60,66 +26,6 @@ bool CarryOne(char *digits, size_t count)
         return true;
     ++digits[count - 1];
     return false;
-}
-
-DecimalDigits ToDecimalDigits(const ScientificForm &form, bool negative)
-{
-    DecimalDigits number;
-    number.negative = negative;
-    number.digits.assign(form.digits.data(), static_cast<size_t>(form.count));
-    number.pointPosition = form.exponent + 1;
-    while (!number.digits.empty() && number.digits.back() == '0')
-        number.digits.pop_back();
-    if (number.digits.empty())
-        number.pointPosition = 0;
-    return number;
-}
-
-// The value correctly rounded to 15 digits by to_chars itself: exact, but
-// several times slower than the shortest form.
-ScientificForm FifteenDigitsExactly(double magnitude)
-{
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, kSignificantDigits - 1);
-    return ParseScientific(buffer.data(), result.ptr);
-}
-
-// Rounds the shortest form S of the value to 15 digits when that is sure to
-// give what rounding the exact binary value B would: S lies within half an
-// ulp of B, so only a tail of S closer than that to one half of the 15th
-// digit's unit could round the other way. Returns false for those.
-bool RoundShortestForm(ScientificForm &form, double magnitude)
-{
-    // Subnormals carry fewer bits than 15 digits need: their ulp is no
-    // longer small against the 15th digit.
-    if (magnitude < std::numeric_limits<double>::min())
-        return false;
-    // Otherwise 15-digit decimals lie further apart than doubles do, so a
-    // shortest form of 15 digits or fewer is the rounded value itself.
-    if (form.count <= kSignificantDigits)
-        return true;
-
-    // Half an ulp in units of the 15th digit: 2^-53 * 10^14 * (decimal
-    // mantissa / binary mantissa), with a little room for the estimate.
-    int binaryExponent = 0;
-    const double binaryMantissa = 2 * std::frexp(magnitude, &binaryExponent); // [1, 2)
-    const double decimalMantissa = (form.digits[0] - '0') + (form.digits[1] - '0') / 10.0 + 0.1;
-    const double halfUlp = 0x1p-53 * 1e14 * decimalMantissa / binaryMantissa * 1.05;
-
-    double tail = 0; // digits beyond the 15th, as a fraction of its unit
-    double scale = 0.1;
-    for (int i = kSignificantDigits; i < form.count; ++i, scale /= 10)
-        tail += (form.digits[i] - '0') * scale;
-    if (std::abs(tail - 0.5) <= halfUlp)
-        return false;
-
-    form.count = kSignificantDigits;
-    if (tail > 0.5 && CarryOne(form.digits.data(), kSignificantDigits)) {
-        form.digits[0] = '1'; // 9.99...9|7 -> 10.0...0: one digit, one place up
-        ++form.exponent;
-    }
-    return true;
 }
 
 // Powers of ten that a double holds exactly.
@@ -138,7 +44,7 @@ struct ScaledDigits
 // power of ten puts the 15 digits before the point, off by at most half an
 // ulp of the product (a sixteenth of a unit or less below 10^15). Only a
 // product that close to a half could round the other way; those, and
-// magnitudes beyond the exact powers, are left to the other routes.
+// magnitudes beyond the exact powers, are left to WriteFifteenDigits.
 std::optional<ScaledDigits> RoundByScaling(double magnitude)
 {
     if (!(magnitude >= 1e-7 && magnitude < 1e21))
@@ -170,48 +76,38 @@ std::optional<ScaledDigits> RoundByScaling(double magnitude)
     return std::nullopt;
 }
 
-ScientificForm FormOf(const ScaledDigits &scaled)
-{
-    ScientificForm form;
-    form.count = static_cast<int>(
-            std::to_chars(form.digits.data(), form.digits.data() + form.digits.size(), scaled.digits).ptr
-            - form.digits.data());
-    form.exponent = scaled.exponent;
-    return form;
-}
-
 } // namespace
+
+size_t WriteFifteenDigits(double magnitude, std::array<char, kFifteenDigitsTextSize> &text)
+{
+    // to_chars with a precision rounds the exact binary value, subnormals
+    // included; a tie (an exact value of 16 digits, the last a 5) goes to
+    // the even digit.
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::scientific,
+                                       kSignificantDigits - 1);
+    return static_cast<size_t>(written.ptr - text.data());
+}
 
 DecimalDigits ToFifteenDigits(double value)
 {
-    const bool negative = std::signbit(value);
-    if (value == 0.0) {
-        DecimalDigits zero;
-        zero.negative = negative;
-        return zero;
-    }
+    DecimalDigits number;
+    number.negative = std::signbit(value);
+    if (value == 0.0)
+        return number;
 
-    const double magnitude = std::abs(value);
-    if (const std::optional<ScaledDigits> scaled = RoundByScaling(magnitude)) {
-        return ToDecimalDigits(FormOf(*scaled), negative);
-    }
-    std::array<char, 32> buffer{};
-    const auto result =
-            std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific);
-    ScientificForm form = ParseScientific(buffer.data(), result.ptr);
-    if (!RoundShortestForm(form, magnitude))
-        form = FifteenDigitsExactly(magnitude);
-    return ToDecimalDigits(form, negative);
-}
-
-DecimalDigits ToFifteenDigitsExactly(double value)
-{
-    if (value == 0.0) {
-        DecimalDigits zero;
-        zero.negative = std::signbit(value);
-        return zero;
-    }
-    return ToDecimalDigits(FifteenDigitsExactly(std::abs(value)), std::signbit(value));
+    // "d.dddddddddddddde-XX": 15 digits, then the exponent.
+    std::array<char, kFifteenDigitsTextSize> text{};
+    const size_t size = WriteFifteenDigits(std::abs(value), text);
+    number.digits.reserve(kSignificantDigits);
+    number.digits += text[0];
+    number.digits.append(text.data() + 2, kSignificantDigits - 1);
+    int exponent = 0;
+    const char *sign = text.data() + kSignificantDigits + 2; // past 'e'
+    std::from_chars(*sign == '+' ? sign + 1 : sign, text.data() + size, exponent);
+    number.pointPosition = exponent + 1;
+    while (number.digits.back() == '0')
+        number.digits.pop_back();
+    return number;
 }
 
 std::optional<double> FifteenDigitValueByScaling(double value)

@@ -134,27 +134,19 @@ std::string ToGeneralText(double value, const RegionalSettings &regional)
 
 double ToFifteenDigitValue(double value)
 {
+    if (!std::isfinite(value) || value == 0.0)
+        return value;
     if (const std::optional<double> quick = FifteenDigitValueByScaling(value))
         return *quick;
-    const DecimalDigits number = ToFifteenDigits(value);
-    if (number.isZero())
-        return value;
-    std::array<char, 48> text{}; // "-0.<15 digits>e-324"
-    char *cursor = text.data();
-    if (number.negative)
-        *cursor++ = '-';
-    *cursor++ = '0';
-    *cursor++ = '.';
-    cursor = std::copy(number.digits.begin(), number.digits.end(), cursor);
-    *cursor++ = 'e';
-    cursor = std::to_chars(cursor, text.data() + text.size(), number.pointPosition).ptr;
-    double result = 0.0;
-    if (std::from_chars(text.data(), cursor, result).ec == std::errc::result_out_of_range) {
+    std::array<char, kFifteenDigitsTextSize> text{};
+    const size_t size = WriteFifteenDigits(std::abs(value), text);
+    double magnitude = 0.0;
+    if (std::from_chars(text.data(), text.data() + size, magnitude).ec == std::errc::result_out_of_range) {
         // Only the largest doubles round up past the range at 15 digits
         // (1.79769313486232E+308); the nearest double is the largest one.
-        result = number.negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+        magnitude = std::numeric_limits<double>::max();
     }
-    return result;
+    return std::signbit(value) ? -magnitude : magnitude;
 }
 
 std::string FormatCurveFileField(double value, const RegionalSettings &regional)

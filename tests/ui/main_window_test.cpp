@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QGraphicsSimpleTextItem>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QAction>
@@ -90,6 +91,14 @@ private slots:
         QCOMPARE(lines.at(3), Local(locale, "5.03842; 0.59063; 5.03842; 0.59063; -3.74625; 1.50000"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Tarvilo"));
         QVERIFY(!window.windowIcon().isNull());
+        // The icon is drawn at whatever size is asked for: a white card on a
+        // clear ground.
+        for (int side : { 16, 48, 48, 128 }) {
+            const QImage icon = window.windowIcon().pixmap(side, side).toImage();
+            QCOMPARE(icon.size(), QSize(side, side));
+            QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
+            QCOMPARE(icon.pixelColor(side / 2, side / 5), QColor(Qt::white));
+        }
     }
 
     void aFirstSetWithoutSolutionIsFollowedByTheSecond()

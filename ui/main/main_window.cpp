@@ -30,6 +30,7 @@
 #include "ui/main/result_exports.h"
 #include "ui/main/result_look.h"
 #include "ui/main/window_notes.h"
+#include "ui/margins/margins_window.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
 #include <QAction>
@@ -194,6 +195,7 @@ void MainWindow::buildMenus()
     mnuVer->addSeparator();
     addCommand(mnuVer, "mnuFamilia", QStringLiteral("&Familia de curvas..."), &MainWindow::mnuFamilia_Click);
     addCommand(mnuVer, "mnuCurvaPV", QStringLiteral("Curva &P-V"), &MainWindow::mnuCurvaPV_Click);
+    addCommand(mnuVer, "mnuMargenes", QStringLiteral("&Márgenes y compensación..."), &MainWindow::mnuMargenes_Click);
 
     QAction *mnuAcercaDe = menuBar()->addAction(QStringLiteral("Acerca &de..."));
     mnuAcercaDe->setObjectName(QStringLiteral("mnuAcercaDe"));
@@ -580,6 +582,32 @@ void MainWindow::mnuCurvaPV_Click()
         connect(this, &MainWindow::runFailed, window, &PvCurveWindow::showFailedRun);
         return window;
     });
+}
+
+void MainWindow::mnuMargenes_Click()
+{
+    ShowSingle(m_margins, [this] {
+        auto *window = new MarginsWindow(m_regional, this);
+        if (m_chartView->loaded())
+            window->showRun(m_shownInputs, m_shownResults);
+        if (m_lastRunFailed)
+            window->showFailedRun(m_failedRun);
+        connect(this, &MainWindow::caseShown, window, &MarginsWindow::showRun);
+        connect(this, &MainWindow::runFailed, window, &MarginsWindow::showFailedRun);
+        connect(window, &MarginsWindow::applyRequested, this, &MainWindow::applyInput);
+        return window;
+    });
+}
+
+MarginsWindow *MainWindow::marginsWindow() const
+{
+    return IfOpen(m_margins);
+}
+
+void MainWindow::applyInput(InputBox box, const QString &text)
+{
+    inputBox(box)->setText(text);
+    handle([this] { cmdCalcular_Click(); });
 }
 
 FamilyWindow *MainWindow::familyWindow() const

@@ -38,6 +38,7 @@ namespace tarvilo {
 class CaseCommands;
 class FamilyWindow;
 class LargeChartWindow;
+class MarginsWindow;
 class PvCurveWindow;
 class QvChartView;
 class WindowNotes;
@@ -75,6 +76,10 @@ public:
     LargeChartWindow *largeChart() const;
     FamilyWindow *familyWindow() const;
     PvCurveWindow *pvCurveWindow() const;
+    MarginsWindow *marginsWindow() const;
+
+    // Writes the text into the box and calculates, as "Calcular" does.
+    void applyInput(InputBox box, const QString &text);
 
     // What the export commands do once a file has been chosen: the chart as
     // PNG, SVG or PDF (by the name's ending), the curves as CSV. A file is
@@ -119,6 +124,7 @@ private:
     void mnuConservarCurvas_Click(bool keep);
     void mnuFamilia_Click();
     void mnuCurvaPV_Click();
+    void mnuMargenes_Click();
     void mnuBorrarCurvas_Click();
     void grfMsChart_DblClick();
 
@@ -211,6 +217,7 @@ private:
     QPointer<LargeChartWindow> m_largeChart;
     QPointer<FamilyWindow> m_family;
     QPointer<PvCurveWindow> m_pvCurve;
+    QPointer<MarginsWindow> m_margins;
     std::vector<QAction *> m_resultCommands; // enabled once a run has reached the chart
     KeptCases m_kept;
     bool m_keepCases = false;

@@ -5,6 +5,7 @@
 #include "ui/common/file_saving.h"
 #include "ui/common/message_box.h"
 #include "ui/family/family_window.h"
+#include "ui/margins/margins_window.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
@@ -172,6 +173,14 @@ bool CaseCommands::apply(const QString &path, const CaseDocument &document)
             window->cmdDibujar_Click();
         }
     }
+    if (document.sizing) {
+        w.mnuMargenes_Click();
+        if (MarginsWindow *window = w.marginsWindow()) {
+            window->setSizing(
+                    { document.sizing->target, BoxText(document.sizing->goal, w.m_regional), document.sizing->input });
+            window->cmdBuscar_Click();
+        }
+    }
     becomeFile(path);
     return true;
 }
@@ -244,6 +253,10 @@ CaseDocument CaseCommands::currentCase() const
         const FamilyWindow::Choice choice = family->choice();
         document.family = CaseFamily{ choice.quantity, BoxValueOf(choice.first, w.m_regional),
                                       BoxValueOf(choice.last, w.m_regional), choice.count };
+    }
+    if (const MarginsWindow *margins = w.marginsWindow()) {
+        const MarginsWindow::Sizing sizing = margins->sizing();
+        document.sizing = CaseSizing{ sizing.target, BoxValueOf(sizing.goal, w.m_regional), sizing.input };
     }
     return document;
 }

@@ -302,7 +302,7 @@ MarginsWindow::MarginsWindow(const RegionalSettings &regional, QWidget *parent)
         MakeValueLabel(m_sizingRows[0].sized, m_lblVariadaTit->text() + QStringLiteral(", caso dimensionado"));
     });
 
-    resize(1200, 340);
+    resize(1200, 420);
     FitWindowToScreen(this);
     clearSizing(QStringLiteral("Elija el objetivo, su valor y la magnitud que variar, y pulse «Buscar»."));
     for (const Row &shown : m_rows)

@@ -64,6 +64,17 @@ void GoalSeekBisection(benchmark::State &state)
 }
 BENCHMARK(GoalSeekBisection);
 
+// The longest search: X for Margen Q2 without a shunt, each step a margin in
+// about 106 bits, over the whole range of the doubles.
+void GoalSeekBisectionX(benchmark::State &state)
+{
+    const QvInputs inputs = testing::Inputs(0.1, 0.0, 1.0, 1.0, 0.5, 0.0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SeekGoal(inputs, GoalTarget::MargenQ2, 1e-300, GoalInput::X));
+    }
+}
+BENCHMARK(GoalSeekBisectionX);
+
 void CurveFileWrite(benchmark::State &state)
 {
     const QvCurves curves = DefaultCurves();

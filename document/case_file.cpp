@@ -50,6 +50,41 @@ QString Key(InputBox box)
     return QString::fromLatin1(KeyOf(box));
 }
 
+// The sizing's targets by the program's own names.
+const char *KeyOf(GoalTarget target)
+{
+    switch (target) {
+    case GoalTarget::MargenQ2:
+        return "MargenQ2";
+    case GoalTarget::MargenQV:
+        return "MargenQV";
+    case GoalTarget::V2sup:
+        return "V2sup";
+    case GoalTarget::MargenP:
+        return "MargenP";
+    case GoalTarget::IndexL:
+        break;
+    }
+    return "IndiceL";
+}
+
+constexpr GoalTarget kSizingTargets[] = { GoalTarget::MargenQ2, GoalTarget::MargenQV, GoalTarget::V2sup,
+                                          GoalTarget::MargenP, GoalTarget::IndexL };
+constexpr std::pair<GoalInput, InputBox> kSizingInputs[] = {
+    { GoalInput::X, InputBox::X },           { GoalInput::B, InputBox::B },
+    { GoalInput::Uinf, InputBox::Uinf },     { GoalInput::Pcarga, InputBox::Pcarga },
+    { GoalInput::Qcarga, InputBox::Qcarga }, { GoalInput::Qcap, InputBox::Qcap },
+};
+
+const char *KeyOf(GoalInput input)
+{
+    for (const auto &[goalInput, box] : kSizingInputs) {
+        if (goalInput == input)
+            return KeyOf(box);
+    }
+    return "Qcap";
+}
+
 std::string ShortestText(double value)
 {
     char digits[32];
@@ -213,6 +248,8 @@ QString RepeatedKey(const QByteArray &text)
                     return repeated + QStringLiteral(" en las entradas");
                 if (levels.size() == 2 && top == QLatin1String("familia"))
                     return repeated + QStringLiteral(" en la familia de curvas");
+                if (levels.size() == 2 && top == QLatin1String("dimensionado"))
+                    return repeated + QStringLiteral(" en el dimensionado");
                 if (levels.size() == 3 && top == QLatin1String("casosConservados") && !levels[1].object) {
                     return QStringLiteral("en el caso conservado %1, %2").arg(levels[1].element + 1).arg(repeated);
                 }
@@ -354,6 +391,42 @@ QString ReadFamily(const QJsonValue &json, std::optional<CaseFamily> &family)
     return {};
 }
 
+QString ReadSizing(const QJsonValue &json, std::optional<CaseSizing> &sizing)
+{
+    if (json.isUndefined())
+        return {};
+    if (!json.isObject())
+        return QStringLiteral("los datos del dimensionado no son un objeto");
+    const QJsonObject object = json.toObject();
+    CaseSizing read;
+    const QString target = object.value(QStringLiteral("objetivo")).toString();
+    bool known = false;
+    for (const GoalTarget each : kSizingTargets) {
+        if (target == QLatin1String(KeyOf(each))) {
+            read.target = each;
+            known = true;
+        }
+    }
+    if (!known)
+        return QStringLiteral("el objetivo del dimensionado no es ninguno de los que el programa conoce");
+    const QString input = object.value(QStringLiteral("variar")).toString();
+    known = false;
+    for (const auto &[goalInput, box] : kSizingInputs) {
+        if (input == Key(box)) {
+            read.input = goalInput;
+            known = true;
+        }
+    }
+    if (!known)
+        return QStringLiteral("la magnitud que varía el dimensionado no es ninguna de las seis entradas");
+    const QString problem =
+            ReadValue(object.value(QStringLiteral("valorObjetivo")), QStringLiteral("valorObjetivo"), true, read.goal);
+    if (!problem.isEmpty())
+        return problem + QStringLiteral(" en el dimensionado");
+    sizing = read;
+    return {};
+}
+
 } // namespace
 
 bool SameCase(const CaseDocument &a, const CaseDocument &b)
@@ -368,6 +441,12 @@ bool SameCase(const CaseDocument &a, const CaseDocument &b)
         const auto left = ValuesOf(a.kept[i]);
         const auto right = ValuesOf(b.kept[i]);
         if (left != right)
+            return false;
+    }
+    if (a.sizing && b.sizing) {
+        const CaseSizing &f = *a.sizing;
+        const CaseSizing &g = *b.sizing;
+        if (f.target != g.target || f.input != g.input || !SameValue(f.goal, g.goal))
             return false;
     }
     if (a.family && b.family) {
@@ -412,6 +491,12 @@ QByteArray CaseFileText(const CaseDocument &document)
         text += ",\n  \"familia\": {\"magnitud\": \"" + QByteArray(KeyOf(family.quantity))
                 + "\", \"primerValor\": " + JsonValue(family.first) + ", \"ultimoValor\": " + JsonValue(family.last)
                 + ", \"valores\": " + QByteArray::number(family.count) + "}";
+    }
+    if (document.sizing) {
+        const CaseSizing &sizing = *document.sizing;
+        text += ",\n  \"dimensionado\": {\"objetivo\": \"" + QByteArray(KeyOf(sizing.target))
+                + "\", \"valorObjetivo\": " + JsonValue(sizing.goal) + ", \"variar\": \""
+                + QByteArray(KeyOf(sizing.input)) + "\"}";
     }
     return text + "\n}\n";
 }
@@ -458,6 +543,8 @@ CaseReading ParseCaseText(const QByteArray &text)
         problem = ReadKept(root.value(QStringLiteral("casosConservados")), document.kept);
     if (problem.isEmpty())
         problem = ReadFamily(root.value(QStringLiteral("familia")), document.family);
+    if (problem.isEmpty())
+        problem = ReadSizing(root.value(QStringLiteral("dimensionado")), document.sizing);
     if (!problem.isEmpty())
         return Refused(problem);
     return { document, QString(), {} };

@@ -5,6 +5,7 @@
 // their shortest form that reads back to the same double, with "." whatever
 // the regional settings; a box whose text is not a number keeps its text.
 
+#include "core/goal_seek.h"
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
 #include "core/run_host.h"
@@ -38,16 +39,26 @@ struct CaseFamily
     int count = 5;
 };
 
+// The sizing of "Márgenes y compensación": what it aims at, the goal (the
+// box's text where it is no number) and the input it varies.
+struct CaseSizing
+{
+    GoalTarget target = GoalTarget::MargenQ2;
+    BoxValue goal = 0.0;
+    GoalInput input = GoalInput::Qcap;
+};
+
 struct CaseDocument
 {
     std::array<BoxValue, std::size(kInputBoxes)> inputs{};
     bool keepCases = false;
     std::vector<QvInputs> kept; // in the order they were kept, the oldest first
     std::optional<CaseFamily> family;
+    std::optional<CaseSizing> sizing;
 };
 
-// The inputs, kept cases and family settings are the same (the family only
-// where both have one).
+// The inputs, kept cases, family settings and sizing are the same (the family
+// and the sizing only where both have one).
 bool SameCase(const CaseDocument &a, const CaseDocument &b);
 
 // A box's text as it is kept, read under the regional settings; and back, as

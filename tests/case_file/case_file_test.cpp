@@ -28,6 +28,7 @@ CaseDocument SampleCase()
     document.keepCases = true;
     document.kept = { { 0.03, 3.33, 1.0, 10.48, 0.0, 0.5, false }, { 0.05, 3.33, 1.0, 9.0, 0.0, 0.0, false } };
     document.family = CaseFamily{ InputBox::Pcarga, 5.0, QStringLiteral("doce"), 7 };
+    document.sizing = CaseSizing{ GoalTarget::V2sup, 0.95, GoalInput::Qcap };
     return document;
 }
 
@@ -41,7 +42,8 @@ const char *const kSampleText = R"({
     {"X": 0.03, "B": 3.33, "Uinf": 1, "Pcarga": 10.48, "Qcarga": 0, "Qcap": 0.5},
     {"X": 0.05, "B": 3.33, "Uinf": 1, "Pcarga": 9, "Qcarga": 0, "Qcap": 0}
   ],
-  "familia": {"magnitud": "Pcarga", "primerValor": 5, "ultimoValor": "doce", "valores": 7}
+  "familia": {"magnitud": "Pcarga", "primerValor": 5, "ultimoValor": "doce", "valores": 7},
+  "dimensionado": {"objetivo": "V2sup", "valorObjetivo": 0.95, "variar": "Qcap"}
 }
 )";
 
@@ -57,6 +59,10 @@ TEST(CaseFileText, ReadsBackTheSameCase)
     EXPECT_TRUE(SameCase(*reading.document, SampleCase()));
     EXPECT_EQ(reading.document->kept.size(), 2u);
     EXPECT_EQ(reading.document->kept[0].Qcap, 0.5); // the order kept
+    ASSERT_TRUE(reading.document->sizing);
+    EXPECT_EQ(reading.document->sizing->target, GoalTarget::V2sup);
+    EXPECT_EQ(reading.document->sizing->input, GoalInput::Qcap);
+    EXPECT_EQ(std::get<double>(reading.document->sizing->goal), 0.95);
     ASSERT_TRUE(reading.document->family);
     EXPECT_EQ(reading.document->family->count, 7);
     EXPECT_EQ(std::get<QString>(reading.document->family->last), QStringLiteral("doce"));
@@ -272,6 +278,16 @@ TEST(ParseCaseText, RefusesABadDocumentSayingWhy)
           "el número de valores de la familia de curvas no es un entero de 2 a 25" },
         { Replaced(good, "\"familia\": {", "\"familia\": 3, \"f\": {"),
           "los datos de la familia de curvas no son un objeto" },
+        { Replaced(good, "\"dimensionado\": {", "\"dimensionado\": [], \"d\": {"),
+          "los datos del dimensionado no son un objeto" },
+        { Replaced(good, "\"objetivo\": \"V2sup\"", "\"objetivo\": \"V2 sup\""),
+          "el objetivo del dimensionado no es ninguno de los que el programa conoce" },
+        { Replaced(good, "\"variar\": \"Qcap\"", "\"variar\": 6"),
+          "la magnitud que varía el dimensionado no es ninguna de las seis entradas" },
+        { Replaced(good, "\"valorObjetivo\": 0.95", "\"valorObjetivo\": false"),
+          "el valor de valorObjetivo no es un número en el dimensionado" },
+        { Replaced(good, "\"variar\": \"Qcap\"", "\"variar\": \"Qcap\", \"variar\": \"X\""),
+          "la clave «variar» aparece dos veces en el dimensionado" },
         { good + "x", "no es un caso de Tarvilo" },
         // A key named twice, at every level, whatever the values.
         { Replaced(good, "\"version\": 1,", "\"version\": 1, \"version\": 2,"),
@@ -313,6 +329,18 @@ TEST(ParseCaseText, RefusesABadDocumentSayingWhy)
 
 // Minus zero is a number only as the writer spells it; any other text in a
 // kept case is still refused.
+// A case without a sizing, as every earlier file, opens without one.
+TEST(ParseCaseText, OpensACaseWithoutASizing)
+{
+    const std::string text = Replaced(
+            kSampleText,
+            ",\n  \"dimensionado\": {\"objetivo\": \"V2sup\", \"valorObjetivo\": 0.95, \"variar\": \"Qcap\"}", "");
+    const CaseReading reading = ParseCaseText(QByteArray::fromStdString(text));
+    ASSERT_TRUE(reading.document) << reading.problem.toStdString();
+    EXPECT_FALSE(reading.document->sizing);
+    EXPECT_TRUE(reading.document->family);
+}
+
 TEST(ParseCaseText, ReadsMinusZeroOnlyAsWritten)
 {
     for (const char *text : { "\"-0.0\"", "\"- 0\"", "\"−0\"", "\"+0\"", "\"0\"", "\" -0\"" }) {

@@ -11,6 +11,7 @@
 #include "ui/chart/qv_chart_view.h"
 #include "document/case_file.h"
 #include "ui/family/family_window.h"
+#include "ui/margins/margins_window.h"
 #include "ui/large_chart/large_chart_window.h"
 #include "ui/main/case_commands.h"
 
@@ -209,6 +210,29 @@ private slots:
         QCOMPARE(family->choice().last, QStringLiteral("9"));
         QCOMPARE(family->table()->rowCount(), 4);
         QCOMPARE(family->family().front().inputs.X, 0.05); // drawn on the opened boxes
+    }
+
+    // The sizing opens on the case's settings and searches; saved again it
+    // is the same.
+    void opensAndSavesTheSizingOfTheCase()
+    {
+        CaseDocument document = OtherCase();
+        document.sizing = CaseSizing{ GoalTarget::MargenQ2, 2.5, GoalInput::B };
+        const QString path = Path(QStringLiteral("dimensionado.tarvilo"));
+        Write(path, CaseFileText(document));
+        MainWindow window(SpanishLocale());
+        QVERIFY(window.caseCommands()->openCase(path));
+        MarginsWindow *margins = window.marginsWindow();
+        QVERIFY(margins);
+        QCOMPARE(margins->sizing().goal, QStringLiteral("2,5"));
+        QCOMPARE(margins->sizing().input, GoalInput::B);
+        QCOMPARE(margins->findChild<QLabel *>(QStringLiteral("lblDimensionadoMargenQ2"))->text(),
+                 QStringLiteral("2,5"));
+        QVERIFY(window.caseCommands()->saveCase(path));
+        const CaseReading reading = ReadCaseFile(path);
+        QVERIFY(reading.document && reading.document->sizing);
+        QVERIFY(SameCase(*reading.document, document));
+        QCOMPARE(std::get<double>(reading.document->sizing->goal), 2.5);
     }
 
     // As many kept cases as the program keeps: all of them open, none dropped.
@@ -606,7 +630,7 @@ private slots:
         const QByteArray before = FileBytes(path);
         QByteArray theirs = before;
         if (change == QLatin1String("other")) {
-            theirs = CaseFileText(CaseDocument{ { 0.07, 3.33, 1.0, 4.0, 0.5, 0.0 }, false, {}, {} });
+            theirs = CaseFileText(CaseDocument{ { 0.07, 3.33, 1.0, 4.0, 0.5, 0.0 }, false, {}, {}, {} });
         } else if (change == QLatin1String("same size")) {
             theirs.replace("\"B\": 3.33", "\"B\": 3.34");
         } else if (change == QLatin1String("grown")) {

@@ -5,6 +5,7 @@
 #include "ui/large_chart/large_chart_window.h"
 #include "ui/main/export_commands.h"
 #include "ui/main/main_window.h"
+#include "ui/margins/margins_window.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
 #include <initializer_list>
@@ -80,6 +81,22 @@ void CompanionWindows::showPvCurve()
     });
 }
 
+void CompanionWindows::showMargins()
+{
+    ShowSingle(m_margins, [this] {
+        auto *window = new MarginsWindow(m_regional, &m_window);
+        const ShownCase &shown = m_window.shownCase();
+        if (shown.loaded)
+            window->showRun(shown.inputs, shown.results);
+        if (shown.lastRunFailed)
+            window->showFailedRun(shown.failedRun);
+        connect(&m_window, &MainWindow::caseShown, window, &MarginsWindow::showRun);
+        connect(&m_window, &MainWindow::runFailed, window, &MarginsWindow::showFailedRun);
+        connect(window, &MarginsWindow::applyRequested, &m_window, &MainWindow::applyInput);
+        return window;
+    });
+}
+
 LargeChartWindow *CompanionWindows::largeChart() const
 {
     return IfOpen(m_largeChart);
@@ -95,9 +112,14 @@ PvCurveWindow *CompanionWindows::pvCurve() const
     return IfOpen(m_pvCurve);
 }
 
+MarginsWindow *CompanionWindows::margins() const
+{
+    return IfOpen(m_margins);
+}
+
 void CompanionWindows::closeAll()
 {
-    for (QWidget *window : std::initializer_list<QWidget *>{ m_largeChart, m_family, m_pvCurve }) {
+    for (QWidget *window : std::initializer_list<QWidget *>{ m_largeChart, m_family, m_pvCurve, m_margins }) {
         if (window)
             window->close();
     }

@@ -28,6 +28,7 @@
 #include "ui/main/result_exports.h"
 #include "ui/main/window_notes.h"
 #include "ui/family/family_window.h"
+#include "ui/margins/margins_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -111,6 +112,7 @@ void MainWindow::buildMenus()
     mnuVer->addSeparator();
     addCommand(mnuVer, "mnuFamilia", QStringLiteral("&Familia de curvas..."), &MainWindow::mnuFamilia_Click);
     addCommand(mnuVer, "mnuCurvaPV", QStringLiteral("Curva &P-V"), &MainWindow::mnuCurvaPV_Click);
+    addCommand(mnuVer, "mnuMargenes", QStringLiteral("&Márgenes y compensación..."), &MainWindow::mnuMargenes_Click);
 
     QAction *mnuAcercaDe = menuBar()->addAction(QStringLiteral("Acerca &de..."));
     mnuAcercaDe->setObjectName(QStringLiteral("mnuAcercaDe"));
@@ -318,6 +320,22 @@ QLabel *MainWindow::resultLabel(ResultLabel label) const
     return m_form.fraResultados->label(label);
 }
 
+void MainWindow::mnuMargenes_Click()
+{
+    m_companions->showMargins();
+}
+
+MarginsWindow *MainWindow::marginsWindow() const
+{
+    return m_companions->margins();
+}
+
+void MainWindow::applyInput(InputBox box, const QString &text)
+{
+    inputBox(box)->setText(text);
+    handle([this] { cmdCalcular_Click(); });
+}
+
 FamilyWindow *MainWindow::familyWindow() const
 {
     return m_companions->family();
@@ -415,6 +433,10 @@ CaseDocument MainWindow::currentCase() const
         document.family = CaseFamily{ choice.quantity, BoxValueOf(choice.first, m_regional),
                                       BoxValueOf(choice.last, m_regional), choice.count };
     }
+    if (const MarginsWindow *margins = marginsWindow()) {
+        const MarginsWindow::Sizing sizing = margins->sizing();
+        document.sizing = CaseSizing{ sizing.target, BoxValueOf(sizing.goal, m_regional), sizing.input };
+    }
     return document;
 }
 
@@ -451,6 +473,14 @@ std::optional<QString> MainWindow::openCase(const CaseDocument &document)
             window->setChoice({ family.quantity, BoxText(family.first, m_regional), BoxText(family.last, m_regional),
                                 family.count });
             window->cmdDibujar_Click();
+        }
+    }
+    if (document.sizing) {
+        mnuMargenes_Click();
+        if (MarginsWindow *window = marginsWindow()) {
+            window->setSizing(
+                    { document.sizing->target, BoxText(document.sizing->goal, m_regional), document.sizing->input });
+            window->cmdBuscar_Click();
         }
     }
     return std::nullopt;

@@ -43,6 +43,7 @@ class ExportCommands;
 class FamilyWindow;
 class LargeChartWindow;
 class NumberInputBox;
+class MarginsWindow;
 class PvCurveWindow;
 class QvChartView;
 class ResultsPanel;
@@ -80,16 +81,20 @@ public:
     LargeChartWindow *largeChart() const;
     FamilyWindow *familyWindow() const;
     PvCurveWindow *pvCurveWindow() const;
+    MarginsWindow *marginsWindow() const;
+
+    // Writes the text into the box and calculates, as "Calcular" does.
+    void applyInput(InputBox box, const QString &text);
 
     // The texts of the six boxes as the run reads them.
     InputBoxTexts inputTexts() const;
 
     // What a case file holds of the window: the six boxes, the kept cases
-    // and "Conservar curvas anteriores", and the family while its window is open.
+    // and "Conservar curvas anteriores", the family and the sizing while their windows are open.
     CaseDocument currentCase() const;
     // Shows a case: its values in the boxes (with the regional separator),
     // its kept cases, then a calculation as "Calcular" makes, then its
-    // family. A case with a kept case that has no curves to draw is refused
+    // family and its sizing. A case with a kept case that has no curves to draw is refused
     // before anything changes: the reason, else none.
     std::optional<QString> openCase(const CaseDocument &document);
 
@@ -131,6 +136,7 @@ private:
     void mnuConservarCurvas_Click(bool keep);
     void mnuFamilia_Click();
     void mnuCurvaPV_Click();
+    void mnuMargenes_Click();
     void mnuBorrarCurvas_Click();
     void grfMsChart_DblClick();
 

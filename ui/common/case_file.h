@@ -5,6 +5,7 @@
 // their shortest form that reads back to the same double, with "." whatever
 // the regional settings; a box whose text is not a number keeps its text.
 
+#include "core/per_unit.h"
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
 #include "core/run_host.h"
@@ -13,6 +14,7 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <iterator>
 #include <optional>
 #include <variant>
@@ -38,16 +40,31 @@ struct CaseFamily
     int count = 5;
 };
 
+// The boxes of "Datos en unidades físicas...", in the dialog's order.
+enum class UnitsBox { Sbase, Ubase, Longitud, Reactancia, Susceptancia, Ufuente, P, Q, Fp, Qbanco, Ubanco };
+inline constexpr size_t kUnitsBoxCount = 11;
+
+// What that dialog holds: its boxes and its choices.
+struct CaseUnits
+{
+    std::array<BoxValue, kUnitsBoxCount> values{};
+    LineValues lineValues = LineValues::PerKm;
+    int circuits = 1;
+    LoadValues loadValues = LoadValues::PowerAndReactive;
+    PowerFactorKind powerFactorKind = PowerFactorKind::Inductive;
+};
+
 struct CaseDocument
 {
     std::array<BoxValue, std::size(kInputBoxes)> inputs{};
     bool keepCases = false;
     std::vector<QvInputs> kept; // in the order they were kept, the oldest first
     std::optional<CaseFamily> family;
+    std::optional<CaseUnits> units; // only when the physical-units dialog was used
 };
 
-// The inputs, kept cases and family settings are the same (the family only
-// where both have one).
+// The inputs, kept cases and family settings are the same (the family and
+// the physical units only where both have them).
 bool SameCase(const CaseDocument &a, const CaseDocument &b);
 
 // A box's text as it is kept, read under the regional settings; and back, as

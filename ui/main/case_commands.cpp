@@ -6,6 +6,7 @@
 #include "ui/common/message_box.h"
 #include "ui/family/family_window.h"
 #include "ui/main/main_window.h"
+#include "ui/units/units_dialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -172,6 +173,10 @@ bool CaseCommands::apply(const QString &path, const CaseDocument &document)
             window->cmdDibujar_Click();
         }
     }
+    if (document.units) {
+        w.mnuUnidades_Click();
+        w.m_units->setCaseUnits(*document.units);
+    }
     becomeFile(path);
     return true;
 }
@@ -245,6 +250,8 @@ CaseDocument CaseCommands::currentCase() const
         document.family = CaseFamily{ choice.quantity, BoxValueOf(choice.first, w.m_regional),
                                       BoxValueOf(choice.last, w.m_regional), choice.count };
     }
+    if (w.m_units)
+        document.units = w.m_units->caseUnits();
     return document;
 }
 

@@ -31,6 +31,8 @@
 #include "ui/main/result_look.h"
 #include "ui/main/window_notes.h"
 #include "ui/pv_curve/pv_curve_window.h"
+#include "ui/units/physical_results.h"
+#include "ui/units/units_dialog.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -175,6 +177,8 @@ void MainWindow::buildMenus()
         addCommand(mnuArchivo, "mnuCopiarResultados", QStringLiteral("Copiar &resultados"),
                    &MainWindow::mnuCopiarResultados_Click),
     };
+    addCommand(mnuArchivo, "mnuUnidades", QStringLiteral("Datos en unidades &físicas..."),
+               &MainWindow::mnuUnidades_Click);
     mnuArchivo->addSeparator();
     addCommand(mnuArchivo, "mnuSalir", QStringLiteral("&Salir"), &MainWindow::mnuSalir_Click);
     for (QAction *command : m_resultCommands)
@@ -355,6 +359,7 @@ void MainWindow::connectHandlers()
     // After the check, which may have put "Error" in the box.
     for (QLineEdit *box : m_inputs) {
         connect(box, &QLineEdit::textChanged, this, [this] {
+            m_physicalBases.reset();
             emit inputTextsChanged(inputTexts());
             showGroupingNote();
         });
@@ -630,8 +635,37 @@ void MainWindow::mnuCopiarGrafico_Click()
 
 void MainWindow::mnuCopiarResultados_Click()
 {
-    QGuiApplication::clipboard()->setText(
-            ResultsTable(m_runInputValues, m_labelInputs, m_labelValues, m_writtenByLastRun, m_regional));
+    QString table = ResultsTable(m_runInputValues, m_labelInputs, m_labelValues, m_writtenByLastRun, m_regional);
+    if (m_physicalBases) {
+        table += PhysicalResultsTable(*m_physicalBases, m_runInputValues, m_labelInputs, m_labelValues,
+                                      m_writtenByLastRun, m_regional);
+    }
+    QGuiApplication::clipboard()->setText(table);
+}
+
+void MainWindow::mnuUnidades_Click()
+{
+    // Closed, the dialog keeps its data: shown again, not made afresh.
+    if (!m_units) {
+        m_units = new UnitsDialog(m_regional, this);
+        connect(m_units, &UnitsDialog::applyRequested, this,
+                [this](const QvInputs &inputs, const PhysicalBases &bases, bool keep) {
+                    applyInputs(inputs, bases, keep);
+                });
+    }
+    m_units->show();
+    m_units->raise();
+    m_units->activateWindow();
+}
+
+void MainWindow::applyInputs(const QvInputs &inputs, const std::optional<PhysicalBases> &bases, bool keepPrevious)
+{
+    for (const InputBox box : kInputBoxes)
+        inputBox(box)->setText(BoxText(ValueOf(inputs, box), m_regional));
+    m_physicalBases = bases;
+    if (keepPrevious)
+        findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))->setChecked(true);
+    handle([this] { cmdCalcular_Click(); });
 }
 
 void MainWindow::exportCommand(const std::function<void()> &command)
@@ -710,7 +744,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     // The chart windows belong to this window's runs.
-    for (QWidget *window : std::initializer_list<QWidget *>{ m_largeChart, m_family, m_pvCurve }) {
+    for (QWidget *window : std::initializer_list<QWidget *>{ m_largeChart, m_family, m_pvCurve, m_units }) {
         if (window)
             window->close();
     }

@@ -4,6 +4,7 @@
 // -> operating points -> labels, "salida.txt", chart.
 
 #include "core/input_reading.h"
+#include "core/per_unit.h"
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
 #include "core/run_fault.h"
@@ -40,6 +41,7 @@ class FamilyWindow;
 class LargeChartWindow;
 class PvCurveWindow;
 class QvChartView;
+class UnitsDialog;
 class WindowNotes;
 class ResultLook;
 struct ChartPictures;
@@ -82,6 +84,14 @@ public:
     bool saveChart(const QString &path);
     bool saveCurves(const QString &path);
 
+    // Writes inputs into the six boxes (as a case opened writes them, reading
+    // back as the same doubles) and calculates as "Calcular" does;
+    // keepPrevious first ticks "Conservar curvas anteriores". Until a box is
+    // changed otherwise, "Copiar resultados" also gives the results in the
+    // physical units of bases.
+    void applyInputs(const QvInputs &inputs, const std::optional<PhysicalBases> &bases, bool keepPrevious);
+    std::optional<PhysicalBases> physicalBases() const { return m_physicalBases; }
+
 signals:
     // The main chart shows something new: a run's case, the mark of a run
     // that failed, other kept cases.
@@ -119,6 +129,7 @@ private:
     void mnuConservarCurvas_Click(bool keep);
     void mnuFamilia_Click();
     void mnuCurvaPV_Click();
+    void mnuUnidades_Click();
     void mnuBorrarCurvas_Click();
     void grfMsChart_DblClick();
 
@@ -211,6 +222,8 @@ private:
     QPointer<LargeChartWindow> m_largeChart;
     QPointer<FamilyWindow> m_family;
     QPointer<PvCurveWindow> m_pvCurve;
+    QPointer<UnitsDialog> m_units;
+    std::optional<PhysicalBases> m_physicalBases; // of the inputs the units dialog wrote
     std::vector<QAction *> m_resultCommands; // enabled once a run has reached the chart
     KeptCases m_kept;
     bool m_keepCases = false;

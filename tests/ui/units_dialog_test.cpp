@@ -10,6 +10,7 @@
 #include "ui/chart/qv_chart_view.h"
 #include "ui/common/case_file.h"
 #include "ui/common/number_text.h"
+#include "ui/main/case_commands.h"
 #include "ui/units/units_dialog.h"
 
 #include <QAction>
@@ -19,6 +20,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <bit>
@@ -31,7 +34,16 @@ class UnitsDialogTest : public WidgetTestFixture
 {
     Q_OBJECT
 
+public:
+    UnitsDialogTest()
+    {
+        // A case saved goes to the recent list: a scratch store, never the user's.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    }
+
 private:
+    QTemporaryDir m_settings;
+
     static UnitsDialog *OpenDialog(MainWindow &window)
     {
         window.findChild<QAction *>(QStringLiteral("mnuUnidades"))->trigger();
@@ -248,6 +260,24 @@ private slots:
         dialog->close();
         QCOMPARE(OpenDialog(window), dialog);
         QCOMPARE(dialog->box(UnitsBox::Longitud)->text(), QStringLiteral("12"));
+    }
+
+    void caseFileKeepsItsData()
+    {
+        const QString path = QDir::current().absoluteFilePath(QStringLiteral("unidades.tarvilo"));
+        {
+            MainWindow window(CommaLocale());
+            UnitsDialog *dialog = OpenDialog(window);
+            QVERIFY(dialog);
+            Type(dialog->box(UnitsBox::Longitud), QStringLiteral("120,5"));
+            dialog->findChild<QRadioButton *>(QStringLiteral("optTotales"))->setChecked(true);
+            QVERIFY(window.caseCommands()->saveCase(path));
+        }
+        MainWindow window(PointLocale(), path);
+        const auto *dialog = window.findChild<UnitsDialog *>(QStringLiteral("frmUnidades"));
+        QVERIFY(dialog);
+        QCOMPARE(dialog->box(UnitsBox::Longitud)->text(), QStringLiteral("120.5"));
+        QVERIFY(dialog->findChild<QRadioButton *>(QStringLiteral("optTotales"))->isChecked());
     }
 };
 

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace tarvilo {
@@ -107,7 +108,23 @@ UnitsDialog::UnitsDialog(const RegionalSettings &regional, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     buildBoxes();
     update();
-    FitWindowToScreen(this);
+}
+
+void UnitsDialog::showEvent(QShowEvent *event)
+{
+    if (!m_sized) {
+        // The scroll area would ask for a fraction of the data's size: the
+        // window opens on all of it, once the style has polished every
+        // control and the values are written.
+        m_sized = true;
+        const QWidget *content = findChild<QWidget *>(QStringLiteral("datosUnidades"));
+        const QMargins margins = layout()->contentsMargins();
+        const int buttons = layout()->itemAt(1)->sizeHint().height();
+        resize(content->sizeHint().width() + margins.left() + margins.right(),
+               content->sizeHint().height() + layout()->spacing() + buttons + margins.top() + margins.bottom());
+        FitWindowToScreen(this);
+    }
+    QWidget::showEvent(event);
 }
 
 void UnitsDialog::buildBoxes()
@@ -253,10 +270,22 @@ void UnitsDialog::buildBoxes()
     grid->addWidget(fraBanco, 0, 1);
     grid->addWidget(fraLinea, 1, 0);
     grid->addWidget(fraCarga, 1, 1);
+    // On a small screen (or a large scaling) the data scroll; the buttons
+    // stay within reach below them.
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("datosUnidades"));
+    auto *data = new QVBoxLayout(content);
+    data->setContentsMargins(0, 0, 0, 0);
+    data->addLayout(grid);
+    data->addWidget(fraPorUnidad);
+    data->addWidget(m_lblAviso);
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("desplazamientoUnidades"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(content);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(fraPorUnidad);
-    layout->addWidget(m_lblAviso);
+    layout->addWidget(scroller, 1);
     layout->addLayout(buttons);
 
     for (QLineEdit *edit : m_boxes) {

@@ -45,6 +45,9 @@ public:
     void cmdAplicar_Click();
     void cmdCircuitoFuera_Click();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 signals:
     // The inputs to write into the main window's boxes and calculate, with
     // the bases they are in; keepPrevious: keep the case shown until now.
@@ -74,6 +77,7 @@ private:
     QPushButton *m_cmdCircuitoFuera = nullptr;
     std::optional<PhysicalData> m_data;
     std::optional<QvInputs> m_inputs;
+    bool m_sized = false; // sized to its data when first shown
 };
 
 // The reason a value makes no sense, in a Spanish sentence.

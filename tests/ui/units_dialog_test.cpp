@@ -7,9 +7,11 @@
 #include "tests/support/window_fixture.h"
 #include "ui/chart/chart_grid.h"
 #include "ui/chart/qv_chart.h"
+#include "ui/chart/large_chart_view.h"
 #include "ui/chart/qv_chart_view.h"
 #include "ui/common/case_file.h"
 #include "ui/common/number_text.h"
+#include "ui/large_chart/large_chart_window.h"
 #include "ui/main/case_commands.h"
 #include "ui/units/units_dialog.h"
 
@@ -249,6 +251,38 @@ private slots:
         QTest::keyClicks(window.inputBox(InputBox::Pcarga), QStringLiteral("1"));
         QVERIFY(!CopiedResults(window).contains(QStringLiteral("unidades físicas")));
         QVERIFY(!window.physicalBases());
+    }
+
+    void largeChartHoverInPhysicalUnits()
+    {
+        MainWindow window(CommaLocale());
+        const RegionalSettings regional = RegionalOf(CommaLocale());
+        window.findChild<QAction *>(QStringLiteral("mnuGraficoAmpliado"))->trigger();
+        LargeChartWindow *large = window.largeChart();
+        QVERIFY(large && QTest::qWaitForWindowExposed(large));
+        UnitsDialog *dialog = OpenDialog(window);
+        QVERIFY(dialog);
+        Click(dialog, "cmdAplicar");
+        QvChart *plot = large->view()->qvChart();
+        const auto hoverAt = [&](const QPointF &value) {
+            const QPointF away = plot->mapToScene(plot->plotArea().center());
+            QTest::mouseMove(large->view()->viewport(), large->view()->mapFromScene(away));
+            const QPointF at = plot->mapToScene(plot->mapToPosition(value));
+            QTest::mouseMove(large->view()->viewport(), large->view()->mapFromScene(at));
+            return plot->hoverText();
+        };
+        const QPointF upper = plot->marks().upper;
+        const QString physical =
+                QStringLiteral("\nQ = %1 Mvar  V = %2 kV")
+                        .arg(ExactText(upper.x() * 100, regional), ExactText(upper.y() * 132, regional));
+        QString hover = hoverAt(upper);
+        QVERIFY2(hover.startsWith(QStringLiteral("Punto superior\n")) && hover.endsWith(physical), qPrintable(hover));
+        // A box edited by hand: per unit alone.
+        QTest::keyClick(window.inputBox(InputBox::Qcap), Qt::Key_End);
+        QTest::keyClicks(window.inputBox(InputBox::Qcap), QStringLiteral("1"));
+        hover = hoverAt(upper);
+        QVERIFY2(hover.startsWith(QStringLiteral("Punto superior\n")) && !hover.contains(QStringLiteral("kV")),
+                 qPrintable(hover));
     }
 
     void closedKeepsItsData()

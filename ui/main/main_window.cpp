@@ -360,6 +360,8 @@ void MainWindow::connectHandlers()
     for (QLineEdit *box : m_inputs) {
         connect(box, &QLineEdit::textChanged, this, [this] {
             m_physicalBases.reset();
+            if (m_largeChart)
+                m_largeChart->view()->setPhysicalBases(std::nullopt);
             emit inputTextsChanged(inputTexts());
             showGroupingNote();
         });
@@ -531,6 +533,7 @@ void MainWindow::mnuGraficoAmpliado_Click()
         auto *window = new LargeChartWindow(m_locale, m_regional, this);
         window->view()->setAccessibleName(QStringLiteral("Gráfico ampliado de las curvas Q-V"));
         window->showChart(m_chartView);
+        window->view()->setPhysicalBases(m_physicalBases);
         GivePictureMenu(window->view(), chartPictures());
         connect(this, &MainWindow::chartChanged, window, &LargeChartWindow::showChart);
         return window;
@@ -663,6 +666,8 @@ void MainWindow::applyInputs(const QvInputs &inputs, const std::optional<Physica
     for (const InputBox box : kInputBoxes)
         inputBox(box)->setText(BoxText(ValueOf(inputs, box), m_regional));
     m_physicalBases = bases;
+    if (m_largeChart)
+        m_largeChart->view()->setPhysicalBases(bases);
     if (keepPrevious)
         findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))->setChecked(true);
     handle([this] { cmdCalcular_Click(); });

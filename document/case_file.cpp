@@ -137,6 +137,49 @@ bool SameValue(const BoxValue &a, const BoxValue &b)
     return a == b;
 }
 
+// The physical-units dialog's boxes, in its order, and its choices.
+constexpr const char *kUnitsKeys[kUnitsBoxCount] = { "Sbase", "Ubase", "longitud", "x",      "b",     "Ufuente",
+                                                     "P",     "Q",     "fp",       "Qbanco", "Ubanco" };
+constexpr const char *kUnitsObject = "unidadesFisicas";
+
+struct UnitsChoice
+{
+    const char *key;
+    const char *first; // the value of the first choice
+    const char *second;
+};
+constexpr UnitsChoice kLineChoice{ "valoresLinea", "km", "total" };
+constexpr UnitsChoice kLoadChoice{ "valoresCarga", "PQ", "fp" };
+constexpr UnitsChoice kKindChoice{ "tipoFp", "inductivo", "capacitivo" };
+
+QByteArray ChoiceText(const UnitsChoice &choice, bool second)
+{
+    return QByteArray("\"") + choice.key + "\": \"" + (second ? choice.second : choice.first) + '"';
+}
+
+QByteArray UnitsText(const CaseUnits &units)
+{
+    QByteArray text = "{";
+    for (std::size_t i = 0; i < kUnitsBoxCount; ++i) {
+        text += '"';
+        text += kUnitsKeys[i];
+        text += "\": ";
+        text += JsonValue(units.values[i]);
+        text += ", ";
+    }
+    text += ChoiceText(kLineChoice, units.lineValues == LineValues::Total) + ", ";
+    text += "\"circuitos\": " + QByteArray::number(units.circuits) + ", ";
+    text += ChoiceText(kLoadChoice, units.loadValues == LoadValues::PowerFactor) + ", ";
+    text += ChoiceText(kKindChoice, units.powerFactorKind == PowerFactorKind::Capacitive);
+    return text + '}';
+}
+
+bool SameUnits(const CaseUnits &a, const CaseUnits &b)
+{
+    return a.values == b.values && a.lineValues == b.lineValues && a.circuits == b.circuits
+            && a.loadValues == b.loadValues && a.powerFactorKind == b.powerFactorKind;
+}
+
 CaseReading Refused(const QString &problem)
 {
     return { std::nullopt, problem, {} };
@@ -427,6 +470,56 @@ QString ReadSizing(const QJsonValue &json, std::optional<CaseSizing> &sizing)
     return {};
 }
 
+// Which of its two values a choice holds; empty problem when it holds one.
+QString ReadChoice(const QJsonObject &object, const UnitsChoice &choice, bool &second)
+{
+    const QString value = object.value(QString::fromLatin1(choice.key)).toString();
+    second = value == QLatin1String(choice.second);
+    if (second || value == QLatin1String(choice.first))
+        return {};
+    return QStringLiteral("el valor de %1 no es «%2» ni «%3»")
+            .arg(QString::fromLatin1(choice.key), QString::fromLatin1(choice.first),
+                 QString::fromLatin1(choice.second));
+}
+
+QString ReadUnits(const QJsonValue &json, std::optional<CaseUnits> &units)
+{
+    if (json.isUndefined())
+        return {};
+    if (!json.isObject())
+        return QStringLiteral("los datos en unidades físicas no son un objeto");
+    const QJsonObject object = json.toObject();
+    CaseUnits read;
+    QString problem;
+    for (std::size_t i = 0; i < kUnitsBoxCount && problem.isEmpty(); ++i) {
+        const QString key = QString::fromLatin1(kUnitsKeys[i]);
+        problem = ReadValue(object.value(key), key, true, read.values[i]);
+    }
+    bool second = false;
+    if (problem.isEmpty()) {
+        problem = ReadChoice(object, kLineChoice, second);
+        read.lineValues = second ? LineValues::Total : LineValues::PerKm;
+    }
+    if (problem.isEmpty()) {
+        const QJsonValue circuits = object.value(QStringLiteral("circuitos"));
+        if (!circuits.isDouble() || (circuits.toDouble() != 1 && circuits.toDouble() != 2))
+            problem = QStringLiteral("el número de circuitos no es 1 ni 2");
+        read.circuits = circuits.toDouble() == 2 ? 2 : 1;
+    }
+    if (problem.isEmpty()) {
+        problem = ReadChoice(object, kLoadChoice, second);
+        read.loadValues = second ? LoadValues::PowerFactor : LoadValues::PowerAndReactive;
+    }
+    if (problem.isEmpty()) {
+        problem = ReadChoice(object, kKindChoice, second);
+        read.powerFactorKind = second ? PowerFactorKind::Capacitive : PowerFactorKind::Inductive;
+    }
+    if (!problem.isEmpty())
+        return problem + QStringLiteral(" en los datos en unidades físicas");
+    units = read;
+    return {};
+}
+
 } // namespace
 
 bool SameCase(const CaseDocument &a, const CaseDocument &b)
@@ -449,6 +542,8 @@ bool SameCase(const CaseDocument &a, const CaseDocument &b)
         if (f.target != g.target || f.input != g.input || !SameValue(f.goal, g.goal))
             return false;
     }
+    if (a.units && b.units && !SameUnits(*a.units, *b.units))
+        return false;
     if (a.family && b.family) {
         const CaseFamily &f = *a.family;
         const CaseFamily &g = *b.family;
@@ -498,6 +593,8 @@ QByteArray CaseFileText(const CaseDocument &document)
                 + "\", \"valorObjetivo\": " + JsonValue(sizing.goal) + ", \"variar\": \""
                 + QByteArray(KeyOf(sizing.input)) + "\"}";
     }
+    if (document.units)
+        text += ",\n  \"" + QByteArray(kUnitsObject) + "\": " + UnitsText(*document.units);
     return text + "\n}\n";
 }
 
@@ -545,6 +642,8 @@ CaseReading ParseCaseText(const QByteArray &text)
         problem = ReadFamily(root.value(QStringLiteral("familia")), document.family);
     if (problem.isEmpty())
         problem = ReadSizing(root.value(QStringLiteral("dimensionado")), document.sizing);
+    if (problem.isEmpty())
+        problem = ReadUnits(root.value(QLatin1String(kUnitsObject)), document.units);
     if (!problem.isEmpty())
         return Refused(problem);
     return { document, QString(), {} };

@@ -6,6 +6,7 @@
 // the regional settings; a box whose text is not a number keeps its text.
 
 #include "core/goal_seek.h"
+#include "core/per_unit.h"
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
 #include "core/run_host.h"
@@ -14,6 +15,7 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <iterator>
 #include <optional>
 #include <variant>
@@ -48,6 +50,20 @@ struct CaseSizing
     GoalInput input = GoalInput::Qcap;
 };
 
+// The boxes of "Datos en unidades físicas...", in the dialog's order.
+enum class UnitsBox { Sbase, Ubase, Longitud, Reactancia, Susceptancia, Ufuente, P, Q, Fp, Qbanco, Ubanco };
+inline constexpr size_t kUnitsBoxCount = 11;
+
+// What that dialog holds: its boxes and its choices.
+struct CaseUnits
+{
+    std::array<BoxValue, kUnitsBoxCount> values{};
+    LineValues lineValues = LineValues::PerKm;
+    int circuits = 1;
+    LoadValues loadValues = LoadValues::PowerAndReactive;
+    PowerFactorKind powerFactorKind = PowerFactorKind::Inductive;
+};
+
 struct CaseDocument
 {
     std::array<BoxValue, std::size(kInputBoxes)> inputs{};
@@ -55,10 +71,11 @@ struct CaseDocument
     std::vector<QvInputs> kept; // in the order they were kept, the oldest first
     std::optional<CaseFamily> family;
     std::optional<CaseSizing> sizing;
+    std::optional<CaseUnits> units; // only when the physical-units dialog was used
 };
 
-// The inputs, kept cases, family settings and sizing are the same (the family
-// and the sizing only where both have one).
+// The inputs, kept cases, family settings, sizing and physical units are the
+// same (the family, the sizing and the units only where both have them).
 bool SameCase(const CaseDocument &a, const CaseDocument &b);
 
 // A box's text as it is kept, read under the regional settings; and back, as

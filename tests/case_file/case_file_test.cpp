@@ -449,6 +449,85 @@ TEST_F(CaseFileOnDisk, RefusesAFileItMayNotRead)
     EXPECT_EQ(failure, "");
 }
 
+// The physical-units dialog's data, written as the README shows it.
+const char *const kUnitsText =
+        R"({"Sbase": 100, "Ubase": 132, "longitud": 85, "x": 0.41, "b": 2.8, "Ufuente": 138, "P": 60, )"
+        R"("Q": "Error", "fp": 0.92, "Qbanco": 20, "Ubanco": "-0", "valoresLinea": "km", "circuitos": 2, )"
+        R"("valoresCarga": "fp", "tipoFp": "capacitivo"})";
+
+CaseUnits SampleUnits()
+{
+    CaseUnits units;
+    units.values = { 100.0, 132.0, 85.0, 0.41, 2.8, 138.0, 60.0, QStringLiteral("Error"), 0.92, 20.0, -0.0 };
+    units.circuits = 2;
+    units.loadValues = LoadValues::PowerFactor;
+    units.powerFactorKind = PowerFactorKind::Capacitive;
+    return units;
+}
+
+std::string WithUnits(const std::string &units)
+{
+    std::string text = kSampleText;
+    const std::string end = "}\n";
+    return text.substr(0, text.size() - 3) + ",\n  \"unidadesFisicas\": " + units + "\n" + end;
+}
+
+TEST(CaseFileText, KeepsThePhysicalUnitsAsAnOptionalObject)
+{
+    CaseDocument document = SampleCase();
+    document.units = SampleUnits();
+    EXPECT_EQ(CaseFileText(document).toStdString(), WithUnits(kUnitsText));
+
+    const CaseReading reading = ParseCaseText(CaseFileText(document));
+    ASSERT_TRUE(reading.document) << reading.problem.toStdString();
+    ASSERT_TRUE(reading.document->units);
+    const CaseUnits &units = *reading.document->units;
+    EXPECT_EQ(units.values, SampleUnits().values);
+    EXPECT_TRUE(std::signbit(std::get<double>(units.values[static_cast<size_t>(UnitsBox::Ubanco)])));
+    EXPECT_EQ(units.lineValues, LineValues::PerKm);
+    EXPECT_EQ(units.circuits, 2);
+    EXPECT_EQ(units.loadValues, LoadValues::PowerFactor);
+    EXPECT_EQ(units.powerFactorKind, PowerFactorKind::Capacitive);
+
+    // The other choices, and a file without the object.
+    document.units->lineValues = LineValues::Total;
+    document.units->circuits = 1;
+    document.units->loadValues = LoadValues::PowerAndReactive;
+    document.units->powerFactorKind = PowerFactorKind::Inductive;
+    const CaseReading other = ParseCaseText(CaseFileText(document));
+    ASSERT_TRUE(other.document && other.document->units);
+    EXPECT_TRUE(SameCase(*other.document, document));
+    EXPECT_FALSE(SameCase(*other.document, *reading.document));
+    EXPECT_FALSE(ParseCaseText(kSampleText).document->units);
+}
+
+TEST(ParseCaseText, RefusesBadPhysicalUnitsSayingWhy)
+{
+    const std::string units = kUnitsText;
+    const BadText cases[] = {
+        { WithUnits("[1]"), "los datos en unidades físicas no son un objeto" },
+        { WithUnits(Replaced(units, "\"x\": 0.41", "\"x\": true")),
+          "el valor de x no es un número en los datos en unidades físicas" },
+        { WithUnits(Replaced(units, "\"Sbase\": 100, ", "")),
+          "falta el valor de Sbase en los datos en unidades físicas" },
+        { WithUnits(Replaced(units, "\"circuitos\": 2", "\"circuitos\": 3")),
+          "el número de circuitos no es 1 ni 2 en los datos en unidades físicas" },
+        { WithUnits(Replaced(units, "\"circuitos\": 2", "\"circuitos\": \"2\"")),
+          "el número de circuitos no es 1 ni 2 en los datos en unidades físicas" },
+        { WithUnits(Replaced(units, "\"km\"", "\"m\"")),
+          "el valor de valoresLinea no es «km» ni «total» en los datos en unidades físicas" },
+        { WithUnits(Replaced(units, ", \"tipoFp\": \"capacitivo\"", "")),
+          "el valor de tipoFp no es «inductivo» ni «capacitivo» en los datos en unidades físicas" },
+        { WithUnits(Replaced(units, "\"P\": 60,", "\"P\": 60, \"P\": 6,")),
+          "la clave «P» aparece dos veces dentro de «unidadesFisicas»" },
+    };
+    for (const auto &[text, problem] : cases) {
+        const CaseReading reading = ParseCaseText(QByteArray::fromStdString(text));
+        EXPECT_FALSE(reading.document) << text;
+        EXPECT_EQ(reading.problem.toStdString(), problem) << text;
+    }
+}
+
 TEST(CaseOpenFailure, NamesTheFileWithItsFullPath)
 {
     const QString message = CaseOpenFailure(QStringLiteral("casos/x.tarvilo"), QStringLiteral("versión 2 no admitida"));

@@ -630,7 +630,7 @@ private slots:
         const QByteArray before = FileBytes(path);
         QByteArray theirs = before;
         if (change == QLatin1String("other")) {
-            theirs = CaseFileText(CaseDocument{ { 0.07, 3.33, 1.0, 4.0, 0.5, 0.0 }, false, {}, {}, {} });
+            theirs = CaseFileText(CaseDocument{ { 0.07, 3.33, 1.0, 4.0, 0.5, 0.0 }, false, {}, {}, {}, {} });
         } else if (change == QLatin1String("same size")) {
             theirs.replace("\"B\": 3.33", "\"B\": 3.34");
         } else if (change == QLatin1String("grown")) {

@@ -176,7 +176,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QRect available = window.screen()->availableGeometry();
-        for (const char *command : { "mnuFamilia", "mnuGraficoAmpliado", "mnuCurvaPV", "mnuMargenes" }) {
+        for (const char *command : { "mnuFamilia", "mnuGraficoAmpliado", "mnuCurvaPV", "mnuMargenes", "mnuUnidades" }) {
             window.findChild<QAction *>(QString::fromLatin1(command))->trigger();
             QWidget *opened = QApplication::activeWindow();
             for (QWidget *top : QApplication::topLevelWidgets()) {

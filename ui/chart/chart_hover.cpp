@@ -20,6 +20,8 @@ struct Nearest
     qreal distance = kReach;
     QString name;
     QString values;
+    std::optional<QPointF> point; // (Q, V) where the item is a point
+    std::optional<double> voltage; // where it is a line at one voltage
 };
 
 QString PointValues(const QPointF &point, const RegionalSettings &regional)
@@ -43,12 +45,13 @@ void ConsiderPoints(QvChart &plot, QXYSeries *series, const QPointF &cursor, Nea
     for (const QPointF &point : points) {
         const qreal distance = QLineF(cursor, plot.mapToPosition(point, series)).length();
         if (distance < nearest.distance) {
-            nearest = { distance, series->name(), PointValues(point, plot.regional()) };
+            nearest = { distance, series->name(), PointValues(point, plot.regional()), point, std::nullopt };
         }
     }
 }
 
-void ConsiderLine(QvChart &plot, Mark mark, const QString &values, const QPointF &cursor, Nearest &nearest)
+void ConsiderLine(QvChart &plot, Mark mark, double voltage, const QString &values, const QPointF &cursor,
+                  Nearest &nearest)
 {
     QXYSeries *series = plot.mark(mark);
     if (!series || series->count() < 2)
@@ -56,12 +59,21 @@ void ConsiderLine(QvChart &plot, Mark mark, const QString &values, const QPointF
     const qreal distance = DistanceToSegment(cursor, plot.mapToPosition(series->at(0), series),
                                              plot.mapToPosition(series->at(1), series));
     if (distance < nearest.distance)
-        nearest = { distance, series->name(), values };
+        nearest = { distance, series->name(), values, std::nullopt, voltage };
+}
+
+// The same values in physical units: "Q = -166,201141920777 Mvar  V = 131,881480526538 kV".
+QString PhysicalValues(const PhysicalBases &bases, const std::optional<double> &reactive, double voltage, bool exact,
+                       const RegionalSettings &regional)
+{
+    const auto text = [&](double value) { return exact ? ExactText(value, regional) : RoundedText(value, regional); };
+    const QString v = QStringLiteral("V = %1 kV").arg(text(bases.kv(voltage)));
+    return reactive ? QStringLiteral("Q = %1 Mvar  ").arg(text(bases.mvar(*reactive))) + v : v;
 }
 
 } // namespace
 
-QString HoverTextAt(QvChart &plot, const QPointF &scenePosition)
+QString HoverTextAt(QvChart &plot, const QPointF &scenePosition, const std::optional<PhysicalBases> &bases)
 {
     const QPointF cursor = plot.mapFromScene(scenePosition);
     if (!plot.plotArea().contains(cursor))
@@ -79,8 +91,8 @@ QString HoverTextAt(QvChart &plot, const QPointF &scenePosition)
     }
     if (nearest.name.isEmpty() && plot.hasMarks()) {
         const ChartMarks &marks = plot.marks();
-        ConsiderLine(plot, Mark::Margin, QStringLiteral("V = %1").arg(ExactText(marks.nose.y(), regional)), cursor,
-                     nearest);
+        ConsiderLine(plot, Mark::Margin, marks.nose.y(),
+                     QStringLiteral("V = %1").arg(ExactText(marks.nose.y(), regional)), cursor, nearest);
         if (nearest.name == NameOf(Mark::Margin)) {
             nearest.name += QStringLiteral(" = ") + ExactText(marks.margin, regional);
             // Beside it, the margin as the Q-V method reads it.
@@ -88,20 +100,31 @@ QString HoverTextAt(QvChart &plot, const QPointF &scenePosition)
                 nearest.values += QStringLiteral("  (Margen QV = %1)").arg(ExactText(marks.qvMargin, regional));
         }
         if (marks.hasQvMargin) {
-            ConsiderLine(plot, Mark::QvMargin,
+            ConsiderLine(plot, Mark::QvMargin, marks.qvMarginFrom.y(),
                          QStringLiteral("V = %1").arg(ExactText(marks.qvMarginFrom.y(), regional)), cursor, nearest);
             if (nearest.name == NameOf(Mark::QvMargin)) {
                 nearest.name += QStringLiteral(" = ") + ExactText(marks.qvMargin, regional);
             }
         }
-        ConsiderLine(plot, Mark::MinimumVoltage,
+        ConsiderLine(plot, Mark::MinimumVoltage, marks.minimumVoltage,
                      QStringLiteral("V = %1").arg(ExactText(marks.minimumVoltage, regional)), cursor, nearest);
     }
-    if (!nearest.name.isEmpty())
-        return nearest.name + QLatin1Char('\n') + nearest.values;
+    if (!nearest.name.isEmpty()) {
+        QString text = nearest.name + QLatin1Char('\n') + nearest.values;
+        if (bases && nearest.point) {
+            text += QLatin1Char('\n') + PhysicalValues(*bases, nearest.point->x(), nearest.point->y(), true, regional);
+        } else if (bases && nearest.voltage) {
+            text += QLatin1Char('\n') + PhysicalValues(*bases, std::nullopt, *nearest.voltage, true, regional);
+        }
+        return text;
+    }
 
     const QPointF value = plot.mapToValue(cursor);
-    return QStringLiteral("Q = %1  V = %2").arg(RoundedText(value.x(), regional), RoundedText(value.y(), regional));
+    QString text =
+            QStringLiteral("Q = %1  V = %2").arg(RoundedText(value.x(), regional), RoundedText(value.y(), regional));
+    if (bases)
+        text += QLatin1Char('\n') + PhysicalValues(*bases, value.x(), value.y(), false, regional);
+    return text;
 }
 
 } // namespace tarvilo

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "core/per_unit.h"
+
 #include <QPointF>
 #include <QString>
+
+#include <optional>
 
 namespace tarvilo {
 
@@ -11,6 +15,9 @@ class QvChart;
 // few pixels, by name with its exact values ("Punto superior",
 // "Q = -1,66201141920777  V = 0,999102125201044"), else the coordinates
 // there to four decimals ("Q = -1,662  V = 0,9991"); "" outside the plot.
-QString HoverTextAt(QvChart &plot, const QPointF &scenePosition);
+// With the bases of a case given in physical units, a last line gives the
+// same in Mvar and kV.
+QString HoverTextAt(QvChart &plot, const QPointF &scenePosition,
+                    const std::optional<PhysicalBases> &bases = std::nullopt);
 
 } // namespace tarvilo

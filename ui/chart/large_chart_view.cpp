@@ -92,7 +92,7 @@ void LargeChartView::mouseMoveEvent(QMouseEvent *event)
 {
     StyledChartView::mouseMoveEvent(event);
     const QPointF at = mapToScene(event->position().toPoint());
-    m_qvChart->showHover(HoverTextAt(*m_qvChart, at), at);
+    m_qvChart->showHover(HoverTextAt(*m_qvChart, at, m_bases), at);
 }
 
 void LargeChartView::mouseReleaseEvent(QMouseEvent *event)

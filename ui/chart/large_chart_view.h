@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/per_unit.h"
 #include "core/regional_settings.h"
 #include "ui/chart/axis_ticks.h"
 #include "ui/chart/qv_chart.h"
@@ -7,6 +8,8 @@
 #include "ui/chart/styled_chart.h"
 
 #include <QLocale>
+
+#include <optional>
 
 namespace tarvilo {
 
@@ -29,6 +32,9 @@ public:
     void showMainAxes();
 
     QvChart *qvChart() const { return m_qvChart; }
+    // The bases of the case shown, while its inputs came from physical data:
+    // the hover readout gives Mvar and kV too. None for per unit alone.
+    void setPhysicalBases(const std::optional<PhysicalBases> &bases) { m_bases = bases; }
     Mode mode() const { return m_mode; }
 
 protected:
@@ -43,6 +49,7 @@ private:
     void showRanges(const AxisRanges &ranges, Mode mode);
 
     QvChart *m_qvChart;
+    std::optional<PhysicalBases> m_bases;
     Mode m_mode = Mode::Fitted;
     AxisRanges m_mainRanges;
     bool m_settingRanges = false;

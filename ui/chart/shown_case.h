@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/per_unit.h"
 #include "core/qv_types.h"
 #include "core/run_host.h"
 #include "ui/chart/axis_ticks.h"
@@ -58,6 +59,10 @@ struct ShownCase
     std::optional<QvInputs> failedRun;
 
     ShownResults frame;
+
+    // While the boxes hold what the physical-units dialog wrote, its bases:
+    // the results are also given in kV, MW and Mvar.
+    std::optional<PhysicalBases> physicalBases;
 };
 
 // The ranges that show all its curves (the kept cases' too) and its marks,

@@ -38,6 +38,7 @@ LargeChartWindow::LargeChartWindow(const QLocale &locale, const RegionalSettings
 
 void LargeChartWindow::showChart(const ShownCase &shown)
 {
+    m_view->setPhysicalBases(shown.physicalBases);
     m_view->follow(shown);
     m_view->setAccessibleDescription(shown.description);
 }

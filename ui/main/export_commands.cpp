@@ -3,6 +3,7 @@
 #include "ui/common/file_saving.h"
 #include "ui/common/message_box.h"
 #include "ui/main/result_exports.h"
+#include "ui/units/physical_results.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -79,7 +80,13 @@ void ExportCommands::mnuCopiarGrafico_Click()
 
 void ExportCommands::mnuCopiarResultados_Click()
 {
-    QGuiApplication::clipboard()->setText(ResultsTable(m_shown, m_spelling.regional));
+    QString table = ResultsTable(m_shown, m_spelling.regional);
+    if (m_shown.physicalBases) {
+        const ShownResults &frame = m_shown.frame;
+        table += PhysicalResultsTable(*m_shown.physicalBases, frame.runInputs, frame.labelInputs, frame.values,
+                                      frame.writtenByLastRun, m_spelling.regional);
+    }
+    QGuiApplication::clipboard()->setText(table);
 }
 
 void ExportCommands::exportCommand(const std::function<void()> &command)

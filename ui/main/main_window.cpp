@@ -29,6 +29,7 @@
 #include "ui/main/window_notes.h"
 #include "ui/family/family_window.h"
 #include "ui/margins/margins_window.h"
+#include "ui/units/units_dialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -95,6 +96,8 @@ void MainWindow::buildMenus()
                                                   return std::nullopt;
                                               return RangesOf(*largeChart()->view()->qvChart());
                                           });
+    addCommand(mnuArchivo, "mnuUnidades", QStringLiteral("Datos en unidades &físicas..."),
+               &MainWindow::mnuUnidades_Click);
     mnuArchivo->addSeparator();
     addCommand(mnuArchivo, "mnuSalir", QStringLiteral("&Salir"), &MainWindow::mnuSalir_Click);
 
@@ -320,6 +323,31 @@ QLabel *MainWindow::resultLabel(ResultLabel label) const
     return m_form.fraResultados->label(label);
 }
 
+void MainWindow::mnuUnidades_Click()
+{
+    // Closed, the dialog keeps its data: shown again, not made afresh.
+    if (!m_units) {
+        m_units = new UnitsDialog(m_regional, this);
+        connect(m_units, &UnitsDialog::applyRequested, this,
+                [this](const QvInputs &inputs, const PhysicalBases &bases, bool keep) {
+                    applyInputs(inputs, bases, keep);
+                });
+    }
+    m_units->show();
+    m_units->raise();
+    m_units->activateWindow();
+}
+
+void MainWindow::applyInputs(const QvInputs &inputs, const std::optional<PhysicalBases> &bases, bool keepPrevious)
+{
+    for (const InputBox box : kInputBoxes)
+        inputBox(box)->setText(BoxText(ValueOf(inputs, box), m_regional));
+    m_shown.physicalBases = bases;
+    if (keepPrevious)
+        m_mnuConservarCurvas->setChecked(true);
+    handle([this] { cmdCalcular_Click(); });
+}
+
 void MainWindow::mnuMargenes_Click()
 {
     m_companions->showMargins();
@@ -381,6 +409,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     // The chart windows belong to this window's runs.
     m_companions->closeAll();
+    if (m_units)
+        m_units->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -388,6 +418,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::inputChanged()
 {
+    // A box edited otherwise: its values are no longer the physical data's.
+    if (m_shown.physicalBases) {
+        m_shown.physicalBases.reset();
+        showShownCase();
+    }
     emit inputTextsChanged(inputTexts());
     showGroupingNote();
     emit caseChanged();
@@ -433,6 +468,8 @@ CaseDocument MainWindow::currentCase() const
         document.family = CaseFamily{ choice.quantity, BoxValueOf(choice.first, m_regional),
                                       BoxValueOf(choice.last, m_regional), choice.count };
     }
+    if (m_units)
+        document.units = m_units->caseUnits();
     if (const MarginsWindow *margins = marginsWindow()) {
         const MarginsWindow::Sizing sizing = margins->sizing();
         document.sizing = CaseSizing{ sizing.target, BoxValueOf(sizing.goal, m_regional), sizing.input };
@@ -474,6 +511,10 @@ std::optional<QString> MainWindow::openCase(const CaseDocument &document)
                                 family.count });
             window->cmdDibujar_Click();
         }
+    }
+    if (document.units) {
+        mnuUnidades_Click();
+        m_units->setCaseUnits(*document.units);
     }
     if (document.sizing) {
         mnuMargenes_Click();

@@ -4,6 +4,7 @@
 // -> operating points -> labels, "salida.txt", chart.
 
 #include "core/input_reading.h"
+#include "core/per_unit.h"
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
 #include "core/run_fault.h"
@@ -47,6 +48,7 @@ class MarginsWindow;
 class PvCurveWindow;
 class QvChartView;
 class ResultsPanel;
+class UnitsDialog;
 class WindowNotes;
 
 // The main window frmInicio: the diagram with the six input boxes, the Q-V
@@ -103,6 +105,14 @@ public:
     bool saveChart(const QString &path);
     bool saveCurves(const QString &path);
 
+    // Writes inputs into the six boxes (as a case opened writes them, reading
+    // back as the same doubles) and calculates as "Calcular" does;
+    // keepPrevious first ticks "Conservar curvas anteriores". Until a box is
+    // changed otherwise, "Copiar resultados" also gives the results in the
+    // physical units of bases.
+    void applyInputs(const QvInputs &inputs, const std::optional<PhysicalBases> &bases, bool keepPrevious);
+    std::optional<PhysicalBases> physicalBases() const { return m_shown.physicalBases; }
+
 signals:
     // What the window shows has changed: a run's case, the mark of a run
     // that failed, other kept cases.
@@ -137,6 +147,7 @@ private:
     void mnuFamilia_Click();
     void mnuCurvaPV_Click();
     void mnuMargenes_Click();
+    void mnuUnidades_Click();
     void mnuBorrarCurvas_Click();
     void grfMsChart_DblClick();
 
@@ -184,6 +195,7 @@ private:
     MainForm m_form;
     std::unique_ptr<RunTeller> m_teller;
     CompanionWindows *m_companions = nullptr;
+    QPointer<UnitsDialog> m_units; // kept when closed, with what it holds
     KeptCases m_kept;
     bool m_keepCases = false;
     QAction *m_mnuConservarCurvas = nullptr;

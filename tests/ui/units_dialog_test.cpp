@@ -1,0 +1,319 @@
+// "Datos en unidades físicas...": the per-unit values as the user types, the
+// boxes that hold no number or no sensible value, "Aplicar" and "Un circuito
+// fuera" in the main window, and the physical units in the copied results.
+#include "core/number_reading.h"
+#include "core/single_case.h"
+#include "tests/support/widget_test_fixture.h"
+#include "tests/support/window_fixture.h"
+#include "ui/chart/chart_grid.h"
+#include "ui/chart/qv_chart.h"
+#include "ui/chart/large_chart_view.h"
+#include "ui/chart/qv_chart_view.h"
+#include "document/case_file.h"
+#include "ui/common/number_text.h"
+#include "ui/large_chart/large_chart_window.h"
+#include "ui/main/case_commands.h"
+#include "ui/units/units_dialog.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <bit>
+#include <cstdint>
+
+using namespace tarvilo;
+using namespace tarvilo::testing;
+
+class UnitsDialogTest : public WidgetTestFixture
+{
+    Q_OBJECT
+
+public:
+    UnitsDialogTest()
+    {
+        // A case saved goes to the recent list: a scratch store, never the user's.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    }
+
+private:
+    QTemporaryDir m_settings;
+
+    static UnitsDialog *OpenDialog(MainWindow &window)
+    {
+        window.findChild<QAction *>(QStringLiteral("mnuUnidades"))->trigger();
+        auto *dialog = window.findChild<UnitsDialog *>(QStringLiteral("frmUnidades"));
+        return dialog && dialog->isVisible() ? dialog : nullptr;
+    }
+    // Typed over the box's text as the README says: the digits first, then
+    // the sign in front (a lone "-" is no number).
+    static void Type(QLineEdit *box, const QString &text)
+    {
+        box->setFocus();
+        box->selectAll();
+        const bool negative = text.startsWith(QLatin1Char('-')) && text.size() > 1;
+        QTest::keyClicks(box, negative ? text.mid(1) : text);
+        if (negative) {
+            QTest::keyClick(box, Qt::Key_Home);
+            QTest::keyClick(box, Qt::Key_Minus);
+        }
+    }
+    static QString Shown(const QWidget *dialog, const char *name)
+    {
+        const auto *label = dialog->findChild<QLabel *>(QString::fromLatin1(name));
+        return label ? label->text() : QStringLiteral("(no %1)").arg(QString::fromLatin1(name));
+    }
+    static void Click(const QWidget *dialog, const char *name)
+    {
+        dialog->findChild<QPushButton *>(QString::fromLatin1(name))->click();
+    }
+    static bool SameBits(double a, double b)
+    {
+        return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+    }
+    // The six boxes read back as these very doubles.
+    static void VerifyBoxesHold(const MainWindow &window, const QvInputs &inputs, const RegionalSettings &regional)
+    {
+        for (const InputBox box : kInputBoxes) {
+            const auto read = ReadRegionalNumber(window.inputBox(box)->text().toStdString(), regional);
+            QVERIFY2(read && SameBits(*read, ValueOf(inputs, box)), qPrintable(window.inputBox(box)->text()));
+        }
+    }
+    static QString CopiedResults(MainWindow &window)
+    {
+        window.findChild<QAction *>(QStringLiteral("mnuCopiarResultados"))->trigger();
+        return QGuiApplication::clipboard()->text();
+    }
+
+private slots:
+    void typingUpdatesTheValues_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("point") << PointLocale();
+        QTest::newRow("comma") << CommaLocale();
+    }
+    void typingUpdatesTheValues()
+    {
+        QFETCH(QLocale, locale);
+        const RegionalSettings regional = RegionalOf(locale);
+        MainWindow window(locale);
+        UnitsDialog *dialog = OpenDialog(window);
+        QVERIFY(dialog);
+        const QString decimal = locale.decimalPoint();
+        // The example it opens on: 0,41 ohm/km over 85 km, two circuits, 132 kV and 100 MVA.
+        const double zBase = 132.0 * 132.0 / 100.0;
+        QCOMPARE(Shown(dialog, "lblPuX"), ExactText(0.41 * 85 / (2 * zBase), regional));
+        QCOMPARE(Shown(dialog, "lblPuB"), ExactText(2 * 2.8e-6 * 85 * zBase, regional));
+
+        Type(dialog->box(UnitsBox::Longitud), QStringLiteral("42") + decimal + QStringLiteral("5"));
+        QCOMPARE(Shown(dialog, "lblPuX"), ExactText(0.41 * 42.5 / (2 * zBase), regional));
+        dialog->findChild<QComboBox *>(QStringLiteral("cboCircuitos"))->setCurrentIndex(0);
+        QCOMPARE(Shown(dialog, "lblPuX"), ExactText(0.41 * 42.5 / zBase, regional));
+        QVERIFY(!dialog->findChild<QPushButton *>(QStringLiteral("cmdCircuitoFuera"))->isEnabled());
+
+        // The load by P and Q, then capacitive at a factor of 0,8.
+        dialog->findChild<QRadioButton *>(QStringLiteral("optPQ"))->setChecked(true);
+        Type(dialog->box(UnitsBox::Q), QStringLiteral("-30"));
+        QCOMPARE(Shown(dialog, "lblPuQcarga"), ExactText(-0.3, regional));
+        dialog->findChild<QRadioButton *>(QStringLiteral("optFactor"))->setChecked(true);
+        Type(dialog->box(UnitsBox::P), QStringLiteral("100"));
+        Type(dialog->box(UnitsBox::Fp), QStringLiteral("0") + decimal + QStringLiteral("8"));
+        dialog->findChild<QComboBox *>(QStringLiteral("cboTipoFp"))->setCurrentIndex(1);
+        QCOMPARE(Shown(dialog, "lblPuQcarga"), ExactText(-0.75, regional));
+        // The bank at the base voltage needs no correction.
+        Type(dialog->box(UnitsBox::Ubanco), QStringLiteral("132"));
+        QCOMPARE(Shown(dialog, "lblPuQcap"), ExactText(0.2, regional));
+        QCOMPARE(Shown(dialog, "lblAviso"), QString());
+    }
+
+    void noNumberAndNonsense_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shownInBox");
+        QTest::addColumn<QString>("reason");
+        const auto row = [](const char *name, UnitsBox box, const char *typed, const char *shown, const char *reason) {
+            QTest::newRow(name) << static_cast<int>(box) << QString::fromUtf8(typed) << QString::fromUtf8(shown)
+                                << QString::fromUtf8(reason);
+        };
+        row("letters", UnitsBox::Sbase, "x", "Error", "«S base [MVA]» no es un número.");
+        row("a lone sign", UnitsBox::Reactancia, "-", "Error", "«Reactancia x [Ω/km]» no es un número.");
+        row("length 0", UnitsBox::Longitud, "0", "0", "La longitud de la línea debe ser mayor que cero.");
+        row("negative base", UnitsBox::Ubase, "-132", "-132", "La tensión base debe ser mayor que cero.");
+        row("factor above 1", UnitsBox::Fp, "2", "2", "El factor de potencia debe ser mayor que 0 y no mayor que 1.");
+        row("negative susceptance", UnitsBox::Susceptancia, "-1", "-1",
+            "La susceptancia de la línea no puede ser negativa.");
+        row("bank rated at 0 kV", UnitsBox::Ubanco, "0", "0", "La tensión nominal del banco debe ser mayor que cero.");
+    }
+    void noNumberAndNonsense()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shownInBox);
+        QFETCH(QString, reason);
+        MainWindow window(PointLocale());
+        const QStringList boxesBefore = BoxTexts(window);
+        UnitsDialog *dialog = OpenDialog(window);
+        QVERIFY(dialog);
+        Type(dialog->box(static_cast<UnitsBox>(box)), typed);
+        QCOMPARE(dialog->box(static_cast<UnitsBox>(box))->text(), shownInBox);
+        QCOMPARE(Shown(dialog, "lblAviso"), reason);
+        for (const char *name : { "lblPuX", "lblPuB", "lblPuUinf", "lblPuPcarga", "lblPuQcarga", "lblPuQcap" })
+            QCOMPARE(Shown(dialog, name), QStringLiteral("Error"));
+        QVERIFY(!dialog->findChild<QPushButton *>(QStringLiteral("cmdAplicar"))->isEnabled());
+        dialog->cmdAplicar_Click(); // as a stray call: nothing happens
+        QCOMPARE(BoxTexts(window), boxesBefore);
+    }
+
+    void applyWritesTheSixBoxesAndCalculates_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("point") << PointLocale();
+        QTest::newRow("comma") << CommaLocale();
+    }
+    void applyWritesTheSixBoxesAndCalculates()
+    {
+        QFETCH(QLocale, locale);
+        const RegionalSettings regional = RegionalOf(locale);
+        MainWindow window(locale);
+        const QStringList labelsBefore = LabelTexts(window);
+        UnitsDialog *dialog = OpenDialog(window);
+        QVERIFY(dialog);
+        const QvInputs inputs = *dialog->inputs();
+        Click(dialog, "cmdAplicar");
+        VerifyBoxesHold(window, inputs, regional);
+        for (const InputBox box : kInputBoxes)
+            QCOMPARE(window.inputBox(box)->text(), BoxText(ValueOf(inputs, box), regional));
+        // Calculated as "Calcular" does on those boxes.
+        const QStringList labels = LabelTexts(window);
+        QVERIFY(labels != labelsBefore);
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
+        QCOMPARE(LabelTexts(window), labels);
+        QVERIFY(!window.findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))->isChecked());
+        QVERIFY(window.chartView()->qvChart()->keptCases().empty());
+    }
+
+    void oneCircuitOutKeepsBothCases()
+    {
+        MainWindow window(PointLocale());
+        UnitsDialog *dialog = OpenDialog(window);
+        QVERIFY(dialog);
+        const QvInputs intact = *dialog->inputs();
+        Click(dialog, "cmdCircuitoFuera");
+        QVERIFY(window.findChild<QAction *>(QStringLiteral("mnuConservarCurvas"))->isChecked());
+        // The boxes hold the case with one circuit: twice the reactance, half the susceptance.
+        QvInputs oneOut = intact;
+        oneOut.X = *ReadRegionalNumber(window.inputBox(InputBox::X)->text().toStdString(), PointSettings());
+        oneOut.B = *ReadRegionalNumber(window.inputBox(InputBox::B)->text().toStdString(), PointSettings());
+        QVERIFY(std::abs(oneOut.X / intact.X - 2) < 1e-15);
+        QVERIFY(std::abs(oneOut.B / intact.B - 0.5) < 1e-15);
+        VerifyBoxesHold(window, oneOut, PointSettings());
+        // Beside it the intact case, alone: the default case shown before is not kept.
+        const std::vector<KeptCurves> &kept = window.chartView()->qvChart()->keptCases();
+        QCOMPARE(kept.size(), size_t(1));
+        QVERIFY2(kept.front().name.startsWith(QStringLiteral("X = ") + ExactText(intact.X, PointSettings())),
+                 qPrintable(kept.front().name));
+        const ChartGrid intactGrid(CalculateCase(intact).curves);
+        for (const Curve curve : { Curve::UpperBranch, Curve::LowerBranch, Curve::LoadCharacteristic })
+            QVERIFY(kept.front().grid.sameCurve(intactGrid, curve));
+    }
+
+    void copiedResultsInPhysicalUnitsUntilABoxIsEdited()
+    {
+        MainWindow window(CommaLocale());
+        const RegionalSettings regional = RegionalOf(CommaLocale());
+        QVERIFY(!CopiedResults(window).contains(QStringLiteral("unidades físicas")));
+        UnitsDialog *dialog = OpenDialog(window);
+        QVERIFY(dialog);
+        const QvInputs inputs = *dialog->inputs();
+        Click(dialog, "cmdAplicar");
+        const QvResults results = CalculateCase(inputs).results;
+        const QString copied = CopiedResults(window);
+        QVERIFY2(copied.contains(QStringLiteral("En unidades físicas\tS base = 100 MVA\tU base = 132 kV\n")),
+                 qPrintable(copied));
+        for (const QString &line :
+             { QStringLiteral("V2 sup\t%1\tkV\n").arg(ExactText(results.V2sup * 132, regional)),
+               QStringLiteral("Q2 sup\t%1\tMvar\n").arg(ExactText(results.Q2sup * 100, regional)),
+               QStringLiteral("Margen Q2\t%1\tMvar\n").arg(ExactText(results.MargenQ2 * 100, regional)),
+               QStringLiteral("U inf\t%1\tkV\n").arg(ExactText(inputs.Uinf * 132, regional)),
+               QStringLiteral("Pcarga\t60\tMW\n") }) {
+            QVERIFY2(copied.contains(line), qPrintable(line + QStringLiteral(" not in\n") + copied));
+        }
+        // A box edited by hand: the bases no longer hold.
+        QTest::keyClick(window.inputBox(InputBox::Pcarga), Qt::Key_End);
+        QTest::keyClicks(window.inputBox(InputBox::Pcarga), QStringLiteral("1"));
+        QVERIFY(!CopiedResults(window).contains(QStringLiteral("unidades físicas")));
+        QVERIFY(!window.physicalBases());
+    }
+
+    void largeChartHoverInPhysicalUnits()
+    {
+        MainWindow window(CommaLocale());
+        const RegionalSettings regional = RegionalOf(CommaLocale());
+        window.findChild<QAction *>(QStringLiteral("mnuGraficoAmpliado"))->trigger();
+        LargeChartWindow *large = window.largeChart();
+        QVERIFY(large && QTest::qWaitForWindowExposed(large));
+        UnitsDialog *dialog = OpenDialog(window);
+        QVERIFY(dialog);
+        Click(dialog, "cmdAplicar");
+        QvChart *plot = large->view()->qvChart();
+        const auto hoverAt = [&](const QPointF &value) {
+            const QPointF away = plot->mapToScene(plot->plotArea().center());
+            QTest::mouseMove(large->view()->viewport(), large->view()->mapFromScene(away));
+            const QPointF at = plot->mapToScene(plot->mapToPosition(value));
+            QTest::mouseMove(large->view()->viewport(), large->view()->mapFromScene(at));
+            return plot->hoverText();
+        };
+        const QPointF upper = plot->marks().upper;
+        const QString physical =
+                QStringLiteral("\nQ = %1 Mvar  V = %2 kV")
+                        .arg(ExactText(upper.x() * 100, regional), ExactText(upper.y() * 132, regional));
+        QString hover = hoverAt(upper);
+        QVERIFY2(hover.startsWith(QStringLiteral("Punto superior\n")) && hover.endsWith(physical), qPrintable(hover));
+        // A box edited by hand: per unit alone.
+        QTest::keyClick(window.inputBox(InputBox::Qcap), Qt::Key_End);
+        QTest::keyClicks(window.inputBox(InputBox::Qcap), QStringLiteral("1"));
+        hover = hoverAt(upper);
+        QVERIFY2(hover.startsWith(QStringLiteral("Punto superior\n")) && !hover.contains(QStringLiteral("kV")),
+                 qPrintable(hover));
+    }
+
+    void closedKeepsItsData()
+    {
+        MainWindow window(PointLocale());
+        UnitsDialog *dialog = OpenDialog(window);
+        QVERIFY(dialog);
+        Type(dialog->box(UnitsBox::Longitud), QStringLiteral("12"));
+        dialog->close();
+        QCOMPARE(OpenDialog(window), dialog);
+        QCOMPARE(dialog->box(UnitsBox::Longitud)->text(), QStringLiteral("12"));
+    }
+
+    void caseFileKeepsItsData()
+    {
+        const QString path = QDir::current().absoluteFilePath(QStringLiteral("unidades.tarvilo"));
+        {
+            MainWindow window(CommaLocale());
+            UnitsDialog *dialog = OpenDialog(window);
+            QVERIFY(dialog);
+            Type(dialog->box(UnitsBox::Longitud), QStringLiteral("120,5"));
+            dialog->findChild<QRadioButton *>(QStringLiteral("optTotales"))->setChecked(true);
+            QVERIFY(window.caseCommands()->saveCase(path));
+        }
+        MainWindow window(PointLocale(), path);
+        const auto *dialog = window.findChild<UnitsDialog *>(QStringLiteral("frmUnidades"));
+        QVERIFY(dialog);
+        QCOMPARE(dialog->box(UnitsBox::Longitud)->text(), QStringLiteral("120.5"));
+        QVERIFY(dialog->findChild<QRadioButton *>(QStringLiteral("optTotales"))->isChecked());
+    }
+};
+
+QTEST_MAIN(UnitsDialogTest)
+#include "units_dialog_test.moc"

@@ -35,7 +35,7 @@ run_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick xdotool xclip shared-mime-info xdg-utils libglib2.0-bin
-  desktop-file-utils appstream dpkg-dev locales python3 valgrind
+  desktop-file-utils appstream dpkg-dev locales python3 valgrind poppler-utils
   clang ${clang_runtime:+"$clang_runtime"} clang-format
 )
 windows_packages=(g++-mingw-w64-x86-64-posix "${wine_packages[@]}")

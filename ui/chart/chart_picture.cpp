@@ -28,17 +28,17 @@ constexpr qreal kCaptionHeight = 26;
 // Lays out the chart, with its caption below, at the page size and hands a
 // painter over to draw it into target. The scene takes the chart.
 void RenderCopy(StyledChart *plot, const QString &caption, QPainter &painter, const QRectF &target,
-                bool penWidthsInPagePixels = false)
+                bool penWidthsInPagePixels = false, const QSizeF &pageSize = kPageSize)
 {
     QGraphicsScene scene;
     scene.addItem(plot);
-    QSizeF plotSize = kPageSize;
+    QSizeF plotSize = pageSize;
     if (!caption.isEmpty()) {
         plotSize.rheight() -= kCaptionHeight;
         QGraphicsSimpleTextItem *line = scene.addSimpleText(caption, plot->lookFont());
         line->setBrush(Qt::black);
         // Long cases shrink to the page's width rather than run off it.
-        const qreal room = kPageSize.width() - 24;
+        const qreal room = pageSize.width() - 24;
         const qreal width = line->boundingRect().width();
         if (width > room)
             line->setScale(room / width);
@@ -61,7 +61,7 @@ void RenderCopy(StyledChart *plot, const QString &caption, QPainter &painter, co
     // Once for the plot area, once more for the ticks that follow its size.
     plot->layout()->activate();
     plot->layout()->activate();
-    scene.render(&painter, target, QRectF(QPointF(0, 0), kPageSize), Qt::KeepAspectRatio);
+    scene.render(&painter, target, QRectF(QPointF(0, 0), pageSize), Qt::KeepAspectRatio);
 }
 
 // The Q-V plot with a legend, on the given ranges.
@@ -134,6 +134,17 @@ QImage ChartImage(const ChartCopy &copy, const QString &caption)
     painter.setRenderHint(QPainter::Antialiasing);
     RenderCopy(copy(), caption, painter, QRectF(QPointF(0, 0), kPageSize), true);
     return image;
+}
+
+void DrawChart(const ChartCopy &copy, QPainter &painter, const QRectF &target, const QSizeF &layoutSize)
+{
+    RenderCopy(copy(), QString(), painter, target, false, layoutSize);
+}
+
+void DrawQvChart(const ShownCase &shown, const PictureSpelling &spelling, const AxisRanges &ranges,
+                 QPainter &painter, const QRectF &target, const QSizeF &layoutSize)
+{
+    DrawChart(QvCopy(shown, spelling, ranges), painter, target, layoutSize);
 }
 
 QByteArray ChartPicture(const ChartCopy &copy, PictureFormat format, const QString &caption)

@@ -6,10 +6,14 @@
 #include <QByteArray>
 #include <QImage>
 #include <QLocale>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 #include <functional>
 #include <optional>
+
+class QPainter;
 
 namespace tarvilo {
 
@@ -45,5 +49,12 @@ QImage ChartImage(const ShownCase &shown, const PictureSpelling &spelling, const
 using ChartCopy = std::function<StyledChart *()>;
 QByteArray ChartPicture(const ChartCopy &copy, PictureFormat format, const QString &caption = QString());
 QImage ChartImage(const ChartCopy &copy, const QString &caption = QString());
+
+// Draws a chart as vectors into target of a painter's device (a page of a
+// report): laid out at layoutSize, in its pixels, then scaled to fit target
+// with its shape kept. The Q-V plot of what the main window shows likewise.
+void DrawChart(const ChartCopy &copy, QPainter &painter, const QRectF &target, const QSizeF &layoutSize);
+void DrawQvChart(const ShownCase &shown, const PictureSpelling &spelling, const AxisRanges &ranges,
+                 QPainter &painter, const QRectF &target, const QSizeF &layoutSize);
 
 } // namespace tarvilo

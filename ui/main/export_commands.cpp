@@ -2,11 +2,15 @@
 
 #include "ui/common/file_saving.h"
 #include "ui/common/message_box.h"
+#include "ui/main/control_table.h"
 #include "ui/main/result_exports.h"
+#include "ui/report/study_report.h"
 #include "ui/units/physical_results.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QDate>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 
@@ -28,6 +32,7 @@ ExportCommands::ExportCommands(QWidget &window, QMenu *menu, const ShownCase &sh
     };
     add("mnuGuardarGrafico", QStringLiteral("&Guardar gráfico como..."), &ExportCommands::mnuGuardarGrafico_Click);
     add("mnuGuardarCurvas", QStringLiteral("Guardar &curvas como..."), &ExportCommands::mnuGuardarCurvas_Click);
+    add("mnuExportarInforme", QStringLiteral("Exportar &informe..."), &ExportCommands::mnuExportarInforme_Click);
     add("mnuCopiarGrafico", QStringLiteral("C&opiar gráfico"), &ExportCommands::mnuCopiarGrafico_Click);
     add("mnuCopiarResultados", QStringLiteral("Copiar &resultados"), &ExportCommands::mnuCopiarResultados_Click);
     setEnabled(false);
@@ -71,6 +76,20 @@ void ExportCommands::mnuGuardarCurvas_Click()
         exportCommand([this, path] { saveCurves(path); });
 }
 
+void ExportCommands::mnuExportarInforme_Click()
+{
+    const QString path = AskSavePath(&m_window, QStringLiteral("Exportar informe"),
+                                     QStringLiteral("tarvilo-informe.pdf"), { QStringLiteral("Documento PDF (*.pdf)") });
+    if (!path.isEmpty())
+        exportCommand([this, path] { saveReport(path); });
+}
+
+void ExportCommands::setReportSources(ReportSource casePath, ReportSource familyTable)
+{
+    m_casePath = std::move(casePath);
+    m_familyTable = std::move(familyTable);
+}
+
 void ExportCommands::mnuCopiarGrafico_Click()
 {
     exportCommand([this] {
@@ -108,6 +127,52 @@ bool ExportCommands::saveChart(const QString &path)
 bool ExportCommands::saveCurves(const QString &path)
 {
     return SaveWhole(&m_window, path, CurvesCsv(m_shown, m_spelling.regional));
+}
+
+bool ExportCommands::saveReport(const QString &path)
+{
+    ReportContent content;
+    content.shown = m_shown;
+    content.spelling = m_spelling;
+    content.qvRanges = pictureRanges();
+    const QString casePath = m_casePath ? m_casePath() : QString();
+    content.caseName = casePath.isEmpty() ? QStringLiteral("sin guardar") : QFileInfo(casePath).fileName();
+    content.version = QStringLiteral(TARVILO_VERSION);
+    content.date = QLocale(QLocale::Spanish, QLocale::Spain).toString(QDate::currentDate(), QStringLiteral("d 'de' MMMM 'de' yyyy"));
+
+    const ShownResults &frame = m_shown.frame;
+    const auto rowsOf = [](const QString &table) {
+        std::vector<ReportRow> rows;
+        for (const QString &line : table.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QStringList fields = line.split(QLatin1Char('\t'));
+            rows.push_back({ fields.value(0), fields.value(1), fields.value(2), fields.value(3) });
+        }
+        return rows;
+    };
+    // The inputs as the run read them; the results as the labels show them.
+    std::vector<ReportRow> table = rowsOf(ResultsTable(m_shown, m_spelling.regional));
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (i < std::size(kInputControls)) {
+            content.inputs.push_back(table[i]);
+            continue;
+        }
+        const size_t label = i - std::size(kInputControls);
+        if (label < std::size(kResultControls)) {
+            ReportRow row = table[i];
+            row.value = frame.texts[label];
+            content.results.push_back(row);
+        } else {
+            content.results.push_back(table[i]);
+        }
+    }
+    if (m_shown.physicalBases) {
+        content.physical = rowsOf(PhysicalResultsTable(*m_shown.physicalBases, frame.runInputs, frame.labelInputs,
+                                                       frame.values, frame.writtenByLastRun, m_spelling.regional));
+    }
+    const QString family = m_familyTable ? m_familyTable() : QString();
+    for (const QString &line : family.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        content.family.push_back(line.split(QLatin1Char('\t')));
+    return SaveWhole(&m_window, path, StudyReport(content));
 }
 
 AxisRanges ExportCommands::pictureRanges() const

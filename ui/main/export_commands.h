@@ -20,7 +20,8 @@ class QWidget;
 namespace tarvilo {
 
 // The export commands of the main window: "Guardar gráfico como...",
-// "Guardar curvas como...", "Copiar gráfico" and "Copiar resultados", and
+// "Guardar curvas como...", "Exportar informe...", "Copiar gráfico" and
+// "Copiar resultados", and
 // the pictures of the charts' context menus. Every one is made from what
 // the window shows; they are enabled once a run has reached the chart.
 class ExportCommands : public QObject
@@ -32,7 +33,7 @@ public:
     // what it shows; else all curves and marks.
     using OpenChartRanges = std::function<std::optional<AxisRanges>()>;
 
-    // The four commands go at the end of menu.
+    // The five commands go at the end of menu.
     ExportCommands(QWidget &window, QMenu *menu, const ShownCase &shown, PictureSpelling spelling,
                    OpenChartRanges openChartRanges);
 
@@ -42,15 +43,24 @@ public:
     void givePictureMenu(QWidget *view);
     void setEnabled(bool enabled);
 
+    // What the report tells beside the shown case: the open case file's
+    // path ("" when the case is not saved) and the family window's table as
+    // tab-separated lines ("" when it is not open).
+    using ReportSource = std::function<QString()>;
+    void setReportSources(ReportSource casePath, ReportSource familyTable);
+
     // What the commands do once a file has been chosen: the chart as PNG,
     // SVG or PDF (by the name's ending), the curves as CSV. A file is
     // written whole or not at all; a failure is told. True when written.
     bool saveChart(const QString &path);
     bool saveCurves(const QString &path);
+    // The study report as a PDF.
+    bool saveReport(const QString &path);
 
 private:
     void mnuGuardarGrafico_Click();
     void mnuGuardarCurvas_Click();
+    void mnuExportarInforme_Click();
     void mnuCopiarGrafico_Click();
     void mnuCopiarResultados_Click();
 
@@ -65,6 +75,8 @@ private:
     const ShownCase &m_shown;
     PictureSpelling m_spelling;
     OpenChartRanges m_openChartRanges;
+    ReportSource m_casePath;
+    ReportSource m_familyTable;
     // Those of a chart window go with it.
     std::vector<QPointer<QAction>> m_commands;
     bool m_enabled = false;

@@ -80,6 +80,11 @@ void MainWindow::build()
     connectHandlers();
     m_caseCommands =
             new CaseCommands(*this, findChild<QMenu *>(QStringLiteral("mnuArchivo")), m_exportCommands->firstCommand());
+    m_exportCommands->setReportSources([this] { return m_caseCommands->casePath(); },
+                                       [this] {
+                                           const FamilyWindow *family = familyWindow();
+                                           return family && family->isVisible() ? family->tableText() : QString();
+                                       });
     FitMainFormToScreen(*this);
 
     handle([this] { Form_Load(); });
@@ -392,6 +397,11 @@ bool MainWindow::saveChart(const QString &path)
 bool MainWindow::saveCurves(const QString &path)
 {
     return m_exportCommands->saveCurves(path);
+}
+
+bool MainWindow::saveReport(const QString &path)
+{
+    return m_exportCommands->saveReport(path);
 }
 
 void MainWindow::showChartFocus(bool shown)

@@ -101,9 +101,10 @@ public:
     std::optional<QString> openCase(const CaseDocument &document);
 
     // The export commands once a file has been chosen: the chart as PNG,
-    // SVG or PDF (by the name's ending), the curves as CSV. True when written.
+    // SVG or PDF (by the name's ending), the curves as CSV, the study report as PDF. True when written.
     bool saveChart(const QString &path);
     bool saveCurves(const QString &path);
+    bool saveReport(const QString &path);
 
     // Writes inputs into the six boxes (as a case opened writes them, reading
     // back as the same doubles) and calculates as "Calcular" does;

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
 
 namespace tarvilo {
@@ -63,23 +64,94 @@ QString ObstacleText(PvObstacle obstacle, const QvInputs &inputs, const Regional
     return {};
 }
 
+// The chart's curves and marks, empty, in the order of PvCurveWindow::Drawn.
+XyChartView *NewPvView(const QLocale &locale, const RegionalSettings &regional, QWidget *parent)
+{
+    auto *view = new XyChartView({ QStringLiteral("Curva P-V"), AxisTitle(AxisQuantity::ActivePower),
+                                   AxisTitle(AxisQuantity::Voltage), QStringLiteral("P"), QStringLiteral("V") },
+                                 locale, regional, parent);
+    view->add(NameOf(Curve::UpperBranch), PointStyle::Line, ColourOf(Curve::UpperBranch));
+    view->add(NameOf(Curve::LowerBranch), PointStyle::Line, ColourOf(Curve::LowerBranch));
+    // The P-V curve's nose, marked as the Q-V curves' critical point is.
+    view->add(QStringLiteral("Pmax"), PointStyle::Squares, ColourOf(Mark::Nose), 11);
+    view->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 11);
+    return view;
+}
+
+// The curve of a case and its operating points; false, with the reason in
+// *why, where it cannot be traced.
+bool TraceCase(const QvInputs &inputs, const RegionalSettings &regional, PvCurve *curve,
+               std::optional<PvVoltages> *operating, QString *why)
+{
+    if (inputs.Uinf != 0 && inputs.Uinf * inputs.Uinf == 0 && inputs.X > 0) {
+        // Not a value too large: U inf squared is below the smallest number.
+        *why = QStringLiteral("La tensión U inf es demasiado pequeña para calcular con ella: su cuadrado no se "
+                              "distingue de 0. Use un valor mayor.");
+        return false;
+    }
+    std::variant<PvCurve, PvObstacle> traced;
+    try {
+        traced = TracePvCurve(inputs, kPvPoints);
+        if (std::holds_alternative<PvCurve>(traced))
+            *operating = PvOperatingVoltages(inputs);
+    } catch (const RunFault &fault) {
+        *why = FaultDescription(fault, regional);
+        return false;
+    }
+    if (const auto *obstacle = std::get_if<PvObstacle>(&traced)) {
+        *why = ObstacleText(*obstacle, inputs, regional);
+        return false;
+    }
+    *curve = std::get<PvCurve>(std::move(traced));
+    return true;
+}
+
+// Hands the curve to the view: its axis, the name of its limit, the ranges, the points.
+void DrawPvCurve(XyChartView &view, const PvCurve &curve, const std::optional<PvVoltages> &operating, double load)
+{
+    QList<QPointF> upper, lower;
+    for (size_t i = 0; i < curve.p.size(); ++i) {
+        upper << QPointF(curve.p[i], curve.vUpper[i]);
+        lower << QPointF(curve.p[i], curve.vLower[i]);
+    }
+    view.setAxisTitleX(AxisTitle(curve.exporting ? AxisQuantity::ExportedActivePower : AxisQuantity::ActivePower));
+    view.setName(PvCurveWindow::NoseMark,
+                 curve.exporting ? QStringLiteral("Límite de exportación") : QStringLiteral("Pmax"));
+    // The ranges first: each curve then works out its shape once.
+    const double top = *std::max_element(curve.vUpper.begin(), curve.vUpper.end());
+    AxisRanges ranges = RoundRangesAround(0.0, std::max(curve.Pmax, load), top);
+    ranges.xMin = 0.0;
+    view.setRanges(ranges);
+    view.setPoints(PvCurveWindow::UpperBranch, upper);
+    view.setPoints(PvCurveWindow::LowerBranch, lower);
+    view.setPoints(PvCurveWindow::NoseMark, { QPointF(curve.Pmax, curve.vNose) });
+    view.setPoints(PvCurveWindow::OperatingPoints,
+                   operating ? QList<QPointF>{ QPointF(load, operating->upper), QPointF(load, operating->lower) }
+                             : QList<QPointF>());
+}
+
 } // namespace
+
+StyledChart *NewPvChart(const QvInputs &inputs, const QLocale &locale, const RegionalSettings &regional,
+                        QString *why)
+{
+    PvCurve curve;
+    std::optional<PvVoltages> operating;
+    if (!TraceCase(inputs, regional, &curve, &operating, why))
+        return nullptr;
+    const std::unique_ptr<XyChartView> view(NewPvView(locale, regional, nullptr));
+    DrawPvCurve(*view, curve, operating, std::abs(inputs.Pcarga));
+    return view->copyChart();
+}
 
 PvCurveWindow::PvCurveWindow(const QLocale &locale, const RegionalSettings &regional, QWidget *parent)
     : QWidget(parent, Qt::Window), m_regional(regional)
 {
     SetUpCompanionWindow(this, QStringLiteral("frmCurvaPV"), QStringLiteral("Curva P-V - Tarvilo"));
 
-    m_view = new XyChartView({ QStringLiteral("Curva P-V"), AxisTitle(AxisQuantity::ActivePower),
-                               AxisTitle(AxisQuantity::Voltage), QStringLiteral("P"), QStringLiteral("V") },
-                             locale, regional, this);
+    m_view = NewPvView(locale, regional, this);
     m_view->setObjectName(QStringLiteral("grfCurvaPV"));
     m_view->setAccessibleName(QStringLiteral("Curva P-V"));
-    m_view->add(NameOf(Curve::UpperBranch), PointStyle::Line, ColourOf(Curve::UpperBranch));
-    m_view->add(NameOf(Curve::LowerBranch), PointStyle::Line, ColourOf(Curve::LowerBranch));
-    // The P-V curve's nose, marked as the Q-V curves' critical point is.
-    m_view->add(QStringLiteral("Pmax"), PointStyle::Squares, ColourOf(Mark::Nose), 11);
-    m_view->add(QStringLiteral("Puntos de operación"), PointStyle::Circles, Qt::black, 11);
     GivePictureMenu(m_view,
                     PicturesOf([view = m_view] { return view->copyChart(); },
                                [this] {
@@ -190,35 +262,12 @@ void PvCurveWindow::showFailedRun(const std::optional<QvInputs> &inputs)
 
 bool PvCurveWindow::showCase(const QvInputs &inputs, QString *why)
 {
-    if (inputs.Uinf != 0 && inputs.Uinf * inputs.Uinf == 0 && inputs.X > 0) {
-        // Not a value too large: U inf squared is below the smallest number.
-        *why = QStringLiteral("La tensión U inf es demasiado pequeña para calcular con ella: su cuadrado no se "
-                              "distingue de 0. Use un valor mayor.");
-        return false;
-    }
-    std::variant<PvCurve, PvObstacle> traced;
+    PvCurve curve;
     std::optional<PvVoltages> operating;
-    try {
-        traced = TracePvCurve(inputs, kPvPoints);
-        if (std::holds_alternative<PvCurve>(traced))
-            operating = PvOperatingVoltages(inputs);
-    } catch (const RunFault &fault) {
-        *why = FaultDescription(fault, m_regional);
+    if (!TraceCase(inputs, m_regional, &curve, &operating, why))
         return false;
-    }
-    if (const auto *obstacle = std::get_if<PvObstacle>(&traced)) {
-        *why = ObstacleText(*obstacle, inputs, m_regional);
-        return false;
-    }
-    const PvCurve &curve = std::get<PvCurve>(traced);
-    QList<QPointF> upper, lower;
-    for (size_t i = 0; i < curve.p.size(); ++i) {
-        upper << QPointF(curve.p[i], curve.vUpper[i]);
-        lower << QPointF(curve.p[i], curve.vLower[i]);
-    }
     const double load = std::abs(inputs.Pcarga);
     const QString limitName = curve.exporting ? QStringLiteral("Límite de exportación") : QStringLiteral("Pmax");
-    m_view->setAxisTitleX(AxisTitle(curve.exporting ? AxisQuantity::ExportedActivePower : AxisQuantity::ActivePower));
     m_lblPmaxTitle->setText(limitName + QStringLiteral(" [p.u.]"));
     m_lblV2PmaxTitle->setText(curve.exporting ? QStringLiteral("V2 en el límite [p.u.]")
                                               : QStringLiteral("V2 en Pmax [p.u.]"));
@@ -246,18 +295,7 @@ bool PvCurveWindow::showCase(const QvInputs &inputs, QString *why)
     MakeValueLabel(m_lblV2Pmax, m_lblV2PmaxTitle->text());
     for (QLabel *label : { m_lblPmax, m_lblV2Pmax, m_lblMargenP })
         SetValueNote(label, QString());
-    m_view->setName(NoseMark, limitName);
-    // The ranges first: each curve then works out its shape once.
-    const double top = *std::max_element(curve.vUpper.begin(), curve.vUpper.end());
-    AxisRanges ranges = RoundRangesAround(0.0, std::max(curve.Pmax, load), top);
-    ranges.xMin = 0.0;
-    m_view->setRanges(ranges);
-    m_view->setPoints(UpperBranch, upper);
-    m_view->setPoints(LowerBranch, lower);
-    m_view->setPoints(NoseMark, { QPointF(curve.Pmax, curve.vNose) });
-    m_view->setPoints(OperatingPoints,
-                      operating ? QList<QPointF>{ QPointF(load, operating->upper), QPointF(load, operating->lower) }
-                                : QList<QPointF>());
+    DrawPvCurve(*m_view, curve, operating, load);
 
     m_lblPmax->setText(Number(curve.Pmax, m_regional));
     m_lblV2Pmax->setText(Number(curve.vNose, m_regional));

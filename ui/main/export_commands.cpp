@@ -2,6 +2,7 @@
 
 #include "ui/common/file_saving.h"
 #include "ui/common/message_box.h"
+#include "ui/common/qv_margin_text.h"
 #include "ui/main/control_table.h"
 #include "ui/main/result_exports.h"
 #include "ui/report/study_report.h"
@@ -162,7 +163,10 @@ bool ExportCommands::saveReport(const QString &path)
             row.value = frame.texts[label];
             content.results.push_back(row);
         } else {
-            content.results.push_back(table[i]);
+            // Margen QV, rounded as the window's values are.
+            ReportRow row = table[i];
+            row.value = QvMarginValue(ComputeQvMethodMargin(frame.labelInputs), false, m_spelling.regional);
+            content.results.push_back(row);
         }
     }
     if (m_shown.physicalBases) {

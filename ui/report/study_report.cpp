@@ -61,11 +61,14 @@ public:
     qreal width() const { return m_width; }
 
     void title(const QString &text) { paragraph(text, m_title, 6); }
-    void heading(const QString &text)
+    // A heading is never left alone at the foot of a page: it goes with
+    // the block below it, or with its first lines where none is given.
+    void heading(const QString &text, qreal following = -1)
     {
-        // A heading is never left alone at the foot of a page.
         const qreal height = textHeight(text, m_heading, m_width);
-        room(height + 4 * QFontMetricsF(m_text, &m_pdf).lineSpacing() + 14);
+        if (following < 0)
+            following = 4 * QFontMetricsF(m_text, &m_pdf).lineSpacing();
+        room(height + following + 14);
         m_y += 10;
         paragraph(text, m_heading, 4);
     }
@@ -96,10 +99,11 @@ public:
         }
     }
 
+    qreal pictureHeight(qreal aspect) const { return m_width / aspect; }
     // A drawing of the page's width and the given shape.
     void picture(qreal aspect, const std::function<void(QPainter &, const QRectF &)> &draw)
     {
-        const qreal height = m_width / aspect;
+        const qreal height = pictureHeight(aspect);
         room(height);
         draw(m_painter, QRectF(0, m_y, m_width, height));
         m_y += height + 6;
@@ -257,16 +261,17 @@ QByteArray StudyReport(const ReportContent &content)
         page.heading(QStringLiteral("Márgenes y sensibilidades"));
         page.table(MarginRows(content.shown.inputs, regional), kRowShares);
 
-        page.heading(QStringLiteral("Curvas Q-V"));
-        page.picture(kChartLayout.width() / kChartLayout.height(), [&](QPainter &on, const QRectF &target) {
+        const qreal chartAspect = kChartLayout.width() / kChartLayout.height();
+        page.heading(QStringLiteral("Curvas Q-V"), page.pictureHeight(chartAspect));
+        page.picture(chartAspect, [&](QPainter &on, const QRectF &target) {
             DrawQvChart(content.shown, content.spelling, content.qvRanges, on, target, kChartLayout);
         });
 
-        page.heading(QStringLiteral("Curva P-V"));
         QString why;
         StyledChart *pv = NewPvChart(content.shown.inputs, content.spelling.locale, regional, &why);
+        page.heading(QStringLiteral("Curva P-V"), pv ? page.pictureHeight(chartAspect) : -1);
         if (pv) {
-            page.picture(kChartLayout.width() / kChartLayout.height(), [&](QPainter &on, const QRectF &target) {
+            page.picture(chartAspect, [&](QPainter &on, const QRectF &target) {
                 DrawChart([pv] { return pv; }, on, target, kChartLayout);
             });
         } else {

@@ -2,6 +2,7 @@
 // (pdfinfo, pdftotext), holds what the windows show.
 
 #include "ui/common/quantities.h"
+#include "ui/family/family_window.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_commands.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -38,10 +40,9 @@ QString PdfText(const QString &path)
 }
 
 // The margins window's values, by their labels' names.
-const char *const kMarginLabels[] = { "lblMargenQV",    "lblMargenP",      "lblMargenPPorCiento",
-                                      "lblDistanciaV2", "lbldV2dQcargaSup", "lbldV2dQcargaInf",
-                                      "lbldV2dPcargaSup", "lbldV2dPcargaInf", "lblIndiceLSup",
-                                      "lblIndiceLInf" };
+const char *const kMarginLabels[] = { "lblMargenQV",      "lblMargenP",       "lblMargenPPorCiento", "lblDistanciaV2",
+                                      "lbldV2dQcargaSup", "lbldV2dQcargaInf", "lbldV2dPcargaSup",    "lbldV2dPcargaInf",
+                                      "lblIndiceLSup",    "lblIndiceLInf" };
 
 } // namespace
 
@@ -85,7 +86,8 @@ private slots:
         QVERIFY(FileBytes(path).startsWith("%PDF"));
 
         const QString info = Poppler("pdfinfo", { path });
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral(R"(Page size:\s+595(\.\d+)? x 84[12](\.\d+)? pts \(A4\))"))),
+        QVERIFY2(info.contains(
+                         QRegularExpression(QStringLiteral(R"(Page size:\s+595(\.\d+)? x 84[12](\.\d+)? pts \(A4\))"))),
                  qPrintable(info));
 
         const QString text = PdfText(path);
@@ -127,6 +129,34 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Puntos de operación")));
         // The kept cases named in its legend by what differs.
         QCOMPARE(text.contains(QStringLiteral("Qcap = ") + Spelt(locale, "0.5")), kept);
+    }
+
+    // With the case from the physical-units dialog, its values in kV, MW and
+    // Mvar; with the family window open, its table.
+    void theReportAddsThePhysicalUnitsAndTheFamily()
+    {
+        MainWindow window(QLocale::c());
+        Trigger(window, "mnuUnidades");
+        auto *dialog = window.findChild<QWidget *>(QStringLiteral("frmUnidades"));
+        QVERIFY(dialog);
+        dialog->findChild<QPushButton *>(QStringLiteral("cmdAplicar"))->click();
+        QVERIFY(window.shownCase().physicalBases);
+        Trigger(window, "mnuFamilia");
+        QVERIFY(window.familyWindow() && window.familyWindow()->isVisible());
+        const QStringList family = window.familyWindow()->shownTableText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(window.saveReport(QStringLiteral("informe.pdf")));
+        QFile::copy(QStringLiteral("informe.pdf"), QStringLiteral("/tmp/h-report-phys.pdf"));
+        const QString text = PdfText(QStringLiteral("informe.pdf"));
+        QVERIFY2(text.contains(QStringLiteral("S base = 100 MVA; U base = 132 kV")), qPrintable(text));
+        QVERIFY(text.contains(
+                QRegularExpression(QStringLiteral(R"(^\s*Pcarga\s+60\s+MW)"), QRegularExpression::MultilineOption)));
+        // Each value of the family's first row as the window shows it, in the order of its columns.
+        QStringList first = family.at(1).split(QLatin1Char('\t'));
+        first.removeAll(QString());
+        QStringList escaped;
+        for (const QString &field : first)
+            escaped << QRegularExpression::escape(field.section(QLatin1Char(' '), 0, 0));
+        QVERIFY2(text.contains(QRegularExpression(escaped.join(QStringLiteral(R"(\s+)")))), qPrintable(family.at(1)));
     }
 
     void aReportThatCannotBeWrittenLeavesTheOldFileWhole_data()

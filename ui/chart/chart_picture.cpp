@@ -141,8 +141,8 @@ void DrawChart(const ChartCopy &copy, QPainter &painter, const QRectF &target, c
     RenderCopy(copy(), QString(), painter, target, false, layoutSize);
 }
 
-void DrawQvChart(const ShownCase &shown, const PictureSpelling &spelling, const AxisRanges &ranges,
-                 QPainter &painter, const QRectF &target, const QSizeF &layoutSize)
+void DrawQvChart(const ShownCase &shown, const PictureSpelling &spelling, const AxisRanges &ranges, QPainter &painter,
+                 const QRectF &target, const QSizeF &layoutSize)
 {
     DrawChart(QvCopy(shown, spelling, ranges), painter, target, layoutSize);
 }

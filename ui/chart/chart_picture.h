@@ -54,7 +54,7 @@ QImage ChartImage(const ChartCopy &copy, const QString &caption = QString());
 // report): laid out at layoutSize, in its pixels, then scaled to fit target
 // with its shape kept. The Q-V plot of what the main window shows likewise.
 void DrawChart(const ChartCopy &copy, QPainter &painter, const QRectF &target, const QSizeF &layoutSize);
-void DrawQvChart(const ShownCase &shown, const PictureSpelling &spelling, const AxisRanges &ranges,
-                 QPainter &painter, const QRectF &target, const QSizeF &layoutSize);
+void DrawQvChart(const ShownCase &shown, const PictureSpelling &spelling, const AxisRanges &ranges, QPainter &painter,
+                 const QRectF &target, const QSizeF &layoutSize);
 
 } // namespace tarvilo

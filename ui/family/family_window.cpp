@@ -437,6 +437,14 @@ QString FamilyWindow::tableText() const
     return text;
 }
 
+QString FamilyWindow::shownTableText() const
+{
+    QString text;
+    for (const QStringList &row : tableRows(false))
+        text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    return text;
+}
+
 QByteArray FamilyWindow::tableCsv() const
 {
     // First the inputs the family keeps, as wide as the table, so that the file says what it holds.

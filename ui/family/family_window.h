@@ -58,6 +58,8 @@ public:
 
     // The table as tab-separated lines, and as a CSV document.
     QString tableText() const;
+    // The table as it shows it (values rounded), as tab-separated lines.
+    QString shownTableText() const;
     QByteArray tableCsv() const;
 
 private:

@@ -79,8 +79,9 @@ void ExportCommands::mnuGuardarCurvas_Click()
 
 void ExportCommands::mnuExportarInforme_Click()
 {
-    const QString path = AskSavePath(&m_window, QStringLiteral("Exportar informe"),
-                                     QStringLiteral("tarvilo-informe.pdf"), { QStringLiteral("Documento PDF (*.pdf)") });
+    const QString path =
+            AskSavePath(&m_window, QStringLiteral("Exportar informe"), QStringLiteral("tarvilo-informe.pdf"),
+                        { QStringLiteral("Documento PDF (*.pdf)") });
     if (!path.isEmpty())
         exportCommand([this, path] { saveReport(path); });
 }
@@ -139,7 +140,8 @@ bool ExportCommands::saveReport(const QString &path)
     const QString casePath = m_casePath ? m_casePath() : QString();
     content.caseName = casePath.isEmpty() ? QStringLiteral("sin guardar") : QFileInfo(casePath).fileName();
     content.version = QStringLiteral(TARVILO_VERSION);
-    content.date = QLocale(QLocale::Spanish, QLocale::Spain).toString(QDate::currentDate(), QStringLiteral("d 'de' MMMM 'de' yyyy"));
+    content.date = QLocale(QLocale::Spanish, QLocale::Spain)
+                           .toString(QDate::currentDate(), QStringLiteral("d 'de' MMMM 'de' yyyy"));
 
     const ShownResults &frame = m_shown.frame;
     const auto rowsOf = [](const QString &table) {
@@ -170,8 +172,13 @@ bool ExportCommands::saveReport(const QString &path)
         }
     }
     if (m_shown.physicalBases) {
-        content.physical = rowsOf(PhysicalResultsTable(*m_shown.physicalBases, frame.runInputs, frame.labelInputs,
-                                                       frame.values, frame.writtenByLastRun, m_spelling.regional));
+        QStringList lines = PhysicalResultsTable(*m_shown.physicalBases, frame.runInputs, frame.labelInputs,
+                                                 frame.values, frame.writtenByLastRun, m_spelling.regional)
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        // Its first line names the bases: "En unidades físicas", then each base.
+        if (!lines.isEmpty())
+            content.physicalBases = lines.takeFirst().split(QLatin1Char('\t')).mid(1).join(QStringLiteral("; "));
+        content.physical = rowsOf(lines.join(QLatin1Char('\n')));
     }
     const QString family = m_familyTable ? m_familyTable() : QString();
     for (const QString &line : family.split(QLatin1Char('\n'), Qt::SkipEmptyParts))

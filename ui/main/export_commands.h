@@ -45,7 +45,7 @@ public:
 
     // What the report tells beside the shown case: the open case file's
     // path ("" when the case is not saved) and the family window's table as
-    // tab-separated lines ("" when it is not open).
+    // tab-separated lines as it shows it ("" when it is not open).
     using ReportSource = std::function<QString()>;
     void setReportSources(ReportSource casePath, ReportSource familyTable);
 

@@ -83,7 +83,7 @@ void MainWindow::build()
     m_exportCommands->setReportSources([this] { return m_caseCommands->casePath(); },
                                        [this] {
                                            const FamilyWindow *family = familyWindow();
-                                           return family && family->isVisible() ? family->tableText() : QString();
+                                           return family && family->isVisible() ? family->shownTableText() : QString();
                                        });
     FitMainFormToScreen(*this);
 

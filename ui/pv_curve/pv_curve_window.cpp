@@ -132,8 +132,7 @@ void DrawPvCurve(XyChartView &view, const PvCurve &curve, const std::optional<Pv
 
 } // namespace
 
-StyledChart *NewPvChart(const QvInputs &inputs, const QLocale &locale, const RegionalSettings &regional,
-                        QString *why)
+StyledChart *NewPvChart(const QvInputs &inputs, const QLocale &locale, const RegionalSettings &regional, QString *why)
 {
     PvCurve curve;
     std::optional<PvVoltages> operating;

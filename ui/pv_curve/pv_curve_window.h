@@ -18,8 +18,7 @@ class XyChartView;
 // The P-V chart of a case as the window draws it, for a picture of it (a
 // report); the caller takes it. None, with the reason in *why, where the
 // case has no curve.
-StyledChart *NewPvChart(const QvInputs &inputs, const QLocale &locale, const RegionalSettings &regional,
-                        QString *why);
+StyledChart *NewPvChart(const QvInputs &inputs, const QLocale &locale, const RegionalSettings &regional, QString *why);
 
 // frmCurvaPV: the nose curve P-V of the present network (the voltage of bus 2
 // as the load grows at its power factor), its maximum loadability Pmax and

@@ -76,11 +76,18 @@ public:
     void gap(qreal height) { m_y += height; }
 
     // Rows of columns; each column's width a share of the page's.
-    void table(const std::vector<QStringList> &rows, const std::vector<qreal> &shares, bool header = false)
+    void table(const std::vector<QStringList> &rows, const std::vector<qreal> &shares, bool header = false,
+               qreal pointSize = 0)
     {
-        const QFontMetricsF metrics(m_text, &m_pdf);
+        QFont text = m_text;
+        if (pointSize > 0)
+            text.setPointSizeF(pointSize);
+        // A word wraps nowhere: the type shrinks until the longest of each column fits in it.
+        while (text.pointSizeF() > 5 && !wordsFit(rows, shares, text, header))
+            text.setPointSizeF(text.pointSizeF() - 0.5);
+        const QFontMetricsF metrics(text, &m_pdf);
         for (size_t r = 0; r < rows.size(); ++r) {
-            QFont font = m_text;
+            QFont font = text;
             font.setBold(header && r == 0);
             const QStringList &cells = rows[r];
             qreal height = 0;
@@ -111,6 +118,23 @@ public:
 
 private:
     qreal cellWidth(qreal share) const { return share * m_width - 8; }
+
+    bool wordsFit(const std::vector<QStringList> &rows, const std::vector<qreal> &shares, const QFont &text,
+                  bool header) const
+    {
+        QFont bold = text;
+        bold.setBold(true);
+        for (size_t r = 0; r < rows.size(); ++r) {
+            const QFontMetricsF metrics(header && r == 0 ? bold : text, &m_pdf);
+            for (int c = 0; c < rows[r].size() && c < static_cast<int>(shares.size()); ++c) {
+                for (const QString &word : rows[r][c].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                    if (metrics.horizontalAdvance(word) > cellWidth(shares[c]))
+                        return false;
+                }
+            }
+        }
+        return true;
+    }
 
     qreal textHeight(const QString &text, const QFont &font, qreal width) const
     {
@@ -186,9 +210,9 @@ std::vector<QStringList> PvRows(const QvInputs &inputs, const RegionalSettings &
         return { { QStringLiteral("Pmax"), AbsenceText(MarginAbsence::TooLarge), QStringLiteral("p.u.") } };
     }
     if (const auto *obstacle = std::get_if<PvObstacle>(&nose)) {
-        const MarginAbsence absence = *obstacle == PvObstacle::NoLoad  ? MarginAbsence::NoLoad
-                                      : *obstacle == PvObstacle::NoNose ? MarginAbsence::NoNose
-                                                                        : MarginAbsence::NoLine;
+        const MarginAbsence absence = *obstacle == PvObstacle::NoLoad ? MarginAbsence::NoLoad
+                : *obstacle == PvObstacle::NoNose                     ? MarginAbsence::NoNose
+                                                                      : MarginAbsence::NoLine;
         return { { QStringLiteral("Pmax"), AbsenceText(absence), QStringLiteral("p.u.") } };
     }
     const PvNose &found = std::get<PvNose>(nose);
@@ -255,6 +279,7 @@ QByteArray StudyReport(const ReportContent &content)
 
         if (!content.physical.empty()) {
             page.heading(QStringLiteral("El caso en unidades físicas"));
+            page.paragraph(content.physicalBases);
             page.table(Rows(content.physical), kRowShares);
         }
 
@@ -280,8 +305,11 @@ QByteArray StudyReport(const ReportContent &content)
 
         if (!content.family.empty()) {
             page.heading(QStringLiteral("Familia de curvas"));
-            const qreal share = 1.0 / static_cast<qreal>(std::max<qsizetype>(1, content.family.front().size()));
-            page.table(content.family, std::vector<qreal>(content.family.front().size(), share), true);
+            // A column per quantity, the last ("Observación") twice as wide, in a smaller type.
+            const auto columns = static_cast<size_t>(content.family.front().size());
+            std::vector<qreal> shares(columns, 1.0 / static_cast<qreal>(columns + 1));
+            shares.back() *= 2;
+            page.table(content.family, shares, true, 7.5);
         }
 
         page.heading(QStringLiteral("Definiciones"));

@@ -35,7 +35,10 @@ struct ReportContent
     QString date;
     std::vector<ReportRow> inputs; // per unit
     std::vector<ReportRow> results; // the six labels, then Margen QV
-    std::vector<ReportRow> physical; // the case in physical units, where it came from them
+    // The case in physical units, where it came from them: the bases
+    // ("S base = 100 MVA; U base = 132 kV") and the inputs and results.
+    QString physicalBases;
+    std::vector<ReportRow> physical;
     // The family window's table, where it is open: the header, then a row per value.
     std::vector<QStringList> family;
 };

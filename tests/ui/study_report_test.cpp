@@ -145,7 +145,6 @@ private slots:
         QVERIFY(window.familyWindow() && window.familyWindow()->isVisible());
         const QStringList family = window.familyWindow()->shownTableText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QVERIFY(window.saveReport(QStringLiteral("informe.pdf")));
-        QFile::copy(QStringLiteral("informe.pdf"), QStringLiteral("/tmp/h-report-phys.pdf"));
         const QString text = PdfText(QStringLiteral("informe.pdf"));
         QVERIFY2(text.contains(QStringLiteral("S base = 100 MVA; U base = 132 kV")), qPrintable(text));
         QVERIFY(text.contains(
@@ -157,6 +156,19 @@ private slots:
         for (const QString &field : first)
             escaped << QRegularExpression::escape(field.section(QLatin1Char(' '), 0, 0));
         QVERIFY2(text.contains(QRegularExpression(escaped.join(QStringLiteral(R"(\s+)")))), qPrintable(family.at(1)));
+    }
+
+    // Without an active load there is no P-V curve nor Margen P: the report says why.
+    void aCaseWithoutACurveSaysWhy()
+    {
+        MainWindow window(QLocale::c());
+        window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("0"));
+        Calculate(window);
+        QVERIFY(window.saveReport(QStringLiteral("informe.pdf")));
+        const QString text = PdfText(QStringLiteral("informe.pdf"));
+        QVERIFY(text.contains(QStringLiteral("Sin carga activa (Pcarga = 0) no hay curva P-V")));
+        QVERIFY(text.contains(QRegularExpression(QStringLiteral(R"(^\s*Margen P\s+sin carga activa \(Pcarga = 0\))"),
+                                                 QRegularExpression::MultilineOption)));
     }
 
     void aReportThatCannotBeWrittenLeavesTheOldFileWhole_data()

@@ -18,5 +18,24 @@ TEST(NumberText, NonFiniteValuesReadAsWhatTheyAre)
     }
 }
 
+// Rounded values stay short enough for a sentence, however large.
+TEST(NumberText, RoundedHugeValuesTakeTheExponentForm)
+{
+    const RegionalSettings comma = CommaSettings();
+    const struct
+    {
+        double value;
+        const char *text;
+    } cases[] = {
+        { 1e308, "1E+308" },
+        { -2.5e20, "-2,5E+20" },
+        { 1e15, "1E+15" },
+        { 999999999999999.0, "999999999999999" },
+        { 123456.78905, "123456,7891" },
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(RoundedText(c.value, comma), QString::fromUtf8(c.text)) << c.value;
+}
+
 } // namespace
 } // namespace tarvilo

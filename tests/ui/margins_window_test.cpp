@@ -246,6 +246,9 @@ private slots:
                                                 << "lo menos que alcanza es -10.48 p.u., al que solo se acerca";
         QTest::newRow("not monotone") << GoalTarget::MargenQ2 << "6" << GoalInput::X << "no crece ni decrece";
         QTest::newRow("no number") << GoalTarget::MargenQ2 << "seis" << GoalInput::Qcap << "no es un número";
+        QTest::newRow("long text, its beginning")
+                << GoalTarget::MargenQ2 << QString(5000, QLatin1Char('9')) << GoalInput::Qcap
+                << "«" + QString(20, QLatin1Char('9')) + "…», no es un número.";
     }
     void anUnreachableTargetGetsNoNumber()
     {

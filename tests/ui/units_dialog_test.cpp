@@ -15,7 +15,9 @@
 #include "ui/main/case_commands.h"
 #include "ui/units/units_dialog.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -312,6 +314,59 @@ private slots:
         QVERIFY(dialog);
         QCOMPARE(dialog->box(UnitsBox::Longitud)->text(), QStringLiteral("120.5"));
         QVERIFY(dialog->findChild<QRadioButton *>(QStringLiteral("optTotales"))->isChecked());
+    }
+    // Tab goes through the frames as they are seen, and round again.
+    void tabFollowsTheFrames()
+    {
+        MainWindow window(PointLocale());
+        UnitsDialog *dialog = OpenDialog(window);
+        QVERIFY(dialog);
+        const QStringList expected = {
+            "txtSbase",      "txtUbase",        "txtQbanco",    "txtUbanco",        "optPorKm",  "txtLongitud",
+            "txtReactancia", "txtSusceptancia", "cboCircuitos", "txtUfuente",       "optPQ",     "txtP",
+            "txtFp",         "cboTipoFp",       "cmdAplicar",   "cmdCircuitoFuera", "cmdCerrar", "txtSbase",
+        };
+        QApplication::setActiveWindow(dialog);
+        dialog->box(UnitsBox::Sbase)->setFocus();
+        QStringList visited = { QApplication::focusWidget()->objectName() };
+        for (qsizetype i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void escapeCloses()
+    {
+        MainWindow window(PointLocale());
+        UnitsDialog *dialog = OpenDialog(window);
+        QVERIFY(dialog);
+        QTest::keyClick(dialog->box(UnitsBox::P), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+    }
+
+    // A screen reader hears each per-unit value with its name.
+    void valuesAreHeardWithTheirNames_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("X") << "lblPuX"
+                           << "X [p.u.]: 0.100005739210285";
+        QTest::newRow("Pcarga") << "lblPuPcarga"
+                                << "Pcarga [p.u.]: 0.6";
+        QTest::newRow("Qcap") << "lblPuQcap"
+                              << "Qcap [p.u.]: 0.182986767485822";
+    }
+    void valuesAreHeardWithTheirNames()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, name);
+        MainWindow window(PointLocale());
+        UnitsDialog *dialog = OpenDialog(window);
+        QVERIFY(dialog);
+        auto *value = dialog->findChild<QLabel *>(label);
+        QVERIFY(value);
+        QCOMPARE(QAccessible::queryAccessibleInterface(value)->text(QAccessible::Name), name);
     }
 };
 

@@ -29,6 +29,10 @@ QString RoundedText(double value, const RegionalSettings &regional)
 {
     if (!std::isfinite(value))
         return NonFiniteWord(value);
+    // Beyond 15 digits the pattern would pad the integer part with hundreds
+    // of zeros, too long for any sentence: such a value goes in exponent form.
+    if (std::abs(value) >= 1e15)
+        return ExactText(value, regional);
     std::string text = FormatWithPattern(value, "0.####", regional);
     if (text.ends_with(regional.decimalSeparator))
         text.resize(text.size() - regional.decimalSeparator.size());

@@ -153,6 +153,15 @@ void SetValue(QLabel *label, const QString &text)
 
 const QString kPrevious = QStringLiteral("del cálculo anterior");
 
+// A text quoted in a sentence: a long one by its beginning, so that the
+// sentence still fits the window.
+QString Quoted(const QString &text)
+{
+    constexpr qsizetype kShownCharacters = 20;
+    const QString trimmed = text.trimmed();
+    return trimmed.size() > kShownCharacters ? trimmed.left(kShownCharacters) + QStringLiteral("…") : trimmed;
+}
+
 } // namespace
 
 MarginsWindow::MarginsWindow(const RegionalSettings &regional, QWidget *parent)
@@ -426,7 +435,7 @@ void MarginsWindow::showSizing()
     }
     const auto goal = ReadRegionalNumber(NumberTextOf(asked.goal), m_regional);
     if (!goal) {
-        clearSizing(QStringLiteral("El valor del objetivo, «%1», no es un número.").arg(asked.goal));
+        clearSizing(QStringLiteral("El valor del objetivo, «%1», no es un número.").arg(Quoted(asked.goal)));
         return;
     }
     const GoalSeekResult found = SeekGoal(*m_inputs, asked.target, *goal, asked.input);

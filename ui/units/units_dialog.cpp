@@ -6,12 +6,14 @@
 #include "ui/common/number_text.h"
 #include "ui/common/regional_locale.h"
 #include "ui/common/screen_fit.h"
+#include "ui/common/value_label.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -127,6 +129,16 @@ void UnitsDialog::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
+void UnitsDialog::keyPressEvent(QKeyEvent *event)
+{
+    // Escape is "Cerrar".
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void UnitsDialog::buildBoxes()
 {
     for (const BoxControl &control : kBoxControls) {
@@ -239,6 +251,8 @@ void UnitsDialog::buildBoxes()
         m_formulas[i]->setObjectName(name + QStringLiteral("_formula"));
         title->setText(std::array{ QStringLiteral("X"), QStringLiteral("B"), QStringLiteral("Uinf"),
                                    QStringLiteral("Pcarga"), QStringLiteral("Qcarga"), QStringLiteral("Qcap") }[i]);
+        // Heard with its name, "X [p.u.]: 0,1".
+        MakeValueLabel(m_values[i], title->text() + QStringLiteral(" [p.u.]"));
         perUnit->addWidget(title, static_cast<int>(i) + 1, 0);
         perUnit->addWidget(m_values[i], static_cast<int>(i) + 1, 1);
         perUnit->addWidget(m_formulas[i], static_cast<int>(i) + 1, 2);
@@ -284,9 +298,37 @@ void UnitsDialog::buildBoxes()
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
     scroller->setWidget(content);
+    scroller->setFocusPolicy(Qt::NoFocus); // the boxes take the focus, not the frame around them
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(scroller, 1);
     layout->addLayout(buttons);
+
+    // The focus goes through the frames as they are seen: each from its top
+    // down, the bases and the bank first, then the line and the load.
+    const std::array<QWidget *, 20> focusOrder = {
+        box(UnitsBox::Sbase),
+        box(UnitsBox::Ubase),
+        box(UnitsBox::Qbanco),
+        box(UnitsBox::Ubanco),
+        m_optPorKm,
+        m_optTotales,
+        box(UnitsBox::Longitud),
+        box(UnitsBox::Reactancia),
+        box(UnitsBox::Susceptancia),
+        m_cboCircuitos,
+        box(UnitsBox::Ufuente),
+        m_optPQ,
+        m_optFactor,
+        box(UnitsBox::P),
+        box(UnitsBox::Q),
+        box(UnitsBox::Fp),
+        m_cboTipoFp,
+        m_cmdAplicar,
+        m_cmdCircuitoFuera,
+        cmdCerrar,
+    };
+    for (size_t i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
 
     for (QLineEdit *edit : m_boxes) {
         connect(edit, &QLineEdit::textChanged, this, [this, edit] {

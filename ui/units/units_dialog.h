@@ -47,6 +47,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 signals:
     // The inputs to write into the main window's boxes and calculate, with

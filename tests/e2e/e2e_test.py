@@ -99,16 +99,22 @@ class Session:
                                         stdout=self.output, stderr=subprocess.STDOUT)
         try:
             self.window = self.wait_for_window(title)
+            values = wait_for(self.window_geometry, "the main window's geometry")
         except AssertionError:
             # Nothing may outlive a failed start: a left-over X server would
             # hold the test's output pipe open until CTest's own timeout.
             print(self.program_output())
             self.close()
             raise
-        geometry = self.xdotool("getwindowgeometry", "--shell", self.window)
-        values = dict(line.split("=") for line in geometry.split())
         self.origin = (int(values["X"]), int(values["Y"]))
         self.menu_height = int(values["HEIGHT"]) - CLIENT_HEIGHT
+
+    def window_geometry(self):
+        """The window's place and size; none while the X server cannot tell
+        them yet (a window just mapped, or mapped again by its toolkit)."""
+        geometry = self.xdotool("getwindowgeometry", "--shell", self.window)
+        values = dict(line.split("=", 1) for line in geometry.split() if "=" in line)
+        return values if {"X", "Y", "HEIGHT"} <= values.keys() else None
 
     def wait_for_window(self, title):
         """The first window of a start; a sanitizer build on a busy machine

@@ -395,6 +395,63 @@ private slots:
         QCOMPARE(Text(&window, QStringLiteral("lblDimensionadoMargenQ2")), QStringLiteral("6."));
         QCOMPARE(box->nextInFocusChain(), window.findChild<QComboBox *>(QStringLiteral("cboVariar")));
     }
+
+    // With physical bases each margin is also given in its unit: the per-unit
+    // value times the base it belongs to.
+    void marginsInPhysicalUnits_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<QString>("unit");
+        // S base 100 MVA, U base 132 kV.
+        QTest::newRow("Margen Q2") << "lblMargenQ2" << 100.0 << "Mvar";
+        QTest::newRow("Margen QV") << "lblMargenQV" << 100.0 << "Mvar";
+        QTest::newRow("Margen P") << "lblMargenP" << 100.0 << "MW";
+        QTest::newRow("V2 sup - V2 crit") << "lblDistanciaV2" << 132.0 << "kV";
+        QTest::newRow("dV2/dQcarga") << "lbldV2dQcargaSup" << 1.32 << "kV/Mvar";
+        QTest::newRow("dV2/dPcarga") << "lbldV2dPcargaInf" << 1.32 << "kV/MW";
+        QTest::newRow("índice L") << "lblIndiceLSup" << 0.0 << "";
+        QTest::newRow("Margen P [%]") << "lblMargenPPorCiento" << 0.0 << "";
+    }
+    void marginsInPhysicalUnits()
+    {
+        QFETCH(QString, label);
+        QFETCH(double, factor);
+        QFETCH(QString, unit);
+        MarginsWindow window(PointSettings());
+        window.showRun(DefaultCase(), ResultsOf(DefaultCase()));
+        auto *physical = window.findChild<QLabel *>(label + QStringLiteral("_fis"));
+        QVERIFY(physical);
+        QVERIFY(physical->isHidden());
+        window.setPhysicalBases(PhysicalBases{ 100.0, 132.0 });
+        QCOMPARE(!physical->isHidden(), factor != 0.0);
+        if (factor != 0.0) {
+            const QStringList parts = physical->text().split(QLatin1Char(' '));
+            QCOMPARE(parts.value(1), unit);
+            const auto shown = ReadRegionalNumber(parts.value(0).toStdString(), PointSettings());
+            QVERIFY(shown);
+            // Both rounded to four decimals: within one unit of the fourth.
+            QVERIFY2(std::abs(*shown - Value(&window, label) * factor) <= 1e-4 * factor + 1e-4,
+                     qPrintable(physical->text()));
+        }
+        window.setPhysicalBases(std::nullopt);
+        QVERIFY(physical->isHidden());
+    }
+
+    // Data applied from the physical-units dialog bring the units; a box
+    // edited by hand takes them away.
+    void physicalUnitsFollowTheMainWindow()
+    {
+        MainWindow window(PointLocale());
+        MarginsWindow *margins = open(window);
+        auto *physical = margins->findChild<QLabel *>(QStringLiteral("lblMargenQ2_fis"));
+        QVERIFY(physical->isHidden());
+        window.applyInputs(DefaultCase(), PhysicalBases{ 100.0, 132.0 }, false);
+        QVERIFY(!physical->isHidden());
+        QVERIFY2(physical->text().endsWith(QStringLiteral(" Mvar")), qPrintable(physical->text()));
+        window.inputBox(InputBox::Qcap)->setText(QStringLiteral("0.1"));
+        QVERIFY(physical->isHidden());
+    }
 };
 
 QTEST_MAIN(MarginsWindowTest)

@@ -86,10 +86,14 @@ void CompanionWindows::showMargins()
     ShowSingle(m_margins, [this] {
         auto *window = new MarginsWindow(m_regional, &m_window);
         const ShownCase &shown = m_window.shownCase();
+        window->setPhysicalBases(shown.physicalBases);
         if (shown.loaded)
             window->showRun(shown.inputs, shown.results);
         if (shown.lastRunFailed)
             window->showFailedRun(shown.failedRun);
+        // The bases come with the case shown, before its run is.
+        connect(&m_window, &MainWindow::shownCaseChanged, window,
+                [window](const ShownCase &shown) { window->setPhysicalBases(shown.physicalBases); });
         connect(&m_window, &MainWindow::caseShown, window, &MarginsWindow::showRun);
         connect(&m_window, &MainWindow::runFailed, window, &MarginsWindow::showFailedRun);
         connect(window, &MarginsWindow::applyRequested, &m_window, &MainWindow::applyInput);

@@ -143,6 +143,56 @@ CaseTexts TextsOf(const QvInputs &inputs, std::optional<double> margenQ2, const 
     return texts;
 }
 
+// The margins of the operating-point table in physical units: what each is
+// in (its per-unit value times the factor), "" for one without a unit.
+struct PhysicalUnit
+{
+    double factor;
+    const char *unit;
+};
+std::optional<PhysicalUnit> PhysicalUnitOf(Quantity quantity, const PhysicalBases &bases)
+{
+    const double kvPerMva = bases.baseKv / bases.baseMva;
+    switch (quantity) {
+    case kMargenQ2:
+    case kMargenQV:
+        return PhysicalUnit{ bases.baseMva, "Mvar" };
+    case kMargenP:
+        return PhysicalUnit{ bases.baseMva, "MW" };
+    case kVoltageDistance:
+        return PhysicalUnit{ bases.baseKv, "kV" };
+    case kDQcargaUpper:
+    case kDQcargaLower:
+        return PhysicalUnit{ kvPerMva, "kV/Mvar" };
+    case kDPcargaUpper:
+    case kDPcargaLower:
+        return PhysicalUnit{ kvPerMva, "kV/MW" };
+    default:
+        return std::nullopt;
+    }
+}
+
+// The per-unit values those texts show, where they exist.
+std::array<std::optional<double>, kQuantities> ValuesOf(const QvInputs &inputs, double margenQ2)
+{
+    std::array<std::optional<double>, kQuantities> values{};
+    const auto take = [](const MarginValue &value) {
+        return value.exists() ? std::optional(value.value) : std::nullopt;
+    };
+    values[kMargenQ2] = margenQ2;
+    const QvMethodMargin qv = ComputeQvMethodMargin(inputs);
+    if (qv.kind == QvMethodMargin::Kind::Maximum)
+        values[kMargenQV] = qv.value;
+    const StabilityMargins margins = ComputeStabilityMargins(inputs);
+    values[kMargenP] = take(margins.activeMargin);
+    values[kVoltageDistance] = take(margins.voltageDistance);
+    values[kDQcargaUpper] = take(margins.upper.dV2dQcarga);
+    values[kDQcargaLower] = take(margins.lower.dV2dQcarga);
+    values[kDPcargaUpper] = take(margins.upper.dV2dPcarga);
+    values[kDPcargaLower] = take(margins.lower.dV2dPcarga);
+    return values;
+}
+
 void SetValue(QLabel *label, const QString &text)
 {
     if (label->text() == text)
@@ -180,12 +230,14 @@ MarginsWindow::MarginsWindow(const RegionalSettings &regional, QWidget *parent)
     auto *pointGrid = new QGridLayout(fraPunto);
     int row = 0;
     for (const QuantityRow &quantity : kPointRows) {
-        Row shown{ QString::fromUtf8(quantity.name), QString::fromUtf8(quantity.unit) };
-        shown.value = addRow(pointGrid, row++, quantity.key, Title(shown.name, shown.unit),
-                             QString::fromUtf8(quantity.meaning));
+        Row shown = addRow(pointGrid, row++, quantity.key,
+                           Title(QString::fromUtf8(quantity.name), QString::fromUtf8(quantity.unit)),
+                           QString::fromUtf8(quantity.meaning));
+        shown.name = QString::fromUtf8(quantity.name);
+        shown.unit = QString::fromUtf8(quantity.unit);
         m_rows.push_back(shown);
     }
-    pointGrid->setColumnStretch(2, 1);
+    pointGrid->setColumnStretch(3, 1);
     pointGrid->setRowStretch(row, 1);
 
     // The sizing: what it aims at, its value, what it varies.
@@ -318,8 +370,8 @@ MarginsWindow::MarginsWindow(const RegionalSettings &regional, QWidget *parent)
         shown.value->setText(QStringLiteral("sin resultados"));
 }
 
-QLabel *MarginsWindow::addRow(QGridLayout *grid, int row, const char *name, const QString &title,
-                              const QString &meaning)
+MarginsWindow::Row MarginsWindow::addRow(QGridLayout *grid, int row, const char *name, const QString &title,
+                                         const QString &meaning)
 {
     const QString objectName = QStringLiteral("lbl") + QString::fromLatin1(name);
     auto *caption = new QLabel(title);
@@ -332,13 +384,35 @@ QLabel *MarginsWindow::addRow(QGridLayout *grid, int row, const char *name, cons
     MakeValueLabel(value, title);
     value->setAccessibleDescription(meaning);
     caption->setBuddy(value);
+    auto *physical = new QLabel;
+    physical->setObjectName(objectName + QStringLiteral("_fis"));
+    physical->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    physical->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    MakeValueLabel(physical, title + QStringLiteral(", en unidades físicas"));
+    physical->hide();
     auto *explanation = new QLabel(meaning);
     explanation->setObjectName(objectName + QStringLiteral("_sig"));
     explanation->setForegroundRole(QPalette::PlaceholderText);
     grid->addWidget(caption, row, 0);
     grid->addWidget(value, row, 1);
-    grid->addWidget(explanation, row, 2);
-    return value;
+    grid->addWidget(physical, row, 2);
+    grid->addWidget(explanation, row, 3);
+    Row shown;
+    shown.value = value;
+    shown.physical = physical;
+    return shown;
+}
+
+void MarginsWindow::setPhysicalBases(const std::optional<PhysicalBases> &bases)
+{
+    const auto same = [](const PhysicalBases &a, const PhysicalBases &b) {
+        return a.baseMva == b.baseMva && a.baseKv == b.baseKv;
+    };
+    if (bases.has_value() == m_bases.has_value() && (!bases || same(*bases, *m_bases)))
+        return;
+    m_bases = bases;
+    if (m_inputs)
+        showMargins();
 }
 
 void MarginsWindow::setNote(const QString &text)
@@ -364,8 +438,10 @@ void MarginsWindow::showFailedRun(const std::optional<QvInputs> &)
         return;
     }
     setNote(QStringLiteral("El último cálculo no se completó: los valores son los del cálculo anterior."));
-    for (const Row &shown : m_rows)
+    for (const Row &shown : m_rows) {
         SetValueNote(shown.value, kPrevious);
+        SetValueNote(shown.physical, kPrevious);
+    }
     for (const Row &shown : m_sizingRows)
         SetValueNote(shown.current, kPrevious);
 }
@@ -373,9 +449,21 @@ void MarginsWindow::showFailedRun(const std::optional<QvInputs> &)
 void MarginsWindow::showMargins()
 {
     const CaseTexts texts = TextsOf(*m_inputs, m_results.MargenQ2, m_regional);
+    const auto values = ValuesOf(*m_inputs, m_results.MargenQ2);
     for (size_t i = 0; i < m_rows.size(); ++i) {
-        SetValue(m_rows[i].value, texts[kPointRows[i].quantity]);
+        const Quantity quantity = kPointRows[i].quantity;
+        SetValue(m_rows[i].value, texts[quantity]);
         SetValueNote(m_rows[i].value, QString());
+        // The same in physical units, where it has one and exists.
+        const std::optional<PhysicalUnit> unit = m_bases ? PhysicalUnitOf(quantity, *m_bases) : std::nullopt;
+        QLabel *physical = m_rows[i].physical;
+        physical->setVisible(unit.has_value());
+        if (unit) {
+            SetValue(physical,
+                     values[quantity] ? Number(*values[quantity] * unit->factor, m_regional) + QLatin1Char(' ')
+                                     + QString::fromLatin1(unit->unit)
+                                      : QString());
+        }
     }
 }
 
@@ -476,8 +564,12 @@ QString MarginsWindow::tablesText() const
 {
     QStringList lines;
     lines << QStringLiteral("En el punto de operación");
-    for (const Row &shown : m_rows)
-        lines << QStringList{ shown.name, shown.value->text(), shown.unit }.join(QLatin1Char('\t'));
+    for (const Row &shown : m_rows) {
+        QStringList fields{ shown.name, shown.value->text(), shown.unit };
+        if (!shown.physical->isHidden())
+            fields << shown.physical->text();
+        lines << fields.join(QLatin1Char('\t'));
+    }
     lines << QString() << QStringLiteral("Dimensionado\tCaso actual\tCaso dimensionado\tUnidad");
     for (size_t i = 0; i < m_sizingRows.size(); ++i) {
         const Row &shown = m_sizingRows[i];

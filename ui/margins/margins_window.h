@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/goal_seek.h"
+#include "core/per_unit.h"
 #include "core/qv_types.h"
 #include "core/regional_settings.h"
 #include "core/run_host.h"
@@ -37,6 +38,9 @@ public:
     void showRun(const QvInputs &inputs, const QvResults &results);
     // A run that did not complete: the previous case stays, noted.
     void showFailedRun(const std::optional<QvInputs> &inputs);
+    // While the main window's boxes hold physical data, its bases: the
+    // margins are also given in Mvar, MW and kV. None for per unit alone.
+    void setPhysicalBases(const std::optional<PhysicalBases> &bases);
 
     // The sizing as "Objetivo", its value and "Variar" hold it, for the case file.
     struct Sizing
@@ -62,10 +66,11 @@ private:
         QString name;
         QString unit;
         QLabel *value = nullptr;
+        QLabel *physical = nullptr; // the value in physical units, while there are bases
         QLabel *current = nullptr; // in the sizing table
         QLabel *sized = nullptr;
     };
-    QLabel *addRow(QGridLayout *grid, int row, const char *name, const QString &title, const QString &meaning);
+    Row addRow(QGridLayout *grid, int row, const char *name, const QString &title, const QString &meaning);
     void showMargins();
     void showSizing();
     void clearSizing(const QString &sentence);
@@ -74,6 +79,7 @@ private:
 
     RegionalSettings m_regional;
     std::optional<QvInputs> m_inputs; // the case shown
+    std::optional<PhysicalBases> m_bases;
     QvResults m_results;
     bool m_searched = false; // "Buscar" was pressed: each run searches again
 

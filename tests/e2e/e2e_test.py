@@ -78,36 +78,70 @@ def wait_for(condition, what):
 
 class Session:
     def __init__(self, program, locale, folder, arguments=(), title="^Tarvilo$"):
+        self.folder = folder
+        # The recent cases go to a settings store of the test's own.
+        self.config = tempfile.TemporaryDirectory()
+        for attempt in range(3):
+            self.start_x_server(locale)
+            # The program's own output is kept outside its folder and shown
+            # when the test fails (a sanitizer report, say).
+            self.output = tempfile.TemporaryFile()
+            # The program gets an empty PATH: no system-information program to find.
+            program_env = dict(self.env, PATH=os.path.join(folder, "no-programs"), XDG_CONFIG_HOME=self.config.name)
+            self.program = subprocess.Popen([program, *arguments], cwd=folder, env=program_env,
+                                            stdout=self.output, stderr=subprocess.STDOUT)
+            try:
+                self.window = self.wait_for_window(title)
+                values = wait_for(self.window_geometry, "the main window's geometry")
+                break
+            except AssertionError:
+                output = self.program_output()
+                # An X server that let the program down is the machine's
+                # fault, not the program's: another one is started.
+                lost_server = self.program.poll() is not None and "could not connect to display" in output
+                self.stop()
+                if lost_server and attempt < 2:
+                    print(f"the X server on {self.env['DISPLAY']} refused the program; starting another")
+                    print(self.x_server_output())
+                    continue
+                # Nothing may outlive a failed start: a left-over X server
+                # would hold the test's output pipe open until CTest's timeout.
+                print(output)
+                self.config.cleanup()
+                raise
+        self.origin = (int(values["X"]), int(values["Y"]))
+        self.menu_height = int(values["HEIGHT"]) - CLIENT_HEIGHT
+
+    def start_x_server(self, locale):
         read_end, write_end = os.pipe()
+        self.xvfb_output = tempfile.TemporaryFile()
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+            pass_fds=(write_end,), stdout=self.xvfb_output, stderr=subprocess.STDOUT)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             display = ":" + pipe.readline().strip()
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_QPA", "LC_", "LANG"))}
         self.env.update(DISPLAY=display, LC_ALL=locale, LANG=locale)
-        self.folder = folder
-        # The recent cases go to a settings store of the test's own.
-        self.config = tempfile.TemporaryDirectory()
-        # The program's own output is kept outside its folder and shown when
-        # the test fails (a sanitizer report, say).
-        self.output = tempfile.TemporaryFile()
-        # The program gets an empty PATH: no system-information program to find.
-        program_env = dict(self.env, PATH=os.path.join(folder, "no-programs"), XDG_CONFIG_HOME=self.config.name)
-        self.program = subprocess.Popen([program, *arguments], cwd=folder, env=program_env,
-                                        stdout=self.output, stderr=subprocess.STDOUT)
+        # The program starts once the server answers a client.
         try:
-            self.window = self.wait_for_window(title)
-            values = wait_for(self.window_geometry, "the main window's geometry")
+            wait_for(lambda: self.xdotool("getdisplaygeometry"), f"the X server on {display}")
         except AssertionError:
-            # Nothing may outlive a failed start: a left-over X server would
-            # hold the test's output pipe open until CTest's own timeout.
-            print(self.program_output())
-            self.close()
+            print(self.x_server_output())
+            self.xvfb.terminate()
+            self.xvfb.wait()
             raise
-        self.origin = (int(values["X"]), int(values["Y"]))
-        self.menu_height = int(values["HEIGHT"]) - CLIENT_HEIGHT
+
+    def x_server_output(self):
+        self.xvfb_output.seek(0)
+        return self.xvfb_output.read().decode(errors="replace")[-3000:]
+
+    def stop(self):
+        if self.program.poll() is None:
+            self.program.kill()
+        self.program.wait()
+        self.xvfb.terminate()
+        self.xvfb.wait()
 
     def window_geometry(self):
         """The window's place and size; none while the X server cannot tell
@@ -135,10 +169,7 @@ class Session:
         return self.output.read().decode(errors="replace")[-6000:]
 
     def close(self):
-        if self.program.poll() is None:
-            self.program.kill()
-        self.xvfb.terminate()
-        self.xvfb.wait()
+        self.stop()
         self.config.cleanup()
 
     def xdotool(self, *args):

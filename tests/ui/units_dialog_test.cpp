@@ -326,7 +326,8 @@ private slots:
             "txtReactancia", "txtSusceptancia", "cboCircuitos", "txtUfuente",       "optPQ",     "txtP",
             "txtFp",         "cboTipoFp",       "cmdAplicar",   "cmdCircuitoFuera", "cmdCerrar", "txtSbase",
         };
-        QApplication::setActiveWindow(dialog);
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
         dialog->box(UnitsBox::Sbase)->setFocus();
         QStringList visited = { QApplication::focusWidget()->objectName() };
         for (qsizetype i = 1; i < expected.size(); ++i) {

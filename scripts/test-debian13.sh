@@ -29,19 +29,45 @@ mounted=()
 cleanup() {
     local i
     for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-        umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" || echo "test-debian13: could not unmount ${mounted[i]}" >&2
+        umount -R "${mounted[i]}" 2>/dev/null || umount -R -l "${mounted[i]}" ||
+            echo "test-debian13: could not unmount ${mounted[i]}" >&2
     done
     mounted=()
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-bind() {
-    mkdir -p "$2"
-    mount "${@:3}" "$1" "$2"
-    mounted+=("$2")
+# One run at a time uses the chroot; a run that was killed may have left its
+# mounts behind, and they are taken down before new ones are made.
+exec {lock_fd}>"$root.lock"
+flock -n "$lock_fd" || { echo "test-debian13: another run is using $root" >&2; exit 1; }
+unmount_leftovers() {
+    local target
+    findmnt -rn -o TARGET | { grep "^$root/" || true; } | sort -r | while read -r target; do
+        umount -R "$target" 2>/dev/null || umount -R -l "$target" || true
+    done
 }
 
+# The source tree and /dev must be there. /proc, /sys and /dev/shm are mounted
+# the usual way, or bound from the host where the kernel refuses a new instance
+# (some container sandboxes refuse a second sysfs), or, where neither is
+# allowed, left out with a warning rather than failing before anything is built.
+bind_tree() {
+    mkdir -p "$2"
+    mount --bind "$1" "$2"
+    mounted+=("$2")
+}
+attach() {
+    local type="$1" host="$2" target="$root$2"
+    mkdir -p "$target"
+    if mount -t "$type" "tarvilo-$type" "$target" 2>/dev/null || mount --rbind "$host" "$target" 2>/dev/null; then
+        mounted+=("$target")
+    else
+        echo "test-debian13: warning: $host is not available inside the chroot" >&2
+    fi
+}
+
+unmount_leftovers
 if [ ! -e "$ready_mark" ]; then
     if findmnt -rn -o TARGET | grep -q "^$root/"; then
         echo "test-debian13: something is still mounted under $root; unmount it first" >&2
@@ -67,12 +93,12 @@ if [ ! -e "$ready_mark" ]; then
 fi
 
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
-bind none "$root/proc" -t proc
-bind none "$root/sys" -t sysfs
-bind /dev "$root/dev" --bind
-bind /dev/pts "$root/dev/pts" --bind
-bind none "$root/dev/shm" -t tmpfs
-bind "$source_dir" "$root/tarvilo" --bind
+attach proc /proc
+attach sysfs /sys
+bind_tree /dev "$root/dev"
+bind_tree /dev/pts "$root/dev/pts"
+attach tmpfs /dev/shm
+bind_tree "$source_dir" "$root/tarvilo"
 
 in_chroot() {
     chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 \

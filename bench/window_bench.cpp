@@ -25,6 +25,7 @@
 #include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
 #include "ui/main/case_commands.h"
+#include "ui/main/export_commands.h"
 #include "ui/main/main_window.h"
 #include "ui/margins/margins_window.h"
 
@@ -84,7 +85,7 @@ int main(int argc, char *argv[])
     for (int report = 0; report < 10; ++report) {
         QElapsedTimer timer;
         timer.start();
-        if (!window.saveReport(QStringLiteral("informe.pdf")))
+        if (!window.exportCommands().saveReport(QStringLiteral("informe.pdf")))
             return 1;
         reportMs.push_back(timer.nsecsElapsed() / 1e6);
     }

@@ -13,6 +13,7 @@
 #include "ui/chart/qv_chart_view.h"
 #include "ui/common/file_saving.h"
 #include "ui/large_chart/large_chart_window.h"
+#include "ui/main/export_commands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -214,7 +215,7 @@ private slots:
         const QString caption =
                 QStringLiteral("Caso: X = %1; B = %2; Uinf = 1; Pcarga = %3; Qcarga = 0; Qcap = 0 [p.u.]")
                         .arg(Spelt(locale, "0.03"), Spelt(locale, "3.33"), Spelt(locale, "10.48"));
-        QVERIFY(window.saveChart(QStringLiteral("grafico.png")));
+        QVERIFY(window.exportCommands().saveChart(QStringLiteral("grafico.png")));
         QVERIFY(FileBytes(QStringLiteral("grafico.png")).startsWith("\x89PNG\r\n"));
         const QImage png(QStringLiteral("grafico.png"));
         QCOMPARE(qRound(png.width() * 1000.0 / png.dotsPerMeterX()), 297);
@@ -228,7 +229,7 @@ private slots:
                 green += (255 - pixel.red()) / 255.0;
         }
         QVERIFY2(green > 1.6 && green < 2.6, qPrintable(QString::number(green)));
-        QVERIFY(window.saveChart(QStringLiteral("grafico.pdf")));
+        QVERIFY(window.exportCommands().saveChart(QStringLiteral("grafico.pdf")));
         const QByteArray pdf = FileBytes(QStringLiteral("grafico.pdf"));
         QVERIFY(pdf.startsWith("%PDF-"));
         // One page, A4 across: 297 by 210 mm in points.
@@ -238,7 +239,7 @@ private slots:
         const QRegularExpressionMatch page = box.match(pdfText);
         QCOMPARE(qRound(page.captured(1).toDouble() * 25.4 / 72), 297);
         QCOMPARE(qRound(page.captured(2).toDouble() * 25.4 / 72), 210);
-        QVERIFY(window.saveChart(QStringLiteral("grafico.svg")));
+        QVERIFY(window.exportCommands().saveChart(QStringLiteral("grafico.svg")));
         QXmlStreamReader svg(FileBytes(QStringLiteral("grafico.svg")));
         QString svgWidth, svgHeight, svgText;
         while (!svg.atEnd()) {
@@ -257,7 +258,7 @@ private slots:
 
         // The curves: the case first, then 15 significant digits with the
         // regional separator, every line of the same number of fields.
-        QVERIFY(window.saveCurves(QStringLiteral("curvas.csv")));
+        QVERIFY(window.exportCommands().saveCurves(QStringLiteral("curvas.csv")));
         const QByteArray csv = FileBytes(QStringLiteral("curvas.csv"));
         QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
         QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
@@ -347,7 +348,7 @@ private slots:
         window.inputBox(InputBox::X)->setText(QStringLiteral("1e-6"));
         m_watchdog->expect();
         window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
-        QVERIFY(window.saveCurves(QStringLiteral("anteriores.csv")));
+        QVERIFY(window.exportCommands().saveCurves(QStringLiteral("anteriores.csv")));
         const QStringList lines =
                 QString::fromUtf8(FileBytes(QStringLiteral("anteriores.csv")).mid(3)).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.at(0), QStringLiteral("X [p.u.];0,03;;;;;;;"));
@@ -368,7 +369,7 @@ private slots:
         bool saved_ = true;
         {
             const tarvilo::testing::FileSizeLimit limit(1024);
-            saved_ = window.saveChart(QStringLiteral("grafico.png"));
+            saved_ = window.exportCommands().saveChart(QStringLiteral("grafico.png"));
         }
         QVERIFY(!saved_);
         QCOMPARE(FileBytes(QStringLiteral("grafico.png")), QByteArray("old picture"));

@@ -9,6 +9,7 @@
 #include "tests/support/window_fixture.h"
 #include "ui/chart/qv_chart_view.h"
 #include "ui/main/case_commands.h"
+#include "ui/main/export_commands.h"
 
 #include <QClipboard>
 #include <QCryptographicHash>
@@ -136,14 +137,14 @@ private slots:
         scenario(window, *m_watchdog);
         QVERIFY(m_watchdog->sawAllExpected());
 
-        QVERIFY(window.saveCurves(QStringLiteral("curvas.csv")));
+        QVERIFY(window.exportCommands().saveCurves(QStringLiteral("curvas.csv")));
         CompareWithReference(name + QStringLiteral(".csv"), FileBytes(QStringLiteral("curvas.csv")));
         Trigger(window, "mnuCopiarResultados");
         CompareWithReference(name + QStringLiteral(".tsv"), QGuiApplication::clipboard()->text().toUtf8());
         CompareWithReference(name + QStringLiteral(".txt"), window.chartView()->accessibleDescription().toUtf8());
         if (Updating() || SameQtAsReferences()) {
             // The pictures are large: their digest stands for them.
-            QVERIFY(window.saveChart(name + QStringLiteral(".svg")));
+            QVERIFY(window.exportCommands().saveChart(name + QStringLiteral(".svg")));
             const QByteArray svg = FileBytes(name + QStringLiteral(".svg"));
             CompareWithReference(name + QStringLiteral(".svg.sha256"),
                                  QCryptographicHash::hash(svg, QCryptographicHash::Sha256).toHex() + '\n');

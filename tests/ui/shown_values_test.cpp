@@ -15,6 +15,7 @@
 #include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
 #include "ui/pv_curve/pv_curve_window.h"
+#include "ui/main/export_commands.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -137,7 +138,7 @@ private slots:
     void picturesFollowTheLargeChartsZoom()
     {
         MainWindow window(PointLocale());
-        QVERIFY(window.saveChart(QStringLiteral("ajustado.svg")));
+        QVERIFY(window.exportCommands().saveChart(QStringLiteral("ajustado.svg")));
         const QString fitted = SvgText(QStringLiteral("ajustado.svg"));
         // The margin's line, across a good part of the page (its legend entry is short).
         Trigger(window, "mnuCopiarGrafico");
@@ -148,7 +149,7 @@ private slots:
         // As a rubber band sets them.
         ShowRanges(*view->qvChart(), { -2.5, -0.5, 0.25, 1.25 });
         QCOMPARE(view->mode(), LargeChartView::Mode::Zoomed);
-        QVERIFY(window.saveChart(QStringLiteral("ampliado.svg")));
+        QVERIFY(window.exportCommands().saveChart(QStringLiteral("ampliado.svg")));
         const QString zoomed = SvgText(QStringLiteral("ampliado.svg"));
         // The zoom's own tick labels, none of the fitted view's ends.
         QVERIFY2(zoomed.contains(QStringLiteral("|-2.2|")) && zoomed.contains(QStringLiteral("|-0.6|")),

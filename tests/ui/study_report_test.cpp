@@ -3,6 +3,7 @@
 
 #include "ui/common/quantities.h"
 #include "ui/family/family_window.h"
+#include "ui/main/export_commands.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_commands.h"
@@ -144,7 +145,7 @@ private slots:
         Trigger(window, "mnuFamilia");
         QVERIFY(window.familyWindow() && window.familyWindow()->isVisible());
         const QStringList family = window.familyWindow()->shownTableText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QVERIFY(window.saveReport(QStringLiteral("informe.pdf")));
+        QVERIFY(window.exportCommands().saveReport(QStringLiteral("informe.pdf")));
         const QString text = PdfText(QStringLiteral("informe.pdf"));
         QVERIFY2(text.contains(QStringLiteral("S base = 100 MVA; U base = 132 kV")), qPrintable(text));
         QVERIFY(text.contains(
@@ -164,7 +165,7 @@ private slots:
         MainWindow window(QLocale::c());
         window.inputBox(InputBox::Pcarga)->setText(QStringLiteral("0"));
         Calculate(window);
-        QVERIFY(window.saveReport(QStringLiteral("informe.pdf")));
+        QVERIFY(window.exportCommands().saveReport(QStringLiteral("informe.pdf")));
         const QString text = PdfText(QStringLiteral("informe.pdf"));
         QVERIFY(text.contains(QStringLiteral("Sin carga activa (Pcarga = 0) no hay curva P-V")));
         // The reason may wrap in its column (fonts differ between systems):
@@ -201,7 +202,7 @@ private slots:
             std::optional<FileSizeLimit> limit;
             if (full)
                 limit.emplace(1024);
-            saved = window.saveReport(path);
+            saved = window.exportCommands().saveReport(path);
         }
         QVERIFY(!saved);
         QCOMPARE(FileBytes(QStringLiteral("informe.pdf")), QByteArray("old report"));

@@ -7,6 +7,7 @@
 #include "ui/main/main_window.h"
 #include "ui/margins/margins_window.h"
 #include "ui/pv_curve/pv_curve_window.h"
+#include "ui/units/units_dialog.h"
 
 #include <initializer_list>
 
@@ -101,6 +102,20 @@ void CompanionWindows::showMargins()
     });
 }
 
+void CompanionWindows::showUnits()
+{
+    if (!m_units) {
+        m_units = new UnitsDialog(m_regional, &m_window);
+        connect(m_units, &UnitsDialog::applyRequested, &m_window,
+                [this](const QvInputs &inputs, const PhysicalBases &bases, bool keep) {
+                    m_window.applyInputs(inputs, bases, keep);
+                });
+    }
+    m_units->show();
+    m_units->raise();
+    m_units->activateWindow();
+}
+
 LargeChartWindow *CompanionWindows::largeChart() const
 {
     return IfOpen(m_largeChart);
@@ -123,9 +138,45 @@ MarginsWindow *CompanionWindows::margins() const
 
 void CompanionWindows::closeAll()
 {
-    for (QWidget *window : std::initializer_list<QWidget *>{ m_largeChart, m_family, m_pvCurve, m_margins }) {
+    for (QWidget *window : std::initializer_list<QWidget *>{ m_largeChart, m_family, m_pvCurve, m_margins, m_units }) {
         if (window)
             window->close();
+    }
+}
+
+void CompanionWindows::addTo(CaseDocument &document) const
+{
+    if (const FamilyWindow *window = family()) {
+        const FamilyWindow::Choice choice = window->choice();
+        document.family = CaseFamily{ choice.quantity, BoxValueOf(choice.first, m_regional),
+                                      BoxValueOf(choice.last, m_regional), choice.count };
+    }
+    if (m_units)
+        document.units = m_units->caseUnits();
+    if (const MarginsWindow *window = margins()) {
+        const MarginsWindow::Sizing sizing = window->sizing();
+        document.sizing = CaseSizing{ sizing.target, BoxValueOf(sizing.goal, m_regional), sizing.input };
+    }
+}
+
+void CompanionWindows::restore(const CaseDocument &document)
+{
+    if (document.family) {
+        const CaseFamily &choice = *document.family;
+        showFamily();
+        m_family->setChoice(
+                { choice.quantity, BoxText(choice.first, m_regional), BoxText(choice.last, m_regional), choice.count });
+        m_family->cmdDibujar_Click();
+    }
+    if (document.units) {
+        showUnits();
+        m_units->setCaseUnits(*document.units);
+    }
+    if (document.sizing) {
+        showMargins();
+        m_margins->setSizing(
+                { document.sizing->target, BoxText(document.sizing->goal, m_regional), document.sizing->input });
+        m_margins->cmdBuscar_Click();
     }
 }
 

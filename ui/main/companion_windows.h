@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/regional_settings.h"
+#include "document/case_file.h"
 
 #include <QLocale>
 #include <QObject>
@@ -14,11 +15,14 @@ class LargeChartWindow;
 class MarginsWindow;
 class MainWindow;
 class PvCurveWindow;
+class UnitsDialog;
 
 // The windows opened from the main window, one of each kind: the large
-// chart, the family of curves, the P-V curve and the margins and compensation. A window is brought forward
-// when it is open and made afresh when it is not; it follows the main
-// window through its signals, and closes with it.
+// chart, the family of curves, the P-V curve, the margins and compensation
+// and the physical units. A chart window is brought forward when it is open
+// and made afresh when it is not; it follows the main window through its
+// signals, and closes with it. The units dialog, closed, keeps what it holds
+// and is shown again.
 class CompanionWindows : public QObject
 {
 public:
@@ -29,6 +33,7 @@ public:
     void showFamily();
     void showPvCurve();
     void showMargins();
+    void showUnits();
 
     // Each while it is open, else null.
     LargeChartWindow *largeChart() const;
@@ -37,6 +42,13 @@ public:
     MarginsWindow *margins() const;
 
     void closeAll();
+
+    // What a case file holds of these windows: the family and the sizing
+    // while their windows are open, the physical data once entered.
+    void addTo(CaseDocument &document) const;
+    // Opens the windows the case holds with its choices, then draws the
+    // family and searches the sizing as their buttons do.
+    void restore(const CaseDocument &document);
 
 private:
     MainWindow &m_window;
@@ -47,6 +59,7 @@ private:
     QPointer<FamilyWindow> m_family;
     QPointer<PvCurveWindow> m_pvCurve;
     QPointer<MarginsWindow> m_margins;
+    QPointer<UnitsDialog> m_units;
 };
 
 } // namespace tarvilo

@@ -21,6 +21,7 @@
 #include "ui/main/companion_windows.h"
 #include "ui/main/export_commands.h"
 #include "ui/main/main_form.h"
+#include "ui/main/main_menus.h"
 #include "ui/main/number_input_box.h"
 #include "ui/main/results_panel.h"
 #include "ui/main/run_teller.h"
@@ -78,8 +79,7 @@ void MainWindow::build()
     m_shown.axes = RangesOf(*m_form.chartView->qvChart());
     m_companions = new CompanionWindows(*this, m_locale, m_regional, *m_exportCommands);
     connectHandlers();
-    m_caseCommands =
-            new CaseCommands(*this, findChild<QMenu *>(QStringLiteral("mnuArchivo")), m_exportCommands->firstCommand());
+    m_caseCommands = new CaseCommands(*this, m_mnuArchivo, m_exportCommands->firstCommand());
     m_exportCommands->setReportSources([this] { return m_caseCommands->casePath(); },
                                        [this] {
                                            const FamilyWindow *family = familyWindow();
@@ -92,47 +92,28 @@ void MainWindow::build()
 
 void MainWindow::buildMenus()
 {
-    // Alt+A opens "Archivo", Alt+V "Ver", Alt+D the About dialog.
-    QMenu *mnuArchivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
-    mnuArchivo->setObjectName(QStringLiteral("mnuArchivo"));
-    m_exportCommands = new ExportCommands(*this, mnuArchivo, m_shown, { m_locale, m_regional },
-                                          [this]() -> std::optional<AxisRanges> {
-                                              if (!largeChart())
-                                                  return std::nullopt;
-                                              return RangesOf(*largeChart()->view()->qvChart());
-                                          });
-    addCommand(mnuArchivo, "mnuUnidades", QStringLiteral("Datos en unidades &físicas..."),
-               &MainWindow::mnuUnidades_Click);
-    mnuArchivo->addSeparator();
-    addCommand(mnuArchivo, "mnuSalir", QStringLiteral("&Salir"), &MainWindow::mnuSalir_Click);
-
-    QMenu *mnuVer = menuBar()->addMenu(QStringLiteral("&Ver"));
-    mnuVer->setObjectName(QStringLiteral("mnuVer"));
-    addCommand(mnuVer, "mnuGraficoAmpliado", QStringLiteral("Gráfico &ampliado"),
-               &MainWindow::mnuGraficoAmpliado_Click);
-    mnuVer->addSeparator();
-    m_mnuConservarCurvas = mnuVer->addAction(QStringLiteral("&Conservar curvas anteriores"));
-    m_mnuConservarCurvas->setObjectName(QStringLiteral("mnuConservarCurvas"));
-    m_mnuConservarCurvas->setCheckable(true);
-    connect(m_mnuConservarCurvas, &QAction::toggled, this, [this](bool on) { mnuConservarCurvas_Click(on); });
-    addCommand(mnuVer, "mnuBorrarCurvas", QStringLiteral("&Borrar curvas anteriores"),
-               &MainWindow::mnuBorrarCurvas_Click);
-    mnuVer->addSeparator();
-    addCommand(mnuVer, "mnuFamilia", QStringLiteral("&Familia de curvas..."), &MainWindow::mnuFamilia_Click);
-    addCommand(mnuVer, "mnuCurvaPV", QStringLiteral("Curva &P-V"), &MainWindow::mnuCurvaPV_Click);
-    addCommand(mnuVer, "mnuMargenes", QStringLiteral("&Márgenes y compensación..."), &MainWindow::mnuMargenes_Click);
-
-    QAction *mnuAcercaDe = menuBar()->addAction(QStringLiteral("Acerca &de..."));
-    mnuAcercaDe->setObjectName(QStringLiteral("mnuAcercaDe"));
-    connect(mnuAcercaDe, &QAction::triggered, this, [this] { mnuAcercaDe_Click(); });
-}
-
-QAction *MainWindow::addCommand(QMenu *menu, const char *name, const QString &text, void (MainWindow::*handler)())
-{
-    QAction *action = menu->addAction(text);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    return action;
+    // While the large chart is open, its picture has the large chart's ranges.
+    auto largeChartRanges = [this]() -> std::optional<AxisRanges> {
+        if (!largeChart())
+            return std::nullopt;
+        return RangesOf(*largeChart()->view()->qvChart());
+    };
+    MainMenuCommands commands;
+    commands.addExports = [this, largeChartRanges](QMenu *archivo) {
+        m_exportCommands = new ExportCommands(*this, archivo, m_shown, { m_locale, m_regional }, largeChartRanges);
+    };
+    commands.unidades = [this] { mnuUnidades_Click(); };
+    commands.salir = [this] { mnuSalir_Click(); };
+    commands.graficoAmpliado = [this] { mnuGraficoAmpliado_Click(); };
+    commands.conservarCurvas = [this](bool keep) { mnuConservarCurvas_Click(keep); };
+    commands.borrarCurvas = [this] { mnuBorrarCurvas_Click(); };
+    commands.familia = [this] { mnuFamilia_Click(); };
+    commands.curvaPV = [this] { mnuCurvaPV_Click(); };
+    commands.margenes = [this] { mnuMargenes_Click(); };
+    commands.acercaDe = [this] { mnuAcercaDe_Click(); };
+    const MainMenus menus = BuildMainMenus(*this, commands);
+    m_mnuArchivo = menus.archivo;
+    m_mnuConservarCurvas = menus.conservarCurvas;
 }
 
 void MainWindow::connectHandlers()
@@ -169,18 +150,10 @@ void MainWindow::handle(const std::function<void()> &handler, bool byStep)
                 } catch (const RunFault &fault) {
                     const bool inputsRead = fault.step() != RunStep::ReadInputs;
                     markChartsOutdated(inputsRead);
-                    QString message = FaultMessage(fault, m_regional, inputsRead ? &m_qvInputs : nullptr);
-                    // A run that stops at the chart has already found whether
-                    // the curves cross: one box tells both.
-                    if (fault.step() == RunStep::LoadChart && !m_qvResults.HasSolution)
-                        message += QStringLiteral("\n\nNo existe punto de solución: las características no se cortan.");
-                    m_teller->tell(QMessageBox::Warning, message);
+                    m_teller->tellFault(fault, inputsRead ? &m_qvInputs : nullptr, m_qvResults.HasSolution);
                 } catch (const std::exception &) {
-                    // Out of memory for a label of hundreds of thousands of digits, say.
                     markChartsOutdated(false);
-                    m_teller->tell(QMessageBox::Warning,
-                                   QStringLiteral("No se pudo completar el cálculo: los valores de entrada son "
-                                                  "demasiado grandes para representarlos."));
+                    m_teller->tellTooLarge();
                 }
             },
             byStep);
@@ -244,31 +217,6 @@ void MainWindow::cmdValoresDefault_Click()
     cmdCalcular_Click();
 }
 
-void MainWindow::txtX_Change()
-{
-    inputChanged();
-}
-void MainWindow::txtB_Change()
-{
-    inputChanged();
-}
-void MainWindow::txtUinf_Change()
-{
-    inputChanged();
-}
-void MainWindow::txtPcarga_Change()
-{
-    inputChanged();
-}
-void MainWindow::txtQcarga_Change()
-{
-    inputChanged();
-}
-void MainWindow::txtQcap_Change()
-{
-    inputChanged();
-}
-
 void MainWindow::mnuSalir_Click()
 {
     close();
@@ -330,17 +278,7 @@ QLabel *MainWindow::resultLabel(ResultLabel label) const
 
 void MainWindow::mnuUnidades_Click()
 {
-    // Closed, the dialog keeps its data: shown again, not made afresh.
-    if (!m_units) {
-        m_units = new UnitsDialog(m_regional, this);
-        connect(m_units, &UnitsDialog::applyRequested, this,
-                [this](const QvInputs &inputs, const PhysicalBases &bases, bool keep) {
-                    applyInputs(inputs, bases, keep);
-                });
-    }
-    m_units->show();
-    m_units->raise();
-    m_units->activateWindow();
+    m_companions->showUnits();
 }
 
 void MainWindow::applyInputs(const QvInputs &inputs, const std::optional<PhysicalBases> &bases, bool keepPrevious)
@@ -358,50 +296,15 @@ void MainWindow::mnuMargenes_Click()
     m_companions->showMargins();
 }
 
-MarginsWindow *MainWindow::marginsWindow() const
-{
-    return m_companions->margins();
-}
-
 void MainWindow::applyInput(InputBox box, const QString &text)
 {
     inputBox(box)->setText(text);
     handle([this] { cmdCalcular_Click(); });
 }
 
-FamilyWindow *MainWindow::familyWindow() const
-{
-    return m_companions->family();
-}
-
-PvCurveWindow *MainWindow::pvCurveWindow() const
-{
-    return m_companions->pvCurve();
-}
-
-LargeChartWindow *MainWindow::largeChart() const
-{
-    return m_companions->largeChart();
-}
-
 void MainWindow::grfMsChart_DblClick()
 {
     mnuGraficoAmpliado_Click();
-}
-
-bool MainWindow::saveChart(const QString &path)
-{
-    return m_exportCommands->saveChart(path);
-}
-
-bool MainWindow::saveCurves(const QString &path)
-{
-    return m_exportCommands->saveCurves(path);
-}
-
-bool MainWindow::saveReport(const QString &path)
-{
-    return m_exportCommands->saveReport(path);
 }
 
 void MainWindow::showChartFocus(bool shown)
@@ -419,8 +322,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     // The chart windows belong to this window's runs.
     m_companions->closeAll();
-    if (m_units)
-        m_units->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -473,17 +374,7 @@ CaseDocument MainWindow::currentCase() const
         document.inputs[static_cast<size_t>(box)] = BoxValueOf(inputBox(box)->text(), m_regional);
     document.keepCases = m_keepCases;
     document.kept = m_kept.keptInputs();
-    if (const FamilyWindow *family = familyWindow()) {
-        const FamilyWindow::Choice choice = family->choice();
-        document.family = CaseFamily{ choice.quantity, BoxValueOf(choice.first, m_regional),
-                                      BoxValueOf(choice.last, m_regional), choice.count };
-    }
-    if (m_units)
-        document.units = m_units->caseUnits();
-    if (const MarginsWindow *margins = marginsWindow()) {
-        const MarginsWindow::Sizing sizing = margins->sizing();
-        document.sizing = CaseSizing{ sizing.target, BoxValueOf(sizing.goal, m_regional), sizing.input };
-    }
+    m_companions->addTo(document);
     return document;
 }
 
@@ -513,27 +404,7 @@ std::optional<QString> MainWindow::openCase(const CaseDocument &document)
     handle([this] { cmdCalcular_Click(); });
     m_keepCases = document.keepCases;
     showKeptCases();
-    if (document.family) {
-        const CaseFamily &family = *document.family;
-        mnuFamilia_Click();
-        if (FamilyWindow *window = familyWindow()) {
-            window->setChoice({ family.quantity, BoxText(family.first, m_regional), BoxText(family.last, m_regional),
-                                family.count });
-            window->cmdDibujar_Click();
-        }
-    }
-    if (document.units) {
-        mnuUnidades_Click();
-        m_units->setCaseUnits(*document.units);
-    }
-    if (document.sizing) {
-        mnuMargenes_Click();
-        if (MarginsWindow *window = marginsWindow()) {
-            window->setSizing(
-                    { document.sizing->target, BoxText(document.sizing->goal, m_regional), document.sizing->input });
-            window->cmdBuscar_Click();
-        }
-    }
+    m_companions->restore(document);
     return std::nullopt;
 }
 

@@ -10,6 +10,7 @@
 #include "core/run_fault.h"
 #include "core/run_host.h"
 #include "document/case_file.h"
+#include "ui/main/companion_windows.h"
 #include "ui/chart/shown_case.h"
 #include "ui/main/default_case.h"
 #include "ui/main/main_form.h"
@@ -39,7 +40,6 @@ class QPushButton;
 namespace tarvilo {
 
 class CaseCommands;
-class CompanionWindows;
 class ExportCommands;
 class FamilyWindow;
 class LargeChartWindow;
@@ -48,7 +48,6 @@ class MarginsWindow;
 class PvCurveWindow;
 class QvChartView;
 class ResultsPanel;
-class UnitsDialog;
 class WindowNotes;
 
 // The main window frmInicio: the diagram with the six input boxes, the Q-V
@@ -80,10 +79,10 @@ public:
     // What the window shows now.
     const ShownCase &shownCase() const { return m_shown; }
     // The large chart while it is open, else null.
-    LargeChartWindow *largeChart() const;
-    FamilyWindow *familyWindow() const;
-    PvCurveWindow *pvCurveWindow() const;
-    MarginsWindow *marginsWindow() const;
+    LargeChartWindow *largeChart() const { return m_companions->largeChart(); }
+    FamilyWindow *familyWindow() const { return m_companions->family(); }
+    PvCurveWindow *pvCurveWindow() const { return m_companions->pvCurve(); }
+    MarginsWindow *marginsWindow() const { return m_companions->margins(); }
 
     // Writes the text into the box and calculates, as "Calcular" does.
     void applyInput(InputBox box, const QString &text);
@@ -100,11 +99,8 @@ public:
     // before anything changes: the reason, else none.
     std::optional<QString> openCase(const CaseDocument &document);
 
-    // The export commands once a file has been chosen: the chart as PNG,
-    // SVG or PDF (by the name's ending), the curves as CSV, the study report as PDF. True when written.
-    bool saveChart(const QString &path);
-    bool saveCurves(const QString &path);
-    bool saveReport(const QString &path);
+    // "Guardar gráfico como...", "Guardar curvas como...", "Exportar informe..." and the copies.
+    ExportCommands &exportCommands() const { return *m_exportCommands; }
 
     // Writes inputs into the six boxes (as a case opened writes them, reading
     // back as the same doubles) and calculates as "Calcular" does;
@@ -135,12 +131,12 @@ private:
     void Form_Load();
     void cmdCalcular_Click();
     void cmdValoresDefault_Click();
-    void txtX_Change();
-    void txtB_Change();
-    void txtUinf_Change();
-    void txtPcarga_Change();
-    void txtQcarga_Change();
-    void txtQcap_Change();
+    void txtX_Change() { inputChanged(); }
+    void txtB_Change() { inputChanged(); }
+    void txtUinf_Change() { inputChanged(); }
+    void txtPcarga_Change() { inputChanged(); }
+    void txtQcarga_Change() { inputChanged(); }
+    void txtQcap_Change() { inputChanged(); }
     void mnuSalir_Click();
     void mnuAcercaDe_Click();
     void mnuGraficoAmpliado_Click();
@@ -163,7 +159,6 @@ private:
 
     void build();
     void buildMenus();
-    QAction *addCommand(QMenu *menu, const char *name, const QString &text, void (MainWindow::*handler)());
     void connectHandlers();
     // What every box's change tells, once the box has checked its text.
     void inputChanged();
@@ -196,9 +191,9 @@ private:
     MainForm m_form;
     std::unique_ptr<RunTeller> m_teller;
     CompanionWindows *m_companions = nullptr;
-    QPointer<UnitsDialog> m_units; // kept when closed, with what it holds
     KeptCases m_kept;
     bool m_keepCases = false;
+    QMenu *m_mnuArchivo = nullptr;
     QAction *m_mnuConservarCurvas = nullptr;
     // Steps that come faster than runs are folded into one run of the latest value.
     QTimer m_steppedRun;

@@ -44,6 +44,23 @@ void RunTeller::tell(QMessageBox::Icon icon, const QString &message)
     ShowMessageBox(&m_window, icon, message);
 }
 
+void RunTeller::tellFault(const RunFault &fault, const QvInputs *inputs, bool crossing)
+{
+    QString message = FaultMessage(fault, m_regional, inputs);
+    // A run that stops at the chart has already found whether the curves
+    // cross: one box tells both.
+    if (fault.step() == RunStep::LoadChart && !crossing)
+        message += QStringLiteral("\n\nNo existe punto de solución: las características no se cortan.");
+    tell(QMessageBox::Warning, message);
+}
+
+void RunTeller::tellTooLarge()
+{
+    tell(QMessageBox::Warning,
+         QStringLiteral("No se pudo completar el cálculo: los valores de entrada son "
+                        "demasiado grandes para representarlos."));
+}
+
 void RunTeller::note(const QString &text)
 {
     m_notes.set(WindowNotes::Kind::Run, text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/qv_types.h"
 #include "core/regional_settings.h"
 #include "core/run_fault.h"
 
@@ -32,6 +33,11 @@ public:
     bool byStep() const { return m_byStep; }
 
     void tell(QMessageBox::Icon icon, const QString &message);
+    // A run that stopped at a fault: inputs when it had read them all;
+    // crossing, whether its curves were found to cross.
+    void tellFault(const RunFault &fault, const QvInputs *inputs, bool crossing);
+    // A run that ran out of memory (for a label of hundreds of thousands of digits, say).
+    void tellTooLarge();
     // The run's own note, "" for none.
     void note(const QString &text);
 

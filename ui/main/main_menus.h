@@ -1,5 +1,8 @@
 #pragma once
 
+// The main window's menu bar: "Archivo", "Ver" and "Acerca de...", each
+// command with its object name and access key, and what it does.
+
 #include <functional>
 
 class QAction;
@@ -30,8 +33,7 @@ struct MainMenus
     QAction *conservarCurvas = nullptr;
 };
 
-// The main window's menu bar: "Archivo", "Ver" and "Acerca de...", with the
-// access keys Alt+A, Alt+V and Alt+D.
+// Alt+A opens "Archivo", Alt+V "Ver", Alt+D the About dialog.
 MainMenus BuildMainMenus(QMainWindow &window, const MainMenuCommands &commands);
 
 } // namespace tarvilo

@@ -9,7 +9,7 @@ namespace {
 
 QString Name(InputBox box)
 {
-    return QString::fromLatin1(ColumnName(box).data(), static_cast<qsizetype>(ColumnName(box).size()));
+    return QString::fromLatin1(InputName(box));
 }
 
 } // namespace

@@ -31,6 +31,27 @@ inline double &ValueOf(QvInputs &inputs, InputBox box)
     return inputs.Qcap;
 }
 
+// The input quantity's own name, as the case and batch files and the
+// windows write it.
+inline const char *InputName(InputBox box)
+{
+    switch (box) {
+    case InputBox::X:
+        return "X";
+    case InputBox::B:
+        return "B";
+    case InputBox::Uinf:
+        return "Uinf";
+    case InputBox::Pcarga:
+        return "Pcarga";
+    case InputBox::Qcarga:
+        return "Qcarga";
+    case InputBox::Qcap:
+        break;
+    }
+    return "Qcap";
+}
+
 inline double ValueOf(const QvInputs &inputs, InputBox box)
 {
     return ValueOf(const_cast<QvInputs &>(inputs), box);

@@ -26,28 +26,9 @@ constexpr const char *kMinusZero = "-0";
 
 // The keys are the quantities' short names, fixed by the format whatever the
 // window calls them.
-const char *KeyOf(InputBox box)
-{
-    switch (box) {
-    case InputBox::X:
-        return "X";
-    case InputBox::B:
-        return "B";
-    case InputBox::Uinf:
-        return "Uinf";
-    case InputBox::Pcarga:
-        return "Pcarga";
-    case InputBox::Qcarga:
-        return "Qcarga";
-    case InputBox::Qcap:
-        break;
-    }
-    return "Qcap";
-}
-
 QString Key(InputBox box)
 {
-    return QString::fromLatin1(KeyOf(box));
+    return QString::fromLatin1(InputName(box));
 }
 
 // The sizing's targets by the program's own names.
@@ -80,7 +61,7 @@ const char *KeyOf(GoalInput input)
 {
     for (const auto &[goalInput, box] : kSizingInputs) {
         if (goalInput == input)
-            return KeyOf(box);
+            return InputName(box);
     }
     return "Qcap";
 }
@@ -116,7 +97,7 @@ QByteArray InputsObject(const std::array<BoxValue, std::size(kInputBoxes)> &valu
         if (box != InputBox::X)
             text += ", ";
         text += '"';
-        text += KeyOf(box);
+        text += InputName(box);
         text += "\": ";
         text += JsonValue(values[static_cast<size_t>(box)]);
     }
@@ -583,7 +564,7 @@ QByteArray CaseFileText(const CaseDocument &document)
     text += document.kept.empty() ? "]" : "\n  ]";
     if (document.family) {
         const CaseFamily &family = *document.family;
-        text += ",\n  \"familia\": {\"magnitud\": \"" + QByteArray(KeyOf(family.quantity))
+        text += ",\n  \"familia\": {\"magnitud\": \"" + QByteArray(InputName(family.quantity))
                 + "\", \"primerValor\": " + JsonValue(family.first) + ", \"ultimoValor\": " + JsonValue(family.last)
                 + ", \"valores\": " + QByteArray::number(family.count) + "}";
     }

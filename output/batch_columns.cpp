@@ -13,25 +13,6 @@ std::string_view Trimmed(std::string_view text)
 
 } // namespace
 
-std::string_view ColumnName(InputBox box)
-{
-    switch (box) {
-    case InputBox::X:
-        return "X";
-    case InputBox::B:
-        return "B";
-    case InputBox::Uinf:
-        return "Uinf";
-    case InputBox::Pcarga:
-        return "Pcarga";
-    case InputBox::Qcarga:
-        return "Qcarga";
-    case InputBox::Qcap:
-        break;
-    }
-    return "Qcap";
-}
-
 BatchHeader ReadBatchHeader(std::string_view line, CsvRecord &record)
 {
     BatchHeader header;
@@ -45,7 +26,7 @@ BatchHeader ReadBatchHeader(std::string_view line, CsvRecord &record)
     for (size_t column = 0; column < record.size(); ++column) {
         const std::string_view name = Trimmed(record[column]);
         for (const InputBox box : kInputBoxes) {
-            if (name != ColumnName(box))
+            if (name != InputName(box))
                 continue;
             const auto index = static_cast<size_t>(box);
             if (found[index] && !header.repeated)

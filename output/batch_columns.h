@@ -15,9 +15,6 @@
 
 namespace tarvilo {
 
-// A quantity's column name.
-std::string_view ColumnName(InputBox box);
-
 struct BatchColumns
 {
     char separator = ';'; // ";" where the header holds one, else ","

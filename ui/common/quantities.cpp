@@ -18,21 +18,7 @@ QString QuantityName(InputBox box)
 
 QString ShortName(InputBox box)
 {
-    switch (box) {
-    case InputBox::X:
-        return QStringLiteral("X");
-    case InputBox::B:
-        return QStringLiteral("B");
-    case InputBox::Uinf:
-        return QStringLiteral("Uinf");
-    case InputBox::Pcarga:
-        return QStringLiteral("Pcarga");
-    case InputBox::Qcarga:
-        return QStringLiteral("Qcarga");
-    case InputBox::Qcap:
-        return QStringLiteral("Qcap");
-    }
-    return {};
+    return QString::fromLatin1(InputName(box));
 }
 
 } // namespace tarvilo

@@ -4,6 +4,7 @@
 #include "core/number_reading.h"
 #include "ui/common/companion_window.h"
 #include "ui/common/number_text.h"
+#include "ui/common/quantities.h"
 #include "ui/common/regional_locale.h"
 #include "ui/common/screen_fit.h"
 #include "ui/common/value_label.h"
@@ -240,8 +241,7 @@ void UnitsDialog::buildBoxes()
     perUnit->addWidget(m_lblZbase, 0, 0, 1, 3);
     for (const InputBox input : kInputBoxes) {
         const auto i = static_cast<size_t>(input);
-        const QString name = QStringLiteral("lblPu%1").arg(
-                QString::fromLatin1(std::array{ "X", "B", "Uinf", "Pcarga", "Qcarga", "Qcap" }[i]));
+        const QString name = QStringLiteral("lblPu") + ShortName(input);
         auto *title = new QLabel(this);
         title->setObjectName(name + QStringLiteral("_tit"));
         m_values[i] = new QLabel(this);
@@ -249,8 +249,7 @@ void UnitsDialog::buildBoxes()
         m_values[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
         m_formulas[i] = new QLabel(this);
         m_formulas[i]->setObjectName(name + QStringLiteral("_formula"));
-        title->setText(std::array{ QStringLiteral("X"), QStringLiteral("B"), QStringLiteral("Uinf"),
-                                   QStringLiteral("Pcarga"), QStringLiteral("Qcarga"), QStringLiteral("Qcap") }[i]);
+        title->setText(ShortName(input));
         // Heard with its name, "X [p.u.]: 0,1".
         MakeValueLabel(m_values[i], title->text() + QStringLiteral(" [p.u.]"));
         perUnit->addWidget(title, static_cast<int>(i) + 1, 0);

@@ -1,7 +1,8 @@
 #pragma once
 
-// The margins' formulas in about 106 bits, shared by the margins and the goal
-// seek: every term is formed from the exact input doubles.
+// The network's equation and the margins' formulas in about 106 bits, shared
+// by the operating points, the margins and the goal seek: every term is
+// formed from the exact input doubles.
 
 #include "core/compensation.h"
 #include "core/double_double.h"
@@ -19,11 +20,22 @@ inline WideDouble PlusReactive(WideDouble s, WideDouble p, WideDouble q, int sig
     return p * p / (s - signedQ);
 }
 
-// The network in about 106 bits, and its operating points as the run finds them.
+// The network in about 106 bits and its operating points. With
+// a = 1 - X Beq, alpha = a X Qcarga / Uinf^2 and beta = a X Pcarga / Uinf^2
+// the discriminant of the equation in V2^2 is
+//     1 - 4 alpha - 4 beta^2,
+// whose terms cancel near the loadability limit (to 1e24 for a load of
+// Qcarga / Pcarga = -1e12 there) and which is taken as zero only where its
+// rounding could reach it. The roots come without cancellation: the larger
+// from 1 - 2 alpha (at least 1/2 where there are roots) plus the root of the
+// discriminant, the smaller from their product, X^2 (Pcarga^2 + Qcarga^2) /
+// a^2. With a = 0 the equation is linear and both are its one root.
+// Needs Uinf not zero.
 struct WideNetwork
 {
     WideDouble X, P, Q, u2, a, s; // s = |S|
-    WideDouble root; // sqrt(1 - 4 alpha - 4 beta^2), zero at the nose
+    WideDouble discriminant;
+    WideDouble root; // its square root, zero at the nose
     bool hasPoints = false;
     WideDouble yUpper, yLower;
 
@@ -39,8 +51,9 @@ struct WideNetwork
         const WideDouble beta = a * X * P / u2;
         const WideDouble fourAlpha = alpha * 4.0;
         const WideDouble fourBeta2 = beta * beta * 4.0;
-        WideDouble discriminant = (WideDouble(1.0) - fourAlpha) - fourBeta2;
-        // Taken as zero where its rounding could reach it, as the operating-point solver does.
+        discriminant = (WideDouble(1.0) - fourAlpha) - fourBeta2;
+        // Rounding: a few 2^-104 of the terms, and the error of a (2^-102 of
+        // 1 + |X Qcap| + |X B/2|) times the derivative 4 alpha / a + 8 beta^2 / a.
         WideDouble bound = (WideDouble(1.0) + Abs(fourAlpha) + fourBeta2) * 0x1p-96;
         if (!a.isZero()) {
             const WideDouble scale = WideDouble(1.0) + Abs(X * inputs.Qcap) + Abs(X * (WideDouble(inputs.B) * 0.5));

@@ -1,8 +1,8 @@
 #include "core/operating_points.h"
 
 #include "core/checked.h"
-#include "core/compensation.h"
 #include "core/double_double.h"
+#include "core/margin_terms.h"
 
 #include <cmath>
 
@@ -55,56 +55,22 @@ double Finite(WideDouble value)
 }
 
 // The same equation with every coefficient from the exact inputs, in about
-// 106 bits and without a range. With a = 1 - X Beq, alpha = a X Qcarga /
-// Uinf^2 and beta = a X Pcarga / Uinf^2 the discriminant is
-//     1 - 4 alpha - 4 beta^2,
-// whose terms cancel near the loadability limit (to 1e24 for a load of
-// Qcarga / Pcarga = -1e12 there) and which is taken as zero only where its
-// rounding could reach it. The roots come without cancellation: the larger
-// from 1 - 2 alpha (at least 1/2 where there are roots) plus the root of the
-// discriminant, the smaller from their product, X^2 (Pcarga^2 + Qcarga^2) /
-// a^2. With a = 0 the equation is linear and both are its one root.
+// 106 bits and without a range.
 Solution SolveAccurately(const QvInputs &inputs)
 {
     if (inputs.Uinf == 0.0)
         throw ArithmeticFault{ FaultCause::DivisionByZero };
-    const WideDouble X = inputs.X;
-    const WideDouble Pcarga = inputs.Pcarga;
-    const WideDouble Qcarga = inputs.Qcarga;
-    const WideDouble halfB = WideDouble(inputs.B) * 0.5;
-    const WideDouble u2 = WideDouble(inputs.Uinf) * inputs.Uinf;
-    const WideDouble a = UncompensatedFractionWide(inputs);
-
-    const WideDouble alpha = a * X * Qcarga / u2;
-    const WideDouble beta = a * X * Pcarga / u2;
-    const WideDouble fourAlpha = alpha * 4.0;
-    const WideDouble fourBeta2 = beta * beta * 4.0;
-    WideDouble discriminant = (WideDouble(1.0) - fourAlpha) - fourBeta2;
-
-    // Rounding: a few 2^-104 of the terms, and the error of a (2^-102 of
-    // 1 + |X Qcap| + |X B/2|) times the derivative 4 alpha / a + 8 beta^2 / a.
-    WideDouble bound = (WideDouble(1.0) + Abs(fourAlpha) + fourBeta2) * 0x1p-96;
-    if (!a.isZero()) {
-        const WideDouble scale = WideDouble(1.0) + Abs(X * inputs.Qcap) + Abs(X * halfB);
-        bound = bound + scale * (Abs(fourAlpha) + fourBeta2 * 2.0) / Abs(a) * 0x1p-100;
-    }
-    if (Abs(discriminant) <= bound)
-        discriminant = 0.0;
-
+    const WideNetwork net(inputs);
     Solution accurate;
-    accurate.discriminant = Finite(discriminant);
-    accurate.hasSolution = discriminant.sign() >= 0;
+    accurate.discriminant = Finite(net.discriminant);
+    accurate.hasSolution = net.hasPoints;
     if (!accurate.hasSolution)
         return accurate;
-
-    const WideDouble larger = (WideDouble(1.0) - alpha * 2.0) + Sqrt(discriminant);
-    const WideDouble y2 = X * X * (Pcarga * Pcarga + Qcarga * Qcarga) * 2.0 / (u2 * larger);
-    const WideDouble y1 = a.isZero() || discriminant.isZero() ? y2 : u2 * larger / (a * a * 2.0);
-    const WideDouble beq = halfB + inputs.Qcap;
-    accurate.V2sup = Finite(Sqrt(y1));
-    accurate.V2inf = Finite(Sqrt(y2));
-    accurate.Q2sup = Finite(Qcarga - beq * y1);
-    accurate.Q2inf = Finite(Qcarga - beq * y2);
+    const WideDouble beq = WideDouble(inputs.B) * 0.5 + inputs.Qcap;
+    accurate.V2sup = Finite(Sqrt(net.yUpper));
+    accurate.V2inf = Finite(Sqrt(net.yLower));
+    accurate.Q2sup = Finite(net.Q - beq * net.yUpper);
+    accurate.Q2inf = Finite(net.Q - beq * net.yLower);
     return accurate;
 }
 

@@ -6,6 +6,7 @@
 #include "ui/common/number_text.h"
 #include "ui/common/qv_margin_text.h"
 #include "ui/common/quantities.h"
+#include "ui/common/result_lines.h"
 #include "ui/main/control_table.h"
 
 #include <QStringList>
@@ -88,10 +89,7 @@ QString ResultsTable(const InputValues &inputs, const QvInputs &resultInputs, co
 {
     QString text;
     const auto line = [&text](const QString &name, const QString &value, bool previous) {
-        text += name + QLatin1Char('\t') + value + QStringLiteral("\tp.u.");
-        if (previous)
-            text += QStringLiteral("\tdel cálculo anterior");
-        text += QLatin1Char('\n');
+        text += ResultLine(name, value, QStringLiteral("p.u."), previous);
     };
     const auto shown = [&regional](const std::optional<double> &value) {
         return value ? ExactText(*value, regional) : QString::fromLatin1(kErrorText);

@@ -4,6 +4,7 @@
 #include "core/qv_method_margin.h"
 #include "ui/common/number_text.h"
 #include "ui/common/quantities.h"
+#include "ui/common/result_lines.h"
 
 namespace tarvilo {
 
@@ -18,11 +19,8 @@ QString PhysicalResultsTable(const PhysicalBases &bases,
                            .arg(ExactText(bases.baseMva, regional), ExactText(bases.baseKv, regional));
     const auto line = [&text, &regional](const QString &name, const std::optional<double> &value, const char *unit,
                                          bool previous) {
-        text += name + QLatin1Char('\t') + (value ? ExactText(*value, regional) : QString::fromLatin1(kErrorText))
-                + QLatin1Char('\t') + QString::fromUtf8(unit);
-        if (previous)
-            text += QStringLiteral("\tdel cálculo anterior");
-        text += QLatin1Char('\n');
+        text += ResultLine(name, value ? ExactText(*value, regional) : QString::fromLatin1(kErrorText),
+                           QString::fromUtf8(unit), previous);
     };
     const auto scaled = [](const std::optional<double> &value, auto convert) {
         return value ? std::optional<double>(convert(*value)) : std::nullopt;

@@ -337,6 +337,50 @@ private slots:
         QCOMPARE(visited, expected);
     }
 
+    // Every box, choice and button is reached by its access key, and each
+    // key names one control only.
+    void accessKeysReachEveryControl()
+    {
+        MainWindow window(PointLocale());
+        UnitsDialog *dialog = OpenDialog(window);
+        QVERIFY(dialog);
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        // A box is reached while its choice enables it: "Factor de potencia" first, then "Q".
+        const std::pair<Qt::Key, const char *> keys[] = {
+            { Qt::Key_D, "txtFp" },
+            { Qt::Key_Y, "optPQ" },
+            { Qt::Key_S, "txtSbase" },
+            { Qt::Key_B, "txtUbase" },
+            { Qt::Key_L, "txtLongitud" },
+            { Qt::Key_R, "txtReactancia" },
+            { Qt::Key_N, "txtSusceptancia" },
+            { Qt::Key_C, "cboCircuitos" },
+            { Qt::Key_F, "txtUfuente" },
+            { Qt::Key_P, "txtP" },
+            { Qt::Key_Q, "txtQ" },
+            { Qt::Key_M, "txtQbanco" },
+            { Qt::Key_T, "txtUbanco" },
+            { Qt::Key_K, "optPorKm" },
+            { Qt::Key_O, "optTotales" },
+            { Qt::Key_E, "optFactor" },
+        };
+        for (const auto &[key, name] : keys) {
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+            // A choice's key also chooses it, after the button's short press.
+            if (const auto *choice = qobject_cast<QRadioButton *>(QApplication::focusWidget()))
+                QTRY_VERIFY(choice->isChecked());
+        }
+        const std::pair<Qt::Key, const char *> buttons[] = { { Qt::Key_A, "cmdAplicar" },
+                                                             { Qt::Key_U, "cmdCircuitoFuera" } };
+        for (const auto &[key, name] : buttons) {
+            auto *button = dialog->findChild<QPushButton *>(QString::fromLatin1(name));
+            QVERIFY(!button->shortcut().isEmpty());
+            QCOMPARE(button->shortcut(), QKeySequence(Qt::AltModifier | key));
+        }
+    }
+
     void escapeCloses()
     {
         MainWindow window(PointLocale());

@@ -35,17 +35,17 @@ struct BoxControl
 
 // The README's example: a double 132 kV line of 85 km.
 constexpr BoxControl kBoxControls[] = {
-    { UnitsBox::Sbase, "txtSbase", "S base [MVA]", "100" },
-    { UnitsBox::Ubase, "txtUbase", "U base [kV]", "132" },
-    { UnitsBox::Longitud, "txtLongitud", "Longitud l [km]", "85" },
+    { UnitsBox::Sbase, "txtSbase", "&S base [MVA]", "100" },
+    { UnitsBox::Ubase, "txtUbase", "U &base [kV]", "132" },
+    { UnitsBox::Longitud, "txtLongitud", "&Longitud l [km]", "85" },
     { UnitsBox::Reactancia, "txtReactancia", "", "0.41" },
     { UnitsBox::Susceptancia, "txtSusceptancia", "", "2.8" },
-    { UnitsBox::Ufuente, "txtUfuente", "Tensión de la fuente [kV]", "138" },
-    { UnitsBox::P, "txtP", "P [MW]", "60" },
-    { UnitsBox::Q, "txtQ", "Q [Mvar]", "25.56" },
-    { UnitsBox::Fp, "txtFp", "Factor de potencia", "0.92" },
-    { UnitsBox::Qbanco, "txtQbanco", "Potencia nominal [Mvar]", "20" },
-    { UnitsBox::Ubanco, "txtUbanco", "Tensión nominal [kV]", "138" },
+    { UnitsBox::Ufuente, "txtUfuente", "Tensión de la &fuente [kV]", "138" },
+    { UnitsBox::P, "txtP", "&P [MW]", "60" },
+    { UnitsBox::Q, "txtQ", "&Q [Mvar]", "25.56" },
+    { UnitsBox::Fp, "txtFp", "Factor &de potencia", "0.92" },
+    { UnitsBox::Qbanco, "txtQbanco", "Potencia no&minal [Mvar]", "20" },
+    { UnitsBox::Ubanco, "txtUbanco", "&Tensión nominal [kV]", "138" },
 };
 
 const QString kMicro = QStringLiteral("µS");
@@ -178,8 +178,8 @@ void UnitsDialog::buildBoxes()
     auto *fraLinea = new QGroupBox(QStringLiteral("Línea (cada circuito)"), this);
     fraLinea->setObjectName(QStringLiteral("fraLinea"));
     auto *line = new QGridLayout(fraLinea);
-    m_optPorKm = radio("optPorKm", QStringLiteral("Por km"));
-    m_optTotales = radio("optTotales", QStringLiteral("Totales"));
+    m_optPorKm = radio("optPorKm", QStringLiteral("Por &km"));
+    m_optTotales = radio("optTotales", QStringLiteral("T&otales"));
     m_optPorKm->setChecked(true);
     auto *lineGroup = new QButtonGroup(this);
     lineGroup->addButton(m_optPorKm);
@@ -192,7 +192,7 @@ void UnitsDialog::buildBoxes()
     row(line, UnitsBox::Longitud, 1);
     row(line, UnitsBox::Reactancia, 2);
     row(line, UnitsBox::Susceptancia, 3);
-    auto *circuitsCaption = new QLabel(QStringLiteral("Circuitos en paralelo n"), this);
+    auto *circuitsCaption = new QLabel(QStringLiteral("&Circuitos en paralelo n"), this);
     circuitsCaption->setObjectName(QStringLiteral("lblCircuitos"));
     m_cboCircuitos = new QComboBox(this);
     m_cboCircuitos->setObjectName(QStringLiteral("cboCircuitos"));
@@ -206,8 +206,8 @@ void UnitsDialog::buildBoxes()
     fraCarga->setObjectName(QStringLiteral("fraCarga"));
     auto *load = new QGridLayout(fraCarga);
     row(load, UnitsBox::Ufuente, 0);
-    m_optPQ = radio("optPQ", QStringLiteral("P y Q"));
-    m_optFactor = radio("optFactor", QStringLiteral("P y factor de potencia"));
+    m_optPQ = radio("optPQ", QStringLiteral("P &y Q"));
+    m_optFactor = radio("optFactor", QStringLiteral("P y factor d&e potencia"));
     m_optFactor->setChecked(true);
     auto *loadGroup = new QButtonGroup(this);
     loadGroup->addButton(m_optPQ);
@@ -264,9 +264,9 @@ void UnitsDialog::buildBoxes()
     m_lblAviso->setWordWrap(true);
     m_lblAviso->setMinimumHeight(2 * fontMetrics().lineSpacing());
 
-    m_cmdAplicar = new QPushButton(QStringLiteral("Aplicar"), this);
+    m_cmdAplicar = new QPushButton(QStringLiteral("&Aplicar"), this);
     m_cmdAplicar->setObjectName(QStringLiteral("cmdAplicar"));
-    m_cmdCircuitoFuera = new QPushButton(QStringLiteral("Un circuito fuera"), this);
+    m_cmdCircuitoFuera = new QPushButton(QStringLiteral("&Un circuito fuera"), this);
     m_cmdCircuitoFuera->setObjectName(QStringLiteral("cmdCircuitoFuera"));
     m_cmdCircuitoFuera->setToolTip(
             QStringLiteral("Calcula el caso intacto y el de un solo circuito, y los conserva juntos en el gráfico"));
@@ -377,7 +377,9 @@ std::optional<PhysicalData> UnitsDialog::readData(QString *problem) const
             continue; // not read in the form chosen
         const auto number = ReadRegionalNumber(NumberTextOf(edit->text()), m_regional);
         if (!number) {
-            *problem = QStringLiteral("«%1» no es un número.").arg(m_boxCaptions[static_cast<size_t>(which)]->text());
+            // The caption as it reads, without its access key's mark.
+            const QString caption = m_boxCaptions[static_cast<size_t>(which)]->text().remove(QLatin1Char('&'));
+            *problem = QStringLiteral("«%1» no es un número.").arg(caption);
             return std::nullopt;
         }
         *value = *number;
@@ -389,11 +391,11 @@ void UnitsDialog::update()
 {
     const bool perKm = !m_optTotales->isChecked();
     const bool powerFactor = m_optFactor->isChecked();
-    m_boxCaptions[static_cast<size_t>(UnitsBox::Reactancia)]->setText(perKm ? QStringLiteral("Reactancia x [Ω/km]")
-                                                                            : QStringLiteral("Reactancia x [Ω]"));
+    m_boxCaptions[static_cast<size_t>(UnitsBox::Reactancia)]->setText(perKm ? QStringLiteral("&Reactancia x [Ω/km]")
+                                                                            : QStringLiteral("&Reactancia x [Ω]"));
     m_boxCaptions[static_cast<size_t>(UnitsBox::Susceptancia)]->setText(
-            perKm ? QStringLiteral("Susceptancia b [%1/km]").arg(kMicro)
-                  : QStringLiteral("Susceptancia b [%1]").arg(kMicro));
+            perKm ? QStringLiteral("Suscepta&ncia b [%1/km]").arg(kMicro)
+                  : QStringLiteral("Suscepta&ncia b [%1]").arg(kMicro));
     box(UnitsBox::Longitud)->setEnabled(perKm);
     box(UnitsBox::Q)->setEnabled(!powerFactor);
     box(UnitsBox::Fp)->setEnabled(powerFactor);

@@ -2,9 +2,11 @@
 #include "tests/support/modal_watchdog.h"
 #include "tests/support/widget_test_fixture.h"
 #include "ui/chart/qv_chart_view.h"
+#include "ui/chart/styled_chart.h"
 #include "tests/support/window_fixture.h"
 
 #include <QChart>
+#include <QFontMetricsF>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
 #include <QTextDocument>
@@ -89,6 +91,37 @@ private slots:
                      b = view->series(Curve::UpperBranch)->pen().color(),
                      c = view->series(Curve::LoadCharacteristic)->pen().color();
         QVERIFY(a != b && b != c && a != c);
+    }
+
+    void labelsFontIsTheLargestThatFits_data()
+    {
+        QTest::addColumn<int>("usualPoints");
+        QTest::newRow("small chart") << 8;
+        QTest::newRow("large chart") << 10;
+        QTest::newRow("at the smallest") << 6;
+    }
+    void labelsFontIsTheLargestThatFits()
+    {
+        QFETCH(int, usualPoints);
+        const QFont usual(QStringLiteral("Arial"), usualPoints);
+        // Half a point less at a time until the labels fit or the smallest size is reached.
+        const auto stepByStep = [&usual](qreal share) {
+            QFont font = usual;
+            while (QFontMetricsF(font).height() + 1 > share && font.pointSizeF() > kSmallestLabelPoints)
+                font.setPointSizeF(font.pointSizeF() - 0.5);
+            return font;
+        };
+        // Shares from none (a plot not laid out) to more than the usual size needs, a tenth of a pixel apart.
+        for (int tenths = -10; tenths <= 250; ++tenths) {
+            const qreal share = tenths / 10.0;
+            const QFont expected = stepByStep(share);
+            const QFont fitted = FittingLabelsFont(usual, share);
+            QVERIFY2(fitted == expected,
+                     qPrintable(QStringLiteral("share %1: %2 pt, not %3 pt")
+                                        .arg(share)
+                                        .arg(fitted.pointSizeF())
+                                        .arg(expected.pointSizeF())));
+        }
     }
 
     void runData_data()

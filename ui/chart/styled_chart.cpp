@@ -21,8 +21,6 @@ constexpr qreal kPixelsPerTickDown = 40;
 // Qt keeps this much room above and below each label of an axis down the
 // plot (Qt 6.4 and 6.8), and cuts a label taller than its share to "...".
 constexpr qreal kQtLabelPadding = 4;
-// Labels down the plot are never set smaller than this to fit.
-constexpr qreal kSmallestLabelPoints = 6;
 
 } // namespace
 
@@ -175,11 +173,8 @@ void StyledChart::placeTicks(TickedAxis &ticked)
         // Qt gives each label down the plot an equal share of the height, one
         // share more than there are labels: where the usual font is taller
         // than a share, a smaller one keeps every label whole.
-        QFont labelsFont = lookFont();
         const qreal share = pixels / (ticks.size() + 1) - 2 * kQtLabelPadding;
-        while (QFontMetricsF(labelsFont).height() + 1 > share && labelsFont.pointSizeF() > kSmallestLabelPoints) {
-            labelsFont.setPointSizeF(labelsFont.pointSizeF() - 0.5);
-        }
+        const QFont labelsFont = FittingLabelsFont(lookFont(), share);
         if (axis->labelsFont() != labelsFont)
             axis->setLabelsFont(labelsFont);
     }
@@ -235,6 +230,35 @@ QString StyledChart::hoverText() const
 QRectF StyledChart::hoverRect() const
 {
     return m_hoverBox->isVisible() ? m_hoverBox->mapRectToParent(m_hoverBox->rect()) : QRectF();
+}
+
+QFont FittingLabelsFont(const QFont &usual, qreal share)
+{
+    const auto sized = [&usual](int step) {
+        QFont font = usual;
+        font.setPointSizeF(usual.pointSizeF() - 0.5 * step);
+        return font;
+    };
+    // Sizes 0 to last - 1 are measured; the last, at or under the smallest, is taken unmeasured.
+    int last = 0;
+    while (sized(last).pointSizeF() > kSmallestLabelPoints)
+        ++last;
+    const auto fits = [&](int step) { return QFontMetricsF(sized(step)).height() + 1 <= share; };
+    // No font is so small that its labels fit a share of a pixel or less
+    // (a plot not laid out yet).
+    if (last == 0 || share <= 1)
+        return sized(last);
+    if (fits(0))
+        return usual;
+    int low = 1, high = last;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (fits(middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return sized(low);
 }
 
 QPen CurvePen(const QColor &colour, qreal width, Qt::PenStyle style)

@@ -77,6 +77,17 @@ private:
     QGraphicsSimpleTextItem *m_hover = nullptr;
 };
 
+// Labels down a plot are never set smaller than this to fit.
+inline constexpr qreal kSmallestLabelPoints = 6;
+
+// The usual font, or the largest one of half a point less at a time down to
+// kSmallestLabelPoints whose labels are whole in a share of the given
+// height (the font's height and a pixel); the smallest where none is. The
+// usual size fits most plots; the others are searched by halves (a taller
+// size never has shorter labels), since each size measured makes a font
+// engine of its own and the plot draws with one.
+QFont FittingLabelsFont(const QFont &usual, qreal share);
+
 // A cosmetic pen for a curve: its width in pixels whatever the zoom.
 // One-pixel solid lines are drawn as one path (measured in the .cpp).
 QPen CurvePen(const QColor &colour, qreal width = 1, Qt::PenStyle style = Qt::SolidLine);

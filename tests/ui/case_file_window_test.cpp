@@ -450,6 +450,44 @@ private slots:
         QVERIFY(window.isWindowModified());
     }
 
+    // The mark also follows the family, the sizing and the physical data of
+    // a case saved with them, as their boxes change.
+    void captionMarksChangesInTheCompanionWindows_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<QString>("boxName");
+        QTest::newRow("family") << "mnuFamilia"
+                                << "frmFamilia"
+                                << "txtUltimo";
+        QTest::newRow("sizing") << "mnuMargenes"
+                                << "frmMargenes"
+                                << "txtObjetivo";
+        QTest::newRow("physical data") << "mnuUnidades"
+                                       << "frmUnidades"
+                                       << "txtLongitud";
+    }
+    void captionMarksChangesInTheCompanionWindows()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, windowName);
+        QFETCH(QString, boxName);
+        MainWindow window(PointLocale());
+        Trigger(window, command.toLatin1().constData());
+        QVERIFY(window.caseCommands()->saveCase(Path(QStringLiteral("ventanas.tarvilo"))));
+        QVERIFY(!window.isWindowModified());
+
+        auto *companion = window.findChild<QWidget *>(windowName);
+        QVERIFY(companion);
+        auto *box = companion->findChild<QLineEdit *>(boxName);
+        QVERIFY(box);
+        const QString saved = box->text();
+        box->setText(saved + QStringLiteral("5"));
+        QVERIFY(window.isWindowModified());
+        box->setText(saved);
+        QVERIFY(!window.isWindowModified());
+    }
+
     // Turning "Conservar curvas anteriores" off keeps no more cases and hides
     // those kept, without a question; they come back when it is turned on
     // again and are in every case saved. Only "Borrar curvas anteriores"

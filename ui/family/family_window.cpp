@@ -213,6 +213,10 @@ void FamilyWindow::buildControls()
     layout->addWidget(splitter, 1);
 
     connect(m_cboMagnitud, &QComboBox::currentIndexChanged, this, [this] { cboMagnitud_Change(); });
+    connect(m_cboMagnitud, &QComboBox::currentIndexChanged, this, &FamilyWindow::choiceChanged);
+    connect(m_txtPrimero, &QLineEdit::textChanged, this, &FamilyWindow::choiceChanged);
+    connect(m_txtUltimo, &QLineEdit::textChanged, this, &FamilyWindow::choiceChanged);
+    connect(m_spnValores, &QSpinBox::valueChanged, this, &FamilyWindow::choiceChanged);
     connect(cmdDibujar, &QPushButton::clicked, this, [this] { cmdDibujar_Click(); });
     connect(cmdCopiarTabla, &QPushButton::clicked, this, [this] { cmdCopiarTabla_Click(); });
     connect(cmdGuardarTabla, &QPushButton::clicked, this, [this] { cmdGuardarTabla_Click(); });

@@ -62,6 +62,10 @@ public:
     QString shownTableText() const;
     QByteArray tableCsv() const;
 
+signals:
+    // The quantity, its first or last value or the number of values now holds something else.
+    void choiceChanged();
+
 private:
     void cboMagnitud_Change();
     void cmdCopiarTabla_Click();

@@ -63,6 +63,7 @@ void CompanionWindows::showFamily()
     ShowSingle(m_family, [this] {
         auto *window = new FamilyWindow(m_locale, m_regional, m_window.inputTexts(), &m_window);
         connect(&m_window, &MainWindow::inputTextsChanged, window, &FamilyWindow::setInputTexts);
+        connect(window, &FamilyWindow::choiceChanged, &m_window, &MainWindow::caseChanged);
         window->cmdDibujar_Click();
         return window;
     });
@@ -98,6 +99,7 @@ void CompanionWindows::showMargins()
         connect(&m_window, &MainWindow::caseShown, window, &MarginsWindow::showRun);
         connect(&m_window, &MainWindow::runFailed, window, &MarginsWindow::showFailedRun);
         connect(window, &MarginsWindow::applyRequested, &m_window, &MainWindow::applyInput);
+        connect(window, &MarginsWindow::sizingChanged, &m_window, &MainWindow::caseChanged);
         return window;
     });
 }
@@ -110,6 +112,7 @@ void CompanionWindows::showUnits()
                 [this](const QvInputs &inputs, const PhysicalBases &bases, bool keep) {
                     m_window.applyInputs(inputs, bases, keep);
                 });
+        connect(m_units, &UnitsDialog::dataChanged, &m_window, &MainWindow::caseChanged);
     }
     m_units->show();
     m_units->raise();

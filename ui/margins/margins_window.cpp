@@ -353,6 +353,9 @@ MarginsWindow::MarginsWindow(const RegionalSettings &regional, QWidget *parent)
     setTabOrder(m_cmdBuscar, m_cmdAplicar);
     setTabOrder(m_cmdAplicar, cmdCopiar);
 
+    connect(m_cboObjetivo, &QComboBox::currentIndexChanged, this, &MarginsWindow::sizingChanged);
+    connect(m_txtObjetivo, &QLineEdit::textChanged, this, &MarginsWindow::sizingChanged);
+    connect(m_cboVariar, &QComboBox::currentIndexChanged, this, &MarginsWindow::sizingChanged);
     connect(m_cmdBuscar, &QPushButton::clicked, this, [this] { cmdBuscar_Click(); });
     connect(m_txtObjetivo, &QLineEdit::returnPressed, this, [this] { cmdBuscar_Click(); });
     connect(m_cmdAplicar, &QPushButton::clicked, this, [this] { cmdAplicar_Click(); });

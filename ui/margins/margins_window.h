@@ -59,6 +59,8 @@ public:
 signals:
     // "Aplicar": the value found, as the box is to hold it.
     void applyRequested(tarvilo::InputBox box, const QString &text);
+    // "Objetivo", its value or "Variar" now holds something else.
+    void sizingChanged();
 
 private:
     struct Row

@@ -333,12 +333,21 @@ void UnitsDialog::buildBoxes()
         connect(edit, &QLineEdit::textChanged, this, [this, edit] {
             checkBox(edit);
             update();
+            emit dataChanged();
         });
     }
-    for (QRadioButton *button : { m_optPorKm, m_optTotales, m_optPQ, m_optFactor })
-        connect(button, &QRadioButton::toggled, this, [this] { update(); });
-    for (QComboBox *combo : { m_cboCircuitos, m_cboTipoFp })
-        connect(combo, &QComboBox::currentIndexChanged, this, [this] { update(); });
+    for (QRadioButton *button : { m_optPorKm, m_optTotales, m_optPQ, m_optFactor }) {
+        connect(button, &QRadioButton::toggled, this, [this] {
+            update();
+            emit dataChanged();
+        });
+    }
+    for (QComboBox *combo : { m_cboCircuitos, m_cboTipoFp }) {
+        connect(combo, &QComboBox::currentIndexChanged, this, [this] {
+            update();
+            emit dataChanged();
+        });
+    }
     connect(m_cmdAplicar, &QPushButton::clicked, this, [this] { cmdAplicar_Click(); });
     connect(m_cmdCircuitoFuera, &QPushButton::clicked, this, [this] { cmdCircuitoFuera_Click(); });
     connect(cmdCerrar, &QPushButton::clicked, this, &QWidget::close);

@@ -53,6 +53,8 @@ signals:
     // The inputs to write into the main window's boxes and calculate, with
     // the bases they are in; keepPrevious: keep the case shown until now.
     void applyRequested(const tarvilo::QvInputs &inputs, const tarvilo::PhysicalBases &bases, bool keepPrevious);
+    // A box, choice or list now holds something else: what a case file keeps of the dialog.
+    void dataChanged();
 
 private:
     void buildBoxes();

@@ -93,6 +93,15 @@ private slots:
 
         const QString text = PdfText(path);
         QVERIFY(text.contains(QStringLiteral("Informe de estabilidad de tensión")));
+        // Every page says its number and how many there are.
+        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))")).match(info);
+        QVERIFY2(pages.hasMatch(), qPrintable(info));
+        const int count = pages.captured(1).toInt();
+        QVERIFY(count >= 2);
+        for (int page = 1; page <= count; ++page) {
+            const QString number = QStringLiteral("Página %1 de %2").arg(page).arg(count);
+            QCOMPARE(text.count(number), 1);
+        }
         QVERIFY(text.contains(QStringLiteral("sin guardar")));
         QVERIFY(text.contains(QStringLiteral("Tarvilo ") + QCoreApplication::applicationVersion())
                 || text.contains(QStringLiteral("Tarvilo 1.")));

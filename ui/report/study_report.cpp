@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <utility>
 #include <variant>
 
 namespace tarvilo {
@@ -42,14 +43,18 @@ QString Shown(const MarginValue &value, const RegionalSettings &regional)
 }
 
 // Lays out blocks down the pages: each block goes on the present page if
-// it fits below what is there, else on a new one.
+// it fits below what is there, else on a new one. Without a painter it only
+// counts the pages; with one it draws, "Página 1 de 3" at each page's foot.
 class PageLayout
 {
 public:
-    PageLayout(QPdfWriter &pdf, QPainter &painter) : m_pdf(pdf), m_painter(painter)
+    PageLayout(QPdfWriter &pdf, QPainter *painter, int pageCount = 0)
+        : m_pdf(pdf), m_painter(painter), m_pageCount(pageCount)
     {
+        m_footer.setPointSizeF(8);
         m_width = pdf.width();
-        m_height = pdf.height();
+        // The foot of the page is kept for its number.
+        m_height = pdf.height() - 2 * QFontMetricsF(m_footer, &m_pdf).lineSpacing();
         m_text.setPointSizeF(10);
         m_heading = m_text;
         m_heading.setBold(true);
@@ -59,6 +64,7 @@ public:
     }
 
     qreal width() const { return m_width; }
+    int pages() const { return m_page; }
 
     void title(const QString &text) { paragraph(text, m_title, 6); }
     // A heading is never left alone at the foot of a page: it goes with
@@ -95,12 +101,14 @@ public:
                 height = std::max(height, textHeight(cells[c], font, cellWidth(shares[c])));
             height = std::max(height, metrics.lineSpacing());
             room(height + 2);
-            m_painter.setFont(font);
-            qreal x = 0;
-            for (int c = 0; c < cells.size() && c < static_cast<int>(shares.size()); ++c) {
-                const QRectF cell(x, m_y, cellWidth(shares[c]), height);
-                m_painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, cells[c]);
-                x += shares[c] * m_width;
+            if (m_painter) {
+                m_painter->setFont(font);
+                qreal x = 0;
+                for (int c = 0; c < cells.size() && c < static_cast<int>(shares.size()); ++c) {
+                    const QRectF cell(x, m_y, cellWidth(shares[c]), height);
+                    m_painter->drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, cells[c]);
+                    x += shares[c] * m_width;
+                }
             }
             m_y += height + 2;
         }
@@ -112,7 +120,8 @@ public:
     {
         const qreal height = pictureHeight(aspect);
         room(height);
-        draw(m_painter, QRectF(0, m_y, m_width, height));
+        if (m_painter)
+            draw(*m_painter, QRectF(0, m_y, m_width, height));
         m_y += height + 6;
     }
 
@@ -146,21 +155,39 @@ private:
     {
         const qreal height = textHeight(text, font, m_width);
         room(height);
-        m_painter.setFont(font);
-        m_painter.drawText(QRectF(0, m_y, m_width, height), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        if (m_painter) {
+            m_painter->setFont(font);
+            m_painter->drawText(QRectF(0, m_y, m_width, height), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        }
         m_y += height + after;
     }
 
     void room(qreal height)
     {
-        if (m_y > 0 && m_y + height > m_height) {
-            m_pdf.newPage();
+        if (m_page == 0 || (m_y > 0 && m_y + height > m_height)) {
+            if (m_painter && m_page > 0)
+                m_pdf.newPage();
+            ++m_page;
             m_y = 0;
+            drawFooter();
         }
     }
 
+    void drawFooter()
+    {
+        if (!m_painter)
+            return;
+        m_painter->setFont(m_footer);
+        const qreal height = QFontMetricsF(m_footer, &m_pdf).lineSpacing();
+        m_painter->drawText(QRectF(0, m_pdf.height() - height, m_width, height), Qt::AlignRight | Qt::AlignBottom,
+                            QStringLiteral("Página %1 de %2").arg(m_page).arg(m_pageCount));
+    }
+
     QPdfWriter &m_pdf;
-    QPainter &m_painter;
+    QPainter *m_painter;
+    int m_pageCount;
+    int m_page = 0;
+    QFont m_footer;
     QFont m_text;
     QFont m_heading;
     QFont m_title;
@@ -257,64 +284,69 @@ QByteArray StudyReport(const ReportContent &content)
         pdf.setPageMargins(QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter);
         pdf.setTitle(QStringLiteral("Informe de estabilidad de tensión"));
         pdf.setCreator(QStringLiteral("Tarvilo"));
-        QPainter painter(&pdf);
-        PageLayout page(pdf, painter);
-
-        page.title(QStringLiteral("Informe de estabilidad de tensión"));
-        page.table({ { QStringLiteral("Fecha"), content.date },
-                     { QStringLiteral("Caso"), content.caseName },
-                     { QStringLiteral("Programa"), QStringLiteral("Tarvilo ") + content.version } },
-                   { 0.2, 0.8 });
-        if (!content.shown.note.isEmpty()) {
-            page.gap(4);
-            page.paragraph(content.shown.note);
-        }
-
-        page.heading(QStringLiteral("Datos del caso [p.u.]"));
-        page.table(Rows(content.inputs), kRowShares);
-
-        page.heading(QStringLiteral("Resultados"));
-        page.table(Rows(content.results), kRowShares);
-        page.table(PvRows(content.shown.inputs, regional), kRowShares);
-
-        if (!content.physical.empty()) {
-            page.heading(QStringLiteral("El caso en unidades físicas"));
-            page.paragraph(content.physicalBases);
-            page.table(Rows(content.physical), kRowShares);
-        }
-
-        page.heading(QStringLiteral("Márgenes y sensibilidades"));
-        page.table(MarginRows(content.shown.inputs, regional), kRowShares);
-
-        const qreal chartAspect = kChartLayout.width() / kChartLayout.height();
-        page.heading(QStringLiteral("Curvas Q-V"), page.pictureHeight(chartAspect));
-        page.picture(chartAspect, [&](QPainter &on, const QRectF &target) {
-            DrawQvChart(content.shown, content.spelling, content.qvRanges, on, target, kChartLayout);
-        });
-
+        // Drawn, and so taken and deleted, on the second pass: the first counts the pages.
         QString why;
         StyledChart *pv = NewPvChart(content.shown.inputs, content.spelling.locale, regional, &why);
-        page.heading(QStringLiteral("Curva P-V"), pv ? page.pictureHeight(chartAspect) : -1);
-        if (pv) {
+        const auto layOut = [&](PageLayout &page) {
+            page.title(QStringLiteral("Informe de estabilidad de tensión"));
+            page.table({ { QStringLiteral("Fecha"), content.date },
+                         { QStringLiteral("Caso"), content.caseName },
+                         { QStringLiteral("Programa"), QStringLiteral("Tarvilo ") + content.version } },
+                       { 0.2, 0.8 });
+            if (!content.shown.note.isEmpty()) {
+                page.gap(4);
+                page.paragraph(content.shown.note);
+            }
+
+            page.heading(QStringLiteral("Datos del caso [p.u.]"));
+            page.table(Rows(content.inputs), kRowShares);
+
+            page.heading(QStringLiteral("Resultados"));
+            page.table(Rows(content.results), kRowShares);
+            page.table(PvRows(content.shown.inputs, regional), kRowShares);
+
+            if (!content.physical.empty()) {
+                page.heading(QStringLiteral("El caso en unidades físicas"));
+                page.paragraph(content.physicalBases);
+                page.table(Rows(content.physical), kRowShares);
+            }
+
+            page.heading(QStringLiteral("Márgenes y sensibilidades"));
+            page.table(MarginRows(content.shown.inputs, regional), kRowShares);
+
+            const qreal chartAspect = kChartLayout.width() / kChartLayout.height();
+            page.heading(QStringLiteral("Curvas Q-V"), page.pictureHeight(chartAspect));
             page.picture(chartAspect, [&](QPainter &on, const QRectF &target) {
-                DrawChart([pv] { return pv; }, on, target, kChartLayout);
+                DrawQvChart(content.shown, content.spelling, content.qvRanges, on, target, kChartLayout);
             });
-        } else {
-            page.paragraph(why);
-        }
 
-        if (!content.family.empty()) {
-            page.heading(QStringLiteral("Familia de curvas"));
-            // A column per quantity, the last ("Observación") twice as wide, in a smaller type.
-            const auto columns = static_cast<size_t>(content.family.front().size());
-            std::vector<qreal> shares(columns, 1.0 / static_cast<qreal>(columns + 1));
-            shares.back() *= 2;
-            page.table(content.family, shares, true, 7.5);
-        }
+            page.heading(QStringLiteral("Curva P-V"), pv ? page.pictureHeight(chartAspect) : -1);
+            if (pv) {
+                page.picture(chartAspect, [&](QPainter &on, const QRectF &target) {
+                    DrawChart([&pv] { return std::exchange(pv, nullptr); }, on, target, kChartLayout);
+                });
+            } else {
+                page.paragraph(why);
+            }
 
-        page.heading(QStringLiteral("Definiciones"));
-        for (const char *definition : kDefinitions)
-            page.paragraph(QString::fromUtf8(definition));
+            if (!content.family.empty()) {
+                page.heading(QStringLiteral("Familia de curvas"));
+                // A column per quantity, the last ("Observación") twice as wide, in a smaller type.
+                const auto columns = static_cast<size_t>(content.family.front().size());
+                std::vector<qreal> shares(columns, 1.0 / static_cast<qreal>(columns + 1));
+                shares.back() *= 2;
+                page.table(content.family, shares, true, 7.5);
+            }
+
+            page.heading(QStringLiteral("Definiciones"));
+            for (const char *definition : kDefinitions)
+                page.paragraph(QString::fromUtf8(definition));
+        };
+        PageLayout counting(pdf, nullptr);
+        layOut(counting);
+        QPainter painter(&pdf);
+        PageLayout page(pdf, &painter, counting.pages());
+        layOut(page);
     }
     buffer.close();
     return bytes;

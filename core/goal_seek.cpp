@@ -201,7 +201,7 @@ Candidates QcargaFor(const WideNetwork &net, GoalTarget target, double goal)
         return Reached({ WideMarginQ2(net) + net.Q - g });
     case GoalTarget::MargenQV:
         if (net.a.sign() <= 0)
-            return Fails(GoalFailure::NotMonotone);
+            return Fails(GoalFailure::NoThevenin);
         return Reached({ WideMarginQv(net) + net.Q - g });
     case GoalTarget::MargenP: {
         if (IsZero(net.P))
@@ -229,7 +229,7 @@ Candidates QcargaFor(const WideNetwork &net, GoalTarget target, double goal)
         return Reached({ at(y, Sqrt(net.u2 * y - xp * xp)) });
     }
     case GoalTarget::IndexL:
-        return Fails(GoalFailure::NotMonotone);
+        return Fails(net.a.sign() <= 0 ? GoalFailure::NoThevenin : GoalFailure::NotMonotone);
     }
     return Fails(GoalFailure::NotMonotone);
 }
@@ -267,7 +267,7 @@ Candidates UinfSquaredFor(const WideNetwork &net, GoalTarget target, double goal
     case GoalTarget::MargenQV: {
         // z / (4 a X) - a X Pcarga^2 / z = goal + Qcarga.
         if (net.a.sign() <= 0)
-            return Fails(GoalFailure::NotMonotone);
+            return Fails(GoalFailure::NoThevenin);
         const W A = W(1.0) / (net.a * net.X * 4.0);
         const W C = net.a * xp2;
         if (IsZero(C)) {
@@ -310,7 +310,7 @@ Candidates UinfSquaredFor(const WideNetwork &net, GoalTarget target, double goal
     case GoalTarget::IndexL: {
         // z = a X (|S| (1 - L)^2 + 2 L (|S| + Qcarga)) / L, decreasing in L.
         if (net.a.sign() <= 0)
-            return Fails(GoalFailure::NotMonotone);
+            return Fails(GoalFailure::NoThevenin);
         if (IsZero(net.s))
             return Fails(GoalFailure::NoLoad);
         const auto zAt = [&](W L) {
@@ -385,7 +385,9 @@ Candidates BisectPositive(const std::function<W(double)> &f, W goal, std::option
 // y = (Uinf^2 - 2 X Qcarga a) / (2 a^2), L = 1.
 Candidates PcargaForVoltage(const QvInputs &present, const WideNetwork &net, GoalTarget target, double goal)
 {
-    if (net.a.isZero() || (target == GoalTarget::IndexL && net.a.sign() < 0))
+    if (target == GoalTarget::IndexL && net.a.sign() <= 0)
+        return Fails(GoalFailure::NoThevenin);
+    if (net.a.isZero())
         return Fails(GoalFailure::NotMonotone);
     QvInputs unloaded = present;
     unloaded.Pcarga = 0.0;
@@ -441,7 +443,7 @@ Candidates PcargaFor(const QvInputs &present, const WideNetwork &net, GoalTarget
     }
     case GoalTarget::MargenQV: {
         if (net.a.sign() <= 0)
-            return Fails(GoalFailure::NotMonotone);
+            return Fails(GoalFailure::NoThevenin);
         const W atZero = net.u2 / (net.a * net.X * 4.0) - net.Q;
         return fromSquare((atZero - g) * net.u2 / (net.a * net.X), GoalFailure::AboveReach, atZero, W(0.0));
     }

@@ -28,6 +28,7 @@ enum class GoalFailure {
     TooLarge, // the input that reaches it is beyond the range of a double; or a goal or
               // an input that is not a finite double
     NotMonotone, // the target is not proven monotone in this input for this case
+    NoThevenin, // MargenQV or IndexL where X Beq >= 1, with an input that leaves X Beq as it is
 };
 
 struct GoalSeekResult

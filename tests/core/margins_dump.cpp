@@ -40,8 +40,8 @@ const char *const kAbsences[] = { "NoLine", "NoLoad",      "NoNose",          "N
                                   "AtNose", "ZeroVoltage", "OverCompensated", "TooLarge" };
 const char *const kTargets[] = { "MargenQ2", "MargenQV", "V2sup", "MargenP", "IndexL" };
 const char *const kInputs[] = { "Qcap", "B", "X", "Uinf", "Pcarga", "Qcarga" };
-const char *const kFailures[] = { "NoLine",           "NoLoad",   "AboveReach", "BelowReach",
-                                  "NoOperatingPoint", "TooLarge", "NotMonotone" };
+const char *const kFailures[] = { "NoLine",           "NoLoad",   "AboveReach",  "BelowReach",
+                                  "NoOperatingPoint", "TooLarge", "NotMonotone", "NoThevenin" };
 
 std::string Shown(const MarginValue &value)
 {

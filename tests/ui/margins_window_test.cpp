@@ -250,6 +250,21 @@ private slots:
                 << GoalTarget::MargenQ2 << QString(5000, QLatin1Char('9')) << GoalInput::Qcap
                 << "«" + QString(20, QLatin1Char('9')) + "…», no es un número.";
     }
+    // Where X·Beq >= 1 Margen QV does not exist, and varying the load does not
+    // change that: the sentence says so rather than that the search cannot tell.
+    void aMarginThatDoesNotExistIsSaid()
+    {
+        QvInputs overCompensated = DefaultCase();
+        overCompensated.Qcap = 40.0; // X·Beq = 1.25
+        MarginsWindow window(PointSettings());
+        window.showRun(overCompensated, ResultsOf(overCompensated));
+        Choose(window, GoalTarget::MargenQV, QStringLiteral("1"), GoalInput::Qcarga);
+        QVERIFY2(Text(&window, QStringLiteral("lblResultado"))
+                         .startsWith(QStringLiteral("En este caso no existe Margen QV: con X·Beq ≥ 1")),
+                 qPrintable(Text(&window, QStringLiteral("lblResultado"))));
+        QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("cmdAplicar"))->isEnabled());
+    }
+
     void anUnreachableTargetGetsNoNumber()
     {
         QFETCH(GoalTarget, target);

@@ -138,6 +138,10 @@ QString GoalFailureText(const GoalSeekResult &result, GoalTarget target, double 
         return QStringLiteral("Ningún valor de %1 da un punto de operación en este caso.").arg(varied);
     case GoalFailure::TooLarge:
         return QStringLiteral("El valor de %1 que daría %2 queda fuera del rango de los números.").arg(varied, asked);
+    case GoalFailure::NoThevenin:
+        return QStringLiteral("En este caso no existe %1: con X·Beq ≥ 1 no hay equivalente de Thévenin, y variar %2 "
+                              "no cambia X·Beq. Pruebe a variar Qcap, B o X.")
+                .arg(name, varied);
     case GoalFailure::NotMonotone:
         return QStringLiteral("En este caso %1 no crece ni decrece siempre con %2, y la búsqueda no puede asegurar "
                               "un valor: pruebe a variar otra magnitud.")

@@ -24,18 +24,21 @@ inline constexpr size_t kFifteenDigitsTextSize = 24;
 
 // Writes the magnitude (finite, positive) to 15 significant digits,
 // correctly rounded from its exact binary value, as "d.dddddddddddddde+XX";
-// returns the length. The exact route: the digits go no other way.
+// returns the length. The exact route, which the quick one below is held
+// to.
 size_t WriteFifteenDigits(double magnitude, std::array<char, kFifteenDigitsTextSize> &text);
 
 // The value taken to 15 significant decimal digits, as WriteFifteenDigits
-// writes them. The value must be finite.
+// writes them: by the quick route where it answers, else by that one. The
+// value must be finite.
 DecimalDigits ToFifteenDigits(double value);
 
 // The double nearest to the value taken to 15 significant digits, by a
-// quick route that serves everyday magnitudes; nullopt where it cannot.
+// quick route that serves everyday magnitudes (one multiplication by an
+// exact power of ten, declined near a half); nullopt where it cannot.
 // The chart reads each of its 1,500 values through it: to_chars with a
-// precision and from_chars take twice its instructions (callgrind, the
-// window bench: a run 12 % more), so it stays beside the exact route.
+// precision and from_chars take several times its instructions (callgrind,
+// the window bench: a run 12 % more), so it stays beside the exact route.
 std::optional<double> FifteenDigitValueByScaling(double value);
 
 // Rounds to the given number of decimals, a 5 in the first dropped place

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -63,26 +64,61 @@ INSTANTIATE_TEST_SUITE_P(
                 FifteenCase{ "negative", -2.5, { true, "25", 1 } },
                 FifteenCase{ "negative_zero", -0.0, { true, "", 0 } }, FifteenCase{ "zero", 0.0, { false, "", 0 } }));
 
-TEST(FifteenDigits, QuickValueIsTheNearestToTheFifteenDigits)
+// The exact route's text of the value: "d.dddddddddddddde+XX".
+std::string ExactText(double value)
+{
+    std::array<char, kFifteenDigitsTextSize> text{};
+    return std::string(text.data(), WriteFifteenDigits(std::abs(value), text));
+}
+
+// The exact route's text as ToFifteenDigits would give it.
+DecimalDigits ExactDigits(double value)
+{
+    const std::string text = ExactText(value);
+    DecimalDigits exact{ std::signbit(value), text.substr(0, 1) + text.substr(2, 14), 0 };
+    exact.pointPosition = std::stoi(text.substr(17)) + 1;
+    while (exact.digits.back() == '0')
+        exact.digits.pop_back();
+    return exact;
+}
+
+// Values over the quick route's range and beyond it, half of them negative.
+template <typename Check>
+void ForRandomValues(Check check)
 {
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> mantissa(1.0, 10.0);
     std::uniform_int_distribution<int> exponent(-9, 22);
+    for (int i = 0; i < 300000; ++i)
+        check((i % 2 ? -1 : 1) * mantissa(random) * std::pow(10.0, exponent(random)));
+}
+
+TEST(FifteenDigits, QuickValueIsTheNearestToTheFifteenDigits)
+{
     int quick = 0;
-    for (int i = 0; i < 300000; ++i) {
-        const double value = (i % 2 ? -1 : 1) * mantissa(random) * std::pow(10.0, exponent(random));
+    ForRandomValues([&](double value) {
         const std::optional<double> byScaling = FifteenDigitValueByScaling(value);
         if (!byScaling)
-            continue;
+            return;
         ++quick;
-        const DecimalDigits exact = ToFifteenDigits(value);
-        const std::string text =
-                (exact.negative ? "-0." : "0.") + exact.digits + "e" + std::to_string(exact.pointPosition);
+        const std::string text = ExactText(value);
         double nearest = 0;
         std::from_chars(text.data(), text.data() + text.size(), nearest);
-        ASSERT_EQ(*byScaling, nearest) << text;
-    }
+        ASSERT_EQ(std::abs(*byScaling), nearest) << text;
+        ASSERT_EQ(std::signbit(*byScaling), std::signbit(value));
+    });
     EXPECT_GT(quick, 200000);
+}
+
+TEST(FifteenDigits, DigitsAreTheExactRoutes)
+{
+    ForRandomValues([](double value) {
+        const DecimalDigits exact = ExactDigits(value);
+        const DecimalDigits digits = ToFifteenDigits(value);
+        ASSERT_EQ(digits.digits, exact.digits) << value;
+        ASSERT_EQ(digits.pointPosition, exact.pointPosition) << value;
+        ASSERT_EQ(digits.negative, exact.negative) << value;
+    });
 }
 
 struct SumCase

@@ -110,20 +110,6 @@ DecimalDigits ToFifteenDigits(double value)
     if (value == 0.0)
         return number;
 
-    // The curve file formats 1,500 values a run through here: by the quick
-    // route a value takes 460 instructions instead of 790 (callgrind, the
-    // start-up's run, the values the quick route declines included).
-    if (const std::optional<ScaledDigits> scaled = RoundByScaling(std::abs(value))) {
-        std::array<char, kSignificantDigits> text{};
-        std::to_chars(text.data(), text.data() + text.size(), scaled->digits); // 15 digits: 10^14 <= digits < 10^15
-        size_t size = text.size();
-        while (text[size - 1] == '0')
-            --size;
-        number.digits.assign(text.data(), size);
-        number.pointPosition = scaled->exponent + 1;
-        return number;
-    }
-
     // "d.dddddddddddddde-XX": 15 digits, then the exponent.
     std::array<char, kFifteenDigitsTextSize> text{};
     const size_t size = WriteFifteenDigits(std::abs(value), text);

@@ -24,13 +24,12 @@ inline constexpr size_t kFifteenDigitsTextSize = 24;
 
 // Writes the magnitude (finite, positive) to 15 significant digits,
 // correctly rounded from its exact binary value, as "d.dddddddddddddde+XX";
-// returns the length. The exact route, which the quick one below is held
-// to.
+// returns the length. The exact route: the digits of every text go this
+// way, and the quick one below is held to it.
 size_t WriteFifteenDigits(double magnitude, std::array<char, kFifteenDigitsTextSize> &text);
 
 // The value taken to 15 significant decimal digits, as WriteFifteenDigits
-// writes them: by the quick route where it answers, else by that one. The
-// value must be finite.
+// writes them. The value must be finite.
 DecimalDigits ToFifteenDigits(double value);
 
 // The double nearest to the value taken to 15 significant digits, by a

@@ -813,6 +813,10 @@ private slots:
         const QString path = Path(QStringLiteral("no-existe.tarvilo"));
         m_watchdog->expect(1);
         MainWindow window(PointLocale(), path);
+        // Told over the window once it is up, not before it is shown.
+        QVERIFY(m_watchdog->seen().empty());
+        window.show();
+        QTRY_COMPARE(m_watchdog->seen().size(), size_t(1));
         QCOMPARE(m_watchdog->seen().front().text,
                  QStringLiteral("No se pudo abrir el caso %1: el archivo no existe.").arg(path));
         QCOMPARE(BoxTexts(window), (QStringList{ "0.03", "3.33", "1.00", "10.48", "0.00", "0.00" }));

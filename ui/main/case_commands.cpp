@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
+#include <QTimer>
 
 namespace tarvilo {
 namespace {
@@ -110,7 +111,7 @@ bool CaseCommands::openCase(const QString &path)
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const CaseReading reading = ReadCaseFile(absolute);
     if (!reading.document) {
-        ShowMessageBox(&m_window, QMessageBox::Warning, CaseOpenFailure(absolute, reading.problem));
+        tellOpenFailure(CaseOpenFailure(absolute, reading.problem));
         return false;
     }
     if (!apply(absolute, *reading.document))
@@ -122,11 +123,28 @@ bool CaseCommands::openCase(const QString &path)
 bool CaseCommands::apply(const QString &path, const CaseDocument &document)
 {
     if (const std::optional<QString> refusal = m_window.openCase(document)) {
-        ShowMessageBox(&m_window, QMessageBox::Warning, CaseOpenFailure(path, *refusal));
+        tellOpenFailure(CaseOpenFailure(path, *refusal));
         return false;
     }
     becomeFile(path);
     return true;
+}
+
+bool CaseCommands::openStartCase(const QString &path)
+{
+    m_starting = true;
+    const bool opened = openCase(path);
+    m_starting = false;
+    return opened;
+}
+
+void CaseCommands::tellOpenFailure(const QString &text)
+{
+    if (!m_starting) {
+        ShowMessageBox(&m_window, QMessageBox::Warning, text);
+        return;
+    }
+    QTimer::singleShot(0, &m_window, [this, text] { ShowMessageBox(&m_window, QMessageBox::Warning, text); });
 }
 
 bool CaseCommands::saveCase(const QString &path)

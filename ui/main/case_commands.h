@@ -31,6 +31,10 @@ public:
     // A file that cannot be opened is told and changes nothing. True when
     // opened.
     bool openCase(const QString &path);
+    // The same for the case given at start, while the window is not shown
+    // yet: a file that cannot be opened is told once the event loop runs,
+    // over the window rather than before it.
+    bool openStartCase(const QString &path);
     // Writes the case whole or not at all; a failure is told. True when saved.
     bool saveCase(const QString &path);
     // Writes the case to the open file ("Guardar caso"). Where another
@@ -64,6 +68,7 @@ private:
     // The case as the window holds it now.
     CaseDocument currentCase() const;
     bool apply(const QString &path, const CaseDocument &document);
+    void tellOpenFailure(const QString &text);
     void becomeFile(const QString &path);
 
     MainWindow &m_window;
@@ -71,6 +76,7 @@ private:
     QString m_path;
     CaseDocument m_saved; // what the file holds, as the window read it
     FileStamp m_stamp; // the bytes the file held when opened or saved
+    bool m_starting = false; // opening the start case: a failure is told later
 };
 
 } // namespace tarvilo

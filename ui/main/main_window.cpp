@@ -183,7 +183,7 @@ void MainWindow::showShownCase()
 void MainWindow::Form_Load()
 {
     m_form.cmdCalcular->setFocus();
-    if (!m_startCase.isEmpty() && m_caseCommands->openCase(m_startCase))
+    if (!m_startCase.isEmpty() && m_caseCommands->openStartCase(m_startCase))
         return;
     loadInputs(m_defaults.first);
     cmdCalcular_Click();

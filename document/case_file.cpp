@@ -517,15 +517,18 @@ bool SameCase(const CaseDocument &a, const CaseDocument &b)
         if (left != right)
             return false;
     }
-    if (a.sizing && b.sizing) {
+    if (a.sizing.has_value() != b.sizing.has_value() || a.units.has_value() != b.units.has_value()
+        || a.family.has_value() != b.family.has_value())
+        return false;
+    if (a.sizing) {
         const CaseSizing &f = *a.sizing;
         const CaseSizing &g = *b.sizing;
         if (f.target != g.target || f.input != g.input || !SameValue(f.goal, g.goal))
             return false;
     }
-    if (a.units && b.units && !SameUnits(*a.units, *b.units))
+    if (a.units && !SameUnits(*a.units, *b.units))
         return false;
-    if (a.family && b.family) {
+    if (a.family) {
         const CaseFamily &f = *a.family;
         const CaseFamily &g = *b.family;
         return f.quantity == g.quantity && SameValue(f.first, g.first) && SameValue(f.last, g.last)

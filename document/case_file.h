@@ -75,7 +75,9 @@ struct CaseDocument
 };
 
 // The inputs, kept cases, family settings, sizing and physical units are the
-// same (the family, the sizing and the units only where both have them).
+// same, and each case holds the same of the last three: a file saved now
+// would hold the same. A family, sizing or physical data one of them lacks
+// is a difference, so that work in those windows is never dropped unasked.
 bool SameCase(const CaseDocument &a, const CaseDocument &b);
 
 // A box's text as it is kept, read under the regional settings; and back, as

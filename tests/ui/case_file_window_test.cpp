@@ -488,6 +488,27 @@ private slots:
         QVERIFY(!window.isWindowModified());
     }
 
+    // A case saved without the family, the sizing or the physical data
+    // differs once their window holds them (closing the program would ask,
+    // not drop them), and one saved with them once their window is closed.
+    void aCaseGainingACompanionWindowsWorkIsChanged()
+    {
+        QFETCH(QString, command);
+        MainWindow window(PointLocale());
+        QVERIFY(window.caseCommands()->saveCase(Path(QStringLiteral("sin-ventanas.tarvilo"))));
+        Trigger(window, command.toLatin1().constData());
+        QVERIFY(window.isWindowModified());
+        Trigger(window, "mnuGuardarCaso");
+        QVERIFY(!window.isWindowModified());
+        // Closed, the family and the sizing are no longer in the case; the
+        // physical data stay with their dialog.
+        QFETCH(QString, windowName);
+        window.findChild<QWidget *>(windowName)->close();
+        const bool kept = command == QLatin1String("mnuUnidades");
+        QTRY_COMPARE(window.isWindowModified(), !kept);
+    }
+    void aCaseGainingACompanionWindowsWorkIsChanged_data() { captionMarksChangesInTheCompanionWindows_data(); }
+
     // Turning "Conservar curvas anteriores" off keeps no more cases and hides
     // those kept, without a question; they come back when it is turned on
     // again and are in every case saved. Only "Borrar curvas anteriores"

@@ -24,6 +24,15 @@ Window *IfOpen(const QPointer<Window> &window)
 
 // One window of each kind: brought forward when it is open, made afresh when
 // it is not.
+// What a case file holds of the window counts while the window is open: its
+// opening and its closing change the case as its controls do. A window
+// closed is deleted later, when it no longer counts as open.
+void FollowedByTheCase(QWidget *window, MainWindow &main)
+{
+    QObject::connect(
+            window, &QObject::destroyed, &main, [&main] { emit main.caseChanged(); }, Qt::QueuedConnection);
+}
+
 template <typename Window, typename Make>
 Window *ShowSingle(QPointer<Window> &window, Make make)
 {
@@ -64,9 +73,11 @@ void CompanionWindows::showFamily()
         auto *window = new FamilyWindow(m_locale, m_regional, m_window.inputTexts(), &m_window);
         connect(&m_window, &MainWindow::inputTextsChanged, window, &FamilyWindow::setInputTexts);
         connect(window, &FamilyWindow::choiceChanged, &m_window, &MainWindow::caseChanged);
+        FollowedByTheCase(window, m_window);
         window->cmdDibujar_Click();
         return window;
     });
+    emit m_window.caseChanged();
 }
 
 void CompanionWindows::showPvCurve()
@@ -100,8 +111,10 @@ void CompanionWindows::showMargins()
         connect(&m_window, &MainWindow::runFailed, window, &MarginsWindow::showFailedRun);
         connect(window, &MarginsWindow::applyRequested, &m_window, &MainWindow::applyInput);
         connect(window, &MarginsWindow::sizingChanged, &m_window, &MainWindow::caseChanged);
+        FollowedByTheCase(window, m_window);
         return window;
     });
+    emit m_window.caseChanged();
 }
 
 void CompanionWindows::showUnits()
@@ -113,6 +126,7 @@ void CompanionWindows::showUnits()
                     m_window.applyInputs(inputs, bases, keep);
                 });
         connect(m_units, &UnitsDialog::dataChanged, &m_window, &MainWindow::caseChanged);
+        emit m_window.caseChanged(); // the case now holds the physical data
     }
     m_units->show();
     m_units->raise();

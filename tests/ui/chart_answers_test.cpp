@@ -326,7 +326,16 @@ private slots:
         QCOMPARE(AskSavePath(&parent, QStringLiteral("Guardar"), QStringLiteral("a.png"), types),
                  QDir(folder).filePath(QStringLiteral("foto.jpg.png")));
         QCOMPARE(opened, QDir::current().absolutePath());
-        // The next dialog opens where the last save went.
+        // The next dialog opens where the last save went, not where one failed.
+        QVERIFY(SaveWhole(&parent, QDir(folder).filePath(QStringLiteral("foto.jpg.png")), "png"));
+        QDir(m_folder->path()).mkdir(QStringLiteral("otra"));
+        const QString other = QDir(m_folder->path()).filePath(QStringLiteral("otra"));
+        answer(QDir(other).filePath(QStringLiteral("foto.png")));
+        const QString failing = AskSavePath(&parent, QStringLiteral("Guardar"), QStringLiteral("a.png"), types);
+        QCOMPARE(opened, folder);
+        QVERIFY(QDir(other).mkdir(QStringLiteral("foto.png"))); // a folder where the file would go
+        m_watchdog->expect(1);
+        QVERIFY(!SaveWhole(&parent, failing, "png"));
         answer(QStringLiteral("plano.SVG"));
         QCOMPARE(AskSavePath(&parent, QStringLiteral("Guardar"), QStringLiteral("a.png"), types),
                  QDir(folder).filePath(QStringLiteral("plano.SVG")));

@@ -15,7 +15,9 @@ namespace tarvilo {
 namespace {
 
 // Where the next save dialog opens: the folder saved to last in this
-// session, at first the present folder.
+// session, at first the present folder. A save that failed leaves it: a
+// folder that could not be written (a missing one, or /proc, whose files
+// the dialog would hang reading) is not offered again.
 QDir &LastSaveFolder()
 {
     static QDir folder = QDir::current();
@@ -95,8 +97,10 @@ bool SaveWhole(QWidget *parent, const QString &path, const QByteArray &bytes)
 {
     const int error = ReplaceFileContents(QFile::encodeName(path).toStdString(),
                                           std::string_view(bytes.data(), static_cast<size_t>(bytes.size())));
-    if (error == 0)
+    if (error == 0) {
+        LastSaveFolder() = QFileInfo(path).absoluteDir();
         return true;
+    }
     ShowMessageBox(parent, QMessageBox::Warning,
                    QStringLiteral("No se pudo guardar el archivo %1: %2. El archivo anterior, si lo había, queda "
                                   "como estaba.")
@@ -109,9 +113,7 @@ QString AskSavePath(QWidget *parent, const QString &title, const QString &sugges
     SaveDialog dialog(parent, title, LastSaveFolder().filePath(suggested), filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    const QString path = dialog.selectedFiles().front();
-    LastSaveFolder() = QFileInfo(path).absoluteDir();
-    return path;
+    return dialog.selectedFiles().front();
 }
 
 } // namespace tarvilo

@@ -6,6 +6,7 @@
 #include "core/number_reading.h"
 #include "core/operating_points.h"
 #include "core/qv_model.h"
+#include "tests/support/access_keys.h"
 #include "tests/support/default_inputs.h"
 #include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
@@ -90,6 +91,12 @@ private:
 private slots:
     // Each sensitivity shown, at both points, is the slope of that point's
     // voltage as the load changes, sign included.
+    void eachAccessKeyNamesOneControl()
+    {
+        MarginsWindow window(PointSettings());
+        QCOMPARE(RepeatedAccessKeys(window), QStringList());
+    }
+
     void sensitivitiesAreTheSlopesOfTheOperatingPoints_data()
     {
         QTest::addColumn<QvInputs>("inputs");

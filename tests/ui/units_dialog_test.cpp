@@ -4,6 +4,7 @@
 #include "core/number_reading.h"
 #include "core/single_case.h"
 #include "tests/support/widget_test_fixture.h"
+#include "tests/support/access_keys.h"
 #include "tests/support/window_fixture.h"
 #include "ui/chart/chart_grid.h"
 #include "ui/chart/qv_chart.h"
@@ -344,6 +345,7 @@ private slots:
         MainWindow window(PointLocale());
         UnitsDialog *dialog = OpenDialog(window);
         QVERIFY(dialog);
+        QCOMPARE(RepeatedAccessKeys(*dialog), QStringList());
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         // A box is reached while its choice enables it: "Factor de potencia" first, then "Q".

@@ -262,7 +262,7 @@ MarginsWindow::MarginsWindow(const RegionalSettings &regional, QWidget *parent)
     auto *controls = new QHBoxLayout;
     controls->addWidget(caption(QStringLiteral("&Objetivo:"), m_cboObjetivo));
     controls->addWidget(m_cboObjetivo);
-    controls->addWidget(caption(QStringLiteral("Val&or:"), m_txtObjetivo));
+    controls->addWidget(caption(QStringLiteral("Va&lor:"), m_txtObjetivo));
     controls->addWidget(m_txtObjetivo);
     controls->addWidget(caption(QStringLiteral("&Variar:"), m_cboVariar));
     controls->addWidget(m_cboVariar);

@@ -64,7 +64,24 @@ int ReplaceableError(const std::string &path)
         return EINVAL; // a pipe or a device is no file to replace
     if (access(path.c_str(), W_OK) == 0)
         return 0;
-    return errno == EACCES ? kReadOnlyFile : errno;
+    // EPERM: a file marked immutable, which not even root may write.
+    return errno == EACCES || errno == EPERM ? kReadOnlyFile : errno;
+}
+
+// No file may be made in a folder that exists: some file systems (/proc, /sys)
+// say ENOENT for that, which would read as a missing folder.
+int CreationError(const std::string &path, int error)
+{
+    if (error != ENOENT)
+        return error;
+    struct stat status
+    {
+    };
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    // A folder removed while it is the present one still answers, with no links.
+    const bool there =
+            stat(folder.empty() ? "." : folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_nlink > 0;
+    return there ? EACCES : error;
 }
 
 // A new file beside path, with a name no one else uses, or -1 with errno set.
@@ -153,7 +170,7 @@ int ReplaceFileContents(const std::string &path, std::string_view text)
     const int fd = CreateBeside(target, tempPath);
     if (fd >= 0)
         return WriteBesideAndRename(target, text, fd, tempPath);
-    return RewriteInPlace(target, text);
+    return CreationError(target, RewriteInPlace(target, text));
 }
 
 FileReplacement::FileReplacement(std::string path) : m_target(FinalPath(path)) { }
@@ -172,7 +189,7 @@ int FileReplacement::open()
         return error;
     const int fd = CreateBeside(m_target, m_tempPath);
     if (fd < 0)
-        return errno;
+        return CreationError(m_target, errno);
     m_fd = fd;
     return KeepOwnerAndMode(m_fd, m_target);
 }

@@ -252,6 +252,17 @@ TEST_F(CurveFileOnDisk, AFolderRemovedMeanwhileIsNamed)
     EXPECT_EQ(fault.path(), (m_folder / "gone" / "salida.txt").string());
 }
 
+// /proc exists but takes no new file: no permission, not a missing folder.
+TEST_F(CurveFileOnDisk, AFolderThatTakesNoFilesIsNoMissingFolder)
+{
+    if (!fs::is_directory("/proc/self"))
+        GTEST_SKIP() << "no /proc here";
+    fs::current_path("/proc");
+    const RunFault fault = testing::ExpectFault([&] { WriteCurveFile(DefaultCurves(), PointSettings()); },
+                                                RunStep::CurveFile, FaultCause::FileNotWritten);
+    EXPECT_EQ(fault.fileFailure(), FileFailure::NoPermission);
+}
+
 TEST_F(CurveFileOnDisk, AReadOnlyFileStaysAsItIs)
 {
     {

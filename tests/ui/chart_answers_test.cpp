@@ -200,6 +200,32 @@ private slots:
             QVERIFY2(!c.isDigit() || c.unicode() < 0x80, qPrintable(all));
     }
 
+    // The wheel leaves the cursor where it is: its readout follows what is
+    // now under it, with the decimals that tell neighbouring pixels apart.
+    void theReadoutFollowsTheWheelDownToAPixel()
+    {
+        MainWindow window(PointLocale());
+        Trigger(window, "mnuGraficoAmpliado");
+        LargeChartView *view = window.largeChart()->view();
+        QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
+        QvChart *plot = view->qvChart();
+        // Above the curves, where nothing is named.
+        const QPoint cursor = view->mapFromScene(plot->mapToScene(plot->mapToPosition(QPointF(-3, 1.15))));
+        QTest::mouseMove(view->viewport(), cursor);
+        for (int turn = 0; turn < 300; ++turn) {
+            QWheelEvent wheel(cursor, view->viewport()->mapToGlobal(cursor), QPoint(), QPoint(0, 120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view->viewport(), &wheel);
+            const QPointF scene = view->mapToScene(cursor);
+            QCOMPARE(plot->hoverText(), HoverTextAt(*plot, scene));
+        }
+        const QPointF scene = view->mapToScene(cursor);
+        const QString here = HoverTextAt(*plot, scene);
+        QVERIFY2(here.startsWith(QStringLiteral("Q = ")), qPrintable(here));
+        for (const QPointF step : { QPointF(1, 0), QPointF(0, 1) })
+            QVERIFY2(HoverTextAt(*plot, scene + step) != here, qPrintable(here));
+    }
+
     void exportsAreWrittenAndReadBack_data()
     {
         QTest::addColumn<QLocale>("locale");

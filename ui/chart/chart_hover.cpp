@@ -1,13 +1,16 @@
 #include "ui/chart/chart_hover.h"
 
-#include "ui/common/number_text.h"
+#include "ui/chart/axis_ticks.h"
 #include "ui/chart/qv_chart.h"
+#include "ui/chart/tick_labels.h"
+#include "ui/common/number_text.h"
 
 #include <QLineF>
 #include <QLineSeries>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarvilo {
 namespace {
@@ -71,6 +74,18 @@ QString PhysicalValues(const PhysicalBases &bases, const std::optional<double> &
     return reactive ? QStringLiteral("Q = %1 Mvar  ").arg(text(bases.mvar(*reactive))) + v : v;
 }
 
+// A coordinate under the cursor as the labels round it (four decimals),
+// unless a pixel of the view is smaller than that: then with the decimals
+// that tell neighbouring pixels apart.
+QString CursorText(double value, double span, qreal pixels, const RegionalSettings &regional)
+{
+    const double pixel = span / std::max<qreal>(pixels, 1);
+    const int decimals = pixel > 0 ? static_cast<int>(std::ceil(-std::log10(pixel))) : 0;
+    if (decimals <= 4)
+        return RoundedText(value, regional);
+    return TickLabel(value, std::min(decimals, 17), QString::fromStdString(regional.decimalSeparator));
+}
+
 } // namespace
 
 QString HoverTextAt(QvChart &plot, const QPointF &scenePosition, const std::optional<PhysicalBases> &bases)
@@ -120,8 +135,11 @@ QString HoverTextAt(QvChart &plot, const QPointF &scenePosition, const std::opti
     }
 
     const QPointF value = plot.mapToValue(cursor);
-    QString text =
-            QStringLiteral("Q = %1  V = %2").arg(RoundedText(value.x(), regional), RoundedText(value.y(), regional));
+    const AxisRanges view = RangesOf(plot);
+    const QRectF area = plot.plotArea();
+    QString text = QStringLiteral("Q = %1  V = %2")
+                           .arg(CursorText(value.x(), view.xMax - view.xMin, area.width(), regional),
+                                CursorText(value.y(), view.yMax - view.yMin, area.height(), regional));
     if (bases)
         text += QLatin1Char('\n') + PhysicalValues(*bases, value.x(), value.y(), false, regional);
     return text;

@@ -79,6 +79,9 @@ void LargeChartView::wheelEvent(QWheelEvent *event)
     ranges = { centre.x() + (ranges.xMin - centre.x()) * factor, centre.x() + (ranges.xMax - centre.x()) * factor,
                centre.y() + (ranges.yMin - centre.y()) * factor, centre.y() + (ranges.yMax - centre.y()) * factor };
     showRanges(ranges, Mode::Zoomed);
+    // The readout follows what is now under the cursor, which has not moved.
+    const QPointF at = mapToScene(event->position().toPoint());
+    m_qvChart->showHover(HoverTextAt(*m_qvChart, at, m_bases), at);
     event->accept();
 }
 

@@ -170,6 +170,9 @@ private slots:
         QCOMPARE(Shown(dialog, "lblAviso"), reason);
         for (const char *name : { "lblPuX", "lblPuB", "lblPuUinf", "lblPuPcarga", "lblPuQcarga", "lblPuQcap" })
             QCOMPARE(Shown(dialog, name), QStringLiteral("Error"));
+        // Z base needs only the bases: 132² / 100.
+        const bool baseTyped = box == static_cast<int>(UnitsBox::Sbase) || box == static_cast<int>(UnitsBox::Ubase);
+        QCOMPARE(Shown(dialog, "lblZbase").endsWith(QStringLiteral("= 174.24 Ω")), !baseTyped);
         QVERIFY(!dialog->findChild<QPushButton *>(QStringLiteral("cmdAplicar"))->isEnabled());
         dialog->cmdAplicar_Click(); // as a stray call: nothing happens
         QCOMPARE(BoxTexts(window), boxesBefore);

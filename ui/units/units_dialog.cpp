@@ -22,6 +22,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace tarvilo {
 namespace {
 
@@ -433,8 +435,16 @@ void UnitsDialog::update()
         else
             m_inputs = conversion.inputs;
     }
-    const QString zBase = m_data && m_data->baseMva > 0 && m_data->baseKv > 0
-            ? ExactText(BaseImpedance(*m_data), m_regional) + QStringLiteral(" Ω")
+    // Z base needs the two bases only, whatever the other boxes hold.
+    const auto baseOf = [this](UnitsBox which) {
+        return ReadRegionalNumber(NumberTextOf(box(which)->text()), m_regional).value_or(0.0);
+    };
+    PhysicalData bases;
+    bases.baseMva = baseOf(UnitsBox::Sbase);
+    bases.baseKv = baseOf(UnitsBox::Ubase);
+    const double zBaseOhm = bases.baseMva > 0 && bases.baseKv > 0 ? BaseImpedance(bases) : 0.0;
+    const QString zBase = std::isfinite(zBaseOhm) && zBaseOhm > 0
+            ? ExactText(zBaseOhm, m_regional) + QStringLiteral(" Ω")
             : QLatin1String(kErrorText);
     m_lblZbase->setText(QStringLiteral("Z base = U base² / S base = %1").arg(zBase));
     for (const InputBox input : kInputBoxes) {

@@ -8,6 +8,7 @@ against the curves worked out here with the model's own formulas.
     e2e_test.py PROGRAM LOCALE        (LOCALE such as en_US.UTF-8, de_DE.UTF-8)
 """
 import os
+import random
 import subprocess
 import sys
 import tempfile
@@ -113,24 +114,33 @@ class Session:
         self.menu_height = int(values["HEIGHT"]) - CLIENT_HEIGHT
 
     def start_x_server(self, locale):
-        read_end, write_end = os.pipe()
-        self.xvfb_output = tempfile.TemporaryFile()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            pass_fds=(write_end,), stdout=self.xvfb_output, stderr=subprocess.STDOUT)
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            display = ":" + pipe.readline().strip()
+        """An X server of this test's own. Its display number is chosen here
+        and tried until one is free: -displayfd could give two servers started
+        at once (the CTest runs in parallel) the same number, and the program
+        then met the other test's server as it went away."""
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_QPA", "LC_", "LANG"))}
-        self.env.update(DISPLAY=display, LC_ALL=locale, LANG=locale)
-        # The program starts once the server answers a client.
-        try:
-            wait_for(lambda: self.xdotool("getdisplaygeometry"), f"the X server on {display}")
-        except AssertionError:
-            print(self.x_server_output())
-            self.xvfb.terminate()
-            self.xvfb.wait()
-            raise
+        for _ in range(20):
+            number = random.randrange(100, 30000)
+            if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                continue
+            display = f":{number}"
+            self.xvfb_output = tempfile.TemporaryFile()
+            self.xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                         stdout=self.xvfb_output, stderr=subprocess.STDOUT)
+            self.env.update(DISPLAY=display, LC_ALL=locale, LANG=locale)
+            # The program starts once this server answers a client; a server
+            # that ended found its number taken, and another is tried.
+            try:
+                wait_for(lambda: self.xvfb.poll() is not None or self.xdotool("getdisplaygeometry"),
+                         f"the X server on {display}")
+            except AssertionError:
+                print(self.x_server_output())
+                self.xvfb.terminate()
+                self.xvfb.wait()
+                raise
+            if self.xvfb.poll() is None:
+                return
+        raise AssertionError("no free display for an X server")
 
     def x_server_output(self):
         self.xvfb_output.seek(0)

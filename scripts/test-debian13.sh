@@ -52,16 +52,22 @@ unmount_leftovers() {
 # the usual way, or bound from the host where the kernel refuses a new instance
 # (some container sandboxes refuse a second sysfs), or, where neither is
 # allowed, left out with a warning rather than failing before anything is built.
+# A bound tree is made a slave of the host's: mounts made on it stay in the
+# chroot, and unmounting it never reaches the host's own mounts.
 bind_tree() {
     mkdir -p "$2"
     mount --bind "$1" "$2"
     mounted+=("$2")
+    mount --make-rslave "$2"
 }
 attach() {
     local type="$1" host="$2" target="$root$2"
     mkdir -p "$target"
-    if mount -t "$type" "tarvilo-$type" "$target" 2>/dev/null || mount --rbind "$host" "$target" 2>/dev/null; then
+    if mount -t "$type" "tarvilo-$type" "$target" 2>/dev/null; then
         mounted+=("$target")
+    elif mount --rbind "$host" "$target" 2>/dev/null; then
+        mounted+=("$target")
+        mount --make-rslave "$target"
     else
         echo "test-debian13: warning: $host is not available inside the chroot" >&2
     fi

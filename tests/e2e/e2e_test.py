@@ -82,7 +82,8 @@ class Session:
         self.folder = folder
         # The recent cases go to a settings store of the test's own.
         self.config = tempfile.TemporaryDirectory()
-        for attempt in range(3):
+        attempts = 6
+        for attempt in range(attempts):
             self.start_x_server(locale)
             # The program's own output is kept outside its folder and shown
             # when the test fails (a sanitizer report, say).
@@ -101,9 +102,12 @@ class Session:
                 # fault, not the program's: another one is started.
                 lost_server = self.program.poll() is not None and "could not connect to display" in output
                 self.stop()
-                if lost_server and attempt < 2:
+                if lost_server and attempt < attempts - 1:
+                    # Seen on a loaded machine for a second or two at a
+                    # time: the next try waits a little longer.
                     print(f"the X server on {self.env['DISPLAY']} refused the program; starting another")
                     print(self.x_server_output())
+                    time.sleep(attempt + 1)
                     continue
                 # Nothing may outlive a failed start: a left-over X server
                 # would hold the test's output pipe open until CTest's timeout.

@@ -509,6 +509,22 @@ private slots:
     }
     void aCaseGainingACompanionWindowsWorkIsChanged_data() { captionMarksChangesInTheCompanionWindows_data(); }
 
+    // A window left open from before holds work that a case opened without
+    // it lacks: a change at once, so that closing asks rather than drops it.
+    void aCaseOpenedBesideACompanionWindowsWorkIsChanged()
+    {
+        QFETCH(QString, command);
+        MainWindow window(PointLocale());
+        const QString path = Path(QStringLiteral("sin-ventanas.tarvilo"));
+        QVERIFY(window.caseCommands()->saveCase(path));
+        Trigger(window, command.toLatin1().constData());
+        QVERIFY(window.caseCommands()->openCase(path));
+        QVERIFY(window.isWindowModified());
+        Trigger(window, "mnuGuardarCaso");
+        QVERIFY(!window.isWindowModified());
+    }
+    void aCaseOpenedBesideACompanionWindowsWorkIsChanged_data() { captionMarksChangesInTheCompanionWindows_data(); }
+
     // Turning "Conservar curvas anteriores" off keeps no more cases and hides
     // those kept, without a question; they come back when it is turned on
     // again and are in every case saved. Only "Borrar curvas anteriores"

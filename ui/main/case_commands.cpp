@@ -127,6 +127,14 @@ bool CaseCommands::apply(const QString &path, const CaseDocument &document)
         return false;
     }
     becomeFile(path);
+    // A companion window left open from before holds work the file lacks.
+    if (!document.family)
+        m_saved.family.reset();
+    if (!document.sizing)
+        m_saved.sizing.reset();
+    if (!document.units)
+        m_saved.units.reset();
+    updateModified();
     return true;
 }
 

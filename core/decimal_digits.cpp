@@ -41,11 +41,6 @@ struct ScaledDigits
     int exponent = 0;
 };
 
-// The quick route for everyday magnitudes: one multiplication by an exact
-// power of ten puts the 15 digits before the point, off by at most half an
-// ulp of the product (a sixteenth of a unit or less below 10^15). Only a
-// product that close to a half could round the other way; those, and
-// magnitudes beyond the exact powers, are left to WriteFifteenDigits.
 // The power of two of a positive normal double, from its bits: ilogb, log10
 // and ldexp are calls into libm that cost more than the rest of the route.
 int BinaryExponent(double normal)
@@ -58,6 +53,11 @@ double PowerOfTwo(int exponent)
     return std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
 }
 
+// The quick route for everyday magnitudes: one multiplication by an exact
+// power of ten puts the 15 digits before the point, off by at most half an
+// ulp of the product (a sixteenth of a unit or less below 10^15). Only a
+// product that close to a half could round the other way; those, and
+// magnitudes beyond the exact powers, are left to WriteFifteenDigits.
 std::optional<ScaledDigits> RoundByScaling(double magnitude)
 {
     if (!(magnitude >= 1e-7 && magnitude < 1e21))

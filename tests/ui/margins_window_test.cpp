@@ -89,14 +89,14 @@ private:
     }
 
 private slots:
-    // Each sensitivity shown, at both points, is the slope of that point's
-    // voltage as the load changes, sign included.
     void eachAccessKeyNamesOneControl()
     {
         MarginsWindow window(PointSettings());
         QCOMPARE(RepeatedAccessKeys(window), QStringList());
     }
 
+    // Each sensitivity shown, at both points, is the slope of that point's
+    // voltage as the load changes, sign included.
     void sensitivitiesAreTheSlopesOfTheOperatingPoints_data()
     {
         QTest::addColumn<QvInputs>("inputs");

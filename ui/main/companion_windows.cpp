@@ -22,8 +22,6 @@ Window *IfOpen(const QPointer<Window> &window)
     return window && window->isVisible() ? window.data() : nullptr;
 }
 
-// One window of each kind: brought forward when it is open, made afresh when
-// it is not.
 // What a case file holds of the window counts while the window is open: its
 // opening and its closing change the case as its controls do. A window
 // closed is deleted later, when it no longer counts as open.
@@ -33,6 +31,8 @@ void FollowedByTheCase(QWidget *window, MainWindow &main)
             window, &QObject::destroyed, &main, [&main] { emit main.caseChanged(); }, Qt::QueuedConnection);
 }
 
+// One window of each kind: brought forward when it is open, made afresh when
+// it is not.
 template <typename Window, typename Make>
 Window *ShowSingle(QPointer<Window> &window, Make make)
 {

@@ -430,6 +430,15 @@ private slots:
         QVERIFY(label1->wordWrap());
     }
 
+    void theWindowShowsTheDiagramPicture()
+    {
+        const QImage shown = Control(QStringLiteral("Image1"))
+                                     ->grab(QRect(0, 0, kDiagramWidth, kDiagramHeight))
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown, DrawDiagramPicture().convertToFormat(QImage::Format_RGB32));
+    }
+
     void diagramPictureIsTheOneKept()
     {
         // Drawn once, looked at, and kept as a PNG beside this test; run with

@@ -1,5 +1,6 @@
 #include "ui/main/diagram_picture.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace tarvilo {
@@ -32,14 +33,10 @@ void ShuntCapacitor(QPainter &painter, int leadLeft, int plateLeft, int plateRig
     Ground(painter, leadLeft, 139);
 }
 
-} // namespace
-
-QImage DrawDiagramPicture()
+void PaintDiagram(QPainter &painter)
 {
-    QImage image(kDiagramWidth, kDiagramHeight, QImage::Format_RGB32);
-    image.fill(kBackground);
-    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    Block(painter, 0, 0, kDiagramWidth - 1, kDiagramHeight - 1, kBackground);
 
     // Conductor, from the source to the load.
     Block(painter, 41, 38, 459, 39);
@@ -79,8 +76,34 @@ QImage DrawDiagramPicture()
     Block(painter, 468, 57, 469, 121);
     Block(painter, 458, 122, 459, 136);
     Ground(painter, 458, 137);
+}
 
+} // namespace
+
+QImage DrawDiagramPicture()
+{
+    QImage image(kDiagramWidth, kDiagramHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintDiagram(painter);
     return image;
+}
+
+DiagramView::DiagramView(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Esquema de la red de dos barras"));
+}
+
+QSize DiagramView::sizeHint() const
+{
+    return { kDiagramWidth, kDiagramHeight };
+}
+
+void DiagramView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    PaintDiagram(painter);
 }
 
 } // namespace tarvilo

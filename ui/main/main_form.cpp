@@ -86,9 +86,7 @@ MainForm BuildMainForm(QMainWindow &window, const QLocale &locale, const Regiona
     }
     captions.push_back(
             add(MakeLabel(client, "Label1", QStringLiteral("Lado Fuente (barra 1)"), Twips(1440, 0, 1575, 495))));
-    QLabel *image1 = add(Place(new QLabel(client), "Image1", picture));
-    image1->setPixmap(QPixmap::fromImage(DrawDiagramPicture()));
-    image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    add(Place(new DiagramView(client), "Image1", picture));
     StackEarlierInFront(order);
     // The picture keeps its light grey under a dark desktop theme: the
     // captions standing on it keep dark text.

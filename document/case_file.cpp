@@ -646,6 +646,11 @@ CaseReading ReadCaseFile(const QString &path)
     if (info.size() > kMaxCaseFileSize) {
         return Refused(QStringLiteral("el archivo es demasiado grande para ser un caso (más de 1 MiB)"));
     }
+    // Nothing is read from a file that says it holds nothing: some system files
+    // that look empty, such as the kernel's log, would wait for lines to come,
+    // and give away to this program those that came.
+    if (info.size() == 0)
+        return ParseCaseText(QByteArray());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Refused(info.isReadable() ? QStringLiteral("no se pudo leer")

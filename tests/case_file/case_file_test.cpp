@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <bit>
@@ -425,12 +426,22 @@ TEST_F(CaseFileOnDisk, RefusesWhatIsNoCaseFile)
         { m_folder.filePath(QStringLiteral("carpeta.tarvilo")), "es una carpeta, no un archivo" },
         { m_folder.filePath(QStringLiteral("falta.tarvilo")), "el archivo no existe" },
         { QStringLiteral("/dev/zero"), "no es un archivo normal" },
+        { write(QStringLiteral("vacio.tarvilo"), QByteArray()), "el archivo está vacío" },
     };
     for (const auto &[path, problem] : cases) {
         const CaseReading reading = ReadCaseFile(path);
         EXPECT_FALSE(reading.document);
         EXPECT_EQ(reading.problem.toStdString(), problem);
     }
+}
+
+TEST(CaseFileOnDiskSystem, DoesNotWaitOnTheKernelsLog)
+{
+    // An empty-looking file whose reading waits for kernel messages (as root).
+    const QString kernelLog = QStringLiteral("/proc/kmsg");
+    if (!QFileInfo::exists(kernelLog))
+        GTEST_SKIP() << "no /proc here";
+    EXPECT_EQ(ReadCaseFile(kernelLog).problem.toStdString(), "el archivo está vacío");
 }
 
 TEST_F(CaseFileOnDisk, RefusesAFileItMayNotRead)

@@ -431,7 +431,7 @@ private slots:
             QStringList texts;
             for (QAction *action : view->actions())
                 texts << action->text();
-            QCOMPARE(texts, (QStringList{ "Copiar imagen", "Guardar imagen..." }));
+            QCOMPARE(texts, (QStringList{ "&Copiar imagen", "&Guardar imagen..." }));
             QVERIFY(view->actions().at(0)->isEnabled() && view->actions().at(1)->isEnabled());
 
             QGuiApplication::clipboard()->clear();

@@ -35,9 +35,9 @@ ChartPictures PicturesOf(ChartCopy copy, std::function<QString()> caption, const
 
 std::pair<QAction *, QAction *> GivePictureMenu(QWidget *view, ChartPictures pictures)
 {
-    auto *copy = new QAction(QStringLiteral("Copiar imagen"), view);
+    auto *copy = new QAction(QStringLiteral("&Copiar imagen"), view);
     copy->setObjectName(QStringLiteral("mnuCopiarImagen"));
-    auto *save = new QAction(QStringLiteral("Guardar imagen..."), view);
+    auto *save = new QAction(QStringLiteral("&Guardar imagen..."), view);
     save->setObjectName(QStringLiteral("mnuGuardarImagen"));
     QObject::connect(copy, &QAction::triggered, view, [view, pictures] {
         RunTold(view, [&pictures] { QGuiApplication::clipboard()->setImage(pictures.image()); });

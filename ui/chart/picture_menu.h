@@ -27,7 +27,7 @@ struct ChartPictures
 // that caption() gives at the time of the command.
 ChartPictures PicturesOf(ChartCopy copy, std::function<QString()> caption, const QString &suggestedName);
 
-// Gives a chart view the context menu "Copiar imagen" / "Guardar imagen...":
+// Gives a chart view the context menu "&Copiar imagen" / "&Guardar imagen...":
 // the image to the clipboard, or the picture as PNG, SVG or PDF (by the
 // name's ending) to a file chosen, written whole or not at all; a failure,
 // even of memory for the picture, is told. The two actions, to be enabled

@@ -5,6 +5,7 @@
 #include "core/qv_method_margin.h"
 #include "core/run_fault.h"
 #include "core/stability_margins.h"
+#include "ui/chart/styled_chart.h"
 #include "ui/margins/margin_texts.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <variant>
 
@@ -284,9 +286,9 @@ QByteArray StudyReport(const ReportContent &content)
         pdf.setPageMargins(QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter);
         pdf.setTitle(QStringLiteral("Informe de estabilidad de tensión"));
         pdf.setCreator(QStringLiteral("Tarvilo"));
-        // Drawn, and so taken and deleted, on the second pass: the first counts the pages.
+        // Handed over to be drawn, and deleted, on the second pass: the first counts the pages.
         QString why;
-        StyledChart *pv = NewPvChart(content.shown.inputs, content.spelling.locale, regional, &why);
+        std::unique_ptr<StyledChart> pv(NewPvChart(content.shown.inputs, content.spelling.locale, regional, &why));
         const auto layOut = [&](PageLayout &page) {
             page.title(QStringLiteral("Informe de estabilidad de tensión"));
             page.table({ { QStringLiteral("Fecha"), content.date },
@@ -323,7 +325,7 @@ QByteArray StudyReport(const ReportContent &content)
             page.heading(QStringLiteral("Curva P-V"), pv ? page.pictureHeight(chartAspect) : -1);
             if (pv) {
                 page.picture(chartAspect, [&](QPainter &on, const QRectF &target) {
-                    DrawChart([&pv] { return std::exchange(pv, nullptr); }, on, target, kChartLayout);
+                    DrawChart([&pv] { return pv.release(); }, on, target, kChartLayout);
                 });
             } else {
                 page.paragraph(why);

@@ -32,6 +32,9 @@
 #include <QTest>
 #include <QValueAxis>
 #include <QXmlStreamReader>
+#include <QAccessible>
+#include <QScreen>
+#include <QToolTip>
 
 #include <csignal>
 #include <functional>
@@ -490,7 +493,13 @@ private slots:
         m_watchdog->expect();
         window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
         QVERIFY(margin->text().size() > 100);
-        QCOMPARE(margin->toolTip(), margin->text());
+        // Whole, in lines that each fit on the screen.
+        QCOMPARE(margin->toolTip().remove(QLatin1Char('\n')), margin->text());
+        const int screenWidth = margin->screen()->availableGeometry().width();
+        QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(margin->text()) > screenWidth);
+        for (const QString &line : margin->toolTip().split(QLatin1Char('\n')))
+            QVERIFY2(QFontMetrics(QToolTip::font()).horizontalAdvance(line) < screenWidth, qPrintable(line));
+        QCOMPARE(QAccessible::queryAccessibleInterface(margin)->text(QAccessible::Value), margin->text());
     }
 };
 

@@ -6,6 +6,8 @@
 #include "ui/main/result_look.h"
 
 #include <QLabel>
+#include <QScreen>
+#include <QToolTip>
 
 #include <vector>
 
@@ -14,6 +16,25 @@ namespace {
 
 constexpr const char *kPreviousNote = "del cálculo anterior";
 
+// A tooltip too long for one line of the screen (a value of hundreds of
+// digits), broken into lines that each fit on it.
+QString InScreenLines(const QLabel *value, const QString &text)
+{
+    const QFontMetrics metrics(QToolTip::font());
+    const QScreen *screen = value->screen();
+    // Room for the tooltip's frame and margins.
+    const int room = (screen ? screen->availableGeometry().width() : 640) * 3 / 4;
+    QString lines;
+    qsizetype start = 0;
+    for (qsizetype end = 1; end <= text.size(); ++end) {
+        if (end - start > 1 && metrics.horizontalAdvance(text.mid(start, end - start)) > room) {
+            lines += text.mid(start, end - 1 - start) + QLatin1Char('\n');
+            start = end - 1;
+        }
+    }
+    return lines + text.mid(start);
+}
+
 // A value wider than its label shows whole in its tooltip; one of the
 // previous calculation says so first.
 QString ToolTipOf(const QLabel *value, bool previous)
@@ -21,8 +42,9 @@ QString ToolTipOf(const QLabel *value, bool previous)
     const bool cut = value->fontMetrics().horizontalAdvance(value->text()) > value->width();
     const QString whole = cut ? value->text() : QString();
     if (!previous)
-        return whole;
-    return QStringLiteral("Valor del cálculo anterior") + (cut ? QStringLiteral(": ") + whole : QString());
+        return InScreenLines(value, whole);
+    return InScreenLines(
+            value, QStringLiteral("Valor del cálculo anterior") + (cut ? QStringLiteral(": ") + whole : QString()));
 }
 
 } // namespace

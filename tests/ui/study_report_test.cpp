@@ -40,6 +40,30 @@ QString PdfText(const QString &path)
     return Poppler("pdftotext", { QStringLiteral("-layout"), path, QStringLiteral("-") });
 }
 
+// The height of the first word of the results table's rows as written,
+// from poppler's boxes: the size of the table's type.
+qreal WordHeight(const QString &path, const QString &word)
+{
+    const QString boxes = Poppler("pdftotext", { QStringLiteral("-bbox"), path, QStringLiteral("-") });
+    const QRegularExpression box(
+            QStringLiteral(R"re(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">)re")
+            + QRegularExpression::escape(word) + QStringLiteral("</word>"));
+    const QRegularExpressionMatch match = box.match(boxes);
+    return match.hasMatch() ? match.captured(2).toDouble() - match.captured(1).toDouble() : 0;
+}
+
+// The right end of the widest word written, in points from the page's left edge.
+qreal RightmostWord(const QString &path)
+{
+    const QString boxes = Poppler("pdftotext", { QStringLiteral("-bbox"), path, QStringLiteral("-") });
+    qreal rightmost = 0;
+    for (const QRegularExpressionMatch &match :
+         QRegularExpression(QStringLiteral(R"re(<word xMin="[\d.]+" yMin="[\d.]+" xMax="([\d.]+)")re"))
+                 .globalMatch(boxes))
+        rightmost = std::max(rightmost, match.captured(1).toDouble());
+    return rightmost;
+}
+
 // The margins window's values, by their labels' names.
 const char *const kMarginLabels[] = { "lblMargenQV",      "lblMargenP",       "lblMargenPPorCiento", "lblDistanciaV2",
                                       "lbldV2dQcargaSup", "lbldV2dQcargaInf", "lbldV2dPcargaSup",    "lbldV2dPcargaInf",
@@ -183,6 +207,30 @@ private slots:
         QVERIFY2(words.contains(
                          QRegularExpression(QStringLiteral(R"(Margen P sin carga activa \(Pcarga (p\.u\. )?= 0\))"))),
                  qPrintable(words));
+    }
+
+    // A value of hundreds of digits (a margin the failed run reached) is
+    // broken over lines of its cell: the table keeps its type, and every
+    // digit is there.
+    void aValueTooLongForItsColumnIsBrokenNotShrunk()
+    {
+        MainWindow window(QLocale::c());
+        QVERIFY(window.exportCommands().saveReport(QStringLiteral("informe.pdf")));
+        const qreal usual = WordHeight(QStringLiteral("informe.pdf"), QStringLiteral("V2"));
+        SetInputs(window, { "0.03", "3.33", "1", "1e100", "0", "0" });
+        m_watchdog->expect();
+        window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
+        const QString margin = window.resultLabel(ResultLabel::MargenQ2)->text();
+        QVERIFY(margin.size() > 100);
+        QVERIFY(window.exportCommands().saveReport(QStringLiteral("informe.pdf")));
+        QVERIFY(usual > 0);
+        QCOMPARE(WordHeight(QStringLiteral("informe.pdf"), QStringLiteral("V2")), usual);
+        QVERIFY2(RightmostWord(QStringLiteral("informe.pdf")) < 595, "a word runs off the page");
+        // Read line by line, the unit stands after the value's first line.
+        const QString digits = PdfText(QStringLiteral("informe.pdf"))
+                                       .remove(QStringLiteral("p.u."))
+                                       .remove(QRegularExpression(QStringLiteral(R"(\s)")));
+        QVERIFY2(digits.contains(margin), qPrintable(digits));
     }
 
     void aReportThatCannotBeWrittenLeavesTheOldFileWhole_data()

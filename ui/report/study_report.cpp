@@ -30,6 +30,8 @@ namespace {
 // The page's own pixels, in which the charts' one- and two-pixel lines
 // print as such.
 constexpr int kResolution = 96;
+// The smallest type a table shrinks to, in points.
+constexpr qreal kSmallestType = 5;
 // The charts are laid out at this size and scaled to the page's width:
 // their fonts stay about as large as the text's.
 const QSizeF kChartLayout(820, 560);
@@ -90,14 +92,20 @@ public:
         QFont text = m_text;
         if (pointSize > 0)
             text.setPointSizeF(pointSize);
-        // A word wraps nowhere: the type shrinks until the longest of each column fits in it.
-        while (text.pointSizeF() > 5 && !wordsFit(rows, shares, text, header))
+        // A word wraps nowhere: the type shrinks until the longest of each
+        // column fits in it. A word that would not fit even in the smallest
+        // type (a value of hundreds of digits) is broken over lines instead.
+        QFont smallest = text;
+        smallest.setPointSizeF(kSmallestType);
+        while (text.pointSizeF() > kSmallestType && !wordsFit(rows, shares, text, header, smallest))
             text.setPointSizeF(text.pointSizeF() - 0.5);
         const QFontMetricsF metrics(text, &m_pdf);
         for (size_t r = 0; r < rows.size(); ++r) {
             QFont font = text;
             font.setBold(header && r == 0);
-            const QStringList &cells = rows[r];
+            QStringList cells = rows[r];
+            for (int c = 0; c < cells.size() && c < static_cast<int>(shares.size()); ++c)
+                cells[c] = brokenToFit(cells[c], font, cellWidth(shares[c]));
             qreal height = 0;
             for (int c = 0; c < cells.size() && c < static_cast<int>(shares.size()); ++c)
                 height = std::max(height, textHeight(cells[c], font, cellWidth(shares[c])));
@@ -130,21 +138,50 @@ public:
 private:
     qreal cellWidth(qreal share) const { return share * m_width - 8; }
 
+    // Whether every word of the rows that fits in its column in the smallest
+    // type fits in it in this one.
     bool wordsFit(const std::vector<QStringList> &rows, const std::vector<qreal> &shares, const QFont &text,
-                  bool header) const
+                  bool header, const QFont &smallest) const
     {
         QFont bold = text;
         bold.setBold(true);
+        QFont smallestBold = smallest;
+        smallestBold.setBold(true);
         for (size_t r = 0; r < rows.size(); ++r) {
-            const QFontMetricsF metrics(header && r == 0 ? bold : text, &m_pdf);
+            const bool inBold = header && r == 0;
+            const QFontMetricsF metrics(inBold ? bold : text, &m_pdf);
+            const QFontMetricsF least(inBold ? smallestBold : smallest, &m_pdf);
             for (int c = 0; c < rows[r].size() && c < static_cast<int>(shares.size()); ++c) {
+                const qreal width = cellWidth(shares[c]);
                 for (const QString &word : rows[r][c].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-                    if (metrics.horizontalAdvance(word) > cellWidth(shares[c]))
+                    if (metrics.horizontalAdvance(word) > width && least.horizontalAdvance(word) <= width)
                         return false;
                 }
             }
         }
         return true;
+    }
+
+    // The cell's text with each word wider than its column broken into
+    // lines that fit in it.
+    QString brokenToFit(const QString &cell, const QFont &font, qreal width) const
+    {
+        const QFontMetricsF metrics(font, &m_pdf);
+        QStringList words = cell.split(QLatin1Char(' '));
+        for (QString &word : words) {
+            if (metrics.horizontalAdvance(word) <= width)
+                continue;
+            QString lines;
+            qsizetype start = 0;
+            for (qsizetype end = 2; end <= word.size(); ++end) {
+                if (end - start > 1 && metrics.horizontalAdvance(word.mid(start, end - start)) > width) {
+                    lines += word.mid(start, end - 1 - start) + QLatin1Char('\n');
+                    start = end - 1;
+                }
+            }
+            word = lines + word.mid(start);
+        }
+        return words.join(QLatin1Char(' '));
     }
 
     qreal textHeight(const QString &text, const QFont &font, qreal width) const

@@ -104,8 +104,9 @@ public:
             QFont font = text;
             font.setBold(header && r == 0);
             QStringList cells = rows[r];
+            const QFontMetricsF cellMetrics(font, &m_pdf);
             for (int c = 0; c < cells.size() && c < static_cast<int>(shares.size()); ++c)
-                cells[c] = brokenToFit(cells[c], font, cellWidth(shares[c]));
+                cells[c] = BrokenToFit(cells[c], cellMetrics, cellWidth(shares[c]));
             qreal height = 0;
             for (int c = 0; c < cells.size() && c < static_cast<int>(shares.size()); ++c)
                 height = std::max(height, textHeight(cells[c], font, cellWidth(shares[c])));
@@ -164,9 +165,10 @@ private:
 
     // The cell's text with each word wider than its column broken into
     // lines that fit in it.
-    QString brokenToFit(const QString &cell, const QFont &font, qreal width) const
+    static QString BrokenToFit(const QString &cell, const QFontMetricsF &metrics, qreal width)
     {
-        const QFontMetricsF metrics(font, &m_pdf);
+        if (metrics.horizontalAdvance(cell) <= width)
+            return cell;
         QStringList words = cell.split(QLatin1Char(' '));
         for (QString &word : words) {
             if (metrics.horizontalAdvance(word) <= width)

@@ -224,7 +224,8 @@ private slots:
         QVERIFY(margin.size() > 100);
         QVERIFY(window.exportCommands().saveReport(QStringLiteral("informe.pdf")));
         QVERIFY(usual > 0);
-        QCOMPARE(WordHeight(QStringLiteral("informe.pdf"), QStringLiteral("V2")), usual);
+        // The same type size, within what the PDF text extraction rounds.
+        QVERIFY(qAbs(WordHeight(QStringLiteral("informe.pdf"), QStringLiteral("V2")) - usual) < 0.01);
         QVERIFY2(RightmostWord(QStringLiteral("informe.pdf")) < 595, "a word runs off the page");
         // Read line by line, the unit stands after the value's first line.
         const QString digits = PdfText(QStringLiteral("informe.pdf"))

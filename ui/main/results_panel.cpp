@@ -1,5 +1,6 @@
 #include "ui/main/results_panel.h"
 
+#include "ui/common/text_breaking.h"
 #include "ui/common/twips_layout.h"
 #include "ui/common/value_label.h"
 #include "ui/main/control_table.h"
@@ -24,15 +25,7 @@ QString InScreenLines(const QLabel *value, const QString &text)
     const QScreen *screen = value->screen();
     // Room for the tooltip's frame and margins.
     const int room = (screen ? screen->availableGeometry().width() : 640) * 3 / 4;
-    QString lines;
-    qsizetype start = 0;
-    for (qsizetype end = 1; end <= text.size(); ++end) {
-        if (end - start > 1 && metrics.horizontalAdvance(text.mid(start, end - start)) > room) {
-            lines += text.mid(start, end - 1 - start) + QLatin1Char('\n');
-            start = end - 1;
-        }
-    }
-    return lines + text.mid(start);
+    return BrokenIntoLines(text, metrics, room);
 }
 
 // A value wider than its label shows whole in its tooltip; one of the

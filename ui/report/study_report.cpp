@@ -6,6 +6,7 @@
 #include "core/run_fault.h"
 #include "core/stability_margins.h"
 #include "ui/chart/styled_chart.h"
+#include "ui/common/text_breaking.h"
 #include "ui/margins/margin_texts.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
@@ -173,15 +174,7 @@ private:
         for (QString &word : words) {
             if (metrics.horizontalAdvance(word) <= width)
                 continue;
-            QString lines;
-            qsizetype start = 0;
-            for (qsizetype end = 2; end <= word.size(); ++end) {
-                if (end - start > 1 && metrics.horizontalAdvance(word.mid(start, end - start)) > width) {
-                    lines += word.mid(start, end - 1 - start) + QLatin1Char('\n');
-                    start = end - 1;
-                }
-            }
-            word = lines + word.mid(start);
+            word = BrokenIntoLines(word, metrics, width);
         }
         return words.join(QLatin1Char(' '));
     }

@@ -7,7 +7,7 @@ namespace tarvilo {
 // The text broken into lines that each fit in the room, at any character:
 // a value of hundreds of digits has no other place to break. Metrics is
 // QFontMetrics or QFontMetricsF.
-template<typename Metrics>
+template <typename Metrics>
 QString BrokenIntoLines(const QString &text, const Metrics &metrics, qreal room)
 {
     QString lines;

@@ -10,6 +10,8 @@ namespace tarvilo {
 template <typename Metrics>
 QString BrokenIntoLines(const QString &text, const Metrics &metrics, qreal room)
 {
+    if (metrics.horizontalAdvance(text) <= room)
+        return text;
     QString lines;
     qsizetype start = 0;
     for (qsizetype end = 2; end <= text.size(); ++end) {

@@ -171,11 +171,8 @@ private:
         if (metrics.horizontalAdvance(cell) <= width)
             return cell;
         QStringList words = cell.split(QLatin1Char(' '));
-        for (QString &word : words) {
-            if (metrics.horizontalAdvance(word) <= width)
-                continue;
+        for (QString &word : words)
             word = BrokenIntoLines(word, metrics, width);
-        }
         return words.join(QLatin1Char(' '));
     }
 

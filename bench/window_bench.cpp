@@ -9,7 +9,8 @@
 //    bare repaint of both charts;
 //  - a step of a box's value (Up or Down) to the window and the large chart
 //    repainted in full, with eight earlier cases kept;
-//  - a family of 25 values calculated and drawn;
+//  - a family calculated and drawn, the first time (its curves made) and
+//    then of 24 and 25 values in turn, so that every drawing changes them;
 //  - a case file with eight kept cases opened, its run made and painted;
 //  - "Márgenes y compensación" following one run with a sizing by bisection
 //    (Margen P by Pcarga) searched again, the window painted;
@@ -167,12 +168,17 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitForWindowExposed(family))
         return 1;
     std::vector<double> familyMs;
-    for (int drawing = 0; drawing < 20; ++drawing) {
+    double firstFamilyMs = 0;
+    for (int drawing = 0; drawing <= 20; ++drawing) {
+        family->findChild<QSpinBox *>(QStringLiteral("spnValores"))->setValue(drawing % 2 == 0 ? 25 : 24);
         QElapsedTimer timer;
         timer.start();
         family->cmdDibujar_Click();
         QCoreApplication::processEvents();
-        familyMs.push_back(timer.nsecsElapsed() / 1e6);
+        if (drawing == 0)
+            firstFamilyMs = timer.nsecsElapsed() / 1e6;
+        else
+            familyMs.push_back(timer.nsecsElapsed() / 1e6);
     }
 
     // The case saved above (eight kept cases) opened again and again, the
@@ -224,8 +230,9 @@ int main(int argc, char *argv[])
                 "(target at most 8 ms), bare repaint of both %.2f ms, step / bare repaint: %.2f (target at most 2)\n",
                 Median(stepsMs), stepsMs[stepsMs.size() * 95 / 100], Median(bareStepsMs),
                 Median(stepsMs) / Median(bareStepsMs));
-    std::printf("a family of 25 values calculated and drawn: median %.1f ms, worst %.1f ms (target under 50 ms)\n",
-                Median(familyMs), *std::max_element(familyMs.begin(), familyMs.end()));
+    std::printf("a family of 25 values calculated and drawn: the first time %.1f ms, then median %.1f ms, worst "
+                "%.1f ms (target under 50 ms)\n",
+                firstFamilyMs, Median(familyMs), *std::max_element(familyMs.begin(), familyMs.end()));
     std::printf("a case with eight kept cases opened, run and painted: median %.1f ms, worst %.1f ms "
                 "(target under 50 ms)\n",
                 Median(openingCaseMs), *std::max_element(openingCaseMs.begin(), openingCaseMs.end()));

@@ -3,6 +3,7 @@
 #include "ui/common/number_text.h"
 
 #include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineF>
@@ -115,6 +116,15 @@ void XyChartView::setPoints(int id, const QList<QPointF> &points)
     // Each new list lays the series out anew: not when nothing changed.
     if (series->points() != points)
         series->replace(points);
+}
+
+void XyChartView::layOutNow()
+{
+    // A legend entry's font follows the room it gets, which can move the
+    // plot area once more.
+    QGraphicsLayout *layout = m_chart->layout();
+    for (int pass = 0; pass < 3 && layout && !layout->isActivated(); ++pass)
+        layout->activate();
 }
 
 void XyChartView::setName(int id, const QString &name)

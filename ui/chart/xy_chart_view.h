@@ -47,6 +47,9 @@ public:
     void setColour(int id, const QColor &colour);
     void setShown(int id, bool shown);
     void setInLegend(int id, bool inLegend);
+    // Lays the chart out at once rather than at the next pass of the event
+    // loop: points set after it are shaped for the final plot area, once.
+    void layOutNow();
     void clear();
     int count() const { return static_cast<int>(m_entries.size()); }
 

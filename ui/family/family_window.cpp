@@ -354,11 +354,15 @@ void FamilyWindow::drawFamily()
     for (const FamilyMember &member : m_family)
         values.push_back(member.value);
     const QStringList names = ShortestDistinctTexts(values, m_regional);
-    // The axes first: each curve then works out its shape once.
+    // The axes and the legend first. New curves grow the legend, which
+    // narrows the plot area: laid out before the points, each curve works out
+    // its shape once rather than again at the next layout.
+    const size_t curvesBefore = m_curves.size();
     if (left <= right)
         m_chartView->setRanges(RoundRangesAround(left, right, top));
+    const auto isDrawn = [&](int i) { return i < count && !curves[static_cast<size_t>(i)].first.isEmpty(); };
     for (int i = 0; i < std::max(count, static_cast<int>(m_curves.size())); ++i) {
-        const bool drawn = i < count && !curves[static_cast<size_t>(i)].first.isEmpty();
+        const bool drawn = isDrawn(i);
         if (!drawn && i >= static_cast<int>(m_curves.size()))
             continue;
         const auto [system, load] = curvesOf(i);
@@ -367,11 +371,18 @@ void FamilyWindow::drawFamily()
             m_chartView->setName(system, ShortName(m_quantity) + QStringLiteral(" = ") + names[i]);
             m_chartView->setColour(system, colour);
             m_chartView->setColour(load, colour);
-            m_chartView->setPoints(system, curves[static_cast<size_t>(i)].first);
-            m_chartView->setPoints(load, curves[static_cast<size_t>(i)].second);
         }
         m_chartView->setShown(system, drawn);
         m_chartView->setShown(load, drawn);
+    }
+    if (m_curves.size() != curvesBefore)
+        m_chartView->layOutNow();
+    for (int i = 0; i < count; ++i) {
+        if (!isDrawn(i))
+            continue;
+        const auto [system, load] = m_curves[static_cast<size_t>(i)];
+        m_chartView->setPoints(system, curves[static_cast<size_t>(i)].first);
+        m_chartView->setPoints(load, curves[static_cast<size_t>(i)].second);
     }
     m_chartView->setPoints(m_points, operatingPoints);
 }

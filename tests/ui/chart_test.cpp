@@ -1,7 +1,9 @@
 // The chart: its fixed look, and the data and scales of a run.
 #include "tests/support/modal_watchdog.h"
 #include "tests/support/widget_test_fixture.h"
+#include "tests/support/window_commands.h"
 #include "ui/chart/qv_chart_view.h"
+#include "ui/chart/within_reach.h"
 #include "ui/chart/styled_chart.h"
 #include "tests/support/window_fixture.h"
 
@@ -167,6 +169,30 @@ private slots:
         QCOMPARE(view->series(Curve::LowerBranch)->at(299).y(), 0.357275711446876);
         QCOMPARE(view->series(Curve::UpperBranch)->at(299).y(), 1.21121789369631);
         QCOMPARE(view->series(Curve::LoadCharacteristic)->at(0), QPointF(-3.74625, 1.5));
+    }
+
+    // The chart draws no line that runs millions of pixels off the plot and
+    // shows the one drawn before instead: the earlier case's curve stayed.
+    void aLineFarOffThePlotReplacesTheEarlierOne()
+    {
+        MainWindow window(PointLocale());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QvChartView *view = window.chartView();
+        const QList<QPointF> before = view->series(Curve::LoadCharacteristic)->points();
+        m_watchdog->expect();
+        window.inputBox(InputBox::Qcap)->setText(QStringLiteral("1e39"));
+        Calculate(window);
+        const AxisRanges reach =
+                ReachAround({ view->axisX()->min(), view->axisX()->max(), view->axisY()->min(), view->axisY()->max() });
+        const QList<QPointF> drawn = view->series(Curve::LoadCharacteristic)->points();
+        // Every point of it lies beyond -2e34 p.u.: nothing of it can be seen.
+        QVERIFY(drawn != before);
+        for (const QPointF &point : drawn) {
+            QVERIFY2(point.x() >= reach.xMin && point.x() <= reach.xMax && point.y() >= reach.yMin
+                             && point.y() <= reach.yMax,
+                     qPrintable(QStringLiteral("%1, %2").arg(point.x()).arg(point.y())));
+        }
     }
 
     void tickLabelsUseTheRegionalSeparatorWithoutGrouping()

@@ -59,6 +59,9 @@ void QvChart::buildAxes()
     m_axisX = addValueAxis(AxisTitle(AxisQuantity::ReactivePower), Qt::AlignBottom);
     m_axisY = addValueAxis(AxisTitle(AxisQuantity::Voltage), Qt::AlignLeft);
     connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { stretchMinimumVoltageLine(); });
+    for (QValueAxis *axis : { m_axisX, m_axisY })
+        connect(axis, &QValueAxis::rangeChanged, this, [this] { keepLinesWithinReach(); });
+    m_reach = ReachAround({ m_axisX->min(), m_axisX->max(), m_axisY->min(), m_axisY->max() });
 }
 
 void QvChart::buildCurves()
@@ -114,10 +117,26 @@ void QvChart::showCurves(const ChartGrid &grid)
         QLineSeries *series = curve(which);
         if (which != Curve::LoadCharacteristic && branchesFromMarks())
             continue;
-        if (series->count() != ChartGrid::kRows || !grid.sameCurve(m_grid, which))
-            series->replace(grid.points(which));
+        if (m_linePoints.value(series).size() != ChartGrid::kRows || !grid.sameCurve(m_grid, which))
+            drawLine(series, grid.points(which));
     }
     m_grid = grid;
+}
+
+void QvChart::drawLine(QXYSeries *series, const QList<QPointF> &points)
+{
+    m_linePoints.insert(series, points);
+    SetPoints(series, WithinReach(points, m_reach));
+}
+
+void QvChart::keepLinesWithinReach()
+{
+    const AxisRanges reach = ReachAround({ m_axisX->min(), m_axisX->max(), m_axisY->min(), m_axisY->max() });
+    if (reach == m_reach)
+        return;
+    m_reach = reach;
+    for (auto line = m_linePoints.cbegin(); line != m_linePoints.cend(); ++line)
+        SetPoints(line.key(), WithinReach(line.value(), m_reach));
 }
 
 bool QvChart::branchesFromMarks() const
@@ -132,9 +151,9 @@ void QvChart::showBranches()
          { std::pair(Curve::UpperBranch, &m_marks.upperBranch), std::pair(Curve::LowerBranch, &m_marks.lowerBranch) }) {
         QLineSeries *series = curve(which);
         if (branchesFromMarks())
-            SetPoints(series, *refined);
-        else if (series->count() != ChartGrid::kRows)
-            series->replace(m_grid.points(which));
+            drawLine(series, *refined);
+        else if (m_linePoints.value(series).size() != ChartGrid::kRows)
+            drawLine(series, m_grid.points(which));
     }
 }
 
@@ -146,9 +165,9 @@ void QvChart::showMarks(const ChartMarks &marks)
     SetPoints(mark(Mark::UpperPoint), marks.hasSolution ? QList<QPointF>{ marks.upper } : none);
     SetPoints(mark(Mark::LowerPoint), marks.hasSolution ? QList<QPointF>{ marks.lower } : none);
     SetPoints(mark(Mark::Nose), { marks.nose });
-    SetPoints(mark(Mark::Margin), { QPointF(marks.marginFrom, marks.nose.y()), marks.nose });
+    drawLine(mark(Mark::Margin), { QPointF(marks.marginFrom, marks.nose.y()), marks.nose });
     if (QXYSeries *qvMargin = mark(Mark::QvMargin)) {
-        SetPoints(qvMargin, marks.hasQvMargin ? QList<QPointF>{ marks.qvMarginFrom, marks.qvMarginTo } : none);
+        drawLine(qvMargin, marks.hasQvMargin ? QList<QPointF>{ marks.qvMarginFrom, marks.qvMarginTo } : none);
     }
     showBranches();
     stretchMinimumVoltageLine();
@@ -162,6 +181,10 @@ void QvChart::clearMarks()
     for (const Mark which : kLargeChartMarks) {
         if (mark(which))
             mark(which)->clear();
+    }
+    for (const Mark which : { Mark::Margin, Mark::QvMargin }) {
+        if (mark(which))
+            m_linePoints.remove(mark(which));
     }
     showBranches();
 }
@@ -194,13 +217,14 @@ void QvChart::showKeptCases(const std::vector<KeptCurves> &cases)
                 continue;
             QLineSeries *series = keptSlot(slot, which);
             if (wanted && (newCase || !filled)) {
-                series->replace(Thinned(kept->grid.points(which)));
+                drawLine(series, Thinned(kept->grid.points(which)));
                 const QColor colour = keptColour(kept->serial);
                 if (series->pen().color() != colour)
                     series->setPen(CurvePen(colour));
                 filled = true;
             } else if (!wanted && (newCase || !kept)) {
                 series->clear();
+                m_linePoints.remove(series);
                 filled = false;
             }
             const qreal opacity = wanted ? 1 : 0;

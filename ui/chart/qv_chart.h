@@ -6,7 +6,9 @@
 #include "ui/chart/chart_style.h"
 #include "ui/chart/kept_curves.h"
 #include "ui/chart/styled_chart.h"
+#include "ui/chart/within_reach.h"
 
+#include <QHash>
 #include <QLocale>
 
 #include <array>
@@ -71,6 +73,9 @@ private:
     void buildCurves();
     void buildMarks();
     void stretchMinimumVoltageLine();
+    // A line's points, as far as the chart can draw them (see WithinReach).
+    void drawLine(QXYSeries *series, const QList<QPointF> &points);
+    void keepLinesWithinReach();
     // The large chart draws the branches that the marks bring, refined where
     // they bend; otherwise the run's points.
     bool branchesFromMarks() const;
@@ -83,6 +88,9 @@ private:
 
     RegionalSettings m_regional;
     ChartGrid m_grid;
+    // Each line's points as given, and the reach they were cut to.
+    QHash<QXYSeries *, QList<QPointF>> m_linePoints;
+    AxisRanges m_reach;
     ChartMarks m_marks;
     bool m_hasMarks = false;
     QLineSeries *m_curves[3] = {};

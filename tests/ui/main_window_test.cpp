@@ -208,6 +208,29 @@ private slots:
         QCOMPARE(box->text(), stepped);
     }
 
+    void eachCompanionWindowNamesTheProgram_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char *command : { "mnuGraficoAmpliado", "mnuFamilia", "mnuCurvaPV", "mnuMargenes", "mnuUnidades" })
+            QTest::newRow(command) << QString::fromLatin1(command);
+    }
+
+    // Told apart from other programs' windows in the task bar.
+    void eachCompanionWindowNamesTheProgram()
+    {
+        QFETCH(QString, command);
+        MainWindow window(PointLocale());
+        window.findChild<QAction *>(command)->trigger();
+        QWidget *opened = QApplication::activeModalWidget();
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top != &window && top->isVisible() && !opened)
+                opened = top;
+        }
+        QVERIFY(opened);
+        QVERIFY2(opened->windowTitle().endsWith(QStringLiteral(" - Tarvilo")), qPrintable(opened->windowTitle()));
+        opened->close();
+    }
+
     void focusStartsOnCalcular()
     {
         MainWindow window(PointLocale());

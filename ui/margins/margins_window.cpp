@@ -217,7 +217,7 @@ QString Quoted(const QString &text)
 MarginsWindow::MarginsWindow(const RegionalSettings &regional, QWidget *parent)
     : QWidget(parent, Qt::Window), m_regional(regional)
 {
-    SetUpCompanionWindow(this, QStringLiteral("frmMargenes"), QStringLiteral("Márgenes y compensación"));
+    SetUpCompanionWindow(this, QStringLiteral("frmMargenes"), QStringLiteral("Márgenes y compensación - Tarvilo"));
 
     m_lblNota = new QLabel(this);
     m_lblNota->setObjectName(QStringLiteral("lblNota"));

@@ -95,6 +95,29 @@ private slots:
         QVERIFY2(ok, qPrintable(read("txtUltimo")));
     }
 
+    // Shrunk as far as it goes, the window still shows the range's values
+    // whole and the chart's numbers and titles unshortened.
+    void theSmallestWindowShowsValuesAndAxesWhole()
+    {
+        MainWindow window(PointLocale());
+        FamilyWindow *family = Draw(window, InputBox::X, "-0.000123", "0.06", 5);
+        family->resize(1, 1);
+        family->show();
+        QVERIFY(QTest::qWaitForWindowExposed(family));
+        QCoreApplication::processEvents();
+        for (const char *name : { "txtPrimero", "txtUltimo" }) {
+            auto *box = family->findChild<QLineEdit *>(QString::fromLatin1(name));
+            QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) < box->contentsRect().width() - 4, name);
+        }
+        const auto *view = family->findChild<XyChartView *>(QStringLiteral("grfFamilia"));
+        for (const QGraphicsItem *item : view->scene()->items()) {
+            if (const auto *text = dynamic_cast<const QGraphicsTextItem *>(item); text && text->isVisible())
+                QVERIFY2(!text->toPlainText().contains(QChar(0x2026))
+                                 && !text->toPlainText().contains(QStringLiteral("...")),
+                         qPrintable(text->toPlainText()));
+        }
+    }
+
     // The family draws with the main window's boxes as they are when it
     // draws, not as they were when it opened. The varied quantity's own box
     // may hold anything: the range takes its place.

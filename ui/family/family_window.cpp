@@ -147,6 +147,9 @@ void FamilyWindow::buildControls()
     m_txtPrimero->setObjectName(QStringLiteral("txtPrimero"));
     m_txtUltimo = new SteppingLineEdit(m_regional, this);
     m_txtUltimo->setObjectName(QStringLiteral("txtUltimo"));
+    // Room for a value such as -0.000123 however narrow the window.
+    for (QLineEdit *box : { m_txtPrimero, m_txtUltimo })
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-0.0000000")) + 12);
     m_spnValores = new QSpinBox(this);
     m_spnValores->setObjectName(QStringLiteral("spnValores"));
     m_spnValores->setRange(2, kMaxValues);
@@ -198,6 +201,9 @@ void FamilyWindow::buildControls()
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     lowerLayout->addWidget(m_grdFamilia);
     lowerLayout->addLayout(tableButtons);
+    // Smaller, the axes' numbers and titles give way to "..." and the
+    // legend shows only its first few entries.
+    m_chartView->setMinimumSize(560, 360);
     auto *splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(m_chartView);
     splitter->addWidget(lower);

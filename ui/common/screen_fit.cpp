@@ -17,13 +17,22 @@ constexpr int kFrameHeight = 40;
 
 } // namespace
 
+QSize RoomOnScreen(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return {};
+    const QRect available = screen->availableGeometry();
+    return { available.width() - kFrameWidth, available.height() - kFrameHeight };
+}
+
 void FitWindowToScreen(QWidget *window)
 {
     const QScreen *screen = window->screen();
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    const QSize room(available.width() - kFrameWidth, available.height() - kFrameHeight);
+    const QSize room = RoomOnScreen(window);
     // Never below what the controls need: the window's own minimum wins.
     const QSize fitted =
             window->size().boundedTo(room).expandedTo(window->minimumSizeHint()).expandedTo(window->minimumSize());

@@ -1,5 +1,6 @@
 #pragma once
 
+class QSize;
 class QWidget;
 
 namespace tarvilo {
@@ -10,5 +11,9 @@ namespace tarvilo {
 // to) would stick out: on a small screen or with a large scaling its
 // buttons stay within reach.
 void FitWindowToScreen(QWidget *window);
+
+// The room a window has on its screen once the window manager's title bar
+// and borders are taken off; empty when it has no screen.
+QSize RoomOnScreen(const QWidget *window);
 
 } // namespace tarvilo

@@ -132,8 +132,30 @@ FamilyWindow::FamilyWindow(const QLocale &locale, const RegionalSettings &region
                                QStringLiteral("tarvilo-familia.png")));
     buildControls();
     cboMagnitud_Change();
+    keepChartLegible();
     resize(960, 760);
     FitWindowToScreen(this);
+}
+
+// Smaller than this, the axes' numbers and titles give way to "..." and the
+// legend shows only its first few entries. A small screen gets the chart
+// what room the other controls leave it, so the whole window still fits.
+void FamilyWindow::keepChartLegible()
+{
+    const QSize legible(560, 300);
+    m_chartView->setMinimumSize(0, 0);
+    const QSize room = RoomOnScreen(this);
+    if (room.isEmpty()) {
+        m_chartView->setMinimumSize(legible);
+        return;
+    }
+    // The chart sits above the table, so the others' heights add to its
+    // own; across, only the window's margins do.
+    const QMargins margins = layout()->contentsMargins();
+    const int othersHigh = minimumSizeHint().height() - m_chartView->minimumSizeHint().height();
+    const int othersWide = margins.left() + margins.right();
+    m_chartView->setMinimumSize(std::clamp(room.width() - othersWide, 0, legible.width()),
+                                std::clamp(room.height() - othersHigh, 0, legible.height()));
 }
 
 void FamilyWindow::buildControls()
@@ -201,9 +223,6 @@ void FamilyWindow::buildControls()
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     lowerLayout->addWidget(m_grdFamilia);
     lowerLayout->addLayout(tableButtons);
-    // Smaller, the axes' numbers and titles give way to "..." and the
-    // legend shows only its first few entries.
-    m_chartView->setMinimumSize(560, 360);
     auto *splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(m_chartView);
     splitter->addWidget(lower);

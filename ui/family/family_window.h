@@ -72,6 +72,7 @@ private:
     void cmdGuardarTabla_Click();
 
     void buildControls();
+    void keepChartLegible();
     void drawFamily();
     // The chart in words, for screen readers.
     void describeChart();

@@ -5,6 +5,7 @@
 #include "cli/case_command.h"
 #include "cli/console.h"
 #include "ui/common/first_frame_quit.h"
+#include "ui/common/form_font.h"
 #include "ui/common/qt_translations.h"
 #include "ui/main/main_window.h"
 
@@ -184,6 +185,7 @@ int main(int argc, char *argv[])
     }
 
     tarvilo::InstallQtSpanishTranslations(application);
+    tarvilo::KeepFormFontUnderStyleSheet();
     const QString startCase = line.parser.positionalArguments().value(0);
     tarvilo::MainWindow window(QLocale::system(), startCase);
     // Hidden, for bench/startup_ratio.py alone: the whole start-up timed

@@ -2,6 +2,7 @@
 // tooltips and captions where they help, the diagram picture as drawn once
 // and kept in tests/ui/reference.
 #include "tests/support/modal_watchdog.h"
+#include "ui/common/form_font.h"
 #include "tests/support/widget_test_fixture.h"
 #include "ui/main/diagram_picture.h"
 #include "tests/support/window_fixture.h"
@@ -14,12 +15,14 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace tarvilo;
@@ -402,9 +405,48 @@ private slots:
         QVERIFY(blackUnderLabel > 20);
     }
 
-    void noTextIsCutOff()
+    void noTextIsCutOff() { ExpectNoTextCutOff(*m_window); }
+
+    // A style sheet of colours alone (-stylesheet) keeps the forms' font,
+    // so no caption grows past its place, and the previous calculation's
+    // values still show grey.
+    void aStyleSheetKeepsTheFontAndTheGreyedValues()
     {
-        for (QLabel *label : m_window->findChildren<QLabel *>()) {
+        const auto restore = qScopeGuard([font = QApplication::font()] {
+            qApp->setStyleSheet(QString());
+            QApplication::setFont(font);
+        });
+        qApp->setStyleSheet(QStringLiteral("QWidget { background-color: #202020; color: #e0e0e0; }"));
+        KeepFormFontUnderStyleSheet();
+        {
+            MainWindow window(PointLocale());
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            ExpectNoTextCutOff(window);
+            // A negative reactance stops the run: the operating points are
+            // the previous run's.
+            window.inputBox(InputBox::X)->setText(QStringLiteral("-0.03"));
+            m_watchdog->expect();
+            window.findChild<QPushButton *>(QStringLiteral("cmdCalcular"))->click();
+            QCoreApplication::processEvents();
+            const auto brightest = [&window](ResultLabel label) {
+                const QImage shot = window.resultLabel(label)->grab().toImage();
+                int most = 0;
+                for (int y = 0; y < shot.height(); ++y) {
+                    for (int x = 0; x < shot.width(); ++x)
+                        most = std::max(most, qGray(shot.pixel(x, y)));
+                }
+                return most;
+            };
+            QCOMPARE_GT(brightest(ResultLabel::MargenQ2), 0xc8);
+            QCOMPARE_LT(brightest(ResultLabel::V2sup), 0x98);
+        }
+    }
+
+private:
+    static void ExpectNoTextCutOff(QWidget &window)
+    {
+        for (QLabel *label : window.findChildren<QLabel *>()) {
             if (label->text().isEmpty())
                 continue;
             const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap,
@@ -413,23 +455,24 @@ private slots:
                      qPrintable(label->objectName()
                                 + QStringLiteral(" needs %1x%2").arg(needed.width()).arg(needed.height())));
         }
-        for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
+        for (QPushButton *button : window.findChildren<QPushButton *>()) {
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
             QVERIFY2(button->fontMetrics().height() < button->height(), qPrintable(button->objectName()));
         }
-        for (QLineEdit *box : m_window->findChildren<QLineEdit *>()) {
+        for (QLineEdit *box : window.findChildren<QLineEdit *>()) {
             // Inside a 2-pixel frame the whole line height must fit.
             QVERIFY2(box->fontMetrics().height() <= box->height() - 4, qPrintable(box->objectName()));
             QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) < box->width() - 6,
                      qPrintable(box->objectName()));
         }
-        auto *frame = m_window->findChild<QGroupBox *>(QStringLiteral("fraResultados"));
+        auto *frame = window.findChild<QGroupBox *>(QStringLiteral("fraResultados"));
         QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width());
         // "Lado Fuente (barra 1)" wraps onto its second line.
-        QLabel *label1 = m_window->findChild<QLabel *>(QStringLiteral("Label1"));
+        QLabel *label1 = window.findChild<QLabel *>(QStringLiteral("Label1"));
         QVERIFY(label1->wordWrap());
     }
 
+private slots:
     void theWindowShowsTheDiagramPicture()
     {
         const QImage shown = Control(QStringLiteral("Image1"))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QFont>
 
 namespace tarvilo {
@@ -8,6 +9,15 @@ namespace tarvilo {
 inline QFont FormFont()
 {
     return QFont(QStringLiteral("Arial"), 8);
+}
+
+// Under a style sheet (-stylesheet) Qt stops a window's font from passing
+// to its controls, which take the application's instead: that becomes the
+// forms' font then, or their captions would grow past their places.
+inline void KeepFormFontUnderStyleSheet()
+{
+    if (!qApp->styleSheet().isEmpty())
+        QApplication::setFont(FormFont());
 }
 
 } // namespace tarvilo

@@ -1,5 +1,6 @@
 #include "ui/main/result_look.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QEvent>
 #include <QFont>
@@ -37,6 +38,10 @@ void ResultLook::apply(QLabel *label, bool previous) const
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, previous ? grey : text);
     label->setPalette(palette);
+    // A style sheet draws labels in its own colour, whatever their palette:
+    // only a sheet of the label's own greys it then.
+    if (!qApp->styleSheet().isEmpty())
+        label->setStyleSheet(previous ? QStringLiteral("color: %1").arg(grey.name()) : QString());
     QFont font = label->font();
     font.setItalic(previous);
     label->setFont(font);

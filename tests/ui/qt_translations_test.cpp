@@ -1,11 +1,18 @@
 // Qt's own texts (standard buttons, file dialogs, the boxes' context menu, the
-// replace question) come out in Spanish under an English locale too.
+// replace question) come out in Spanish under an English locale too, and the
+// file dialog opens with room for its list.
+#include "tests/support/scratch_settings.h"
+#include "ui/common/file_dialog.h"
 #include "ui/common/qt_translations.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <QTreeView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -48,6 +55,9 @@ Q_DECLARE_METATYPE(TextOf)
 class QtTranslationsTest : public QObject
 {
     Q_OBJECT
+
+    // The file dialog keeps its columns' widths in the user's settings.
+    tarvilo::testing::ScratchSettings m_settings;
 
 private slots:
     void initTestCase()
@@ -97,6 +107,33 @@ private slots:
         const QString text = textOf().section(u'\t', 0, 0).remove(u'&');
         QVERIFY2(text != QString(english).remove(u'&'), qPrintable(text));
         QVERIFY2(text.contains(spanishWords), qPrintable(text));
+    }
+
+    // The list names a folder's type in Spanish and shows its columns side
+    // by side, a date whole.
+    void theFileDialogListsAFolderInSpanishAndWhole()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("casos")));
+        QFileDialog dialog(nullptr, QStringLiteral("Abrir caso"), folder.path());
+        PrepareFileDialog(dialog);
+        dialog.setViewMode(QFileDialog::Detail);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *model = dialog.findChild<QFileSystemModel *>();
+        QVERIFY(model);
+        const QModelIndex casos = model->index(folder.filePath(QStringLiteral("casos")));
+        QTRY_VERIFY(!model->type(casos).isEmpty());
+        QCOMPARE(model->type(casos), QStringLiteral("Carpeta"));
+        auto *list = dialog.findChild<QTreeView *>();
+        QVERIFY(list);
+        int columns = 0;
+        for (int section = 0; section < list->header()->count(); ++section)
+            columns += list->header()->isSectionHidden(section) ? 0 : list->header()->sectionSize(section);
+        QVERIFY2(columns <= list->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(columns).arg(list->viewport()->width())));
+        const QString date = model->index(casos.row(), 3, casos.parent()).data().toString();
+        QVERIFY2(list->header()->sectionSize(3) > list->fontMetrics().horizontalAdvance(date), qPrintable(date));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "output/file_replacement.h"
 #include "ui/common/fault_message.h"
+#include "ui/common/file_dialog.h"
 #include "ui/common/message_box.h"
 
 #include <QDir>
@@ -48,8 +49,8 @@ public:
         : QFileDialog(parent, title, path, filters.join(QStringLiteral(";;"))), m_filters(filters)
     {
         setObjectName(QStringLiteral("dlgGuardar"));
-        setOption(QFileDialog::DontUseNativeDialog);
         setAcceptMode(QFileDialog::AcceptSave);
+        PrepareFileDialog(*this);
         setDefaultSuffix(EndingsOf(filters.front()).value(0).mid(1));
         connect(this, &QFileDialog::filterSelected, this,
                 [this](const QString &filter) { setDefaultSuffix(EndingsOf(filter).value(0).mid(1)); });

@@ -1,5 +1,6 @@
 #include "ui/main/case_commands.h"
 
+#include "ui/common/file_dialog.h"
 #include "ui/common/file_saving.h"
 #include "ui/common/message_box.h"
 #include "ui/main/main_window.h"
@@ -70,8 +71,8 @@ void CaseCommands::mnuAbrirCaso_Click()
     QFileDialog dialog(&m_window, QStringLiteral("Abrir caso"), folder,
                        kCaseFilter + QStringLiteral(";;Todos los archivos (*)"));
     dialog.setObjectName(QStringLiteral("dlgAbrir"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    PrepareFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     openCase(dialog.selectedFiles().front());

@@ -129,8 +129,9 @@ QGraphicsView *OpenChart(MainWindow &window, ChartKind kind)
 }
 
 // Plays a mouse sequence on a chart: steps separated by blanks, each an
-// action (p press, r release, d double click, m move), for the first three
-// a button (L, R, M), then where: i in the middle of the plot, o outside the
+// action (p press, r release, l a release the view never gets, as when a
+// menu has taken the mouse, d double click, m move), for all but a move a
+// button (L, R, M), then where: i in the middle of the plot, o outside the
 // view, e on its edge. "pLi mo pRo" holds the left button down inside, goes
 // out and presses the right one there. Presses and releases are Qt Test's;
 // a move is sent to the view itself, with the buttons held, wherever the
@@ -161,6 +162,9 @@ void PlayMouse(QGraphicsView *view, const QString &steps)
             held |= button;
         } else if (action == QLatin1Char('r')) {
             QTest::mouseRelease(viewport, button, Qt::NoModifier, at);
+            held &= ~button;
+        } else if (action == QLatin1Char('l')) {
+            QTest::mouseRelease(view->window(), button, Qt::NoModifier, at);
             held &= ~button;
         } else {
             QTest::mouseDClick(viewport, button, Qt::NoModifier, at);
@@ -202,6 +206,7 @@ private slots:
             "dLo dRo pLi dLo rLo", // double clicks outside, one with the left held
             "pLi mi rLi pRi rRi", // a band of no size, a right click
             "rLo rRi pRo mi rRi", // releases of buttons never pressed
+            "pLi mi pRi rRi lLi mi", // a right click during a band, whose menu takes the left release
         };
         const std::pair<ChartKind, const char *> kinds[] = { { ChartKind::Main, "main" },
                                                              { ChartKind::Large, "large" },

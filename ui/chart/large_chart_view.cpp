@@ -85,6 +85,18 @@ void LargeChartView::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
+void LargeChartView::mousePressEvent(QMouseEvent *event)
+{
+    // Another button pressed while the left one draws a band drops the band:
+    // the right one opens the picture menu, which takes the left button's
+    // release, and the band would stay and follow the cursor.
+    if (event->button() != Qt::LeftButton && (event->buttons() & Qt::LeftButton)) {
+        setRubberBand(QChartView::NoRubberBand);
+        setRubberBand(QChartView::RectangleRubberBand);
+    }
+    StyledChartView::mousePressEvent(event);
+}
+
 void LargeChartView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     fitAll();

@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGraphicsSimpleTextItem>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -395,6 +396,21 @@ private slots:
         QTest::keyClick(window.chartView(), Qt::Key_Return);
         QVERIFY(window.largeChart());
         window.close();
+    }
+
+    // Under Arabic settings a previous value keeps its decimal mark: it is
+    // drawn in a face that has every one of its characters.
+    void aPreviousValueShowsEveryCharacterUnderArabicSettings()
+    {
+        MainWindow window(QLocale(QLocale::Arabic, QLocale::Egypt));
+        window.inputBox(InputBox::X)->setText(QStringLiteral("-1"));
+        m_watchdog->expect();
+        Click(window, "cmdCalcular");
+        QLabel *value = window.resultLabel(ResultLabel::V2sup);
+        QVERIFY2(value->text().contains(QChar(0x066B)), qPrintable(value->text()));
+        const QFontMetrics metrics(value->font());
+        for (const uint character : value->text().toUcs4())
+            QVERIFY2(metrics.inFontUcs4(character), qPrintable(value->text()));
     }
 
     void valuesTheRunDidNotReachAreMarkedAsPrevious()

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -11,6 +12,20 @@
 #include <algorithm>
 
 namespace tarvilo {
+namespace {
+
+// Whether a font has a glyph of its own for each character: the italic
+// faces of some fonts lack the Arabic decimal mark, which Qt then draws as a
+// box, where the upright face has it.
+bool HasEveryCharacter(const QFont &font, const QString &text)
+{
+    const QFontMetrics metrics(font);
+    const QList<uint> characters = text.toUcs4();
+    return std::all_of(characters.begin(), characters.end(),
+                       [&metrics](uint character) { return metrics.inFontUcs4(character); });
+}
+
+} // namespace
 
 ResultLook::ResultLook(QWidget *frame) : QObject(frame), m_frame(frame)
 {
@@ -43,7 +58,8 @@ void ResultLook::apply(QLabel *label, bool previous) const
     if (!qApp->styleSheet().isEmpty())
         label->setStyleSheet(previous ? QStringLiteral("color: %1").arg(grey.name()) : QString());
     QFont font = label->font();
-    font.setItalic(previous);
+    font.setItalic(true);
+    font.setItalic(previous && HasEveryCharacter(font, label->text()));
     label->setFont(font);
 }
 

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -110,16 +111,23 @@ private slots:
     }
 
     // The list names a folder's type in Spanish and shows its columns side
-    // by side, a date whole.
+    // by side, each entry's size, type and date whole.
     void theFileDialogListsAFolderInSpanishAndWhole()
     {
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("casos")));
-        QFileDialog dialog(nullptr, QStringLiteral("Abrir caso"), folder.path());
+        QFile notes(folder.filePath(QStringLiteral("notas.txt")));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write(QByteArray(612, 'x')) == 612);
+        notes.close();
+        QFileDialog dialog(nullptr, QStringLiteral("Abrir caso"), folder.path(),
+                           QStringLiteral("Casos (*.tarvilo);;Todos los archivos (*)"));
         PrepareFileDialog(dialog);
         dialog.setViewMode(QFileDialog::Detail);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        // The file shows only once the user picks the second filter.
+        QTest::qWait(50);
+        dialog.selectNameFilter(QStringLiteral("Todos los archivos (*)"));
         auto *model = dialog.findChild<QFileSystemModel *>();
         QVERIFY(model);
         const QModelIndex casos = model->index(folder.filePath(QStringLiteral("casos")));
@@ -132,8 +140,24 @@ private slots:
             columns += list->header()->isSectionHidden(section) ? 0 : list->header()->sectionSize(section);
         QVERIFY2(columns <= list->viewport()->width(),
                  qPrintable(QStringLiteral("%1 > %2").arg(columns).arg(list->viewport()->width())));
-        const QString date = model->index(casos.row(), 3, casos.parent()).data().toString();
-        QVERIFY2(list->header()->sectionSize(3) > list->fontMetrics().horizontalAdvance(date), qPrintable(date));
+        const auto listed = [model, list](const QString &name) {
+            for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+                const QModelIndex entry = model->index(row, 0, list->rootIndex());
+                if (entry.data().toString() == name)
+                    return entry;
+            }
+            return QModelIndex();
+        };
+        QTRY_VERIFY(!model->type(listed(QStringLiteral("notas.txt"))).isEmpty());
+        const QModelIndex notas = listed(QStringLiteral("notas.txt"));
+        QCoreApplication::processEvents();
+        for (const QModelIndex &entry : { casos, notas }) {
+            for (int column = 1; column <= 3; ++column) {
+                const QString text = entry.siblingAtColumn(column).data().toString();
+                QVERIFY2(list->header()->sectionSize(column) > list->fontMetrics().horizontalAdvance(text),
+                         qPrintable(text));
+            }
+        }
     }
 };
 

@@ -6,13 +6,16 @@
 #include <QFileIconProvider>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLocale>
 #include <QSize>
+#include <QTimer>
 #include <QTreeView>
 
 #include <algorithm>
+#include <memory>
 
 namespace tarvilo {
 namespace {
@@ -52,6 +55,37 @@ void WidenDateColumn(QFileDialog &dialog)
         list->header()->resizeSection(kDateColumn, needed);
 }
 
+// The size and type columns are as narrow as their titles: whenever the
+// list changes (a folder read, another filter, the types found), each of the
+// three is widened to what it shows, never narrowed. Once a turn of the
+// event loop, however many entries change.
+void WidenColumnsToContents(QFileDialog &dialog)
+{
+    auto *list = dialog.findChild<QTreeView *>();
+    auto *files = list ? qobject_cast<QFileSystemModel *>(list->model()) : nullptr;
+    if (!files)
+        return;
+    auto pending = std::make_shared<bool>(false);
+    const auto widen = [list, pending] {
+        if (*pending)
+            return;
+        *pending = true;
+        QTimer::singleShot(0, list, [list, pending] {
+            *pending = false;
+            for (int column = 1; column < list->header()->count(); ++column) {
+                const int before = list->header()->sectionSize(column);
+                list->resizeColumnToContents(column);
+                if (list->header()->sectionSize(column) < before)
+                    list->header()->resizeSection(column, before);
+            }
+        });
+    };
+    QObject::connect(files, &QFileSystemModel::directoryLoaded, list, widen);
+    QObject::connect(files, &QAbstractItemModel::rowsInserted, list, widen);
+    QObject::connect(files, &QAbstractItemModel::dataChanged, list, widen);
+    QObject::connect(files, &QAbstractItemModel::layoutChanged, list, widen);
+}
+
 } // namespace
 
 void PrepareFileDialog(QFileDialog &dialog)
@@ -63,6 +97,7 @@ void PrepareFileDialog(QFileDialog &dialog)
     dialog.setIconProvider(types);
     QObject::connect(&dialog, &QObject::destroyed, [types] { delete types; });
     WidenDateColumn(dialog);
+    WidenColumnsToContents(dialog);
     dialog.resize(dialog.sizeHint().expandedTo(kLeastSize));
     FitWindowToScreen(&dialog);
 }

@@ -39,10 +39,9 @@ constexpr int kDateColumn = 3;
 
 // Qt gives the list's date column a fixed width, too narrow for a date and
 // time in most regional settings: widened to the longest month's.
-void WidenDateColumn(QFileDialog &dialog)
+void WidenDateColumn(QTreeView *list)
 {
-    auto *list = dialog.findChild<QTreeView *>();
-    if (!list || list->header()->count() <= kDateColumn)
+    if (list->header()->count() <= kDateColumn)
         return;
     const QFontMetrics metrics(list->font());
     int widest = 0;
@@ -59,10 +58,9 @@ void WidenDateColumn(QFileDialog &dialog)
 // list changes (a folder read, another filter, the types found), each of the
 // three is widened to what it shows, never narrowed. Once a turn of the
 // event loop, however many entries change.
-void WidenColumnsToContents(QFileDialog &dialog)
+void WidenColumnsToContents(QTreeView *list)
 {
-    auto *list = dialog.findChild<QTreeView *>();
-    auto *files = list ? qobject_cast<QFileSystemModel *>(list->model()) : nullptr;
+    auto *files = qobject_cast<QFileSystemModel *>(list->model());
     if (!files)
         return;
     auto pending = std::make_shared<bool>(false);
@@ -96,8 +94,11 @@ void PrepareFileDialog(QFileDialog &dialog)
     auto *types = new SpanishTypes;
     dialog.setIconProvider(types);
     QObject::connect(&dialog, &QObject::destroyed, [types] { delete types; });
-    WidenDateColumn(dialog);
-    WidenColumnsToContents(dialog);
+    // Qt's own list of the folder, if this Qt's dialog still has one.
+    if (auto *list = dialog.findChild<QTreeView *>()) {
+        WidenDateColumn(list);
+        WidenColumnsToContents(list);
+    }
     dialog.resize(dialog.sizeHint().expandedTo(kLeastSize));
     FitWindowToScreen(&dialog);
 }

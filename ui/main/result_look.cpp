@@ -57,9 +57,10 @@ void ResultLook::apply(QLabel *label, bool previous) const
     // only a sheet of the label's own greys it then.
     if (!qApp->styleSheet().isEmpty())
         label->setStyleSheet(previous ? QStringLiteral("color: %1").arg(grey.name()) : QString());
+    QFont italic = label->font();
+    italic.setItalic(true);
     QFont font = label->font();
-    font.setItalic(true);
-    font.setItalic(previous && HasEveryCharacter(font, label->text()));
+    font.setItalic(previous && HasEveryCharacter(italic, label->text()));
     label->setFont(font);
 }
 

@@ -4,6 +4,7 @@
 #include "cli/batch_command.h"
 #include "cli/case_command.h"
 #include "cli/console.h"
+#include "ui/common/drawn_style.h"
 #include "ui/common/first_frame_quit.h"
 #include "ui/common/form_font.h"
 #include "ui/common/qt_translations.h"
@@ -13,6 +14,8 @@
 #include <QCommandLineParser>
 #include <QLocale>
 #include <QStringList>
+
+#include <optional>
 
 namespace {
 
@@ -186,12 +189,15 @@ int main(int argc, char *argv[])
 
     tarvilo::InstallQtSpanishTranslations(application);
     tarvilo::KeepFormFontUnderStyleSheet();
+    tarvilo::UseDrawnFusionPictures();
     const QString startCase = line.parser.positionalArguments().value(0);
+    std::optional<tarvilo::FormFontWhileBuilding> formFont(std::in_place);
     tarvilo::MainWindow window(QLocale::system(), startCase);
     // Hidden, for bench/startup_ratio.py alone: the whole start-up timed
     // to the window's first frame.
     if (qEnvironmentVariableIsSet("TARVILO_QUIT_AFTER_SHOW"))
         tarvilo::QuitAfterFirstFrame(application);
     window.show();
+    formFont.reset();
     return application.exec();
 }

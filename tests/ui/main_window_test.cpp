@@ -434,6 +434,7 @@ private slots:
         m_watchdog->expect();
         Click(window, "cmdCalcular");
         QVERIFY(note->isVisibleTo(&window));
+        QVERIFY(note->font().italic());
         QCOMPARE(name(window.resultLabel(ResultLabel::V2sup)),
                  QStringLiteral("V2 sup [p.u.]: 0,9991, del cálculo anterior"));
         QVERIFY(window.resultLabel(ResultLabel::V2sup)->font().italic());

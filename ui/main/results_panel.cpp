@@ -88,7 +88,6 @@ void ResultsPanel::showValue(ResultLabel label, const ShownResults &results)
 
 void ResultsPanel::show(const ShownResults &results)
 {
-    m_look->show(m_previousNote, true);
     bool anyPrevious = false;
     for (const ResultLabel label : kResultLabels) {
         const auto index = static_cast<size_t>(label);
@@ -99,6 +98,10 @@ void ResultsPanel::show(const ShownResults &results)
         SetValueNote(value, previous ? QString::fromUtf8(kPreviousNote) : QString());
         value->setToolTip(ToolTipOf(value, previous));
     }
+    // Greyed only once it shows: that looks its italic face up, which a
+    // start-up with every value new needs not load.
+    if (anyPrevious)
+        m_look->show(m_previousNote, true);
     m_previousNote->setVisible(anyPrevious);
 }
 

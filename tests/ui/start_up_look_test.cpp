@@ -1,0 +1,176 @@
+// What a start-up does to look no different for less: Fusion's pictures
+// drawn instead of read, and windows built under the forms' font.
+#include "tests/support/widget_test_fixture.h"
+#include "ui/common/drawn_style.h"
+#include "ui/common/form_font.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+#include <QToolButton>
+
+#include <algorithm>
+#include <memory>
+
+using namespace tarvilo;
+using namespace tarvilo::testing;
+
+namespace {
+
+// A titled frame with one value, as the main window's results frame.
+std::unique_ptr<QWidget> TitledFrame()
+{
+    auto form = std::make_unique<QWidget>();
+    form->setFont(FormFont());
+    form->resize(240, 220);
+    auto *frame = new QGroupBox(QStringLiteral("Resultados"), form.get());
+    frame->setGeometry(10, 10, 209, 193);
+    (new QLabel(QStringLiteral("V2 min [p.u.]"), frame))->move(8, 40);
+    return form;
+}
+
+int Difference(QRgb a, QRgb b)
+{
+    return std::max({ std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b)) });
+}
+
+// Where the frame's line crosses the middle column and the middle row: its
+// top and bottom, left and right, as the first and last pixels differing
+// from the window's colour along them.
+QList<int> FrameEdges(const QImage &image, const QRect &frame)
+{
+    const QRgb window = image.pixel(1, 1);
+    QList<int> edges;
+    const int column = frame.center().x();
+    const int row = frame.center().y();
+    for (const bool vertical : { true, false }) {
+        int first = -1;
+        int last = -1;
+        const int length = vertical ? image.height() : image.width();
+        for (int i = 0; i < length; ++i) {
+            const QRgb pixel = vertical ? image.pixel(column, i) : image.pixel(i, row);
+            if (Difference(pixel, window) > 4) {
+                first = first < 0 ? i : first;
+                last = i;
+            }
+        }
+        edges << first << last;
+    }
+    return edges;
+}
+
+void UseStyle(const char *name)
+{
+    QApplication::setStyle(QStyleFactory::create(QString::fromLatin1(name)));
+}
+
+} // namespace
+
+class StartUpLookTest : public WidgetTestFixture
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        qApp->setStyleSheet(QString());
+        UseStyle("Fusion");
+        WidgetTestFixture::cleanup();
+    }
+
+    void theDrawnGroupBoxFrameLooksAsFusionsOwn()
+    {
+        UseStyle("Fusion");
+        std::unique_ptr<QWidget> form = TitledFrame();
+        const QRect frame = form->findChild<QGroupBox *>()->geometry();
+        const QImage fusion = form->grab().toImage();
+        UseDrawnFusionPictures();
+        const QImage drawn = form->grab().toImage();
+        QCOMPARE(drawn.size(), fusion.size());
+        const QList<int> edges = FrameEdges(fusion, frame);
+        QVERIFY(!edges.contains(-1));
+        QCOMPARE(FrameEdges(drawn, frame), edges);
+        int most = 0;
+        int differing = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                const int difference = Difference(drawn.pixel(x, y), fusion.pixel(x, y));
+                most = std::max(most, difference);
+                differing += difference > 2 ? 1 : 0;
+            }
+        }
+        // Only the four rounded corners may differ by more than a shade.
+        QVERIFY2(most <= 24, qPrintable(QString::number(most)));
+        QVERIFY2(differing <= 24, qPrintable(QString::number(differing)));
+    }
+
+    void theMenuBarsExtensionArrowIsDrawn()
+    {
+        UseDrawnFusionPictures();
+        for (const auto which :
+             { QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton }) {
+            const QImage arrow = QApplication::style()->standardIcon(which).pixmap(16, 16).toImage();
+            const QColor ink = QApplication::palette().color(QPalette::ButtonText);
+            int inked = 0;
+            for (int y = 0; y < arrow.height(); ++y) {
+                for (int x = 0; x < arrow.width(); ++x) {
+                    const QColor pixel = arrow.pixelColor(x, y);
+                    inked += pixel.alpha() > 160 && Difference(pixel.rgb(), ink.rgb()) < 40 ? 1 : 0;
+                }
+            }
+            QVERIFY2(inked >= 8 && inked <= 128, qPrintable(QString::number(inked)));
+        }
+        // A menu bar too narrow for its menus offers the rest behind it.
+        QWidget window;
+        auto *bar = new QMenuBar(&window);
+        for (const char *title : { "Archivo", "Ver", "Acerca de..." })
+            bar->addMenu(QString::fromLatin1(title));
+        bar->setGeometry(0, 0, 90, 24);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QList<QToolButton *> buttons = bar->findChildren<QToolButton *>();
+        QCOMPARE(buttons.size(), 1);
+        QVERIFY(buttons.front()->isVisible());
+        QVERIFY(!buttons.front()->icon().isNull());
+    }
+
+    void anotherStyleOrAStyleSheetIsLeftAsItIs()
+    {
+        UseStyle("Windows");
+        const QStyle *windows = QApplication::style();
+        UseDrawnFusionPictures();
+        QCOMPARE(QApplication::style(), windows);
+
+        UseStyle("Fusion");
+        qApp->setStyleSheet(QStringLiteral("QGroupBox { border: 2px solid red; }"));
+        const QStyle *sheet = QApplication::style();
+        UseDrawnFusionPictures();
+        QCOMPARE(QApplication::style(), sheet);
+    }
+
+    void theFormsFontLastsWhileAWindowIsBuiltOnly()
+    {
+        const QFont application = QApplication::font();
+        std::unique_ptr<QLineEdit> box;
+        {
+            const FormFontWhileBuilding formFont;
+            box = std::make_unique<QLineEdit>(QStringLiteral("10.48"));
+            box->setFont(FormFont());
+            box->show();
+        }
+        QCOMPARE(QApplication::font(), application);
+        QCOMPARE(box->font(), FormFont());
+        // What comes later, a message box, has the application's font.
+        QMessageBox box2(QMessageBox::Warning, QStringLiteral("Tarvilo"), QStringLiteral("Texto"));
+        QCOMPARE(box2.font(), application);
+    }
+};
+
+QTEST_MAIN(StartUpLookTest)
+#include "start_up_look_test.moc"

@@ -1,6 +1,7 @@
 // What a start-up does to look no different for less: Fusion's pictures
 // drawn instead of read, and windows built under the forms' font.
 #include "tests/support/widget_test_fixture.h"
+#include "ui/common/app_icon.h"
 #include "ui/common/drawn_style.h"
 #include "ui/common/form_font.h"
 
@@ -152,6 +153,18 @@ private slots:
         const QStyle *sheet = QApplication::style();
         UseDrawnFusionPictures();
         QCOMPARE(QApplication::style(), sheet);
+    }
+
+    void theIconIsDrawnAtEverySizeAskedFor()
+    {
+        const QIcon icon = AppIcon();
+        for (const int side : { 16, 32, 48, 64, 128, 16 }) {
+            const QImage drawn = icon.pixmap(side, side).toImage();
+            QCOMPARE(drawn.size(), QSize(side, side));
+            // Transparent corners around a white card with the curves on it.
+            QCOMPARE(drawn.pixelColor(0, 0).alpha(), 0);
+            QCOMPARE(drawn.pixelColor(side / 2, side / 8).alpha(), 255);
+        }
     }
 
     void theFormsFontLastsWhileAWindowIsBuiltOnly()

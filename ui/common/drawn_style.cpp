@@ -80,13 +80,17 @@ public:
         }
         // As Fusion draws it: below the title, a rounded grey line, a faint
         // darker one inside it and a fainter fill, all seen through, over
-        // whatever the window's colour.
-        const auto *box = qobject_cast<const QGroupBox *>(widget);
-        const bool titled = !box || box->isCheckable() || !box->title().isEmpty();
-        const int top = titled
-                ? std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget), option->fontMetrics.height())
-                        + kGroupBoxTopMargin
-                : kGroupBoxTopMargin;
+        // whatever the window's colour. Fusion of Qt 6.4 is given the whole
+        // box and lays the frame out below the title itself; later ones are
+        // given the frame's own place.
+        int top = 0;
+        if (const auto *box = qobject_cast<const QGroupBox *>(widget); box && option->rect == box->rect()) {
+            const bool titled = box->isCheckable() || !box->title().isEmpty();
+            top = kGroupBoxTopMargin
+                    + (titled ? std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
+                                         option->fontMetrics.height())
+                              : 0);
+        }
         const QRectF frame = QRectF(option->rect.adjusted(1, top + 1, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);

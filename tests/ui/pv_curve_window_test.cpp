@@ -229,6 +229,15 @@ private slots:
                      qPrintable(label->accessibleDescription()));
             QCOMPARE(caption->toolTip(), label->accessibleDescription());
         }
+        // Each value stands well apart from its caption, the longest too.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const char *name : { "lblPmax", "lblV2Pmax", "lblMargenP" }) {
+            const auto *label = window.findChild<QLabel *>(QString::fromLatin1(name));
+            const auto *caption = window.findChild<QLabel *>(QString::fromLatin1(name) + QStringLiteral("_tit"));
+            const int captionEnd = caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
+            QVERIFY2(label->x() - captionEnd >= 12, qPrintable(caption->text()));
+        }
     }
 
     void aWindowOpenedAfterAFailedRunCarriesTheNote()

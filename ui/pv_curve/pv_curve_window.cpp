@@ -190,6 +190,9 @@ PvCurveWindow::PvCurveWindow(const QLocale &locale, const RegionalSettings &regi
     m_lblV2PmaxTitle = findChild<QLabel *>(QStringLiteral("lblV2Pmax_tit"));
     m_lblMargenP = value("lblMargenP", QStringLiteral("Margen P [p.u.]"), kMargenPTip, values, 2);
     values->setColumnStretch(2, 1);
+    // A value may begin with a bare decimal mark (".7443"): well apart from
+    // its caption, or it reads as the caption's last character.
+    values->setHorizontalSpacing(16);
 
     m_lblNota = new QLabel(this);
     m_lblNota->setObjectName(QStringLiteral("lblNota"));

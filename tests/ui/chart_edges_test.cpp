@@ -132,7 +132,7 @@ QGraphicsView *OpenChart(MainWindow &window, ChartKind kind)
 // action (p press, r release, l a release the view never gets, as when a
 // menu has taken the mouse, d double click, m move), for all but a move a
 // button (L, R, M), then where: i in the middle of the plot, o outside the
-// view, e on its edge. "pLi mo pRo" holds the left button down inside, goes
+// view, e on its edge, f far past its lower right corner. "pLi mo pRo" holds the left button down inside, goes
 // out and presses the right one there. Presses and releases are Qt Test's;
 // a move is sent to the view itself, with the buttons held, wherever the
 // cursor of the screen is.
@@ -146,6 +146,7 @@ void PlayMouse(QGraphicsView *view, const QString &steps)
         const QChar place = step.back();
         const QPoint at = place == QLatin1Char('i') ? inside
                 : place == QLatin1Char('e')         ? QPoint(viewport->width() - 1, 0)
+                : place == QLatin1Char('f')         ? QPoint(viewport->width() + 40, viewport->height() + 40)
                                                     : QPoint(viewport->width() + 40, -25);
         const QChar action = step.front();
         if (action == QLatin1Char('m')) {
@@ -275,6 +276,28 @@ private slots:
         QVERIFY(band.xMax - band.xMin <= 4 * (fitted.xMax - fitted.xMin) * (1 + 1e-12));
         QTest::keyClick(view, Qt::Key_Escape);
         QCOMPARE(RangesOf(*view->qvChart()), fitted);
+    }
+
+    // A band from the middle of the plot to far past its corner zooms to the
+    // plot's lower right quarter, not beyond what was shown.
+    void aBandDraggedPastThePlotEndsAtItsEdge()
+    {
+        MainWindow window(PointLocale());
+        Trigger(window, "mnuGraficoAmpliado");
+        LargeChartView *view = window.largeChart()->view();
+        QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
+        const AxisRanges fitted = RangesOf(*view->qvChart());
+        PlayMouse(view, QStringLiteral("pLi mf rLf"));
+        QCoreApplication::processEvents();
+        const AxisRanges zoomed = RangesOf(*view->qvChart());
+        const double middleX = (fitted.xMin + fitted.xMax) / 2;
+        const double middleY = (fitted.yMin + fitted.yMax) / 2;
+        const double pixel = (fitted.xMax - fitted.xMin) / 200; // a few pixels of the plot
+        QVERIFY2(std::abs(zoomed.xMin - middleX) < pixel && std::abs(zoomed.xMax - fitted.xMax) < pixel,
+                 qPrintable(QStringLiteral("%1 %2").arg(zoomed.xMin).arg(zoomed.xMax)));
+        const double pixelY = (fitted.yMax - fitted.yMin) / 200;
+        QVERIFY2(std::abs(zoomed.yMax - middleY) < pixelY && std::abs(zoomed.yMin - fitted.yMin) < pixelY,
+                 qPrintable(QStringLiteral("%1 %2").arg(zoomed.yMin).arg(zoomed.yMax)));
     }
 
     // A notch forward narrows both spans about the cursor, a notch back widens them.

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarvilo {
@@ -105,7 +106,18 @@ void LargeChartView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void LargeChartView::mouseMoveEvent(QMouseEvent *event)
 {
-    StyledChartView::mouseMoveEvent(event);
+    if (event->buttons() & Qt::LeftButton) {
+        // A band dragged past the plot ends at its edge: Qt would zoom to
+        // what lies beyond, a wider view than the one the band began in.
+        const QRectF plot = mapFromScene(m_qvChart->mapToScene(m_qvChart->plotArea())).boundingRect();
+        const QPointF inside(std::clamp(event->position().x(), plot.left(), plot.right()),
+                             std::clamp(event->position().y(), plot.top(), plot.bottom()));
+        QMouseEvent bounded(event->type(), inside, event->globalPosition() + (inside - event->position()),
+                            event->button(), event->buttons(), event->modifiers());
+        StyledChartView::mouseMoveEvent(&bounded);
+    } else {
+        StyledChartView::mouseMoveEvent(event);
+    }
     const QPointF at = mapToScene(event->position().toPoint());
     m_qvChart->showHover(HoverTextAt(*m_qvChart, at, m_bases), at);
 }

@@ -132,10 +132,10 @@ QGraphicsView *OpenChart(MainWindow &window, ChartKind kind)
 // action (p press, r release, l a release the view never gets, as when a
 // menu has taken the mouse, d double click, m move), for all but a move a
 // button (L, R, M), then where: i in the middle of the plot, o outside the
-// view, e on its edge, f far past its lower right corner. "pLi mo pRo" holds the left button down inside, goes
-// out and presses the right one there. Presses and releases are Qt Test's;
-// a move is sent to the view itself, with the buttons held, wherever the
-// cursor of the screen is.
+// view, e on its edge, f far past its lower right corner. "pLi mo pRo" holds
+// the left button down inside, goes out and presses the right one there.
+// Presses and releases are Qt Test's; a move is sent to the view itself,
+// with the buttons held, wherever the cursor of the screen is.
 void PlayMouse(QGraphicsView *view, const QString &steps)
 {
     QWidget *viewport = view->viewport();

@@ -8,6 +8,7 @@
 #include "core/qv_model.h"
 #include "tests/support/access_keys.h"
 #include "tests/support/default_inputs.h"
+#include "tests/support/previous_look.h"
 #include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
 #include "ui/margins/margins_window.h"
@@ -378,11 +379,24 @@ private slots:
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(label);
         QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Margen P [p.u.]: 7.0629, del cálculo anterior"));
         QCOMPARE(face->text(QAccessible::Value), QStringLiteral("7.0629"));
+        // Greyed as the main window greys them, the present case's column of
+        // the sizing table too, and still so in other units.
+        const auto looksPrevious = [margins](const char *name) {
+            return LooksPrevious(margins->findChild<QLabel *>(QString::fromLatin1(name)));
+        };
+        for (const char *name : { "lblMargenP", "lblDistanciaV2", "lblActualVariada" })
+            QVERIFY2(looksPrevious(name), name);
+        margins->setPhysicalBases(PhysicalBases{ 100, 230 });
+        QVERIFY(looksPrevious("lblMargenP"));
+        QVERIFY(looksPrevious("lblMargenP_fis"));
+        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Margen P [p.u.]: 7.0629, del cálculo anterior"));
 
         calculate(window, { "0.03", "3.33", "1", "10", "0", "0" }, false);
         QVERIFY(margins->findChild<QLabel *>(QStringLiteral("lblNota"))->isHidden());
         QVERIFY(Text(margins, QStringLiteral("lblMargenP")) != before);
         QCOMPARE(face->text(QAccessible::Name).endsWith(QStringLiteral("del cálculo anterior")), false);
+        for (const char *name : { "lblMargenP", "lblMargenP_fis", "lblDistanciaV2", "lblActualVariada" })
+            QVERIFY2(!looksPrevious(name), name);
 
         // A window opened after a failed run carries the note too.
         calculate(window, { "-0.03", "3.33", "1", "10.48", "0", "0" }, true);

@@ -4,6 +4,7 @@
 #include "tests/support/widget_test_fixture.h"
 #include "tests/support/window_fixture.h"
 #include "tests/support/default_inputs.h"
+#include "tests/support/previous_look.h"
 #include "ui/chart/xy_chart_view.h"
 #include "ui/pv_curve/pv_curve_window.h"
 
@@ -157,11 +158,18 @@ private slots:
         // A run that could not read its inputs: the previous case, noted.
         calculate(window, { "abc", "0", "1", "1", "0.1", "0" }, true);
         QCOMPARE(Text(pv, "lblNota"), QStringLiteral("Gráfico del cálculo anterior"));
+        const auto looksPrevious = [pv](const char *name) {
+            return LooksPrevious(pv->findChild<QLabel *>(QString::fromLatin1(name)));
+        };
+        for (const char *name : { "lblPmax", "lblV2Pmax", "lblMargenP" })
+            QVERIFY2(looksPrevious(name), name);
 
-        // A good run clears the note.
+        // A good run clears the note and the grey.
         calculate(window, { "0.03", "3.33", "1", "10.48", "0", "0" }, false);
         QVERIFY(!Shown(pv, "lblNota"));
         QCOMPARE(Text(pv, "lblPmax"), QStringLiteral("17.5429"));
+        for (const char *name : { "lblPmax", "lblV2Pmax", "lblMargenP" })
+            QVERIFY2(!looksPrevious(name), name);
 
         // No active load, then failed runs: never the stale "Sin carga activa".
         calculate(window, { "0.03", "3.33", "1", "0", "0", "0" }, false);

@@ -4,7 +4,7 @@
 #include "ui/common/twips_layout.h"
 #include "ui/common/value_label.h"
 #include "ui/main/control_table.h"
-#include "ui/main/result_look.h"
+#include "ui/common/result_look.h"
 
 #include <QLabel>
 #include <QScreen>

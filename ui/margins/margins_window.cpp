@@ -11,6 +11,7 @@
 #include "ui/common/number_text.h"
 #include "ui/common/quantities.h"
 #include "ui/common/regional_locale.h"
+#include "ui/common/result_look.h"
 #include "ui/common/screen_fit.h"
 #include "ui/common/stepping_line_edit.h"
 #include "ui/common/value_label.h"
@@ -219,6 +220,7 @@ MarginsWindow::MarginsWindow(const RegionalSettings &regional, QWidget *parent)
 {
     SetUpCompanionWindow(this, QStringLiteral("frmMargenes"), QStringLiteral("Márgenes y compensación - Tarvilo"));
 
+    m_look = new ResultLook(this);
     m_lblNota = new QLabel(this);
     m_lblNota->setObjectName(QStringLiteral("lblNota"));
     m_lblNota->setWordWrap(true);
@@ -429,6 +431,7 @@ void MarginsWindow::showRun(const QvInputs &inputs, const QvResults &results)
     m_inputs = inputs;
     m_results = results;
     setNote(QString());
+    showAsPrevious(false);
     showMargins();
     if (m_searched)
         showSizing();
@@ -441,12 +444,22 @@ void MarginsWindow::showFailedRun(const std::optional<QvInputs> &)
         return;
     }
     setNote(QStringLiteral("El último cálculo no se completó: los valores son los del cálculo anterior."));
+    showAsPrevious(true);
+}
+
+void MarginsWindow::showAsPrevious(bool previous)
+{
+    const QString note = previous ? kPrevious : QString();
     for (const Row &shown : m_rows) {
-        SetValueNote(shown.value, kPrevious);
-        SetValueNote(shown.physical, kPrevious);
+        for (QLabel *label : { shown.value, shown.physical }) {
+            SetValueNote(label, note);
+            m_look->show(label, previous);
+        }
     }
-    for (const Row &shown : m_sizingRows)
-        SetValueNote(shown.current, kPrevious);
+    for (const Row &shown : m_sizingRows) {
+        SetValueNote(shown.current, note);
+        m_look->show(shown.current, previous);
+    }
 }
 
 void MarginsWindow::showMargins()
@@ -456,7 +469,6 @@ void MarginsWindow::showMargins()
     for (size_t i = 0; i < m_rows.size(); ++i) {
         const Quantity quantity = kPointRows[i].quantity;
         SetValue(m_rows[i].value, texts[quantity]);
-        SetValueNote(m_rows[i].value, QString());
         // The same in physical units, where it has one and exists.
         const std::optional<PhysicalUnit> unit = m_bases ? PhysicalUnitOf(quantity, *m_bases) : std::nullopt;
         QLabel *physical = m_rows[i].physical;

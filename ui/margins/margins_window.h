@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace tarvilo {
 
+class ResultLook;
 class SteppingLineEdit;
 
 // frmMargenes: how far the case on the main chart lies from voltage
@@ -74,6 +75,8 @@ private:
     };
     Row addRow(QGridLayout *grid, int row, const char *name, const QString &title, const QString &meaning);
     void showMargins();
+    // Marks every value of the present case as the previous calculation's, or clears the mark.
+    void showAsPrevious(bool previous);
     void showSizing();
     void clearSizing(const QString &sentence);
     void setNote(const QString &text);
@@ -88,6 +91,7 @@ private:
     std::vector<Row> m_rows; // the operating-point table
     std::vector<Row> m_sizingRows; // the sizing table
     QLabel *m_lblNota = nullptr;
+    ResultLook *m_look = nullptr; // the previous calculation's values greyed
     QComboBox *m_cboObjetivo = nullptr;
     SteppingLineEdit *m_txtObjetivo = nullptr;
     QComboBox *m_cboVariar = nullptr;

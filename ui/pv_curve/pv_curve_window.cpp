@@ -12,6 +12,7 @@
 #include "ui/common/fault_message.h"
 #include "ui/common/number_text.h"
 #include "ui/common/quantities.h"
+#include "ui/common/result_look.h"
 #include "ui/common/value_label.h"
 
 #include <QGridLayout>
@@ -198,6 +199,7 @@ PvCurveWindow::PvCurveWindow(const QLocale &locale, const RegionalSettings &regi
     m_lblNota->setObjectName(QStringLiteral("lblNota"));
     m_lblNota->setWordWrap(true);
     m_lblNota->hide();
+    m_look = new ResultLook(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_lblNota);
@@ -254,6 +256,7 @@ void PvCurveWindow::showFailedRun(const std::optional<QvInputs> &inputs)
     if (m_showsCurve) {
         for (QLabel *label : { m_lblPmax, m_lblV2Pmax, m_lblMargenP }) {
             SetValueNote(label, QStringLiteral("del cálculo anterior"));
+            m_look->show(label, true);
         }
         setNote(why.isEmpty() ? QStringLiteral("Gráfico del cálculo anterior")
                               : QStringLiteral("Gráfico del cálculo anterior. ") + why);
@@ -295,8 +298,10 @@ bool PvCurveWindow::showCase(const QvInputs &inputs, QString *why)
     // Screen readers name each value by the caption shown beside it.
     MakeValueLabel(m_lblPmax, m_lblPmaxTitle->text());
     MakeValueLabel(m_lblV2Pmax, m_lblV2PmaxTitle->text());
-    for (QLabel *label : { m_lblPmax, m_lblV2Pmax, m_lblMargenP })
+    for (QLabel *label : { m_lblPmax, m_lblV2Pmax, m_lblMargenP }) {
         SetValueNote(label, QString());
+        m_look->show(label, false);
+    }
     DrawPvCurve(*m_view, curve, operating, load);
 
     m_lblPmax->setText(Number(curve.Pmax, m_regional));

@@ -12,6 +12,7 @@ class QLabel;
 
 namespace tarvilo {
 
+class ResultLook;
 class StyledChart;
 class XyChartView;
 
@@ -61,6 +62,7 @@ private:
     QLabel *m_lblMargenP = nullptr;
     QLabel *m_lblAviso = nullptr;
     QLabel *m_lblNota = nullptr;
+    ResultLook *m_look = nullptr; // the previous calculation's values greyed
     bool m_showsCurve = false;
     QvInputs m_inputs; // the case the curve shows
 };

@@ -1,4 +1,4 @@
-#include "ui/main/result_look.h"
+#include "ui/common/result_look.h"
 
 #include <QApplication>
 #include <QColor>

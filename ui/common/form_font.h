@@ -21,11 +21,12 @@ inline void KeepFormFontUnderStyleSheet()
 }
 
 // Qt's line edits, selectable labels and chart texts lay their first text
-// out in the application's font, before they take their window's: while one
-// of these lives, a window built and shown is so under the forms' font, and
-// a start-up loads no second face for nothing (half a megabyte). The
-// application's own font, the one of menus and message boxes, comes back
-// when it ends.
+// out in the application's font before they take their window's. While one
+// of these lives the application's font is the forms' font, so that the
+// windows built and shown meanwhile load no second face (half a megabyte at
+// start-up). The application's own font, that of menus and message boxes,
+// comes back when it ends; Qt then keeps it as set, and a change of the
+// desktop's font reaches them at the next start.
 class FormFontWhileBuilding
 {
 public:

@@ -1,10 +1,10 @@
 #include "ui/main/results_panel.h"
 
+#include "ui/common/result_look.h"
 #include "ui/common/text_breaking.h"
 #include "ui/common/twips_layout.h"
 #include "ui/common/value_label.h"
 #include "ui/main/control_table.h"
-#include "ui/common/result_look.h"
 
 #include <QLabel>
 #include <QScreen>

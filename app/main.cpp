@@ -15,8 +15,6 @@
 #include <QLocale>
 #include <QStringList>
 
-#include <optional>
-
 namespace {
 
 using tarvilo::Print;
@@ -191,13 +189,11 @@ int main(int argc, char *argv[])
     tarvilo::KeepFormFontUnderStyleSheet();
     tarvilo::UseDrawnFusionPictures();
     const QString startCase = line.parser.positionalArguments().value(0);
-    std::optional<tarvilo::FormFontWhileBuilding> formFont(std::in_place);
     tarvilo::MainWindow window(QLocale::system(), startCase);
     // Hidden, for bench/startup_ratio.py alone: the whole start-up timed
     // to the window's first frame.
     if (qEnvironmentVariableIsSet("TARVILO_QUIT_AFTER_SHOW"))
         tarvilo::QuitAfterFirstFrame(application);
     window.show();
-    formFont.reset();
     return application.exec();
 }

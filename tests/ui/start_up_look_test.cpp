@@ -1,5 +1,5 @@
 // What a start-up does to look no different for less: Fusion's pictures
-// drawn instead of read, and windows built under the forms' font.
+// drawn instead of read, and the program's icon drawn when asked for.
 #include "tests/support/widget_test_fixture.h"
 #include "ui/common/app_icon.h"
 #include "ui/common/drawn_style.h"
@@ -8,9 +8,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
@@ -114,18 +112,48 @@ private slots:
     void theMenuBarsExtensionArrowIsDrawn()
     {
         UseDrawnFusionPictures();
-        for (const auto which :
-             { QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton }) {
-            const QImage arrow = QApplication::style()->standardIcon(which).pixmap(16, 16).toImage();
-            const QColor ink = QApplication::palette().color(QPalette::ButtonText);
-            int inked = 0;
-            for (int y = 0; y < arrow.height(); ++y) {
-                for (int x = 0; x < arrow.width(); ++x) {
-                    const QColor pixel = arrow.pixelColor(x, y);
-                    inked += pixel.alpha() > 160 && Difference(pixel.rgb(), ink.rgb()) < 40 ? 1 : 0;
+        const auto arrow = [](QStyle::StandardPixmap which, Qt::LayoutDirection direction) {
+            QWidget bar;
+            bar.setLayoutDirection(direction);
+            return QApplication::style()->standardIcon(which, nullptr, &bar).pixmap(16, 16).toImage();
+        };
+        QImage down = arrow(QStyle::SP_ToolBarVerticalExtensionButton, Qt::LeftToRight);
+        QImage turned(down.height(), down.width(), QImage::Format_ARGB32);
+        for (int y = 0; y < down.height(); ++y) {
+            for (int x = 0; x < down.width(); ++x)
+                turned.setPixelColor(y, x, down.pixelColor(x, y));
+        }
+        struct Case
+        {
+            const char *name;
+            QImage image;
+            bool pointsRight;
+        };
+        const Case cases[] = {
+            { "across", arrow(QStyle::SP_ToolBarHorizontalExtensionButton, Qt::LeftToRight), true },
+            { "across, right to left", arrow(QStyle::SP_ToolBarHorizontalExtensionButton, Qt::RightToLeft), false },
+            { "down, seen turned", turned, true },
+        };
+        for (const Case &arrowCase : cases) {
+            // Two chevrons a gap apart: their backs on the top inked row,
+            // their tips two rows down, on the side they point to.
+            const QImage &image = arrowCase.image;
+            const auto inkOn = [&image](int row) {
+                QList<int> columns;
+                for (int x = 0; row >= 0 && row < image.height() && x < image.width(); ++x) {
+                    if (image.pixelColor(x, row).alpha() > 100)
+                        columns << x;
                 }
-            }
-            QVERIFY2(inked >= 8 && inked <= 128, qPrintable(QString::number(inked)));
+                return columns;
+            };
+            int top = 0;
+            while (top < image.height() && inkOn(top).isEmpty())
+                ++top;
+            const QList<int> backs = inkOn(top);
+            const QList<int> tips = inkOn(top + 2);
+            QVERIFY2(backs.size() == 2 && tips.size() == 2 && backs.at(1) - backs.at(0) >= 3, arrowCase.name);
+            QVERIFY2((tips.at(0) > backs.at(0)) == arrowCase.pointsRight, arrowCase.name);
+            QVERIFY2(inkOn(top + 5).isEmpty(), arrowCase.name);
         }
         // A menu bar too narrow for its menus offers the rest behind it.
         QWidget window;
@@ -165,23 +193,6 @@ private slots:
             QCOMPARE(drawn.pixelColor(0, 0).alpha(), 0);
             QCOMPARE(drawn.pixelColor(side / 2, side / 8).alpha(), 255);
         }
-    }
-
-    void theFormsFontLastsWhileAWindowIsBuiltOnly()
-    {
-        const QFont application = QApplication::font();
-        std::unique_ptr<QLineEdit> box;
-        {
-            const FormFontWhileBuilding formFont;
-            box = std::make_unique<QLineEdit>(QStringLiteral("10.48"));
-            box->setFont(FormFont());
-            box->show();
-        }
-        QCOMPARE(QApplication::font(), application);
-        QCOMPARE(box->font(), FormFont());
-        // What comes later, a message box, has the application's font.
-        QMessageBox box2(QMessageBox::Warning, QStringLiteral("Tarvilo"), QStringLiteral("Texto"));
-        QCOMPARE(box2.font(), application);
     }
 };
 

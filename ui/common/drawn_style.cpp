@@ -1,7 +1,6 @@
 #include "ui/common/drawn_style.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QGroupBox>
 #include <QIconEngine>
 #include <QPainter>
@@ -9,37 +8,48 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include <algorithm>
+
 namespace tarvilo {
 namespace {
 
 constexpr int kGroupBoxTopMargin = 3; // Fusion's room above a group box's frame
 
-// The extension arrow, two small chevrons in the text's colour, drawn at
-// whatever size is asked for.
+// The extension arrow, two small chevrons in a grey of the buttons' text,
+// drawn at whatever size is asked for: across a menu bar, pointing the way
+// its text reads; down a tool bar.
 class ChevronIconEngine : public QIconEngine
 {
 public:
-    explicit ChevronIconEngine(Qt::Orientation orientation) : m_orientation(orientation) { }
+    enum class Pointing { Right, Left, Down };
+
+    explicit ChevronIconEngine(Pointing pointing) : m_pointing(pointing) { }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
     {
-        const QPalette palette = QApplication::palette();
-        const QColor colour =
-                palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active, QPalette::ButtonText);
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QPen(colour, std::max(1.0, rect.height() / 8.0)));
-        painter->translate(rect.center() + QPointF(0.5, 0.5));
-        if (m_orientation == Qt::Vertical)
-            painter->rotate(90);
-        const qreal half = std::min(rect.width(), rect.height()) / 4.0;
-        for (const qreal shift : { -half / 2, half / 2 }) {
-            const QPointF points[] = { { shift - half / 2, -half },
-                                       { shift + half / 2, 0 },
-                                       { shift - half / 2, half } };
-            painter->drawPolyline(points, 3);
+        QColor colour = QApplication::palette().color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
+                                                      QPalette::ButtonText);
+        colour.setAlpha(170);
+        // Square cells, one pixel each at 16 pixels: "›" three cells wide and
+        // five tall, twice, a cell apart.
+        static constexpr QPoint kChevron[] = { { 0, 0 }, { 1, 1 }, { 2, 2 }, { 1, 3 }, { 0, 4 } };
+        constexpr int kWide = 7;
+        constexpr int kTall = 5;
+        const int cell = std::max(1, std::min(rect.width(), rect.height()) / 16);
+        const bool down = m_pointing == Pointing::Down;
+        const QPoint origin = rect.topLeft()
+                + QPoint(rect.width() - (down ? kTall : kWide) * cell, rect.height() - (down ? kWide : kTall) * cell)
+                        / 2;
+        for (const int shift : { 0, 4 }) {
+            for (QPoint point : kChevron) {
+                point.rx() += shift;
+                if (m_pointing == Pointing::Left)
+                    point.rx() = kWide - 1 - point.x();
+                if (down)
+                    point = QPoint(point.y(), point.x());
+                painter->fillRect(QRect(origin + point * cell, QSize(cell, cell)), colour);
+            }
         }
-        painter->restore();
     }
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
@@ -51,10 +61,10 @@ public:
         return pixmap;
     }
 
-    QIconEngine *clone() const override { return new ChevronIconEngine(m_orientation); }
+    QIconEngine *clone() const override { return new ChevronIconEngine(m_pointing); }
 
 private:
-    Qt::Orientation m_orientation;
+    Pointing m_pointing;
 };
 
 class DrawnFusionStyle : public QProxyStyle
@@ -64,10 +74,14 @@ public:
 
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const override
     {
-        if (icon == SP_ToolBarHorizontalExtensionButton)
-            return QIcon(new ChevronIconEngine(Qt::Horizontal));
+        using Pointing = ChevronIconEngine::Pointing;
+        if (icon == SP_ToolBarHorizontalExtensionButton) {
+            const Qt::LayoutDirection direction =
+                    widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
+            return QIcon(new ChevronIconEngine(direction == Qt::RightToLeft ? Pointing::Left : Pointing::Right));
+        }
         if (icon == SP_ToolBarVerticalExtensionButton)
-            return QIcon(new ChevronIconEngine(Qt::Vertical));
+            return QIcon(new ChevronIconEngine(Pointing::Down));
         return QProxyStyle::standardIcon(icon, option, widget);
     }
 

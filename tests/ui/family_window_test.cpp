@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -274,6 +275,24 @@ private slots:
         const QString rows = family->tableText().section(QLatin1Char('\n'), 1);
         for (const char *word : { "nan", "inf", "∞", "indefinido" })
             QVERIFY2(!rows.contains(QString::fromUtf8(word)), word);
+    }
+
+    // However often drawn, the table fills its width: its last column takes
+    // what the others leave.
+    void theTableFillsItsWidth()
+    {
+        MainWindow window(PointLocale());
+        FamilyWindow *family = Draw(window, InputBox::Pcarga, "5", "12", 7);
+        family->show();
+        QVERIFY(QTest::qWaitForWindowExposed(family));
+        family->resize(1500, family->height()); // wider than the columns need
+        for (int drawing = 0; drawing < 2; ++drawing) {
+            QCoreApplication::processEvents();
+            const QHeaderView *header = family->table()->horizontalHeader();
+            const int last = header->count() - 1;
+            QCOMPARE(header->sectionViewportPosition(last) + header->sectionSize(last), header->viewport()->width());
+            family->cmdDibujar_Click();
+        }
     }
 
     void theQvMethodsMarginHasAColumn()

@@ -465,7 +465,10 @@ void FamilyWindow::fillTable()
             m_grdFamilia->setItem(row - 1, column, item);
         }
     }
+    // Each column as wide as its texts, the last one then stretched again
+    // over what the others leave: fitting it to its texts undid that.
     m_grdFamilia->resizeColumnsToContents();
+    m_grdFamilia->horizontalHeader()->setStretchLastSection(false);
     m_grdFamilia->horizontalHeader()->setStretchLastSection(true);
 }
 

@@ -431,7 +431,7 @@ void MarginsWindow::showRun(const QvInputs &inputs, const QvResults &results)
     m_inputs = inputs;
     m_results = results;
     setNote(QString());
-    showAsPrevious(false);
+    m_showsPrevious = false;
     showMargins();
     if (m_searched)
         showSizing();
@@ -444,21 +444,26 @@ void MarginsWindow::showFailedRun(const std::optional<QvInputs> &)
         return;
     }
     setNote(QStringLiteral("El último cálculo no se completó: los valores son los del cálculo anterior."));
-    showAsPrevious(true);
+    m_showsPrevious = true;
+    markValues();
 }
 
-void MarginsWindow::showAsPrevious(bool previous)
+void MarginsWindow::markValues()
 {
-    const QString note = previous ? kPrevious : QString();
+    // Again after each change of their texts: whether a value is drawn in
+    // italics depends on its characters.
+    const QString note = m_showsPrevious ? kPrevious : QString();
+    const auto mark = [this, &note](QLabel *label) {
+        SetValueNote(label, note);
+        m_look->show(label, m_showsPrevious);
+    };
     for (const Row &shown : m_rows) {
-        for (QLabel *label : { shown.value, shown.physical }) {
-            SetValueNote(label, note);
-            m_look->show(label, previous);
-        }
+        mark(shown.value);
+        mark(shown.physical);
     }
     for (const Row &shown : m_sizingRows) {
-        SetValueNote(shown.current, note);
-        m_look->show(shown.current, previous);
+        mark(shown.current);
+        mark(shown.sized);
     }
 }
 
@@ -480,6 +485,7 @@ void MarginsWindow::showMargins()
                                       : QString());
         }
     }
+    markValues();
 }
 
 void MarginsWindow::clearSizing(const QString &sentence)
@@ -489,6 +495,7 @@ void MarginsWindow::clearSizing(const QString &sentence)
     m_found.reset();
     m_cmdAplicar->setEnabled(false);
     m_lblResultado->setText(sentence);
+    markValues();
 }
 
 MarginsWindow::Sizing MarginsWindow::sizing() const
@@ -566,6 +573,7 @@ void MarginsWindow::showSizing()
     m_found = found.value;
     m_foundInput = asked.input;
     m_cmdAplicar->setEnabled(true);
+    markValues();
 }
 
 void MarginsWindow::cmdAplicar_Click()

@@ -75,8 +75,9 @@ private:
     };
     Row addRow(QGridLayout *grid, int row, const char *name, const QString &title, const QString &meaning);
     void showMargins();
-    // Marks every value of the present case as the previous calculation's, or clears the mark.
-    void showAsPrevious(bool previous);
+    // Marks the values as the previous calculation's, greyed and told to
+    // screen readers, or clears the mark.
+    void markValues();
     void showSizing();
     void clearSizing(const QString &sentence);
     void setNote(const QString &text);
@@ -92,6 +93,7 @@ private:
     std::vector<Row> m_sizingRows; // the sizing table
     QLabel *m_lblNota = nullptr;
     ResultLook *m_look = nullptr; // the previous calculation's values greyed
+    bool m_showsPrevious = false; // the last run did not complete
     QComboBox *m_cboObjetivo = nullptr;
     SteppingLineEdit *m_txtObjetivo = nullptr;
     QComboBox *m_cboVariar = nullptr;

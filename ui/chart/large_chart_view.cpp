@@ -94,7 +94,10 @@ void LargeChartView::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton && (event->buttons() & Qt::LeftButton)) {
         setRubberBand(QChartView::NoRubberBand);
         setRubberBand(QChartView::RectangleRubberBand);
+        m_drawingBand = false;
     }
+    if (event->button() == Qt::LeftButton)
+        m_drawingBand = plotInView().contains(event->position());
     StyledChartView::mousePressEvent(event);
 }
 
@@ -106,10 +109,10 @@ void LargeChartView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void LargeChartView::mouseMoveEvent(QMouseEvent *event)
 {
-    if (event->buttons() & Qt::LeftButton) {
+    if (m_drawingBand && (event->buttons() & Qt::LeftButton)) {
         // A band dragged past the plot ends at its edge: Qt would zoom to
         // what lies beyond, a wider view than the one the band began in.
-        const QRectF plot = mapFromScene(m_qvChart->mapToScene(m_qvChart->plotArea())).boundingRect();
+        const QRectF plot = plotInView();
         const QPointF inside(std::clamp(event->position().x(), plot.left(), plot.right()),
                              std::clamp(event->position().y(), plot.top(), plot.bottom()));
         QMouseEvent bounded(event->type(), inside, event->globalPosition() + (inside - event->position()),
@@ -130,7 +133,14 @@ void LargeChartView::mouseReleaseEvent(QMouseEvent *event)
         event->accept();
         return;
     }
+    if (event->button() == Qt::LeftButton)
+        m_drawingBand = false;
     StyledChartView::mouseReleaseEvent(event);
+}
+
+QRectF LargeChartView::plotInView() const
+{
+    return mapFromScene(m_qvChart->mapToScene(m_qvChart->plotArea())).boundingRect();
 }
 
 void LargeChartView::keyPressEvent(QKeyEvent *event)

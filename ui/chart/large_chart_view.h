@@ -48,12 +48,14 @@ protected:
 
 private:
     void showRanges(const AxisRanges &ranges, Mode mode);
+    QRectF plotInView() const;
 
     QvChart *m_qvChart;
     std::optional<PhysicalBases> m_bases;
     Mode m_mode = Mode::Fitted;
     AxisRanges m_mainRanges;
     bool m_settingRanges = false;
+    bool m_drawingBand = false; // the left button went down inside the plot
 };
 
 } // namespace tarvilo

@@ -29,7 +29,7 @@ public:
     {
         QColor colour = QApplication::palette().color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
                                                       QPalette::ButtonText);
-        colour.setAlpha(170);
+        colour.setAlpha(230);
         // Square cells, one pixel each at 16 pixels: "›" three cells wide and
         // five tall, twice, a cell apart.
         static constexpr QPoint kChevron[] = { { 0, 0 }, { 1, 1 }, { 2, 2 }, { 1, 3 }, { 0, 4 } };
@@ -96,7 +96,8 @@ public:
         // darker one inside it and a fainter fill, all seen through, over
         // whatever the window's colour. Fusion of Qt 6.4 is given the whole
         // box and lays the frame out below the title itself; later ones are
-        // given the frame's own place.
+        // given the frame's own place. Told apart by the place given, a box
+        // without a title is laid out as 6.4 does; every box here has one.
         int top = 0;
         if (const auto *box = qobject_cast<const QGroupBox *>(widget); box && option->rect == box->rect()) {
             const bool titled = box->isCheckable() || !box->title().isEmpty();

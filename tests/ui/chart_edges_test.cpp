@@ -128,6 +128,13 @@ QGraphicsView *OpenChart(MainWindow &window, ChartKind kind)
     return window.pvCurveWindow()->chartView();
 }
 
+// The large chart opened from the window and shown; null if it never showed.
+LargeChartView *OpenLargeChart(MainWindow &window)
+{
+    Trigger(window, "mnuGraficoAmpliado");
+    return QTest::qWaitForWindowExposed(window.largeChart()) ? window.largeChart()->view() : nullptr;
+}
+
 // Plays a mouse sequence on a chart: steps separated by blanks, each an
 // action (p press, r release, l a release the view never gets, as when a
 // menu has taken the mouse, d double click, m move), for all but a move a
@@ -243,9 +250,8 @@ private slots:
     void largeChartZoomIsBoundedBothWays()
     {
         MainWindow window(PointLocale());
-        Trigger(window, "mnuGraficoAmpliado");
-        LargeChartView *view = window.largeChart()->view();
-        QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
+        LargeChartView *view = OpenLargeChart(window);
+        QVERIFY(view);
         const AxisRanges fitted = RangesOf(*view->qvChart());
         QString why;
         for (int notch = 0; notch < 10000; ++notch)
@@ -283,9 +289,8 @@ private slots:
     void aBandDraggedPastThePlotEndsAtItsEdge()
     {
         MainWindow window(PointLocale());
-        Trigger(window, "mnuGraficoAmpliado");
-        LargeChartView *view = window.largeChart()->view();
-        QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
+        LargeChartView *view = OpenLargeChart(window);
+        QVERIFY(view);
         const AxisRanges fitted = RangesOf(*view->qvChart());
         PlayMouse(view, QStringLiteral("pLi mf rLf"));
         QCoreApplication::processEvents();
@@ -304,9 +309,8 @@ private slots:
     void largeChartWheelNotchZoomsInOrOut()
     {
         MainWindow window(PointLocale());
-        Trigger(window, "mnuGraficoAmpliado");
-        LargeChartView *view = window.largeChart()->view();
-        QVERIFY(QTest::qWaitForWindowExposed(window.largeChart()));
+        LargeChartView *view = OpenLargeChart(window);
+        QVERIFY(view);
         const AxisRanges fitted = RangesOf(*view->qvChart());
         for (const int notch : { 1, -1 }) {
             view->fitAll();

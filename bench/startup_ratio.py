@@ -6,7 +6,7 @@ alternating from round to round, in a scratch folder (where both write
 their curve file) with scratch settings. Each process runs from its start
 through the default run and the window shown to its first frame painted,
 and quits by itself: tarvilo through the hidden TARVILO_QUIT_AFTER_SHOW
-(see app/main.cpp), the floor always. Wall time is measured around the
+(see app/main.cpp), and so does the floor. Wall time is measured around the
 child, and so is its processor time (user and system), which other
 programs busy on the same cores disturb less; peak memory is the child's
 maximum resident set size.

@@ -1,5 +1,7 @@
 #include "ui/common/result_look.h"
 
+#include "ui/common/value_label.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QEvent>
@@ -41,6 +43,12 @@ void ResultLook::show(QLabel *label, bool previous)
     else
         known->previous = previous;
     apply(label, previous);
+}
+
+void ResultLook::showValue(QLabel *value, bool previous)
+{
+    show(value, previous);
+    SetValueNote(value, previous ? QStringLiteral("del cálculo anterior") : QString());
 }
 
 void ResultLook::apply(QLabel *label, bool previous) const

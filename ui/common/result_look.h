@@ -22,6 +22,9 @@ public:
     explicit ResultLook(QWidget *frame);
 
     void show(QLabel *label, bool previous);
+    // A value: so shown, and told to screen readers as "del cálculo
+    // anterior" when it is the previous calculation's.
+    void showValue(QLabel *value, bool previous);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

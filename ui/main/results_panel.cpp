@@ -15,8 +15,6 @@
 namespace tarvilo {
 namespace {
 
-constexpr const char *kPreviousNote = "del cálculo anterior";
-
 // A tooltip too long for one line of the screen (a value of hundreds of
 // digits), broken into lines that each fit on it.
 QString InScreenLines(const QLabel *value, const QString &text)
@@ -94,8 +92,7 @@ void ResultsPanel::show(const ShownResults &results)
         QLabel *value = this->label(label);
         const bool previous = !results.writtenByLastRun[index] && !results.texts[index].isEmpty();
         anyPrevious = anyPrevious || previous;
-        m_look->show(value, previous);
-        SetValueNote(value, previous ? QString::fromUtf8(kPreviousNote) : QString());
+        m_look->showValue(value, previous);
         value->setToolTip(ToolTipOf(value, previous));
     }
     // Greyed only once it shows: that looks its italic face up, which a

@@ -202,8 +202,6 @@ void SetValue(QLabel *label, const QString &text)
     TellValueChanged(label);
 }
 
-const QString kPrevious = QStringLiteral("del cálculo anterior");
-
 // A text quoted in a sentence: a long one by its beginning, so that the
 // sentence still fits the window.
 QString Quoted(const QString &text)
@@ -452,11 +450,7 @@ void MarginsWindow::markValues()
 {
     // Again after each change of their texts: whether a value is drawn in
     // italics depends on its characters.
-    const QString note = m_showsPrevious ? kPrevious : QString();
-    const auto mark = [this, &note](QLabel *label) {
-        SetValueNote(label, note);
-        m_look->show(label, m_showsPrevious);
-    };
+    const auto mark = [this](QLabel *label) { m_look->showValue(label, m_showsPrevious); };
     for (const Row &shown : m_rows) {
         mark(shown.value);
         mark(shown.physical);

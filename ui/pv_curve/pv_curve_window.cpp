@@ -254,10 +254,8 @@ void PvCurveWindow::showFailedRun(const std::optional<QvInputs> &inputs)
         return;
     }
     if (m_showsCurve) {
-        for (QLabel *label : { m_lblPmax, m_lblV2Pmax, m_lblMargenP }) {
-            SetValueNote(label, QStringLiteral("del cálculo anterior"));
-            m_look->show(label, true);
-        }
+        for (QLabel *label : { m_lblPmax, m_lblV2Pmax, m_lblMargenP })
+            m_look->showValue(label, true);
         setNote(why.isEmpty() ? QStringLiteral("Gráfico del cálculo anterior")
                               : QStringLiteral("Gráfico del cálculo anterior. ") + why);
     } else {
@@ -298,10 +296,8 @@ bool PvCurveWindow::showCase(const QvInputs &inputs, QString *why)
     // Screen readers name each value by the caption shown beside it.
     MakeValueLabel(m_lblPmax, m_lblPmaxTitle->text());
     MakeValueLabel(m_lblV2Pmax, m_lblV2PmaxTitle->text());
-    for (QLabel *label : { m_lblPmax, m_lblV2Pmax, m_lblMargenP }) {
-        SetValueNote(label, QString());
-        m_look->show(label, false);
-    }
+    for (QLabel *label : { m_lblPmax, m_lblV2Pmax, m_lblMargenP })
+        m_look->showValue(label, false);
     DrawPvCurve(*m_view, curve, operating, load);
 
     m_lblPmax->setText(Number(curve.Pmax, m_regional));

@@ -1,6 +1,8 @@
 # Warnings and Qt definitions shared by the targets of the project.
 function(tarvilo_target_defaults target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    # One section per function: the program links those it calls at start-up
+    # together (TarviloStartUpOrder.cmake).
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -ffunction-sections)
     target_compile_definitions(${target} PRIVATE
         QT_DISABLE_DEPRECATED_BEFORE=0x060400
         QT_NO_CAST_FROM_ASCII)

@@ -38,6 +38,8 @@ def main():
         if start is not None and int(size, 16) > 0:
             placed.append((int(start, 16), name))
 
+    if not listed:
+        sys.exit(f"{list_path} lists no start-up sections")
     found = [(start, name) for start, name in placed if name in listed]
     if len(found) * 2 < len(listed):
         sys.exit(f"only {len(found)} of the {len(listed)} listed start-up sections are in the program: "

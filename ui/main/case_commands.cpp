@@ -47,7 +47,9 @@ CaseCommands::CaseCommands(MainWindow &window, QMenu *menu, QAction *before) : Q
     };
     add("mnuAbrirCaso", QStringLiteral("&Abrir caso..."), QKeySequence::Open, &CaseCommands::mnuAbrirCaso_Click);
     add("mnuGuardarCaso", QStringLiteral("G&uardar caso"), QKeySequence::Save, &CaseCommands::mnuGuardarCaso_Click);
-    add("mnuGuardarCasoComo", QStringLiteral("Guardar caso co&mo..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+    // Keys, not the text "Ctrl+Shift+S": the text is read in the translated
+    // key names, looked up one by one in Qt's Spanish texts at start-up.
+    add("mnuGuardarCasoComo", QStringLiteral("Guardar caso co&mo..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         &CaseCommands::mnuGuardarCasoComo_Click);
     m_recentMenu = new QMenu(QStringLiteral("Casos recien&tes"), menu);
     m_recentMenu->setObjectName(QStringLiteral("mnuCasosRecientes"));

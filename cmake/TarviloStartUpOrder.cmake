@@ -19,7 +19,9 @@ function(tarvilo_link_start_up_code_first target list_file)
 
     set(probe_dir "${CMAKE_CURRENT_BINARY_DIR}/${target}_linker_probe")
     file(WRITE "${probe_dir}/probe.cpp" "int main() { return 0; }\n")
-    separate_arguments(flags UNIX_COMMAND "${CMAKE_CXX_FLAGS}")
+    # Linked as the program is, with the same compiler and flags (which may
+    # choose another linker).
+    separate_arguments(flags UNIX_COMMAND "${CMAKE_CXX_FLAGS} ${CMAKE_EXE_LINKER_FLAGS}")
     execute_process(COMMAND "${CMAKE_CXX_COMPILER}" ${flags} probe.cpp -o probe "-Wl,--verbose"
                     WORKING_DIRECTORY "${probe_dir}" OUTPUT_VARIABLE verbose ERROR_QUIET RESULT_VARIABLE failed)
     set(all_code "    *(.text .stub .text.* .gnu.linkonce.t.*)\n")

@@ -5,8 +5,9 @@
 # nearly the whole program resident before the window shows. Each function
 # gets its own section (-ffunction-sections, tarvilo_target_defaults), and
 # the linker's own script, with the sections of those called at start-up
-# (as scripts/list-start-up-code.py finds them) placed ahead of the other
-# code in .text, links the program. They stay inside .text, where debuggers
+# (as scripts/list-start-up-code.py finds them) placed first in .text,
+# ahead even of the cold parts that the compiler splits off every function,
+# links the program. They stay inside .text, where debuggers
 # and profilers look for functions. A section the list names that no longer
 # exists is skipped, one it misses stays with the rest of the code: a stale
 # list costs memory, never correctness. A linker that does not show its
@@ -34,11 +35,17 @@ function(tarvilo_link_start_up_code_first target list_file)
     set(script "${CMAKE_MATCH_1}")
 
     file(STRINGS "${list_file}" sections REGEX "^\\.text")
-    set(start_up "")
+    # The C runtime's own start-up code (_start and its helpers) goes first.
+    set(start_up "    *crt1.o(.text) *crti.o(.text) *crtbegin*.o(.text)\n")
     foreach(section IN LISTS sections)
         string(APPEND start_up "    *(${section})\n")
     endforeach()
-    string(REPLACE "${all_code}" "${start_up}${all_code}" script "${script}")
+    set(cold_code "    *(.text.unlikely .text.*_unlikely .text.unlikely.*)\n")
+    string(FIND "${script}" "${cold_code}" cold_at)
+    if(cold_at EQUAL -1)
+        set(cold_code "${all_code}")
+    endif()
+    string(REPLACE "${cold_code}" "${start_up}${cold_code}" script "${script}")
     set(script_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_start_up.ld")
     file(CONFIGURE OUTPUT "${script_file}" CONTENT "${script}" @ONLY)
     # The map tells the list's script which section holds each function.

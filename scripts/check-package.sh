@@ -29,6 +29,9 @@ finish() {
 }
 trap finish EXIT
 test -x /usr/bin/tarvilo
+# Qt's SVG writer, which the program loads from beside it for SVG pictures.
+test -f /usr/lib/tarvilo/tarvilo_svg_device.so
+dpkg-deb -f "$package" Depends | grep -q libqt6svg6
 test -f /usr/share/applications/org.tarvilo.Tarvilo.desktop
 test -f /usr/share/metainfo/org.tarvilo.Tarvilo.metainfo.xml
 test -f /usr/share/icons/hicolor/scalable/apps/org.tarvilo.Tarvilo.svg

@@ -10,7 +10,9 @@
 #include "tests/support/window_fixture.h"
 #include "ui/chart/chart_hover.h"
 #include "ui/chart/large_chart_view.h"
+#include "ui/chart/picture_menu.h"
 #include "ui/chart/qv_chart_view.h"
+#include "ui/chart/svg_device.h"
 #include "ui/common/file_saving.h"
 #include "ui/large_chart/large_chart_window.h"
 #include "ui/main/export_commands.h"
@@ -227,6 +229,18 @@ private slots:
         QVERIFY2(here.startsWith(QStringLiteral("Q = ")), qPrintable(here));
         for (const QPointF step : { QPointF(1, 0), QPointF(0, 1) })
             QVERIFY2(HoverTextAt(*plot, scene + step) != here, qPrintable(here));
+    }
+
+    // A picture that cannot be made says why, not that memory ran out, and
+    // the window goes on.
+    void aPictureThatCannotBeMadeSaysWhy()
+    {
+        QWidget parent;
+        m_watchdog->expect();
+        RunTold(&parent, [] { throw SvgUnavailable("falta el módulo que escribe SVG"); });
+        QCOMPARE(m_watchdog->seen().size(), size_t(1));
+        QCOMPARE(m_watchdog->seen().front().text, QStringLiteral("falta el módulo que escribe SVG"));
+        QCOMPARE(m_watchdog->seen().front().icon, QMessageBox::Warning);
     }
 
     void exportsAreWrittenAndReadBack_data()

@@ -2,6 +2,7 @@
 
 #include "ui/chart/qv_chart.h"
 #include "ui/chart/shown_case.h"
+#include "ui/chart/svg_device.h"
 
 #include <QBuffer>
 #include <QGraphicsLayout>
@@ -11,9 +12,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSvgGenerator>
 
 #include <functional>
+#include <memory>
 
 namespace tarvilo {
 namespace {
@@ -157,16 +158,11 @@ QByteArray ChartPicture(const ChartCopy &copy, PictureFormat format, const QStri
         ChartImage(copy, caption).save(&buffer, "PNG");
         break;
     case PictureFormat::Svg: {
-        StyledChart *plot = copy();
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(kPageSize.toSize());
-        svg.setResolution(96); // the page's own pixels: fonts keep their size
-        svg.setViewBox(QRectF(QPointF(0, 0), kPageSize));
-        svg.setTitle(plot->title());
+        std::unique_ptr<StyledChart> plot(copy());
+        const std::unique_ptr<QPaintDevice> svg = MakeSvgDevice(&buffer, kPageSize, plot->title());
         {
-            QPainter painter(&svg);
-            RenderCopy(plot, caption, painter, QRectF(QPointF(0, 0), kPageSize));
+            QPainter painter(svg.get());
+            RenderCopy(plot.release(), caption, painter, QRectF(QPointF(0, 0), kPageSize));
         }
         // The generator gives whole pixels at 96 dpi (297.127 mm across):
         // the page's own size instead, the drawing scaled by its view box.

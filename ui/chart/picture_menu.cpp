@@ -1,5 +1,6 @@
 #include "ui/chart/picture_menu.h"
 
+#include "ui/chart/svg_device.h"
 #include "ui/common/file_saving.h"
 #include "ui/common/message_box.h"
 
@@ -11,26 +12,23 @@
 #include <exception>
 
 namespace tarvilo {
-namespace {
-
-// Runs a picture command; a failure (such as no memory left for the
-// picture) is told, and the window goes on.
-void RunTold(QWidget *view, const std::function<void()> &command)
-{
-    try {
-        command();
-    } catch (const std::exception &) {
-        ShowMessageBox(view, QMessageBox::Warning,
-                       QStringLiteral("No se pudo completar la orden: no queda memoria suficiente."));
-    }
-}
-
-} // namespace
 
 ChartPictures PicturesOf(ChartCopy copy, std::function<QString()> caption, const QString &suggestedName)
 {
     return { [copy, caption] { return ChartImage(copy, caption()); },
              [copy, caption](PictureFormat format) { return ChartPicture(copy, format, caption()); }, suggestedName };
+}
+
+void RunTold(QWidget *parent, const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const SvgUnavailable &missing) {
+        ShowMessageBox(parent, QMessageBox::Warning, QString::fromUtf8(missing.what()));
+    } catch (const std::exception &) {
+        ShowMessageBox(parent, QMessageBox::Warning,
+                       QStringLiteral("No se pudo completar la orden: no queda memoria suficiente."));
+    }
 }
 
 std::pair<QAction *, QAction *> GivePictureMenu(QWidget *view, ChartPictures pictures)

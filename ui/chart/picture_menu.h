@@ -34,4 +34,8 @@ ChartPictures PicturesOf(ChartCopy copy, std::function<QString()> caption, const
 // or not by the caller.
 std::pair<QAction *, QAction *> GivePictureMenu(QWidget *view, ChartPictures pictures);
 
+// Runs a picture or export command; a failure (no memory left for the
+// picture, no SVG writer) is told over parent, and the window goes on.
+void RunTold(QWidget *parent, const std::function<void()> &command);
+
 } // namespace tarvilo

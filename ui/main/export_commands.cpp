@@ -112,12 +112,7 @@ void ExportCommands::mnuCopiarResultados_Click()
 
 void ExportCommands::exportCommand(const std::function<void()> &command)
 {
-    try {
-        command();
-    } catch (const std::exception &) {
-        ShowMessageBox(&m_window, QMessageBox::Warning,
-                       QStringLiteral("No se pudo completar la orden: no queda memoria suficiente."));
-    }
+    RunTold(&m_window, command);
 }
 
 bool ExportCommands::saveChart(const QString &path)

@@ -56,9 +56,10 @@ CaseCommands::CaseCommands(MainWindow &window, QMenu *menu, QAction *before) : Q
     m_recentMenu->menuAction()->setObjectName(QStringLiteral("mnuCasosRecientes"));
     menu->insertMenu(before, m_recentMenu);
     menu->insertSeparator(before);
-    // Another window of the program may have changed the list meanwhile.
+    // Filled as the menu opens, not at start-up (the settings are not read
+    // before the window shows), and again each time: another window of the
+    // program may have changed the list meanwhile.
     connect(menu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
-    fillRecentMenu();
 
     connect(&m_window, &MainWindow::caseChanged, this, [this] { updateModified(); });
 }

@@ -11,7 +11,7 @@ void KeptCases::keep(const QvInputs &inputs, const ChartGrid &grid)
 {
     m_cases.push_back({ m_nextSerial++, inputs, grid });
     if (m_cases.size() > kMaxKeptCases)
-        m_cases.pop_front();
+        m_cases.erase(m_cases.begin());
 }
 
 std::vector<QvInputs> KeptCases::keptInputs() const

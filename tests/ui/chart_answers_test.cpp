@@ -500,7 +500,14 @@ private slots:
     {
         MainWindow window(PointLocale());
         QLabel *margin = window.resultLabel(ResultLabel::MargenQ2);
+        // Selectable once the pointer comes over a value, or at a first
+        // press (a touch), which already selects.
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(margin, &enter);
         QVERIFY(margin->textInteractionFlags() & Qt::TextSelectableByMouse);
+        QLabel *minimum = window.resultLabel(ResultLabel::V2min);
+        QTest::mouseDClick(minimum, Qt::LeftButton, {}, QPoint(4, minimum->height() / 2));
+        QCOMPARE(minimum->selectedText(), minimum->text().mid(1)); // the digits after the point
         QCOMPARE(margin->toolTip(), QString());
         // Absurd loads give a margin of hundreds of digits before the sweep fails.
         SetInputs(window, { "0.03", "3.33", "1", "1e100", "0", "0" });

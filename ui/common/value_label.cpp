@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QLabel>
 #include <QVariant>
 
@@ -64,7 +65,35 @@ void Announce(QLabel *label)
     QAccessible::updateAccessibility(&event);
 }
 
+// Turns selection on over a label once the pointer reaches it, or a press
+// comes first (a touch); the press then gives the focus, as Qt does to a
+// label that selects on a click.
+class SelectionOnArrival : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool pressed = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+        if (!pressed && event->type() != QEvent::Enter)
+            return false;
+        auto *label = static_cast<QLabel *>(watched);
+        label->removeEventFilter(this);
+        deleteLater();
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        if (pressed)
+            label->setFocus(Qt::MouseFocusReason);
+        return false;
+    }
+};
+
 } // namespace
+
+void MakeSelectableByMouse(QLabel *label)
+{
+    label->installEventFilter(new SelectionOnArrival(label));
+}
 
 void MakeValueLabel(QLabel *label, const QString &title)
 {

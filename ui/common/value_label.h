@@ -18,4 +18,10 @@ void SetValueNote(QLabel *label, const QString &note);
 // Tells screen readers that the label's value has changed.
 void TellValueChanged(QLabel *label);
 
+// Lets the mouse select the label's text to copy it, as
+// Qt::TextSelectableByMouse does, from the moment the pointer first comes
+// over it: the text document that selection needs is made then, not for
+// every value at start-up.
+void MakeSelectableByMouse(QLabel *label);
+
 } // namespace tarvilo

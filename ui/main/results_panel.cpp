@@ -49,7 +49,7 @@ ResultsPanel::ResultsPanel(QWidget *client) : QGroupBox(QStringLiteral("Resultad
     for (auto it = std::rbegin(kResultControls); it != std::rend(kResultControls); ++it) {
         QLabel *value =
                 MakeLabel(this, it->name, QString(), Twips(kResultValueLeft, it->top, kResultWidth, kResultHeight));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse); // to copy a value
+        MakeSelectableByMouse(value); // to copy a value
         m_values[static_cast<size_t>(it->label)] = value;
         order.push_back(value);
     }

@@ -6,6 +6,7 @@
 #include "ui/chart/qv_chart_view.h"
 #include "ui/main/default_case.h"
 #include "ui/chart/large_chart_view.h"
+#include "ui/common/form_font.h"
 #include "ui/common/stepping_line_edit.h"
 #include "ui/family/family_window.h"
 #include "ui/large_chart/large_chart_window.h"
@@ -101,6 +102,17 @@ private slots:
             QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
             QCOMPARE(icon.pixelColor(side / 2, side / 5), QColor(Qt::white));
         }
+    }
+
+    // The form is built under its own font, and the program's dialogs and
+    // message boxes keep the system's after.
+    void theApplicationKeepsItsFont()
+    {
+        const QFont before = QApplication::font();
+        QVERIFY(before != FormFont());
+        const MainWindow window(PointLocale());
+        QCOMPARE(QApplication::font(), before);
+        QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("txtX"))->font(), FormFont());
     }
 
     void aFirstSetWithoutSolutionIsFollowedByTheSecond()

@@ -20,4 +20,24 @@ inline void KeepFormFontUnderStyleSheet()
         QApplication::setFont(FormFont());
 }
 
+// Builds a form's controls with the forms' font as the application's for
+// the while: a text box lays its text out once as it is made, in the
+// application's font, before it takes its window's, and that would load
+// the system's font at start-up only to be thrown away. The application's
+// font is given back after (from then on it counts as set by the program).
+template <typename Build>
+auto BuildUnderFormFont(Build build)
+{
+    const QFont applicationFont = QApplication::font();
+    if (applicationFont == FormFont())
+        return build();
+    QApplication::setFont(FormFont());
+    struct GiveBack
+    {
+        QFont font;
+        ~GiveBack() { QApplication::setFont(font); }
+    } giveBack{ applicationFont };
+    return build();
+}
+
 } // namespace tarvilo

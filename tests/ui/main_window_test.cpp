@@ -15,6 +15,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGraphicsSimpleTextItem>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
@@ -105,14 +106,26 @@ private slots:
     }
 
     // The form is built under its own font, and the program's dialogs and
-    // message boxes keep the system's after.
-    void theApplicationKeepsItsFont()
+    // message boxes keep the system's after, and follow the desktop's
+    // changes.
+    void theApplicationKeepsTheSystemFont()
     {
-        const QFont before = QApplication::font();
-        QVERIFY(before != FormFont());
-        const MainWindow window(PointLocale());
-        QCOMPARE(QApplication::font(), before);
+        const QFont system = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        QCOMPARE(QApplication::font(), system);
+        QVERIFY(system != FormFont());
+        // As a desktop gives message boxes a font of their own.
+        QFont messageFont = system;
+        messageFont.setPointSize(system.pointSize() + 3);
+        QApplication::setFont(messageFont, "QMessageBox");
+        MainWindow window(PointLocale());
+        QCOMPARE(QApplication::font(), system);
+        QCOMPARE(QApplication::font("QMessageBox"), messageFont);
         QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("txtX"))->font(), FormFont());
+        QGuiApplication::setFont(FormFont()); // a font the desktop has since changed
+        QEvent themeChange(QEvent::ThemeChange);
+        QApplication::sendEvent(&window, &themeChange);
+        QCOMPARE(QApplication::font(), system);
+        QApplication::setFont(system, "QMessageBox");
     }
 
     void aFirstSetWithoutSolutionIsFollowedByTheSecond()

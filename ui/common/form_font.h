@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFont>
 
 namespace tarvilo {
@@ -20,23 +21,36 @@ inline void KeepFormFontUnderStyleSheet()
         QApplication::setFont(FormFont());
 }
 
+// Gives the application the desktop's font again whenever the desktop
+// changes its look while window is open, as Qt does for a font the
+// program has not set.
+void FollowSystemFont(QWidget &window);
+
 // Builds a form's controls with the forms' font as the application's for
 // the while: a text box lays its text out once as it is made, in the
 // application's font, before it takes its window's, and that would load
-// the system's font at start-up only to be thrown away. The application's
-// font is given back after (from then on it counts as set by the program).
+// the system's font and its glyphs at start-up only to throw them away.
+// Set through QGuiApplication, which leaves alone the fonts a desktop
+// gives to menus, message boxes and tooltips (QApplication::setFont would
+// drop them). Qt then takes the application's font for one the program
+// chose and no longer follows the desktop's: window does so instead.
 template <typename Build>
-auto BuildUnderFormFont(Build build)
+auto BuildUnderFormFont(QWidget &window, Build build)
 {
     const QFont applicationFont = QApplication::font();
     if (applicationFont == FormFont())
         return build();
-    QApplication::setFont(FormFont());
+    QGuiApplication::setFont(FormFont());
     struct GiveBack
     {
         QFont font;
-        ~GiveBack() { QApplication::setFont(font); }
-    } giveBack{ applicationFont };
+        QWidget &window;
+        ~GiveBack()
+        {
+            QGuiApplication::setFont(font);
+            FollowSystemFont(window);
+        }
+    } giveBack{ applicationFont, window };
     return build();
 }
 

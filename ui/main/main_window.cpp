@@ -74,7 +74,7 @@ void MainWindow::build()
     setFont(FormFont());
 
     buildMenus();
-    m_form = BuildUnderFormFont([this] { return BuildMainForm(*this, m_locale, m_regional); });
+    m_form = BuildUnderFormFont(*this, [this] { return BuildMainForm(*this, m_locale, m_regional); });
     m_teller = std::make_unique<RunTeller>(*this, *m_form.notes, m_regional);
     m_shown.axes = RangesOf(*m_form.chartView->qvChart());
     m_companions = new CompanionWindows(*this, m_locale, m_regional, *m_exportCommands);
